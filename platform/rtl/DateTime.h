@@ -1,0 +1,53 @@
+#pragma once
+// Date-time values as the program keeps them: days since 1899-12-30, the
+// fraction being the time of day. 0 is the empty date.
+#include <QString>
+
+class TDateTime
+{
+public:
+    constexpr TDateTime(double value = 0.0) : Val(value) {}
+    constexpr operator double() const { return Val; }
+
+    double Val;
+};
+
+// The global date and time texts, as a Japanese desktop has them.
+struct TFormatSettings
+{
+    QString ShortDateFormat = "yyyy/mm/dd";
+    QString LongTimeFormat = "h:nn:ss";
+    QChar DateSeparator = '/';
+    QChar TimeSeparator = ':';
+};
+extern TFormatSettings FormatSettings;
+
+TDateTime Now();  // local time
+TDateTime Date(); // today, no time of day
+
+bool IsValidDate(int year, int month, int day);
+// Raise EConvertError for a day that does not exist.
+TDateTime EncodeDate(int year, int month, int day);
+TDateTime EncodeTime(int hour, int min, int sec, int msec);
+void DecodeDate(TDateTime value, int& year, int& month, int& day);
+void DecodeTime(TDateTime value, int& hour, int& min, int& sec, int& msec);
+
+// Formats with the tokens yyyy yy mm m dd d hh h nn n ss s; "/" and ":" stand for the
+// separators of the format settings; any other character is copied.
+QString FormatDateTime(const QString& format, TDateTime value);
+
+QString DateToStr(TDateTime value);
+QString TimeToStr(TDateTime value);
+// The date, then the time unless the value is exactly midnight.
+QString DateTimeToStr(TDateTime value);
+
+// Year, month, day in the order and with the separator of the format settings.
+// Raise EConvertError for anything that is not exactly such a date (and, for
+// StrToDateTime, an optional time "h:nn[:ss]").
+TDateTime StrToDate(const QString& text);
+TDateTime StrToDateTime(const QString& text);
+bool TryStrToDate(const QString& text, TDateTime& value);
+bool TryStrToDateTime(const QString& text, TDateTime& value);
+
+// The clock behind Now() and Date(); tests replace it. nullptr restores the system clock.
+void SetNowSource(TDateTime (*source)());

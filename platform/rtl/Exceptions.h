@@ -1,0 +1,53 @@
+#pragma once
+// The run-time library's exception classes. Every exception carries a message
+// text, which the application-wide handler shows as it is.
+#include <QString>
+#include <QByteArray>
+#include <exception>
+
+class Exception : public std::exception
+{
+public:
+    explicit Exception(const QString& message = QString()) : Message(message), utf8(message.toUtf8()) {}
+    const char* what() const noexcept override { return utf8.constData(); }
+
+    QString Message;
+
+private:
+    QByteArray utf8;
+};
+
+// A text that does not convert to a number or a date.
+class EConvertError : public Exception
+{
+public:
+    using Exception::Exception;
+};
+
+// A file that cannot be read or written.
+class EInOutError : public Exception
+{
+public:
+    using Exception::Exception;
+};
+
+// A configuration file that cannot be written.
+class EIniFileException : public Exception
+{
+public:
+    using Exception::Exception;
+};
+
+// Anything the database engine refuses.
+class EDatabaseError : public Exception
+{
+public:
+    using Exception::Exception;
+};
+
+// A picture file that is not of a kind the program can show.
+class EInvalidGraphic : public Exception
+{
+public:
+    using Exception::Exception;
+};
