@@ -1,10 +1,8 @@
-#include "platform/os/Paths.h"
+#include "platform/rtl/Paths.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
-
-namespace os {
 
 namespace {
 
@@ -49,7 +47,7 @@ QString DrivesRoot()
     return CleanHost(QDir(root).absolutePath());
 }
 
-QString ToHostPath(const QString& path)
+QString HostPath(const QString& path)
 {
     QString p = path;
     p.replace('\\', '/');
@@ -68,8 +66,8 @@ QString ToHostPath(const QString& path)
         // "C:name" is relative to the drive's root here: there is one folder per drive.
     } else if (p.startsWith('/')) {
         // A rooted path without a drive is on the current folder's drive.
-        const QString cwd = FromHostPath(QDir::currentPath());
-        return ToHostPath(cwd.left(2) + path);
+        const QString cwd = ProgramPath(QDir::currentPath());
+        return HostPath(cwd.left(2) + path);
     } else {
         base = QDir::currentPath();
     }
@@ -90,7 +88,7 @@ QString ToHostPath(const QString& path)
     return host;
 }
 
-QString FromHostPath(const QString& hostPath)
+QString ProgramPath(const QString& hostPath)
 {
     const bool trailing = hostPath.endsWith('/') && hostPath.size() > 1;
     const QString host = CleanHost(QDir(hostPath).absolutePath());
@@ -112,5 +110,3 @@ QString FromHostPath(const QString& hostPath)
         out += '\\';
     return out;
 }
-
-} // namespace os
