@@ -1,0 +1,108 @@
+#pragma once
+// Datasets of the database engine: the rows of an opened query or table, a cursor
+// over them, and typed access to the current row's fields.
+#include "platform/rtl/DateTime.h"
+
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <memory>
+#include <vector>
+
+class TSession;
+class TDataSet;
+
+enum class TFieldType { Integer, SmallInt, String, Date, DateTime, Boolean, Float, Unknown };
+
+enum class TDataSetState { Inactive, Browse, Edit, Insert };
+
+// One column of the current row. NULL reads as 0, "", false and date 0; a date column
+// read as text gives its short date text.
+class TField
+{
+public:
+    TField(TDataSet* owner, int index, const QString& name, TFieldType type);
+
+    const QString& FieldName() const { return name; }
+    TFieldType DataType() const { return type; }
+    int Index() const { return index; }
+
+    bool IsNull() const;
+    int AsInteger() const;
+    QString AsString() const;
+    TDateTime AsDateTime() const;
+    bool AsBoolean() const;
+    QVariant Value() const;
+
+    // Writing is allowed while the owning table is in the edit or insert state.
+    void SetAsInteger(int value);
+    void SetAsString(const QString& value);
+    void SetAsDateTime(TDateTime value);
+    void SetAsBoolean(bool value);
+    void SetValue(const QVariant& value);
+    void Clear();
+
+private:
+    TDataSet* owner;
+    int index;
+    QString name;
+    TFieldType type;
+};
+
+// Base of queries and tables. Notifies its data sources (signals) when it opens,
+// closes, moves or changes.
+class TDataSet : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TDataSet(QObject* parent = nullptr);
+    ~TDataSet() override;
+
+    // The session and the folder whose database file holds the tables.
+    TSession* Session = nullptr;
+    QString SessionName;
+    QString DatabaseName;
+
+    bool Active() const { return state != TDataSetState::Inactive; }
+    void SetActive(bool active);
+    virtual void Open() = 0;
+    virtual void Close();
+    TDataSetState State() const { return state; }
+
+    int RecordCount() const;
+    int RecNo() const; // 1-based position of the current row, 0 when there is none
+    bool Eof() const;
+    bool Bof() const;
+    virtual void First();
+    virtual void Next();
+    virtual void Prior();
+    virtual void Last();
+    virtual void MoveBy(int distance);
+
+    int FieldCount() const { return int(fields.size()); }
+    TField* Fields(int index) const;
+    // Matched without regard to case; raises EDatabaseError for an unknown name.
+    TField* FieldByName(const QString& name) const;
+    TField* FindField(const QString& name) const;
+
+signals:
+    void DataSetOpened();
+    void DataSetClosed();
+    void CursorMoved();
+    void DataChanged(); // a row's values, or the set of rows, changed
+    void StateChanged();
+
+protected:
+    friend class TField;
+    // The current row's value of a column; an empty dataset gives a null value.
+    virtual QVariant CurrentValue(int column) const;
+    virtual void WriteValue(int column, const QVariant& value);
+    void SetState(TDataSetState newState);
+
+    std::vector<std::unique_ptr<TField>> fields;
+    std::vector<std::vector<QVariant>> rows;
+    int current = -1; // index into rows, -1 when empty
+    bool eof = true;
+    bool bof = true;
+    TDataSetState state = TDataSetState::Inactive;
+};

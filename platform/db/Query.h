@@ -1,0 +1,50 @@
+#pragma once
+// A query: SQL text as a list of lines, named parameters bound with typed setters,
+// a whole result read at Open.
+#include "platform/db/DataSet.h"
+#include "platform/rtl/StringList.h"
+
+class TParam
+{
+public:
+    explicit TParam(const QString& name) : name(name) {}
+    const QString& Name() const { return name; }
+
+    void SetAsInteger(int value);
+    void SetAsSmallInt(int value);
+    void SetAsDate(TDateTime value); // the date part only
+    void SetAsDateTime(TDateTime value);
+    void SetAsString(const QString& value); // the empty text binds NULL
+    void SetAsBoolean(bool value);
+    void Clear();
+    bool Bound() const { return bound; }
+    const QVariant& Value() const { return value; }
+
+private:
+    QString name;
+    QVariant value;
+    bool bound = false;
+};
+
+class TQuery : public TDataSet
+{
+    Q_OBJECT
+public:
+    explicit TQuery(QObject* parent = nullptr);
+    ~TQuery() override;
+
+    // Changing the text closes an open query and drops the parameters' values.
+    TStrings* const SQL;
+
+    // Matched without regard to case; raises EDatabaseError for a name the text lacks.
+    TParam* ParamByName(const QString& name);
+    int ParamCount() const;
+
+    void Open() override;
+    void Close() override;
+    // Runs a statement that gives no rows (INSERT, UPDATE, DELETE).
+    void ExecSQL();
+    int RowsAffected() const;
+    // The Code given to the row of the last INSERT on this query's database.
+    long long LastInsertId() const;
+};

@@ -1,0 +1,31 @@
+#pragma once
+// A table component: every row of one table in Code order, edited in place.
+#include "platform/db/DataSet.h"
+
+class TTable : public TDataSet
+{
+    Q_OBJECT
+public:
+    explicit TTable(QObject* parent = nullptr);
+    ~TTable() override;
+
+    QString TableName; // "JobTable.db" names the table JobTable
+
+    void Open() override;
+    void Close() override;
+
+    // Moving to another row posts a changed pending row and drops an unchanged one.
+    void First() override;
+    void Next() override;
+    void Prior() override;
+    void Last() override;
+    void MoveBy(int distance) override;
+
+    void Append(); // a new empty row at the end, in the insert state
+    void Insert(); // a new empty row at the current position, in the insert state
+    void Edit();
+    void Post();
+    void Cancel();
+    void Delete();
+    void Refresh();
+};
