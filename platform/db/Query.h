@@ -4,6 +4,11 @@
 #include "platform/db/DataSet.h"
 #include "platform/rtl/StringList.h"
 
+#include <memory>
+#include <vector>
+
+class DbStatement;
+
 class TParam
 {
 public:
@@ -47,4 +52,13 @@ public:
     int RowsAffected() const;
     // The Code given to the row of the last INSERT on this query's database.
     long long LastInsertId() const;
+
+private:
+    void SqlChanged();
+    QString Text() const;
+    // Prepares the text and binds every parameter; raises for one left unbound.
+    DbStatement PrepareBound(const QString& sql);
+
+    std::vector<std::unique_ptr<TParam>> params;
+    int rowsAffected = 0;
 };

@@ -28,4 +28,20 @@ public:
     void Cancel();
     void Delete();
     void Refresh();
+
+    // The table's name in the database: TableName without a ".db" extension.
+    QString PhysicalName() const;
+
+protected:
+    void WriteValue(int column, const QVariant& value) override;
+
+private:
+    // Posts a changed pending row, drops an unchanged one.
+    void CheckBrowseMode();
+    void ReadRows(long long keepCode);
+    void BeginInsert(int at);
+    int CodeColumn() const;
+
+    std::vector<QVariant> original; // the row as it was before Edit
+    bool modified = false;
 };
