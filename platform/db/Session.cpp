@@ -68,8 +68,13 @@ void TSession::EndTransaction(const char* statement)
 {
     if (!transaction)
         throw EDatabaseError("No transaction is active.");
+    // A failed COMMIT leaves the transaction open, to be committed again or rolled back.
+    if (QByteArray(statement) == "COMMIT;") {
+        transaction->Run(statement);
+        transaction.reset();
+        return;
+    }
     auto connection = std::move(transaction);
-    transaction.reset();
     connection->Run(statement);
 }
 
