@@ -68,6 +68,14 @@ void TQuery::SqlChanged()
 {
     Close();
     params.clear();
+    paramsStale = true;
+}
+
+void TQuery::ParseParams() const
+{
+    if (!paramsStale)
+        return;
+    paramsStale = false;
     for (const QString& name : ParameterNames(Text()))
         params.push_back(std::make_unique<TParam>(name));
 }
@@ -79,6 +87,7 @@ QString TQuery::Text() const
 
 TParam* TQuery::ParamByName(const QString& name)
 {
+    ParseParams();
     for (const auto& p : params)
         if (p->Name().compare(name, Qt::CaseInsensitive) == 0)
             return p.get();
@@ -87,11 +96,13 @@ TParam* TQuery::ParamByName(const QString& name)
 
 int TQuery::ParamCount() const
 {
+    ParseParams();
     return int(params.size());
 }
 
 DbStatement TQuery::PrepareBound(const QString& sql)
 {
+    ParseParams();
     DbConnection& db = Connection();
     DbStatement statement = db.Prepare(sql);
     sqlite3_stmt* stmt = statement.get();

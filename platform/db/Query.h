@@ -59,6 +59,9 @@ private:
     // Prepares the text and binds every parameter; raises for one left unbound.
     DbStatement PrepareBound(const QString& sql);
 
-    std::vector<std::unique_ptr<TParam>> params;
+    // The parameters are found in the text when first asked for after a change.
+    void ParseParams() const;
+    mutable std::vector<std::unique_ptr<TParam>> params;
+    mutable bool paramsStale = false;
     int rowsAffected = 0;
 };
