@@ -85,6 +85,8 @@ public:
     virtual void Last();
     virtual void MoveBy(int distance);
 
+    // The fields of the open result; they are made at Open and destroyed at Close, so a
+    // control keeps no TField* across DataSetClosed.
     int FieldCount() const { return int(fields.size()); }
     TField* Fields(int index) const;
     // Matched without regard to case; raises EDatabaseError for an unknown name.

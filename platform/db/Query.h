@@ -21,7 +21,7 @@ public:
     void SetAsDateTime(TDateTime value);
     void SetAsString(const QString& value); // the empty text binds NULL
     void SetAsBoolean(bool value);
-    void Clear();
+    void Clear(); // binds NULL
     bool Bound() const { return bound; }
     const QVariant& Value() const { return value; }
 

@@ -23,10 +23,10 @@ public:
 
     void Append(); // a new empty row at the end, in the insert state
     void Insert(); // a new empty row at the current position, in the insert state
-    void Edit();
+    void Edit();   // on an empty table, inserts; writing a field while browsing edits
     void Post();
     void Cancel();
-    void Delete();
+    void Delete(); // cancels an insert; nothing on an empty table
     void Refresh();
 
     // The table's name in the database: TableName without a ".db" extension.
