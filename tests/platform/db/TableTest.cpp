@@ -163,3 +163,22 @@ TEST_F(JobTableEditing, SeesTheWritesOfAQueryOnTheSameDatabase)
 }
 
 } // namespace
+
+namespace {
+
+TEST(JobTableEdges, EditOnAnEmptyTableInsertsAndWritingWhileBrowsingEdits)
+{
+    TempDatabase db;
+    auto table = db.NewTable("jobtable.DB");
+    table->Open();
+    table->Edit();
+    EXPECT_EQ(table->State(), TDataSetState::Insert);
+    table->FieldByName("job")->SetAsString("dentist");
+    table->Post();
+    table->FieldByName("Job")->SetAsString("nurse");
+    EXPECT_EQ(table->State(), TDataSetState::Edit);
+    table->Post();
+    EXPECT_EQ(db.Scalar("SELECT Code || ':' || Job FROM JobTable;"), "1:nurse");
+}
+
+} // namespace
