@@ -112,7 +112,12 @@ bool CSystemUtility::EnablePrivilege(long long process, const QString& name, boo
     return os::EnablePrivilege(process, name, enable);
 }
 
-CSystemUtility::~CSystemUtility() = default;
+CSystemUtility::~CSystemUtility()
+{
+    // A program still running is let go, not ended; it is collected when it exits.
+    if (stProcessInfo.Open)
+        os::CloseProcess(stProcessInfo);
+}
 
 void CSystemUtility::ProcessMessages(QCoreApplication*)
 {
