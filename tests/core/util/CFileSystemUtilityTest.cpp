@@ -241,3 +241,23 @@ TEST_F(FileSystemUtilityTest, FreeBytesOfADrive)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FileSystemUtilityTest, DetectFileEncodingReadsTheWholeFileIncludingZeroBytes)
+{
+    Write("C:\\empty.txt", "");
+    Write("C:\\utf16.txt", QByteArray("\xFF\xFE\x41\x00\x42\x00", 6));
+    Write("C:\\sjis.txt", QByteArray("\x82\xA0\x82\xA2"));
+    Write("C:\\utf8.txt", QByteArray("\xE3\x81\x82"));
+    EXPECT_EQ(fs.DetectFileEncoding("C:\\empty.txt"), -1);
+    EXPECT_EQ(fs.DetectFileEncoding("C:\\missing.txt"), -1);
+    EXPECT_EQ(fs.DetectFileEncoding("C:\\utf16.txt"), 3);
+    EXPECT_EQ(fs.DetectFileEncoding("C:\\sjis.txt"), 0);
+    EXPECT_EQ(fs.DetectFileEncoding("C:\\utf8.txt"), 5);
+    // Text in memory ends at its first zero byte.
+    EXPECT_EQ(fs.DetectTextEncoding("\xE3\x81\x82"), 5);
+    EXPECT_EQ(fs.DetectTextEncoding(""), -1);
+}
+
+} // namespace
