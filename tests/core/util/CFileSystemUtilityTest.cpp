@@ -1,6 +1,7 @@
 #include "core/util/C_file_system_utility.h"
 
 #include "platform/rtl/Paths.h"
+#include "tests/support/TempDrives.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -10,17 +11,9 @@
 
 namespace {
 
-class FileSystemUtilityTest : public ::testing::Test
+class FileSystemUtilityTest : public TempDrives
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(root.isValid());
-        saved = qgetenv("KVR_DRIVES");
-        qputenv("KVR_DRIVES", root.path().toLocal8Bit());
-    }
-    void TearDown() override { qputenv("KVR_DRIVES", saved); }
-
     static void Write(const QString& path, const QByteArray& bytes = "data")
     {
         QFile f(HostPath(path));
@@ -43,8 +36,6 @@ protected:
         Write("C:\\t\\top.txt", "top");
     }
 
-    QTemporaryDir root;
-    QByteArray saved;
     CFileSystemUtility fs;
 };
 

@@ -1,5 +1,5 @@
 #include "platform/rtl/DataFile.h"
-#include "TempDrives.h"
+#include "tests/support/TempDrives.h"
 
 class DataFileTest : public TempDrives
 {

@@ -1,5 +1,5 @@
 #include "platform/rtl/IniFile.h"
-#include "TempDrives.h"
+#include "tests/support/TempDrives.h"
 #include "platform/rtl/Exceptions.h"
 
 class IniFileTest : public TempDrives

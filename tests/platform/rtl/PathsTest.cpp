@@ -1,5 +1,5 @@
 #include "platform/rtl/Paths.h"
-#include "TempDrives.h"
+#include "tests/support/TempDrives.h"
 
 #include <QFileInfo>
 
