@@ -9,6 +9,9 @@
 #include <QPoint>
 #include <QString>
 
+class QAction;
+class QMenu;
+
 namespace widgets {
 
 class Form;
@@ -27,7 +30,16 @@ enum class BoxKind {
 };
 
 // Modal results, numbered as the class library numbers them.
-enum ModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7 };
+enum ModalResult {
+    mrNone = 0,
+    mrOk = 1,
+    mrCancel = 2,
+    mrAbort = 3,
+    mrRetry = 4,
+    mrIgnore = 5,
+    mrYes = 6,
+    mrNo = 7
+};
 
 class Interaction
 {
@@ -39,7 +51,7 @@ public:
     virtual void PlaySound(Sound sound) = 0;
     // Shows the box (without its sound) and returns mrOk, mrYes or mrNo.
     virtual int ShowBox(BoxKind kind, const QString& text) = 0;
-    // A picture file chosen by the operator, or the empty text when cancelled.
+    // A picture file chosen by the operator, or the empty text when cancelled (host paths).
     virtual QString OpenPicture(const QString& initialDir, const QString& fileName) = 0;
     // The printer set-up dialog; true when the operator accepted it.
     virtual bool PrinterSetup() = 0;
@@ -49,6 +61,8 @@ public:
     // Lets waiting events run (a long loop calls it between records).
     virtual void ProcessMessages() = 0;
     virtual TDateTime Now() = 0;
+    // Shows a popup menu at a screen point; the chosen item, or nullptr.
+    virtual QAction* Popup(QMenu& menu, const QPoint& globalPos) = 0;
 };
 
 // The installed interaction; the program's own until something else is installed.

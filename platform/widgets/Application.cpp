@@ -1,0 +1,122 @@
+#include "platform/widgets/Application.h"
+
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Paths.h"
+#include "platform/widgets/Form.h"
+#include "platform/widgets/Handler.h"
+#include "platform/widgets/Interaction.h"
+#include "platform/widgets/MessageForms.h"
+
+#include <QFont>
+
+namespace widgets {
+
+void InstallFonts()
+{
+    QFont::insertSubstitution("ＭＳ Ｐゴシック", "IPAPGothic");
+    QFont::insertSubstitution("MS PGothic", "IPAPGothic");
+    QFont::insertSubstitution("ＭＳ ゴシック", "IPAGothic");
+    QFont::insertSubstitution("MS Gothic", "IPAGothic");
+    QFont::insertSubstitution("ＭＳ Ｐ明朝", "IPAPMincho");
+    QFont::insertSubstitution("ＭＳ 明朝", "IPAMincho");
+    QFont::insertSubstitution("MS Sans Serif", "IPAPGothic");
+    QFont::insertSubstitution("Courier New", "IPAGothic");
+    QFont font("ＭＳ Ｐゴシック");
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+}
+
+Application::Application(int& argc, char** argv, const QString& title)
+    : QApplication(argc, argv), Title(title)
+{
+    setApplicationName(title);
+    setQuitOnLastWindowClosed(false); // the main form's close ends the program
+    InstallFonts();
+}
+
+Application::~Application()
+{
+    while (!created.empty()) {
+        created.back()();
+        created.pop_back();
+    }
+}
+
+Application* Application::Instance()
+{
+    return qobject_cast<Application*>(QCoreApplication::instance());
+}
+
+QString Application::ExeName() const
+{
+    return ProgramPath(applicationFilePath());
+}
+
+void Application::ProcessMessages()
+{
+    CurrentInteraction().ProcessMessages();
+}
+
+void Application::ShowException(const QString& message)
+{
+    widgets::ShowException(message);
+}
+
+int Application::Run(const std::function<void()>& create)
+{
+    try {
+        create();
+        if (mainForm)
+            mainForm->Show();
+        else
+            return 0;
+    } catch (...) {
+        ShowCurrentException();
+        return 0;
+    }
+    exec();
+    return 0;
+}
+
+void Application::Terminate()
+{
+    quit();
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ShowCurrentException();
+    }
+    return false;
+}
+
+bool Dispatch(const std::function<void()>& handler)
+{
+    try {
+        handler();
+        return true;
+    } catch (...) {
+        ShowCurrentException();
+    }
+    return false;
+}
+
+void ShowCurrentException()
+{
+    // The class library's exceptions show their message; any other thrown object
+    // shows an empty one.
+    try {
+        throw;
+    } catch (const Exception& e) {
+        ShowException(e.Message);
+    } catch (const std::exception& e) {
+        ShowException(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        ShowException(QString());
+    }
+}
+
+} // namespace widgets

@@ -1,0 +1,102 @@
+#pragma once
+// A window of the program. Modal showing: ShowModal runs the show handler (OnShow)
+// at every showing and ends once a modal result is set (Close(), a button carrying a
+// modal result, Esc through the cancel button, the title bar); the close handler
+// (OnClose) runs at every end, however the showing ended. Left/Top set before
+// ShowModal win over the Position rule. Enter clicks the focused button, else the
+// default button; Esc clicks the cancel button; each only while that button is
+// visible and enabled. The title-bar close box only ends the showing.
+// A control's Exit() signal fires when the focus moves from it to another control of
+// the same window, never when another window takes the focus.
+#include "platform/widgets/Interaction.h"
+
+#include <QDialog>
+#include <QPointer>
+
+namespace widgets {
+
+class Button;
+
+enum class Position {
+    Designed,      // where the design put it
+    DesktopCenter, // centred on the desktop
+    OwnerCenter,   // centred on the window that opens it
+    MainFormCenter,
+};
+
+class Form : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit Form(QWidget* parent = nullptr);
+
+    widgets::Position Position = Position::Designed;
+
+    int ShowModal();
+    void Show(); // modeless
+    void Close();
+
+    int ModalResult() const { return modalResult; }
+    void SetModalResult(int result);
+
+    // Outer position and size.
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void SetLeft(int value);
+    void SetTop(int value);
+    void SetWidth(int value);
+    void SetHeight(int value);
+
+    QString Caption() const { return windowTitle(); }
+    void SetCaption(const QString& caption) { setWindowTitle(caption); }
+
+    Button* DefaultButton() const;
+    Button* CancelButton() const;
+    // Enter's action: the focused button, else the default button; false when none reacts.
+    bool PressEnter();
+
+    // The steps of a modal showing, for the Interaction implementations: BeginModal
+    // runs the show handler, places and shows the window; EndModal runs the close
+    // handler, hides the window and gives the activation back to its opener.
+    void BeginModal();
+    void EndModal();
+    bool InModal() const { return inModal; }
+
+signals:
+    void OnShow();
+    void OnClose();
+    void OnDblClick();
+    void ModalEnded(); // a modal result was set during a modal showing
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void Place(QWidget* owner);
+    void FocusChanged(QWidget* old, QWidget* now);
+
+    int modalResult = mrNone;
+    bool inModal = false;
+    bool placedByCaller = false;
+    QPointer<QWidget> opener;
+};
+
+// The control's own visibility and enabled flags, as set by the program, whatever
+// its parents show.
+inline bool Visible(const QWidget* control)
+{
+    return !control->isHidden();
+}
+inline bool Enabled(const QWidget* control)
+{
+    return !control->testAttribute(Qt::WA_ForceDisabled);
+}
+
+// Moves the pointer to the centre of `control` (through the interaction).
+void MovePointerTo(const QWidget* control);
+
+} // namespace widgets

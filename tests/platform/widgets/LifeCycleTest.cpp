@@ -1,0 +1,288 @@
+// The modal life cycle, Enter and Esc, the title bar, the exception box, focus-leave
+// events and the message forms, on a small form made in code.
+#include "platform/rtl/Exceptions.h"
+#include "platform/widgets/Button.h"
+#include "platform/widgets/Form.h"
+#include "platform/widgets/Handler.h"
+#include "platform/widgets/MessageForms.h"
+#include "tests/support/ScriptedInteraction.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+using namespace widgets;
+
+namespace {
+
+class TDialog : public Form
+{
+public:
+    TDialog()
+    {
+        setObjectName("Dialog");
+        resize(300, 120);
+        Edit = new QLineEdit(this);
+        Edit->setGeometry(8, 8, 100, 20);
+        OkButton = new Button(this);
+        OkButton->setText("OK");
+        OkButton->setDefault(true);
+        OkButton->setGeometry(8, 80, 75, 25);
+        CancelButton = new Button(this);
+        CancelButton->setText("キャンセル");
+        CancelButton->setCancel(true);
+        CancelButton->setGeometry(100, 80, 75, 25);
+        CloseButton = new Button(this);
+        CloseButton->setText("閉じる(&C)");
+        CloseButton->setModalResult(mrCancel);
+        CloseButton->setGeometry(190, 80, 75, 25);
+        Connect(this, &Form::OnShow, this, [this] { log << "show"; });
+        Connect(this, &Form::OnClose, this, [this] { log << "close"; });
+        Connect(OkButton, &QPushButton::clicked, this, [this] {
+            log << "ok";
+            Close();
+        });
+        Connect(CancelButton, &QPushButton::clicked, this, [this] { log << "cancel"; });
+    }
+    QLineEdit* Edit;
+    Button* OkButton;
+    Button* CancelButton;
+    Button* CloseButton;
+    QStringList log;
+};
+
+TEST(ModalLifeCycle, CloseHandlerRunsAtEveryEndOfAShowing)
+{
+    TDialog dialog;
+    ScriptedInteraction script;
+    // OK's handler closes; the button carrying a modal result has no handler; the title bar.
+    script.OnModal(dialog, [&] { QTest::mouseClick(dialog.OkButton, Qt::LeftButton); });
+    script.OnModal(dialog, [&] { QTest::mouseClick(dialog.CloseButton, Qt::LeftButton); });
+    script.OnModal(dialog, [&] { dialog.close(); });
+    EXPECT_EQ(dialog.ShowModal(), mrCancel);
+    EXPECT_EQ(dialog.ShowModal(), mrCancel);
+    EXPECT_EQ(dialog.ShowModal(), mrCancel);
+    EXPECT_EQ(dialog.log, QStringList({"show", "ok", "close", "show", "close", "show", "close"}));
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(ModalLifeCycle, TheWindowStaysUntilControlIsBackInTheLoop)
+{
+    TDialog dialog;
+    ScriptedInteraction script;
+    bool visibleAfterClose = false;
+    script.OnModal(dialog, [&] {
+        dialog.Close();
+        visibleAfterClose = dialog.isVisible();
+    });
+    dialog.ShowModal();
+    EXPECT_TRUE(visibleAfterClose);
+    EXPECT_EQ(dialog.log, QStringList({"show", "close"}));
+}
+
+TEST(ModalLifeCycle, EscClicksTheCancelButtonOnlyWhileItCanBeClicked)
+{
+    TDialog dialog;
+    ScriptedInteraction script;
+    script.OnModal(dialog, [&] {
+        dialog.CancelButton->hide();
+        QTest::keyClick(dialog.Edit, Qt::Key_Escape);
+        dialog.CancelButton->show();
+        dialog.CancelButton->setEnabled(false);
+        QTest::keyClick(dialog.Edit, Qt::Key_Escape);
+        EXPECT_EQ(dialog.ModalResult(), mrNone); // Esc alone ends nothing
+        dialog.CancelButton->setEnabled(true);
+        QTest::keyClick(dialog.Edit, Qt::Key_Escape);
+        dialog.Close();
+    });
+    dialog.ShowModal();
+    EXPECT_EQ(dialog.log, QStringList({"show", "cancel", "close"}));
+}
+
+TEST(ModalLifeCycle, EnterClicksTheFocusedButtonElseTheDefaultButton)
+{
+    TDialog dialog;
+    ScriptedInteraction script;
+    script.OnModal(dialog, [&] {
+        dialog.OkButton->setEnabled(false);
+        dialog.Edit->setFocus();
+        QTest::keyClick(dialog.Edit, Qt::Key_Return);
+        dialog.CancelButton->setFocus();
+        QTest::keyClick(dialog.CancelButton, Qt::Key_Return);
+        dialog.OkButton->setEnabled(true);
+        dialog.Edit->setFocus();
+        QTest::keyClick(dialog.Edit, Qt::Key_Enter, Qt::KeypadModifier);
+    });
+    dialog.ShowModal();
+    EXPECT_EQ(dialog.log, QStringList({"show", "cancel", "ok", "close"}));
+}
+
+TEST(ModalLifeCycle, TheTitleBarNeverRunsTheCancelButtonsHandler)
+{
+    TDialog dialog;
+    ScriptedInteraction script;
+    script.OnModal(dialog, [&] { dialog.close(); });
+    EXPECT_EQ(dialog.ShowModal(), mrCancel);
+    EXPECT_FALSE(dialog.log.contains("cancel"));
+}
+
+TEST(ModalLifeCycle, ACallersPlaceWinsOverCentring)
+{
+    TDialog dialog;
+    dialog.Position = Position::DesktopCenter;
+    ScriptedInteraction script;
+    QPoint placed, centred;
+    script.OnModal(dialog, [&] {
+        placed = QPoint(dialog.Left(), dialog.Top());
+        dialog.Close();
+    });
+    script.OnModal(dialog, [&] {
+        centred = QPoint(dialog.Left(), dialog.Top());
+        dialog.Close();
+    });
+    dialog.SetLeft(30);
+    dialog.SetTop(40);
+    dialog.ShowModal();
+    dialog.ShowModal();
+    EXPECT_EQ(placed, QPoint(30, 40));
+    EXPECT_NE(centred, QPoint(30, 40));
+}
+
+TEST(ModalLifeCycle, AShowingTheScriptDoesNotEndFailsInsteadOfHanging)
+{
+    TDialog dialog;
+    auto* script = new ScriptedInteraction;
+    script->OnModal(dialog, [] {});
+    EXPECT_NONFATAL_FAILURE(dialog.ShowModal(), "did not end the showing");
+    EXPECT_NONFATAL_FAILURE(dialog.ShowModal(), "unexpected modal showing");
+    delete script;
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(ExceptionBox, AThrowingHandlerShowsTheMessageAndTheProgramGoesOn)
+{
+    TDialog dialog;
+    Connect(dialog.CancelButton, &QPushButton::clicked, &dialog,
+            [] { throw EConvertError("'x' is not a valid date"); });
+    ScriptedInteraction script;
+    script.Expect(BoxKind::Exception, "'x' is not a valid date");
+    script.OnModal(dialog, [&] {
+        QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);
+        QTest::mouseClick(dialog.OkButton, Qt::LeftButton);
+    });
+    dialog.ShowModal();
+    EXPECT_EQ(dialog.log, QStringList({"show", "cancel", "ok", "close"}));
+    ASSERT_EQ(script.Boxes().size(), 1u);
+    EXPECT_FALSE(script.Boxes()[0].sound.has_value());
+}
+
+// A control whose own event handler throws: the application object catches it.
+class ThrowingWidget : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::User)
+            throw 42;
+        return QWidget::event(e);
+    }
+};
+
+TEST(ExceptionBox, AnExceptionFromAnEventHandlerIsCaughtByTheApplication)
+{
+    TDialog dialog;
+    auto* widget = new ThrowingWidget(&dialog);
+    widget->setGeometry(200, 8, 40, 40);
+    ScriptedInteraction script;
+    script.Expect(BoxKind::Exception, QString());
+    script.OnModal(dialog, [&] {
+        QEvent event(QEvent::User);
+        QCoreApplication::sendEvent(widget, &event);
+        QTest::mouseClick(dialog.OkButton, Qt::LeftButton);
+    });
+    dialog.ShowModal();
+    EXPECT_TRUE(dialog.log.contains("ok"));
+}
+
+class ExitEdit : public QLineEdit
+{
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+signals:
+    void Exit();
+};
+
+TEST(FocusLeave, FiresForMovesInsideTheWindowOnly)
+{
+    TDialog dialog;
+    auto* edit = new ExitEdit(&dialog);
+    edit->setGeometry(8, 40, 100, 20);
+    int exits = 0;
+    Connect(edit, &ExitEdit::Exit, &dialog, [&] {
+        ++exits;
+        ShowError("left"); // a box taking the focus is no second exit
+    });
+    ScriptedInteraction script;
+    script.Expect(BoxKind::Error, "left");
+    script.OnModal(dialog, [&] {
+        edit->setFocus();
+        ASSERT_TRUE(edit->hasFocus());
+        dialog.Edit->setFocus(); // one exit, its box
+        EXPECT_EQ(exits, 1);
+        dialog.Close();
+    });
+    dialog.ShowModal();
+
+    // The control focused at the last showing is forgotten: focusing another one in
+    // the next show handler is no exit.
+    QObject::connect(&dialog, &Form::OnShow, &dialog, [&] { dialog.OkButton->setFocus(); });
+    script.OnModal(dialog, [&] {
+        EXPECT_TRUE(dialog.OkButton->hasFocus());
+        dialog.Close();
+    });
+    edit->setFocus();
+    dialog.ShowModal();
+    EXPECT_EQ(exits, 1);
+}
+
+TEST(MessageForms, EachIsItsSoundImmediatelyFollowedByItsBox)
+{
+    ScriptedInteraction script;
+    script.Expect(BoxKind::Error, "e");
+    script.Expect(BoxKind::Question, "q", mrYes);
+    script.Expect(BoxKind::Question, "q2", mrNo);
+    script.Expect(BoxKind::Warning, "w");
+    script.Expect(BoxKind::ErrorYesNo, "y", mrYes);
+    script.Expect(BoxKind::ErrorNoSound, "s");
+    script.Expect(BoxKind::Plain, "p");
+    script.Expect(BoxKind::Exception, "x");
+    ShowError("e");
+    EXPECT_TRUE(AskQuestion("q"));
+    EXPECT_FALSE(AskQuestion("q2"));
+    ShowWarning("w");
+    EXPECT_TRUE(AskError("y"));
+    ShowErrorSilently("s");
+    ShowMessage("p");
+    ShowException("x");
+    EXPECT_EQ(
+        script.Log(),
+        QStringList({"sound:Exclamation", "box:Error:e", "sound:Question", "box:Question:q", "sound:Question",
+                     "box:Question:q2", "sound:Asterisk", "box:Warning:w", "sound:Exclamation",
+                     "box:ErrorYesNo:y", "box:ErrorNoSound:s", "box:Plain:p", "box:Exception:x"}));
+}
+
+TEST(MessageForms, AnUnexpectedBoxFailsAndAnswersNo)
+{
+    auto* script = new ScriptedInteraction;
+    bool answer = true;
+    EXPECT_NONFATAL_FAILURE(answer = AskQuestion("削除してよいですか？"), "unexpected box");
+    EXPECT_FALSE(answer);
+    delete script;
+}
+
+} // namespace
+
+#include "LifeCycleTest.moc"
