@@ -1,6 +1,5 @@
 #include "core/data/DMDB.h"
 
-#include "platform/rtl/IniFile.h"
 #include "platform/rtl/IntText.h"
 #include "platform/widgets/MessageForms.h"
 
@@ -252,12 +251,15 @@ private:
 class KarteStoreTransaction
 {
 public:
-    explicit KarteStoreTransaction(TQuery* query) : query(query) { query->Session->StartTransaction(*query); }
+    explicit KarteStoreTransaction(TQuery* query) : session(query->Session)
+    {
+        session->StartTransaction(query->DatabaseName);
+    }
     ~KarteStoreTransaction()
     {
         if (open) {
             try {
-                query->Session->Rollback(*query);
+                session->Rollback();
             } catch (...) {
                 // The failure that brought us here is what the caller reports.
             }
@@ -265,12 +267,12 @@ public:
     }
     void Commit()
     {
-        query->Session->Commit(*query);
         open = false;
+        session->Commit();
     }
 
 private:
-    TQuery* query;
+    TSession* session;
     bool open = true;
 };
 
@@ -320,17 +322,6 @@ TDBDM::~TDBDM()
     delete Session_kvr;
     if (DBDM == this)
         DBDM = nullptr;
-}
-
-void TDBDM::OpenDatabase(TIniFile* IniFile)
-{
-    Session_kvr->NetFileDir = IniFile->ReadString("Paradox", "NetFileDir", "C:\\KVR");
-    JobTable->DatabaseName = IniFile->ReadString("Paradox", "DatabaseName", "C:\\kvr\\database");
-    Query1->DatabaseName = IniFile->ReadString("Paradox", "DatabaseName", "C:\\kvr\\database");
-    Query2->DatabaseName = IniFile->ReadString("Paradox", "DatabaseName", "C:\\kvr\\database");
-    Query3->DatabaseName = IniFile->ReadString("Paradox", "DatabaseName", "C:\\kvr\\database");
-    Session_kvr->SetActive(true);
-    JobTable->Open();
 }
 
 // ---------------------------------------------------------------------------------------------

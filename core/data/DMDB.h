@@ -16,7 +16,6 @@ class TIniFile;
 
 class TDBDM : public QObject
 {
-    Q_OBJECT
 public:
     explicit TDBDM(QObject* parent = nullptr);
     ~TDBDM() override;

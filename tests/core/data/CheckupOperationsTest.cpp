@@ -6,7 +6,7 @@
 namespace {
 
 // The record's tooth fields in the table's order.
-int stCheckupRecord::* const ToothFields[52] = {
+int stCheckupRecord::*const ToothFields[52] = {
     &stCheckupRecord::iRTA, &stCheckupRecord::iRTB, &stCheckupRecord::iRTC, &stCheckupRecord::iRTD,
     &stCheckupRecord::iRTE, &stCheckupRecord::iRT1, &stCheckupRecord::iRT2, &stCheckupRecord::iRT3,
     &stCheckupRecord::iRT4, &stCheckupRecord::iRT5, &stCheckupRecord::iRT6, &stCheckupRecord::iRT7,
@@ -28,7 +28,7 @@ stCheckupRecord Checkup(const QString& karteNo, TDateTime date, const QString& m
     r.asKarteNo = karteNo;
     r.tDate = date;
     r.asMemo = memo;
-    for (int stCheckupRecord::* tooth : ToothFields)
+    for (int stCheckupRecord::*tooth : ToothFields)
         r.*tooth = 19;
     return r;
 }

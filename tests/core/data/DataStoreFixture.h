@@ -8,6 +8,17 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
+
+// Readable failure messages for texts.
+inline std::ostream& operator<<(std::ostream& os, const QString& text)
+{
+    return os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << text;
+}
 
 class DataStoreTest : public ::testing::Test
 {
@@ -16,15 +27,14 @@ protected:
     {
         database = std::make_unique<TempDatabase>();
         module = std::make_unique<TDBDM>();
-        module->Session_kvr->NetFileDir = database->NetFileDir();
-        for (TDataSet* dataSet : {static_cast<TDataSet*>(module->JobTable), static_cast<TDataSet*>(module->Query1),
-                                  static_cast<TDataSet*>(module->Query2), static_cast<TDataSet*>(module->Query3)})
-            dataSet->DatabaseName = database->DatabaseName();
+        module->Session_kvr->NetFileDir = TempDatabase::NetFileDir;
+        for (TDataSet* dataSet :
+             {static_cast<TDataSet*>(module->JobTable), static_cast<TDataSet*>(module->Query1),
+              static_cast<TDataSet*>(module->Query2), static_cast<TDataSet*>(module->Query3)})
+            dataSet->DatabaseName = TempDatabase::DatabaseName;
         module->Session_kvr->SetActive(true);
         module->JobTable->Open();
-        raw = std::make_unique<TQuery>();
-        raw->Session = module->Session_kvr;
-        raw->DatabaseName = database->DatabaseName();
+        raw = database->NewQuery();
     }
     void TearDown() override
     {
@@ -34,12 +44,7 @@ protected:
     }
 
     // A statement of the test's own: flags, triggers that make a step fail.
-    void Exec(const QString& sql)
-    {
-        raw->SQL->Clear();
-        raw->SQL->Add(sql);
-        raw->ExecSQL();
-    }
+    void Exec(const QString& sql) { database->Exec(sql); }
     // The number of rows a SELECT of the test's own gives.
     int Rows(const QString& sql)
     {
@@ -55,7 +60,7 @@ protected:
         Rows(sql);
         return raw->FieldByName(column)->AsString();
     }
-    // Makes every later statement on this query fail, as a missing table would.
+    // Makes every later statement on this query fail, as a missing folder would.
     static void Break(TQuery* query) { query->DatabaseName = "C:\\no\\such\\folder"; }
 
     std::unique_ptr<TempDatabase> database;

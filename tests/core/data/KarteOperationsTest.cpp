@@ -33,7 +33,8 @@ protected:
         ASSERT_EQ(Store("KC'0001", Day(2020, 6, 1), ""), 1);
         Exec("UPDATE Patient2Table SET DeleteFlag = 1 WHERE PatientNo = 3");
         ASSERT_EQ(DelMedicalRecord("KB-0001-0005"), 1);
-        Exec("DELETE FROM PSTable WHERE KarteCode = (SELECT Code FROM KarteTable WHERE KarteNo = 'KB-0001-0006')");
+        Exec("DELETE FROM PSTable WHERE KarteCode = (SELECT Code FROM KarteTable WHERE KarteNo = "
+             "'KB-0001-0006')");
     }
 
     int Store(const QString& no, TDateTime date, const QString& patientNo, stExcursusRec excursus = {})
@@ -48,9 +49,10 @@ protected:
         std::vector<stMedicalRec> kartes(count + 1);
         std::vector<stPatientRec> patients(count + 1);
         std::vector<stExcursusRec> answers(count + 1);
-        const int read = withoutPatient
-                             ? GetMedicalRecordsWithoutPatient(kartes.data(), patients.data(), answers.data(), count + 1)
-                             : GetMedicalRecords(kartes.data(), patients.data(), answers.data(), count + 1);
+        const int read =
+            withoutPatient
+                ? GetMedicalRecordsWithoutPatient(kartes.data(), patients.data(), answers.data(), count + 1)
+                : GetMedicalRecords(kartes.data(), patients.data(), answers.data(), count + 1);
         QStringList numbers;
         for (int i = 0; i < read; ++i)
             numbers << kartes[i].asMediRecNo;
@@ -106,7 +108,11 @@ TEST_F(KarteOperations, SearchRestrictsByDatesAndSexAndOrsTheTexts)
          Day(2020, 3, 1),
          AnyPatient(),
          {"KB-0001-0002", "KB-0001-0003"}},
-        {"examinee number or family name", "", Start, End, With([](stPatientRec& r) {
+        {"examinee number or family name",
+         "",
+         Start,
+         End,
+         With([](stPatientRec& r) {
              r.asPatientNo = "1";
              r.asName0 = "Tan";
          }),
@@ -120,8 +126,12 @@ TEST_F(KarteOperations, SearchRestrictsByDatesAndSexAndOrsTheTexts)
          End,
          With([](stPatientRec& r) { r.asSchoolName = "North"; }),
          {"KB-0001-0001", "KB-0001-0003"}},
-        {"an examinee number that is not a number looks for 0", "", Start, End,
-         With([](stPatientRec& r) { r.asPatientNo = "x"; }), {}},
+        {"an examinee number that is not a number looks for 0",
+         "",
+         Start,
+         End,
+         With([](stPatientRec& r) { r.asPatientNo = "x"; }),
+         {}},
         // Pasted into the statement, the quote made the search fail with -1.
         {"a single quote is searched for", "C'0", Start, End, AnyPatient(), {"KC'0001"}},
     };
@@ -195,6 +205,7 @@ TEST_F(KarteOperations, ReaderFillsTheThreeParallelArrays)
 
     ASSERT_EQ(SearchMedicalRecordWithoutPatient(Karte("0002", Start), End), 1);
     patients[0] = Patient("99", "stale", 1, 5);
+    kartes[1].asMediRecNo = "untouched";
     ASSERT_EQ(GetMedicalRecordsWithoutPatient(kartes, patients, answers, 6), 1);
     EXPECT_EQ(kartes[0].asMediRecNo, "KB-0001-0002");
     EXPECT_EQ(kartes[0].tDate, Day(2020, 2, 1));
@@ -205,7 +216,7 @@ TEST_F(KarteOperations, ReaderFillsTheThreeParallelArrays)
     EXPECT_EQ(patients[0].iSchoolCode, -1);
     EXPECT_EQ(patients[0].tBirth, 0.0);
     EXPECT_EQ(answers[0].iKarteCode, 3);
-    EXPECT_EQ(kartes[1].asMediRecNo, "KB-0001-0001");
+    EXPECT_EQ(kartes[1].asMediRecNo, "untouched");
 }
 
 TEST_F(KarteOperations, OtherQueriesBetweenSearchAndReaderKeepTheRows)
@@ -224,20 +235,49 @@ TEST_F(KarteOperations, OtherQueriesBetweenSearchAndReaderKeepTheRows)
 struct AnswerField
 {
     const char* name;
-    bool stExcursusRec::* flag;
-    QString stExcursusRec::* memo;
+    bool stExcursusRec::*flag;
+    QString stExcursusRec::*memo;
 };
-#define FLAG(n) {#n, &stExcursusRec::b##n, nullptr}
-#define MEMO(n) {#n, nullptr, &stExcursusRec::as##n}
+#define FLAG(n)                                                                                              \
+    {                                                                                                        \
+#n, &stExcursusRec::b##n, nullptr                                                                    \
+    }
+#define MEMO(n)                                                                                              \
+    {                                                                                                        \
+#n, nullptr, &stExcursusRec::as##n                                                                   \
+    }
 const AnswerField AnswerFields[] = {
-    FLAG(AIDS),         FLAG(Tuberculosis),       FLAG(BloodInfection),      FLAG(Hepatitis),
-    FLAG(HepatitisB),   FLAG(HepatitisC),         FLAG(AirialInfection),     FLAG(OtherInfection),
-    MEMO(TuberculosisMemo), MEMO(BloodInfectionMemo), MEMO(AirialInfectionMemo), MEMO(OtherInfectionMemo),
-    FLAG(Q1None),       FLAG(Q1Anemia),           FLAG(Q1Swelling),          FLAG(Q1Bleeding),
-    FLAG(Q1Fever),      FLAG(Q1NoExtraction),     FLAG(Q2None),              FLAG(Q2Injection),
-    FLAG(Q2Medicine),   FLAG(Q2Others),           MEMO(Q2OthersMemo),        FLAG(Q3),
-    FLAG(Q43),          MEMO(Q43Memo),            FLAG(Q42),                 MEMO(Q42Memo),
-    FLAG(Q41),          MEMO(Q41Memo),            FLAG(Q40),
+    FLAG(AIDS),
+    FLAG(Tuberculosis),
+    FLAG(BloodInfection),
+    FLAG(Hepatitis),
+    FLAG(HepatitisB),
+    FLAG(HepatitisC),
+    FLAG(AirialInfection),
+    FLAG(OtherInfection),
+    MEMO(TuberculosisMemo),
+    MEMO(BloodInfectionMemo),
+    MEMO(AirialInfectionMemo),
+    MEMO(OtherInfectionMemo),
+    FLAG(Q1None),
+    FLAG(Q1Anemia),
+    FLAG(Q1Swelling),
+    FLAG(Q1Bleeding),
+    FLAG(Q1Fever),
+    FLAG(Q1NoExtraction),
+    FLAG(Q2None),
+    FLAG(Q2Injection),
+    FLAG(Q2Medicine),
+    FLAG(Q2Others),
+    MEMO(Q2OthersMemo),
+    FLAG(Q3),
+    FLAG(Q43),
+    MEMO(Q43Memo),
+    FLAG(Q42),
+    MEMO(Q42Memo),
+    FLAG(Q41),
+    MEMO(Q41Memo),
+    FLAG(Q40),
 };
 #undef FLAG
 #undef MEMO
@@ -269,8 +309,9 @@ TEST_F(KarteOperations, EveryAnswerIsStoredAndReadInItsOwnField)
         ASSERT_TRUE(ReadKarte(no, karte, patient, read)) << answer.name;
         for (const AnswerField& other : AnswerFields)
             EXPECT_EQ(IsSet(read, other), &other == &answer) << answer.name << " read as " << other.name;
-        if (answer.memo)
+        if (answer.memo) {
             EXPECT_EQ(read.*answer.memo, QString("memo of ") + answer.name);
+        }
 
         // The replace writes each answer to its own column as well.
         stExcursusRec replaced;
@@ -298,7 +339,8 @@ TEST_F(KarteOperations, AddStoresHeaderAndQuestionnaire)
     EXPECT_EQ(Rows("SELECT Code FROM PSTable WHERE KarteCode = " + code), 1);
 
     ASSERT_EQ(AddMedicalRecord(Karte("KN-0001-0002", Day(2021, 2, 3)), answers, ""), 1);
-    EXPECT_EQ(Value("SELECT PatientCode FROM KarteTable WHERE KarteNo = 'KN-0001-0002'", "PatientCode"), "-1");
+    EXPECT_EQ(Value("SELECT PatientCode FROM KarteTable WHERE KarteNo = 'KN-0001-0002'", "PatientCode"),
+              "-1");
 
     // A number only a flagged karte has is free again.
     EXPECT_EQ(Store("KB-0001-0005", Day(2021, 1, 1), ""), 1);
@@ -375,7 +417,9 @@ TEST_F(KarteOperations, ReplaceRewritesHeaderAndQuestionnaire)
 
 TEST_F(KarteOperations, ReplaceFailuresLeaveTheKarteAsItWas)
 {
-    const auto header = [&] { return Value("SELECT RDate FROM KarteTable WHERE KarteNo = 'KB-0001-0003'", "RDate"); };
+    const auto header = [&] {
+        return Value("SELECT RDate FROM KarteTable WHERE KarteNo = 'KB-0001-0003'", "RDate");
+    };
     const QString before = header();
     const stMedicalRec changed = Karte("KB-0001-0003", Day(2023, 3, 3));
     stExcursusRec answers;
@@ -400,7 +444,9 @@ TEST_F(KarteOperations, ReplaceFailuresLeaveTheKarteAsItWas)
     EXPECT_EQ(header(), before);
 
     // KB-0001-0006 has lost its questionnaire row.
-    const auto header6 = [&] { return Value("SELECT RDate FROM KarteTable WHERE KarteNo = 'KB-0001-0006'", "RDate"); };
+    const auto header6 = [&] {
+        return Value("SELECT RDate FROM KarteTable WHERE KarteNo = 'KB-0001-0006'", "RDate");
+    };
     const QString before6 = header6();
     EXPECT_EQ(ReplaceMedicalRecord(Karte("KB-0001-0006", Day(2023, 3, 3)), answers, "2"), -4);
     EXPECT_EQ(header6(), before6);
@@ -422,7 +468,8 @@ TEST_F(KarteOperations, KartesOfAnExaminee)
 {
     QString first = "stale";
     EXPECT_EQ(GetMedicalRecordOfPatient("2", first), 2);
-    EXPECT_TRUE(first == "KB-0001-0001, 2020/01/01" || first == "KB-0001-0006, 2020/02/15") << first.toStdString();
+    EXPECT_TRUE(first == "KB-0001-0001, 2020/01/01" || first == "KB-0001-0006, 2020/02/15")
+        << first.toStdString();
     EXPECT_EQ(GetMedicalRecordOfPatient("1", first), 1); // KB-0001-0005 is flagged
     EXPECT_EQ(first, "KB-0001-0003, 2020/03/01");
     EXPECT_EQ(GetMedicalRecordOfPatient("3", first), 1); // the examinee's own flag is not looked at

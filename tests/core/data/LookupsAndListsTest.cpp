@@ -62,11 +62,13 @@ QStringList Listed(const QString& table, const QString& filter)
         return result;
     };
     if (table == "SchoolTable")
-        return collect(stSchoolRecord(), SearchSchool, GetSchools, [](stSchoolRecord& r) -> QString& { return r.asName; });
+        return collect(stSchoolRecord(), SearchSchool, GetSchools,
+                       [](stSchoolRecord& r) -> QString& { return r.asName; });
     if (table == "JobTable")
         return collect(stJobRecord(), SearchJob, GetJobs, [](stJobRecord& r) -> QString& { return r.asJob; });
     if (table == "FoodTable")
-        return collect(stFoodRecord(), SearchFood, GetFoods, [](stFoodRecord& r) -> QString& { return r.asName; });
+        return collect(stFoodRecord(), SearchFood, GetFoods,
+                       [](stFoodRecord& r) -> QString& { return r.asName; });
     return collect(stFrequencyRecord(), SearchFrequency, GetFrequencies,
                    [](stFrequencyRecord& r) -> QString& { return r.asName; });
 }
@@ -76,7 +78,8 @@ TEST_F(LookupsAndLists, ListsComeInNameOrderAndFilterByContainedText)
     for (const QString table : {"SchoolTable", "JobTable", "FoodTable"}) {
         const QString column = table == "JobTable" ? "Job" : "Name";
         for (const char* name : {"Cherry", "apple", "Banana", "O'Hara", "Berry"})
-            Exec(QString("INSERT INTO %1 (%2) VALUES ('%3')").arg(table, column, QString(name).replace("'", "''")));
+            Exec(QString("INSERT INTO %1 (%2) VALUES ('%3')")
+                     .arg(table, column, QString(name).replace("'", "''")));
         EXPECT_EQ(Listed(table, ""), QStringList({"Banana", "Berry", "Cherry", "O'Hara", "apple"})) << table;
         EXPECT_EQ(Listed(table, "rr"), QStringList({"Berry", "Cherry"})) << table;
         EXPECT_EQ(Listed(table, "B_n"), QStringList({"Banana"})) << table;

@@ -27,7 +27,7 @@ struct Family
     int (*karteList)(QString, QString&);
 };
 
-template <typename Record, QString Record::* Text> Record ToRecord(const Entry& e)
+template <typename Record, QString Record::*Text> Record ToRecord(const Entry& e)
 {
     Record r;
     r.iCode = e.iCode;
@@ -38,12 +38,12 @@ template <typename Record, QString Record::* Text> Record ToRecord(const Entry& 
     return r;
 }
 
-template <typename Record, QString Record::* Text> Entry ToEntry(const Record& r)
+template <typename Record, QString Record::*Text> Entry ToEntry(const Record& r)
 {
     return {r.iCode, r.tDate, r.*Text, r.asStaffNo, r.asKarteNo};
 }
 
-template <typename Record, QString Record::* Text, int (*Search)(Record), int (*Get)(Record*, int),
+template <typename Record, QString Record::*Text, int (*Search)(Record), int (*Get)(Record*, int),
           int (*Add)(Record), int (*Replace)(Record), int (*Del)(Record), int (*KarteList)(QString, QString&)>
 Family MakeFamily(const char* table)
 {
@@ -69,10 +69,11 @@ Family MakeFamily(const char* table)
 }
 
 const Family Families[] = {
-    MakeFamily<stTreatmentRecord, &stTreatmentRecord::asTreatment, SearchTreatment, GetTreatments, AddTreatment,
-               ReplaceTreatment, DelTreatment, GetMedicalRecordOfStaffTreatment>("TreatmentTable"),
-    MakeFamily<stNoteRecord, &stNoteRecord::asDescription, SearchNote, GetNotes, AddNote, ReplaceNote, DelNote,
-               GetMedicalRecordOfStaffNote>("NoteTable"),
+    MakeFamily<stTreatmentRecord, &stTreatmentRecord::asTreatment, SearchTreatment, GetTreatments,
+               AddTreatment, ReplaceTreatment, DelTreatment, GetMedicalRecordOfStaffTreatment>(
+        "TreatmentTable"),
+    MakeFamily<stNoteRecord, &stNoteRecord::asDescription, SearchNote, GetNotes, AddNote, ReplaceNote,
+               DelNote, GetMedicalRecordOfStaffNote>("NoteTable"),
 };
 
 Entry MakeEntry(TDateTime date, const QString& text, const QString& staffNo, const QString& karteNo)
@@ -127,7 +128,8 @@ TEST_F(NotesAndTreatments, SearchOrsTheCriteriaAndListsByDate)
         EXPECT_EQ(Found(f, Entry()), QStringList({"scaling", "o'clock check", "filling"})) << f.table;
         EXPECT_EQ(Found(f, MakeEntry(0, "", "", "KA-0001-0001")), QStringList({"o'clock check", "filling"}))
             << f.table;
-        EXPECT_EQ(Found(f, MakeEntry(0, "", "7", "KA-0001-0002")), QStringList({"scaling", "filling"})) << f.table;
+        EXPECT_EQ(Found(f, MakeEntry(0, "", "7", "KA-0001-0002")), QStringList({"scaling", "filling"}))
+            << f.table;
         EXPECT_EQ(Found(f, MakeEntry(0, "ill", "", "")), QStringList({"filling"})) << f.table;
         // Pasted into the statement, the quote made the search fail with -1.
         EXPECT_EQ(Found(f, MakeEntry(0, "o'c", "", "")), QStringList({"o'clock check"})) << f.table;

@@ -59,12 +59,14 @@ TEST_F(PatientOperations, SearchRestrictsBySexAndOrsTheTexts)
     const SearchCase cases[] = {
         {"everything empty lists every live examinee by number", AnyPatient(), {"1", "2", "3", "5"}},
         {"sex restricts", With([](stPatientRec& r) { r.iSex = 1; }), {"1", "5"}},
-        {"number or family name", With([](stPatientRec& r) {
+        {"number or family name",
+         With([](stPatientRec& r) {
              r.asPatientNo = "3";
              r.asName0 = "Tan";
          }),
          {"2", "3"}},
-        {"sex restricts the alternatives", With([](stPatientRec& r) {
+        {"sex restricts the alternatives",
+         With([](stPatientRec& r) {
              r.iSex = 0;
              r.asName0 = "Yama";
          }),
@@ -73,7 +75,8 @@ TEST_F(PatientOperations, SearchRestrictsBySexAndOrsTheTexts)
         {"kana", With([](stPatientRec& r) { r.asNameKana0 = "kana"; }), {"3"}},
         {"school name", With([](stPatientRec& r) { r.asSchoolName = "South"; }), {"1"}},
         {"a flagged examinee is never found", With([](stPatientRec& r) { r.asName0 = "Sato"; }), {}},
-        {"a number text that is not a number looks for 0", With([](stPatientRec& r) { r.asPatientNo = "x"; }),
+        {"a number text that is not a number looks for 0",
+         With([](stPatientRec& r) { r.asPatientNo = "x"; }),
          {}},
         {"an underscore is a wildcard", With([](stPatientRec& r) { r.asName0 = "Yama_a"; }), {"3"}},
         {"a percent sign is a wildcard", With([](stPatientRec& r) { r.asName0 = "Y%o"; }), {"1"}},
@@ -188,11 +191,13 @@ TEST_F(PatientOperations, ReplaceRewritesTheLiveRowOnly)
     changed.tBirth = Day(2011, 5, 6);
     changed.asPortrait = "new.jpg";
     EXPECT_EQ(ReplacePatient(changed), 1);
-    EXPECT_EQ(Value("SELECT Name0 FROM Patient2Table WHERE PatientNo = 4 AND DeleteFlag = 0", "Name0"), "Kondo");
+    EXPECT_EQ(Value("SELECT Name0 FROM Patient2Table WHERE PatientNo = 4 AND DeleteFlag = 0", "Name0"),
+              "Kondo");
     EXPECT_EQ(Value("SELECT Portrait FROM Patient2Table WHERE PatientNo = 4 AND DeleteFlag = 0", "Portrait"),
               "new.jpg");
     // Its kartes still show the flagged examinee as it was.
-    EXPECT_EQ(Value("SELECT Name0 FROM Patient2Table WHERE PatientNo = 4 AND DeleteFlag = 1", "Name0"), "Sato");
+    EXPECT_EQ(Value("SELECT Name0 FROM Patient2Table WHERE PatientNo = 4 AND DeleteFlag = 1", "Name0"),
+              "Sato");
 
     EXPECT_EQ(ReplacePatient(Patient("77", "Nobody")), 1);
     EXPECT_EQ(Rows("SELECT Code FROM Patient2Table WHERE Name0 = 'Nobody'"), 0);

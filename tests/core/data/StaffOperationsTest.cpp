@@ -58,12 +58,14 @@ TEST_F(StaffOperations, SearchRestrictsBySexAndJobAndOrsTheRest)
     } cases[] = {
         {"every live member by number", AnyStaff(), {"10", "20", "30", "50"}},
         {"occupation restricts", With([](stStaffRecord& r) { r.iJobCode = 3; }), {"10", "20"}},
-        {"sex and occupation restrict", With([](stStaffRecord& r) {
+        {"sex and occupation restrict",
+         With([](stStaffRecord& r) {
              r.iSex = 1;
              r.iJobCode = 3;
          }),
          {"10"}},
-        {"number or name", With([](stStaffRecord& r) {
+        {"number or name",
+         With([](stStaffRecord& r) {
              r.asStaffNo = "30";
              r.asNameKanji0 = "Suz";
          }),
