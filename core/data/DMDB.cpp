@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -274,6 +275,43 @@ public:
 private:
     TSession* session;
     bool open = true;
+};
+
+// A long walk of lookups reads under one shared lock instead of taking and dropping
+// the file lock for every statement. Nothing is written under it; when a transaction
+// is already open, or one cannot be started, the walk goes on without.
+class ReadingTransaction
+{
+public:
+    explicit ReadingTransaction(TQuery* query) : session(query->Session)
+    {
+        if (!session || session->InTransaction())
+            return;
+        try {
+            session->StartTransaction(query->DatabaseName);
+            open = true;
+        } catch (...) {
+        }
+    }
+    ~ReadingTransaction()
+    {
+        if (!open)
+            return;
+        try {
+            session->Commit();
+        } catch (...) {
+            try {
+                session->Rollback();
+            } catch (...) {
+            }
+        }
+    }
+    ReadingTransaction(const ReadingTransaction&) = delete;
+    ReadingTransaction& operator=(const ReadingTransaction&) = delete;
+
+private:
+    TSession* session;
+    bool open = false;
 };
 
 } // namespace
@@ -1849,13 +1887,20 @@ int TDBDM::GetCheckups(stCheckupRecord* records, int max)
         TField* karteCode = Query1->FieldByName("KarteCode");
         TField* schoolCode = Query1->FieldByName("SchoolCode");
         TField* memo = Query1->FieldByName("Memo");
+        ReadingTransaction reading(Query3);
+        // Several check-ups share a karte, whose number does not change during the walk.
+        std::map<int, QString> karteNumbers;
         while (!Query1->Eof()) {
             stCheckupRecord& r = records[i];
             r.iCode = code->AsInteger();
             r.tDate = date->AsDateTime();
             for (int t = 0; t < 52; ++t)
                 r.*Teeth[t].field = teeth[t]->AsInteger();
-            r.asKarteNo = GetKarteNo(karteCode->AsInteger());
+            const int karte = karteCode->AsInteger();
+            auto known = karteNumbers.find(karte);
+            if (known == karteNumbers.end())
+                known = karteNumbers.emplace(karte, GetKarteNo(karte)).first;
+            r.asKarteNo = known->second;
             r.iSchoolCode = schoolCode->AsInteger();
             r.asMemo = memo->AsString();
             Query1->Next();
