@@ -1,6 +1,7 @@
 #include "core/util/C_file_system_utility.h"
 
 #include "platform/rtl/Paths.h"
+#include "tests/support/TempDrives.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -10,17 +11,9 @@
 
 namespace {
 
-class FileSystemUtilityTest : public ::testing::Test
+class FileSystemUtilityTest : public TempDrives
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(root.isValid());
-        saved = qgetenv("KVR_DRIVES");
-        qputenv("KVR_DRIVES", root.path().toLocal8Bit());
-    }
-    void TearDown() override { qputenv("KVR_DRIVES", saved); }
-
     static void Write(const QString& path, const QByteArray& bytes = "data")
     {
         QFile f(HostPath(path));
@@ -43,8 +36,6 @@ protected:
         Write("C:\\t\\top.txt", "top");
     }
 
-    QTemporaryDir root;
-    QByteArray saved;
     CFileSystemUtility fs;
 };
 
@@ -238,6 +229,26 @@ TEST_F(FileSystemUtilityTest, FreeBytesOfADrive)
     fs.GetLocalAppDataPath(); // drive C: exists from here on
     EXPECT_GT(fs.GetFreeDiskBytes('C'), 0);
     EXPECT_EQ(fs.GetFreeDiskBytes('Q'), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FileSystemUtilityTest, DetectFileEncodingReadsTheWholeFileIncludingZeroBytes)
+{
+    Write("C:\\empty.txt", "");
+    Write("C:\\utf16.txt", QByteArray("\xFF\xFE\x41\x00\x42\x00", 6));
+    Write("C:\\sjis.txt", QByteArray("\x82\xA0\x82\xA2"));
+    Write("C:\\utf8.txt", QByteArray("\xE3\x81\x82"));
+    EXPECT_EQ(fs.DetectFileEncoding("C:\\empty.txt"), -1);
+    EXPECT_EQ(fs.DetectFileEncoding("C:\\missing.txt"), -1);
+    EXPECT_EQ(fs.DetectFileEncoding("C:\\utf16.txt"), 3);
+    EXPECT_EQ(fs.DetectFileEncoding("C:\\sjis.txt"), 0);
+    EXPECT_EQ(fs.DetectFileEncoding("C:\\utf8.txt"), 5);
+    // Text in memory ends at its first zero byte.
+    EXPECT_EQ(fs.DetectTextEncoding("\xE3\x81\x82"), 5);
+    EXPECT_EQ(fs.DetectTextEncoding(""), -1);
 }
 
 } // namespace

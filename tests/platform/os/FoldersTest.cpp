@@ -13,7 +13,7 @@ TEST_F(FoldersTest, SpecialFoldersLieOnDriveCAndExist)
 {
     const QString local = GetSpecialFolderPath(CSIDL_LOCAL_APPDATA);
     EXPECT_EQ(local, "C:\\Users\\" + LoginName() + "\\AppData\\Local");
-    EXPECT_TRUE(QDir(root.path() + "/c/Users/" + LoginName() + "/AppData/Local").exists());
+    EXPECT_TRUE(QDir(root + "/c/Users/" + LoginName() + "/AppData/Local").exists());
     EXPECT_EQ(GetSpecialFolderPath(CSIDL_COMMON_APPDATA), "C:\\ProgramData");
     EXPECT_EQ(GetSpecialFolderPath(5), "");
 }
