@@ -1,5 +1,6 @@
 #include "core/data/DMDB.h"
 
+#include "platform/rtl/IniFile.h"
 #include "platform/rtl/IntText.h"
 #include "platform/widgets/MessageForms.h"
 
@@ -360,6 +361,17 @@ TDBDM::~TDBDM()
     delete Session_kvr;
     if (DBDM == this)
         DBDM = nullptr;
+}
+
+void TDBDM::OpenDatabase(TIniFile* IniFile)
+{
+    Session_kvr->NetFileDir = IniFile->ReadString("Paradox", "NetFileDir", "C:\\KVR");
+    JobTable->DatabaseName = IniFile->ReadString("Paradox", "DatabaseName", "C:\\kvr\\database");
+    Query1->DatabaseName = IniFile->ReadString("Paradox", "DatabaseName", "C:\\kvr\\database");
+    Query2->DatabaseName = IniFile->ReadString("Paradox", "DatabaseName", "C:\\kvr\\database");
+    Query3->DatabaseName = IniFile->ReadString("Paradox", "DatabaseName", "C:\\kvr\\database");
+    Session_kvr->SetActive(true);
+    JobTable->Open();
 }
 
 // ---------------------------------------------------------------------------------------------
