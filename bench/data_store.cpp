@@ -114,7 +114,7 @@ void Time(const char* title, double goalMs, int expectedRows, const std::functio
     }
     std::sort(times.begin(), times.end());
     const double median = times[times.size() / 2];
-    std::printf("%-44s %8.2f ms  (goal < %3.0f ms)  rows %5d%s%s\n", title, median, goalMs, rows,
+    std::printf("%-48s %8.2f ms  (goal < %3.0f ms)  rows %5d%s%s\n", title, median, goalMs, rows,
                 median < goalMs ? "" : "  OVER GOAL", rows == expectedRows ? "" : "  WRONG ROW COUNT");
 }
 
