@@ -1,0 +1,125 @@
+#pragma once
+// The data module: the one place that talks to the database. It owns the session,
+// the occupation table and three shared queries, and has one method per data
+// operation. Searches leave their rows on Query1 for the reader; counts, writes and
+// the member-number lookup run on Query2; the other lookups on Query3, so that a
+// lookup can run while a search is being read or a write is being built.
+#include "core/data/Dbapi.h"
+#include "platform/db/DataSource.h"
+#include "platform/db/Query.h"
+#include "platform/db/Session.h"
+#include "platform/db/Table.h"
+
+#include <QObject>
+
+class TIniFile;
+
+class TDBDM : public QObject
+{
+public:
+    explicit TDBDM(QObject* parent = nullptr);
+    ~TDBDM() override;
+
+    TTable* JobTable;
+    TDataSource* JobDataSource;
+    TQuery* Query1;
+    TDataSource* DataSource1;
+    TQuery* Query2;
+    TDataSource* DataSource2;
+    TQuery* Query3;
+    TDataSource* DataSource3;
+    TSession* Session_kvr;
+
+    // Points the session and the datasets at the configured folders and opens the
+    // occupation table. Raises what the engine raises; the caller shows it.
+    void OpenDatabase(TIniFile* IniFile);
+
+    // Examinees
+    int GetPatientCount();
+    int SearchPatient(stPatientRec filter);
+    int GetPatients(stPatientRec* records, int max);
+    int DelPatient(int iArgPatientNo);
+    int AddPatient(stPatientRec record);
+    int ReplacePatient(stPatientRec record);
+
+    // Members
+    int GetStaffCount();
+    int SearchStaff(stStaffRecord filter);
+    int GetStaffs(stStaffRecord* records, int max);
+    int DelStaff(int staffNo);
+    int AddStaff(stStaffRecord record);
+    int ReplaceStaff(stStaffRecord record);
+
+    // Existence checks and the school name
+    bool ExistKarteNo(QString karteNo);
+    bool ExistStaffNo(QString staffNo);
+    bool ExistPatientNo(QString patientNo);
+    void GetSchoolName(int schoolCode, QString& name);
+
+    // Reference lists
+    int SearchSchool(stSchoolRecord filter);
+    int GetSchools(stSchoolRecord* records, int max);
+    int GetJobCount();
+    int SearchJob(stJobRecord filter);
+    int GetJobs(stJobRecord* records, int max);
+    int SearchFood(stFoodRecord filter);
+    int GetFoods(stFoodRecord* records, int max);
+    int SearchFrequency(stFrequencyRecord filter);
+    int GetFrequencies(stFrequencyRecord* records, int max);
+
+    // Treatments, notes and diet rows
+    int SearchTreatment(stTreatmentRecord filter);
+    int GetTreatments(stTreatmentRecord* records, int max);
+    int DelTreatment(int code);
+    int AddTreatment(stTreatmentRecord record);
+    int ReplaceTreatment(stTreatmentRecord record);
+    int GetMedicalRecordOfStaffTreatment(QString staffNo, QString& first);
+    int SearchNote(stNoteRecord filter);
+    int GetNotes(stNoteRecord* records, int max);
+    int DelNote(int code);
+    int AddNote(stNoteRecord record);
+    int ReplaceNote(stNoteRecord record);
+    int GetMedicalRecordOfStaffNote(QString staffNo, QString& first);
+    int SearchDietInquiry(stDietInquiryRecord filter);
+    int GetDietInquiries(stDietInquiryRecord* records, int max);
+    int DelDietInquiry(int code);
+    int AddDietInquiry(stDietInquiryRecord record);
+    int ReplaceDietInquiry(stDietInquiryRecord record);
+
+    // Kartes
+    int GetMedicalRecordCount();
+    int SearchMedicalRecord(stMedicalRec filter, TDateTime endDate, stPatientRec patientFilter);
+    int SearchMedicalRecordWithoutPatient(stMedicalRec filter, TDateTime endDate);
+    int GetMedicalRecords(stMedicalRec* records, stPatientRec* patients, stExcursusRec* excursuses, int max);
+    int GetMedicalRecordsWithoutPatient(stMedicalRec* records, stPatientRec* patients,
+                                        stExcursusRec* excursuses, int max);
+    int GetMedicalRecordOfPatient(QString patientNo, QString& first);
+    int DelMedicalRecord(QString karteNo);
+    int AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo);
+    int ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo);
+
+    // Check-ups
+    int SearchCheckup(stCheckupRecord filter);
+    int GetCheckups(stCheckupRecord* records, int max);
+    int DelCheckup(int code);
+    int AddCheckup(stCheckupRecord record);
+    int ReplaceCheckup(stCheckupRecord record);
+
+private:
+    int GetKarteCode(QString karteNo);
+    QString GetKarteNo(int karteCode);
+    int GetExcursusCode(int karteCode);
+    int GetPatientCode(QString patientNo);
+    int GetStaffCode(QString staffNo);
+    int GetStaffNo(int staffCode);
+
+    int AddExcursus(stExcursusRec excursus);
+    int ReplaceExcursus(stExcursusRec excursus);
+    void SetExcursusParams(stExcursusRec excursus);
+    int SetCheckupParams(stCheckupRecord record);
+
+    int iWrkKarteCode = 0; // the karte code of the last check-up add or replace
+};
+
+// The one data module, created first at start-up.
+extern TDBDM* DBDM;

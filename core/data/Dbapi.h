@@ -1,0 +1,227 @@
+#pragma once
+// The windows' only way to the data store: one free function per data operation,
+// forwarding to the data module, and the records that carry one row each way.
+#include "platform/rtl/DateTime.h"
+
+#include <QString>
+
+// One examinee, with the name of the school.
+struct stPatientRec
+{
+    QString asPatientNo; // decimal text; empty for a karte without examinee
+    QString asName0;
+    QString asName1;
+    QString asNameKana0;
+    QString asNameKana1;
+    TDateTime tBirth;
+    int iSex = 0; // 0 male, 1 female, -1 not given (any in a filter)
+    int iSchoolCode = 0;
+    QString asSchoolName; // through the join, not stored with the examinee
+    QString asPortrait;   // bare file name of the photo
+};
+
+// One member of the check-up staff.
+struct stStaffRecord
+{
+    QString asStaffNo; // decimal text
+    int iJobCode = 0;  // -1 any in a filter
+    int iSex = 0;      // -1 any in a filter
+    QString asNameKanji0;
+    QString asNameKanji1;
+    QString asNameKana0;
+    QString asNameKana1;
+    QString asNameAlphabet0;
+    QString asNameAlphabet1;
+};
+
+// One karte header.
+struct stMedicalRec
+{
+    int iCode = 0;
+    QString asMediRecNo;
+    TDateTime tDate; // the start date in a search filter
+    int iNext = 0;
+    int iPatientCode = 0; // -1 for a karte without registered examinee
+};
+
+// The health questionnaire of one karte.
+struct stExcursusRec
+{
+    int iCode = 0;
+    int iKarteCode = 0;
+    bool bAIDS = false;
+    bool bTuberculosis = false;
+    bool bBloodInfection = false;
+    bool bHepatitis = false;
+    bool bHepatitisB = false;
+    bool bHepatitisC = false;
+    bool bAirialInfection = false;
+    bool bOtherInfection = false;
+    QString asTuberculosisMemo;
+    QString asBloodInfectionMemo;
+    QString asAirialInfectionMemo;
+    QString asOtherInfectionMemo;
+    bool bQ1None = false;
+    bool bQ1Anemia = false;
+    bool bQ1Swelling = false;
+    bool bQ1Bleeding = false;
+    bool bQ1Fever = false;
+    bool bQ1NoExtraction = false;
+    bool bQ2None = false;
+    bool bQ2Injection = false;
+    bool bQ2Medicine = false;
+    bool bQ2Others = false;
+    QString asQ2OthersMemo;
+    bool bQ3 = false;
+    bool bQ43 = false;
+    QString asQ43Memo;
+    bool bQ42 = false;
+    QString asQ42Memo;
+    bool bQ41 = false;
+    QString asQ41Memo;
+    bool bQ40 = false;
+};
+
+// One check-up with its 52 tooth codes (right upper, left upper, right lower, left lower;
+// in each the primary teeth A to E, then the permanent teeth 1 to 8).
+struct stCheckupRecord
+{
+    int iCode = 0;
+    TDateTime tDate;
+    QString asKarteNo; // the table keeps the karte's Code
+    int iSchoolCode = 0;
+    QString asMemo;
+    int iRTA = 0, iRTB = 0, iRTC = 0, iRTD = 0, iRTE = 0;
+    int iRT1 = 0, iRT2 = 0, iRT3 = 0, iRT4 = 0, iRT5 = 0, iRT6 = 0, iRT7 = 0, iRT8 = 0;
+    int iLTA = 0, iLTB = 0, iLTC = 0, iLTD = 0, iLTE = 0;
+    int iLT1 = 0, iLT2 = 0, iLT3 = 0, iLT4 = 0, iLT5 = 0, iLT6 = 0, iLT7 = 0, iLT8 = 0;
+    int iRBA = 0, iRBB = 0, iRBC = 0, iRBD = 0, iRBE = 0;
+    int iRB1 = 0, iRB2 = 0, iRB3 = 0, iRB4 = 0, iRB5 = 0, iRB6 = 0, iRB7 = 0, iRB8 = 0;
+    int iLBA = 0, iLBB = 0, iLBC = 0, iLBD = 0, iLBE = 0;
+    int iLB1 = 0, iLB2 = 0, iLB3 = 0, iLB4 = 0, iLB5 = 0, iLB6 = 0, iLB7 = 0, iLB8 = 0;
+};
+
+// One treatment entry of a karte, with numbers in place of the table's codes.
+struct stTreatmentRecord
+{
+    int iCode = 0;
+    TDateTime tDate;
+    QString asTreatment;
+    QString asStaffNo;
+    QString asKarteNo;
+};
+
+// One note of a karte, with numbers in place of the table's codes.
+struct stNoteRecord
+{
+    int iCode = 0;
+    TDateTime tDate;
+    QString asDescription;
+    QString asStaffNo;
+    QString asKarteNo;
+};
+
+// One diet-inquiry row of a check-up.
+struct stDietInquiryRecord
+{
+    int iCode = 0;
+    int iFoodCode = 0;
+    int iFrequencyCode = 0;
+    int iCheckupCode = 0;
+};
+
+struct stJobRecord
+{
+    int iCode = 0;
+    QString asJob;
+};
+
+struct stFoodRecord
+{
+    int iCode = 0;
+    QString asName;
+};
+
+struct stFrequencyRecord
+{
+    int iCode = 0;
+    QString asName;
+    int iDispOrder = 0;
+};
+
+struct stSchoolRecord
+{
+    int iCode = 0;
+    QString asName;
+};
+
+// Examinees
+int GetPatientCount();
+int SearchPatient(stPatientRec filter);
+int GetPatients(stPatientRec* records, int max);
+int DelPatient(QString patientNo);
+int AddPatient(stPatientRec record);
+int ReplacePatient(stPatientRec record);
+
+// Members
+int GetStaffCount();
+int SearchStaff(stStaffRecord filter);
+int GetStaffs(stStaffRecord* records, int max);
+int DelStaff(QString staffNo);
+int AddStaff(stStaffRecord record);
+int ReplaceStaff(stStaffRecord record);
+
+// Existence checks and the school name
+bool ExistKarteNo(QString karteNo);
+bool ExistStaffNo(QString staffNo);
+bool ExistPatientNo(QString patientNo);
+QString GetSchoolName(int schoolCode);
+
+// Reference lists
+int SearchSchool(stSchoolRecord filter);
+int GetSchools(stSchoolRecord* records, int max);
+int GetJobCount();
+int SearchJob(stJobRecord filter);
+int GetJobs(stJobRecord* records, int max);
+int SearchFood(stFoodRecord filter);
+int GetFoods(stFoodRecord* records, int max);
+int SearchFrequency(stFrequencyRecord filter);
+int GetFrequencies(stFrequencyRecord* records, int max);
+
+// Treatments, notes and diet rows
+int SearchTreatment(stTreatmentRecord filter);
+int GetTreatments(stTreatmentRecord* records, int max);
+int DelTreatment(stTreatmentRecord record);
+int AddTreatment(stTreatmentRecord record);
+int ReplaceTreatment(stTreatmentRecord record);
+int GetMedicalRecordOfStaffTreatment(QString staffNo, QString& first);
+int SearchNote(stNoteRecord filter);
+int GetNotes(stNoteRecord* records, int max);
+int DelNote(stNoteRecord record);
+int AddNote(stNoteRecord record);
+int ReplaceNote(stNoteRecord record);
+int GetMedicalRecordOfStaffNote(QString staffNo, QString& first);
+int SearchDietInquiry(stDietInquiryRecord filter);
+int GetDietInquiries(stDietInquiryRecord* records, int max);
+int DelDietInquiry(stDietInquiryRecord record);
+int AddDietInquiry(stDietInquiryRecord record);
+int ReplaceDietInquiry(stDietInquiryRecord record);
+
+// Kartes
+int GetMedicalRecordCount();
+int SearchMedicalRecord(stMedicalRec filter, TDateTime endDate, stPatientRec patientFilter);
+int SearchMedicalRecordWithoutPatient(stMedicalRec filter, TDateTime endDate);
+int GetMedicalRecords(stMedicalRec* records, stPatientRec* patients, stExcursusRec* excursuses, int max);
+int GetMedicalRecordsWithoutPatient(stMedicalRec* records, stPatientRec* patients, stExcursusRec* excursuses,
+                                    int max);
+int GetMedicalRecordOfPatient(QString patientNo, QString& first);
+int DelMedicalRecord(QString karteNo);
+int AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo);
+int ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo);
+
+// Check-ups
+int SearchCheckup(stCheckupRecord filter);
+int GetCheckups(stCheckupRecord* records, int max);
+int DelCheckup(stCheckupRecord record);
+int AddCheckup(stCheckupRecord record);
+int ReplaceCheckup(stCheckupRecord record);
