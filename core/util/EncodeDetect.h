@@ -3,6 +3,7 @@
 // UTF-8, UTF-16 and UTF-32, JIS (ISO-2022-JP), Shift-JIS, EUC-JP, UTF-8 and UTF-7.
 #include <QByteArray>
 #include <QIODevice>
+#include <initializer_list>
 
 enum TBOMType { btNone, btUTF8, bt16LE, bt16BE, bt32LE, bt32BE };
 enum TIgnoreEncode { ieSJIS, ieEUC, ieUTF8, ieJIS, ieBOM, ieUTF7 };

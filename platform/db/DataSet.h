@@ -11,6 +11,8 @@
 
 class TSession;
 class TDataSet;
+class DbConnection;
+struct sqlite3_stmt;
 
 enum class TFieldType { Integer, SmallInt, String, Date, DateTime, Boolean, Float, Unknown };
 
@@ -27,11 +29,15 @@ public:
     TFieldType DataType() const { return type; }
     int Index() const { return index; }
 
+    // The declared column type that the field's type comes from ("DATE", "BOOLEAN", ...).
+    static TFieldType TypeOfDeclared(const QString& declaredType);
+
     bool IsNull() const;
     int AsInteger() const;
     QString AsString() const;
     TDateTime AsDateTime() const;
     bool AsBoolean() const;
+    // Null for NULL; else an integer, a bool, a date as days (double) or a text, by type.
     QVariant Value() const;
 
     // Writing is allowed while the owning table is in the edit or insert state.
@@ -79,6 +85,8 @@ public:
     virtual void Last();
     virtual void MoveBy(int distance);
 
+    // The fields of the open result; they are made at Open and destroyed at Close, so a
+    // control keeps no TField* across DataSetClosed.
     int FieldCount() const { return int(fields.size()); }
     TField* Fields(int index) const;
     // Matched without regard to case; raises EDatabaseError for an unknown name.
@@ -99,6 +107,16 @@ protected:
     virtual void WriteValue(int column, const QVariant& value);
     void SetState(TDataSetState newState);
 
+    // The session's open database of DatabaseName, kept while the dataset uses it.
+    DbConnection& Connection();
+    // Reads every row of a stepped-from-the-start statement, defining the fields from its columns.
+    void LoadResult(sqlite3_stmt* statement, const QString& sql);
+    void DropResult();
+    void MoveTo(int row); // sets the position and tells the data sources
+
+    std::shared_ptr<DbConnection> connection;
+    TSession* connectionSession = nullptr;
+    QString connectionName;
     std::vector<std::unique_ptr<TField>> fields;
     std::vector<std::vector<QVariant>> rows;
     int current = -1; // index into rows, -1 when empty

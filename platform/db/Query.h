@@ -4,6 +4,11 @@
 #include "platform/db/DataSet.h"
 #include "platform/rtl/StringList.h"
 
+#include <memory>
+#include <vector>
+
+class DbStatement;
+
 class TParam
 {
 public:
@@ -16,7 +21,7 @@ public:
     void SetAsDateTime(TDateTime value);
     void SetAsString(const QString& value); // the empty text binds NULL
     void SetAsBoolean(bool value);
-    void Clear();
+    void Clear(); // binds NULL
     bool Bound() const { return bound; }
     const QVariant& Value() const { return value; }
 
@@ -47,4 +52,16 @@ public:
     int RowsAffected() const;
     // The Code given to the row of the last INSERT on this query's database.
     long long LastInsertId() const;
+
+private:
+    void SqlChanged();
+    QString Text() const;
+    // Prepares the text and binds every parameter; raises for one left unbound.
+    DbStatement PrepareBound(const QString& sql);
+
+    // The parameters are found in the text when first asked for after a change.
+    void ParseParams() const;
+    mutable std::vector<std::unique_ptr<TParam>> params;
+    mutable bool paramsStale = false;
+    int rowsAffected = 0;
 };

@@ -2,10 +2,19 @@
 // The database session: the network control folder that every program sharing the
 // database names, and the open database files of its datasets.
 #include <QString>
+#include <map>
+#include <memory>
+
+class DbConnection;
 
 class TSession
 {
 public:
+    TSession();
+    ~TSession();
+    TSession(const TSession&) = delete;
+    TSession& operator=(const TSession&) = delete;
+
     QString SessionName;
     bool KeepConnections = false;
     QString NetFileDir;
@@ -14,6 +23,26 @@ public:
     // Activating raises EDatabaseError naming the network control folder when it does not exist.
     void SetActive(bool value);
 
+    // One transaction at a time on one database folder; without one every statement
+    // commits on its own.
+    void StartTransaction(const QString& databaseName);
+    void Commit();
+    void Rollback();
+    bool InTransaction() const { return transaction != nullptr; }
+
+    // The open database of a folder (a program path), shared by every dataset of the
+    // session that names it; opened on first use.
+    std::shared_ptr<DbConnection> Connection(const QString& databaseName);
+
+    // The session named `name` (without regard to case), else the default session.
+    static TSession* Find(const QString& name);
+    // The session of datasets that name none.
+    static TSession* Default();
+
 private:
+    void EndTransaction(const char* statement);
+
     bool active = false;
+    std::map<QString, std::weak_ptr<DbConnection>> connections;
+    std::shared_ptr<DbConnection> transaction;
 };

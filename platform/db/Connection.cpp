@@ -1,0 +1,166 @@
+#include "platform/db/Connection.h"
+
+#include "platform/db/SqlDialect.h"
+#include "platform/rtl/Exceptions.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <sqlite3.h>
+
+namespace {
+
+// Long enough for another program's write to finish, short enough to report a stuck lock.
+constexpr int BusyTimeoutMs = 5000;
+
+QString StatementText(const QString& sql)
+{
+    QString text = sql;
+    text.replace("\r\n", "\n");
+    return text.trimmed();
+}
+
+bool OnlyBlanks(const char* tail)
+{
+    for (; *tail; ++tail)
+        if (*tail != ';' && !QChar(*tail).isSpace())
+            return false;
+    return true;
+}
+
+} // namespace
+
+DbStatement& DbStatement::operator=(DbStatement&& other) noexcept
+{
+    if (this != &other) {
+        sqlite3_finalize(stmt);
+        stmt = other.stmt;
+        other.stmt = nullptr;
+    }
+    return *this;
+}
+
+DbStatement::~DbStatement()
+{
+    sqlite3_finalize(stmt);
+}
+
+QString DbErrorText(sqlite3* db)
+{
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
+
+DbConnection::DbConnection(const QString& databaseName, const QString& hostFolder)
+    : databaseName(databaseName)
+{
+    if (!QFileInfo(hostFolder).isDir())
+        throw EDatabaseError(QString("The database folder \"%1\" does not exist.").arg(databaseName));
+    const QString file = QDir(hostFolder).filePath(DatabaseFileName);
+    if (!QFileInfo(file).isFile())
+        throw EDatabaseError(QString("The database folder \"%1\" has no database file %2.")
+                                 .arg(databaseName, DatabaseFileName));
+    const int rc = sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = db ? DbErrorText(db) : QString::fromUtf8(sqlite3_errstr(rc));
+        sqlite3_close(db);
+        db = nullptr;
+        throw EDatabaseError(QString("Cannot open the database in \"%1\": %2").arg(databaseName, message));
+    }
+    sqlite3_busy_timeout(db, BusyTimeoutMs);
+    sqlite3_extended_result_codes(db, 0);
+    try {
+        Run("PRAGMA case_sensitive_like = ON;");
+        // Touching the schema makes a file that is not a database fail here, at open.
+        Run("SELECT count(*) FROM sqlite_master;");
+    } catch (...) {
+        sqlite3_close(db);
+        db = nullptr;
+        throw;
+    }
+}
+
+DbConnection::~DbConnection()
+{
+    sqlite3_close_v2(db);
+}
+
+void DbConnection::Raise(const QString& sql) const
+{
+    throw EDatabaseError(QString("%1\nStatement:\n%2").arg(DbErrorText(db), StatementText(sql)));
+}
+
+DbStatement DbConnection::Prepare(const QString& sql)
+{
+    static const QString ambiguous = "ambiguous column name: ";
+    QString text = sql;
+    // Each round qualifies one more ambiguous name; a statement names few columns.
+    for (int round = 0; round < 64; ++round) {
+        const QByteArray utf8 = text.toUtf8();
+        sqlite3_stmt* stmt = nullptr;
+        const char* tail = nullptr;
+        const int rc = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &stmt, &tail);
+        if (rc == SQLITE_OK) {
+            DbStatement statement(stmt);
+            if (!stmt)
+                throw EDatabaseError(
+                    QString("The statement is empty.\nStatement:\n%1").arg(StatementText(sql)));
+            if (!OnlyBlanks(tail))
+                throw EDatabaseError(QString("Only one statement may be run at a time.\nStatement:\n%1")
+                                         .arg(StatementText(sql)));
+            return statement;
+        }
+        const QString message = DbErrorText(db);
+        if (!message.startsWith(ambiguous))
+            Raise(sql);
+        QString column = message.mid(ambiguous.size()).trimmed();
+        if (column.contains('.'))
+            Raise(sql);
+        const std::vector<FromTable> tables = FromTables(text);
+        if (tables.empty())
+            Raise(sql);
+        QString qualifier = tables.front().qualifier;
+        for (const FromTable& t : tables)
+            if (TableColumns(t.name).contains(column, Qt::CaseInsensitive)) {
+                qualifier = t.qualifier;
+                break;
+            }
+        const QString rewritten = QualifyColumn(text, column, qualifier);
+        if (rewritten == text)
+            Raise(sql);
+        text = rewritten;
+    }
+    Raise(sql);
+}
+
+void DbConnection::Run(const QString& sql)
+{
+    DbStatement statement = Prepare(sql);
+    int rc;
+    while ((rc = sqlite3_step(statement.get())) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE)
+        Raise(sql);
+}
+
+QStringList DbConnection::TableColumns(const QString& name)
+{
+    QStringList columns;
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray sql =
+        QString("PRAGMA table_info(\"%1\");").arg(QString(name).replace('"', "\"\"")).toUtf8();
+    if (sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr) != SQLITE_OK)
+        Raise(QString::fromUtf8(sql));
+    DbStatement statement(stmt);
+    while (sqlite3_step(stmt) == SQLITE_ROW)
+        columns.append(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1))));
+    return columns;
+}
+
+bool DbConnection::HasTable(const QString& name)
+{
+    return !TableColumns(name).isEmpty();
+}
+
+long long DbConnection::LastInsertId() const
+{
+    return sqlite3_last_insert_rowid(db);
+}

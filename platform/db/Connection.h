@@ -1,0 +1,65 @@
+#pragma once
+// One open database file, shared by every dataset of a session that names the same
+// folder, so that a query's last insert id and the table component see each other's
+// writes. The file is opened read-write and never created here.
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// The name of the database file inside the database folder.
+inline const char* const DatabaseFileName = "kvr.sqlite3";
+
+// A prepared statement, finalized when it goes out of scope.
+class DbStatement
+{
+public:
+    DbStatement() = default;
+    explicit DbStatement(sqlite3_stmt* stmt) : stmt(stmt) {}
+    DbStatement(DbStatement&& other) noexcept : stmt(other.stmt) { other.stmt = nullptr; }
+    DbStatement& operator=(DbStatement&& other) noexcept;
+    DbStatement(const DbStatement&) = delete;
+    DbStatement& operator=(const DbStatement&) = delete;
+    ~DbStatement();
+
+    sqlite3_stmt* get() const { return stmt; }
+
+private:
+    sqlite3_stmt* stmt = nullptr;
+};
+
+class DbConnection
+{
+public:
+    // `databaseName` is the folder as the program names it, `hostFolder` its host path.
+    // Raises EDatabaseError when the folder or its database file does not exist.
+    DbConnection(const QString& databaseName, const QString& hostFolder);
+    ~DbConnection();
+    DbConnection(const DbConnection&) = delete;
+    DbConnection& operator=(const DbConnection&) = delete;
+
+    sqlite3* Handle() const { return db; }
+    const QString& DatabaseName() const { return databaseName; }
+
+    // Prepares the whole text as one statement. When SQLite calls a bare column
+    // ambiguous, it is taken as the column of the first FROM table that has it.
+    DbStatement Prepare(const QString& sql);
+    // Steps a statement to its end, raising on failure.
+    void Run(const QString& sql);
+    bool HasTable(const QString& name);
+    // The column names of a table, empty when there is no such table.
+    QStringList TableColumns(const QString& name);
+    long long LastInsertId() const;
+
+    // An EDatabaseError with SQLite's message and the statement.
+    [[noreturn]] void Raise(const QString& sql) const;
+
+private:
+    QString databaseName;
+    sqlite3* db = nullptr;
+};
+
+// The text SQLite gives for the connection's last error.
+QString DbErrorText(sqlite3* db);

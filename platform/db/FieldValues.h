@@ -1,0 +1,24 @@
+#pragma once
+// How values are kept in the database file and read back: integers, texts, booleans
+// as 0 and 1, dates as "YYYY-MM-DD" (date-times "YYYY-MM-DD HH:MM:SS"); NULL reads as
+// 0, the empty text, false or date 0.
+#include "platform/rtl/DateTime.h"
+
+#include <QString>
+#include <QVariant>
+
+struct sqlite3_stmt;
+
+// `field` names the value in the error raised when it does not convert.
+long long ValueAsInteger(const QVariant& value, const QString& field);
+QString ValueAsString(const QVariant& value);
+TDateTime ValueAsDateTime(const QVariant& value, const QString& field);
+bool ValueAsBoolean(const QVariant& value, const QString& field);
+
+QString DateText(TDateTime value);     // the date part only
+QString DateTimeText(TDateTime value); // the date, and the time when there is one
+
+// Column `c` of the statement's current row: null, qlonglong, double, QString or QByteArray.
+QVariant ColumnValue(sqlite3_stmt* statement, int c);
+// Binds null, bool (as 0/1), integers, doubles and texts; returns SQLite's code.
+int BindValue(sqlite3_stmt* statement, int index, const QVariant& value);

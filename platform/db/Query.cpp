@@ -1,0 +1,163 @@
+#include "platform/db/Query.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/FieldValues.h"
+#include "platform/db/SqlDialect.h"
+#include "platform/rtl/Exceptions.h"
+
+#include <cmath>
+#include <sqlite3.h>
+
+// ---- TParam ----
+
+void TParam::SetAsInteger(int v)
+{
+    value = QVariant(qlonglong(v));
+    bound = true;
+}
+
+void TParam::SetAsSmallInt(int v)
+{
+    SetAsInteger(v);
+}
+
+void TParam::SetAsDate(TDateTime v)
+{
+    value = QVariant(DateText(v));
+    bound = true;
+}
+
+void TParam::SetAsDateTime(TDateTime v)
+{
+    value = QVariant(DateTimeText(v));
+    bound = true;
+}
+
+void TParam::SetAsString(const QString& v)
+{
+    value = v.isEmpty() ? QVariant() : QVariant(v);
+    bound = true;
+}
+
+void TParam::SetAsBoolean(bool v)
+{
+    value = QVariant(qlonglong(v ? 1 : 0));
+    bound = true;
+}
+
+void TParam::Clear()
+{
+    value = QVariant();
+    bound = true; // a cleared parameter binds NULL
+}
+
+// ---- TQuery ----
+
+TQuery::TQuery(QObject* parent) : TDataSet(parent), SQL(new TStrings)
+{
+    SQL->OnChange = [this] { SqlChanged(); };
+}
+
+TQuery::~TQuery()
+{
+    SQL->OnChange = nullptr;
+    delete SQL;
+}
+
+void TQuery::SqlChanged()
+{
+    Close();
+    params.clear();
+    paramsStale = true;
+}
+
+void TQuery::ParseParams() const
+{
+    if (!paramsStale)
+        return;
+    paramsStale = false;
+    for (const QString& name : ParameterNames(Text()))
+        params.push_back(std::make_unique<TParam>(name));
+}
+
+QString TQuery::Text() const
+{
+    return SQL->Text();
+}
+
+TParam* TQuery::ParamByName(const QString& name)
+{
+    ParseParams();
+    for (const auto& p : params)
+        if (p->Name().compare(name, Qt::CaseInsensitive) == 0)
+            return p.get();
+    throw EDatabaseError(QString("Parameter '%1' not found.").arg(name));
+}
+
+int TQuery::ParamCount() const
+{
+    ParseParams();
+    return int(params.size());
+}
+
+DbStatement TQuery::PrepareBound(const QString& sql)
+{
+    ParseParams();
+    DbConnection& db = Connection();
+    DbStatement statement = db.Prepare(sql);
+    sqlite3_stmt* stmt = statement.get();
+    const int count = sqlite3_bind_parameter_count(stmt);
+    for (int i = 1; i <= count; ++i) {
+        const char* raw = sqlite3_bind_parameter_name(stmt, i);
+        const QString name = raw ? QString::fromUtf8(raw + 1) : QString();
+        TParam* param = nullptr;
+        for (const auto& p : params)
+            if (p->Name().compare(name, Qt::CaseInsensitive) == 0)
+                param = p.get();
+        if (!param || !param->Bound())
+            throw EDatabaseError(
+                QString("No value for parameter '%1'.\nStatement:\n%2").arg(name, sql.trimmed()));
+        if (BindValue(stmt, i, param->Value()) != SQLITE_OK)
+            db.Raise(sql);
+    }
+    return statement;
+}
+
+void TQuery::Open()
+{
+    if (Active())
+        return;
+    const QString sql = Text();
+    DbStatement statement = PrepareBound(sql);
+    LoadResult(statement.get(), sql);
+    SetState(TDataSetState::Browse);
+    emit DataSetOpened();
+}
+
+void TQuery::Close()
+{
+    TDataSet::Close();
+}
+
+void TQuery::ExecSQL()
+{
+    Close();
+    const QString sql = Text();
+    DbStatement statement = PrepareBound(sql);
+    int rc;
+    while ((rc = sqlite3_step(statement.get())) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE)
+        connection->Raise(sql);
+    rowsAffected = sqlite3_changes(connection->Handle());
+}
+
+int TQuery::RowsAffected() const
+{
+    return rowsAffected;
+}
+
+long long TQuery::LastInsertId() const
+{
+    return connection ? connection->LastInsertId() : 0;
+}

@@ -1,0 +1,104 @@
+#include "platform/db/Session.h"
+
+#include "platform/db/Connection.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <vector>
+
+namespace {
+
+std::vector<TSession*>& Sessions()
+{
+    static std::vector<TSession*> sessions;
+    return sessions;
+}
+
+QString FolderKey(const QString& hostFolder)
+{
+    const QString canonical = QFileInfo(hostFolder).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(hostFolder) : canonical;
+}
+
+} // namespace
+
+TSession::TSession()
+{
+    Sessions().push_back(this);
+}
+
+TSession::~TSession()
+{
+    auto& all = Sessions();
+    std::erase(all, this);
+}
+
+void TSession::SetActive(bool value)
+{
+    if (value && !NetFileDir.isEmpty() && !QFileInfo(HostPath(NetFileDir)).isDir())
+        throw EDatabaseError(QString("The network control folder \"%1\" does not exist.").arg(NetFileDir));
+    active = value;
+}
+
+std::shared_ptr<DbConnection> TSession::Connection(const QString& databaseName)
+{
+    if (databaseName.isEmpty())
+        throw EDatabaseError("No database folder is given.");
+    const QString host = HostPath(databaseName);
+    const QString key = FolderKey(host);
+    if (auto existing = connections[key].lock())
+        return existing;
+    auto connection = std::make_shared<DbConnection>(databaseName, host);
+    connections[key] = connection;
+    return connection;
+}
+
+void TSession::StartTransaction(const QString& databaseName)
+{
+    if (transaction)
+        throw EDatabaseError("A transaction is already active.");
+    auto connection = Connection(databaseName);
+    connection->Run("BEGIN;");
+    transaction = connection;
+}
+
+void TSession::EndTransaction(const char* statement)
+{
+    if (!transaction)
+        throw EDatabaseError("No transaction is active.");
+    // A failed COMMIT leaves the transaction open, to be committed again or rolled back.
+    if (QByteArray(statement) == "COMMIT;") {
+        transaction->Run(statement);
+        transaction.reset();
+        return;
+    }
+    auto connection = std::move(transaction);
+    connection->Run(statement);
+}
+
+void TSession::Commit()
+{
+    EndTransaction("COMMIT;");
+}
+
+void TSession::Rollback()
+{
+    EndTransaction("ROLLBACK;");
+}
+
+TSession* TSession::Find(const QString& name)
+{
+    if (!name.isEmpty())
+        for (TSession* s : Sessions())
+            if (s->SessionName.compare(name, Qt::CaseInsensitive) == 0)
+                return s;
+    return Default();
+}
+
+TSession* TSession::Default()
+{
+    static TSession session;
+    return &session;
+}

@@ -1,0 +1,273 @@
+#include "platform/db/Table.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/FieldValues.h"
+#include "platform/rtl/Exceptions.h"
+
+#include <sqlite3.h>
+
+namespace {
+
+QString Quoted(const QString& name)
+{
+    return '"' + QString(name).replace('"', "\"\"") + '"';
+}
+
+} // namespace
+
+TTable::TTable(QObject* parent) : TDataSet(parent) {}
+
+TTable::~TTable() = default;
+
+QString TTable::PhysicalName() const
+{
+    QString name = TableName.trimmed();
+    if (name.endsWith(".db", Qt::CaseInsensitive))
+        name.chop(3);
+    return name;
+}
+
+int TTable::CodeColumn() const
+{
+    TField* code = FindField("Code");
+    if (!code)
+        throw EDatabaseError(
+            QString("Table %1 has no Code column to identify its rows.").arg(PhysicalName()));
+    return code->Index();
+}
+
+void TTable::ReadRows(long long keepCode)
+{
+    DbConnection& db = Connection();
+    const QString name = PhysicalName();
+    if (name.isEmpty() || !db.HasTable(name))
+        throw EDatabaseError(QString("Table %1 not found in the database \"%2\".").arg(name, DatabaseName));
+    QStringList columns = db.TableColumns(name);
+    const QString sql =
+        QString("SELECT * FROM %1%2;")
+            .arg(Quoted(name), columns.contains("Code", Qt::CaseInsensitive) ? " ORDER BY Code" : "");
+    DbStatement statement = db.Prepare(sql);
+    LoadResult(statement.get(), sql);
+    if (keepCode >= 0 && FindField("Code")) {
+        const int c = FindField("Code")->Index();
+        for (int r = 0; r < int(rows.size()); ++r)
+            if (rows[r][c].toLongLong() == keepCode) {
+                current = r;
+                bof = r == 0;
+                eof = false;
+            }
+    }
+}
+
+void TTable::Open()
+{
+    if (Active())
+        return;
+    ReadRows(-1);
+    modified = false;
+    SetState(TDataSetState::Browse);
+    emit DataSetOpened();
+}
+
+void TTable::Close()
+{
+    if (State() == TDataSetState::Edit || State() == TDataSetState::Insert)
+        Cancel();
+    TDataSet::Close();
+}
+
+void TTable::CheckBrowseMode()
+{
+    if (State() != TDataSetState::Edit && State() != TDataSetState::Insert)
+        return;
+    if (modified)
+        Post();
+    else
+        Cancel();
+}
+
+void TTable::First()
+{
+    CheckBrowseMode();
+    TDataSet::First();
+}
+
+void TTable::Next()
+{
+    CheckBrowseMode();
+    TDataSet::Next();
+}
+
+void TTable::Prior()
+{
+    CheckBrowseMode();
+    TDataSet::Prior();
+}
+
+void TTable::Last()
+{
+    CheckBrowseMode();
+    TDataSet::Last();
+}
+
+void TTable::MoveBy(int distance)
+{
+    CheckBrowseMode();
+    TDataSet::MoveBy(distance);
+}
+
+void TTable::BeginInsert(int at)
+{
+    if (!Active())
+        throw EDatabaseError("Cannot perform this operation on a closed dataset.");
+    CheckBrowseMode();
+    at = std::clamp(at, 0, int(rows.size()));
+    rows.insert(rows.begin() + at, std::vector<QVariant>(fields.size()));
+    modified = false;
+    eof = bof = false;
+    current = at;
+    SetState(TDataSetState::Insert);
+    emit DataChanged();
+    emit CursorMoved();
+}
+
+void TTable::Append()
+{
+    BeginInsert(int(rows.size()));
+}
+
+void TTable::Insert()
+{
+    BeginInsert(current < 0 ? 0 : current);
+}
+
+void TTable::Edit()
+{
+    if (!Active())
+        throw EDatabaseError("Cannot perform this operation on a closed dataset.");
+    if (State() == TDataSetState::Edit || State() == TDataSetState::Insert)
+        return;
+    if (rows.empty()) {
+        Insert();
+        return;
+    }
+    original = rows[current];
+    modified = false;
+    SetState(TDataSetState::Edit);
+}
+
+void TTable::WriteValue(int column, const QVariant& value)
+{
+    if (State() == TDataSetState::Browse)
+        Edit();
+    if (State() != TDataSetState::Edit && State() != TDataSetState::Insert)
+        throw EDatabaseError("Dataset not in edit or insert mode.");
+    rows[current][column] = value;
+    modified = true;
+    emit DataChanged();
+}
+
+void TTable::Post()
+{
+    const TDataSetState s = State();
+    if (s != TDataSetState::Edit && s != TDataSetState::Insert)
+        return;
+    DbConnection& db = Connection();
+    const int codeColumn = CodeColumn();
+    std::vector<QVariant>& row = rows[current];
+    QStringList names;
+    std::vector<QVariant> values;
+    for (const auto& f : fields) {
+        if (f->Index() == codeColumn && (s == TDataSetState::Edit || row[codeColumn].isNull()))
+            continue;
+        names.append(Quoted(f->FieldName()));
+        values.push_back(row[f->Index()]);
+    }
+    QString sql;
+    if (s == TDataSetState::Insert) {
+        QStringList marks;
+        for (size_t i = 0; i < values.size(); ++i)
+            marks.append("?");
+        sql = names.isEmpty() ? QString("INSERT INTO %1 DEFAULT VALUES;").arg(Quoted(PhysicalName()))
+                              : QString("INSERT INTO %1 (%2) VALUES (%3);")
+                                    .arg(Quoted(PhysicalName()), names.join(", "), marks.join(", "));
+    } else {
+        if (!modified) {
+            SetState(TDataSetState::Browse);
+            return;
+        }
+        QStringList sets;
+        for (const QString& n : names)
+            sets.append(n + " = ?");
+        sql = QString("UPDATE %1 SET %2 WHERE \"Code\" = ?;").arg(Quoted(PhysicalName()), sets.join(", "));
+        values.push_back(original[codeColumn]);
+    }
+    DbStatement statement = db.Prepare(sql);
+    for (size_t i = 0; i < values.size(); ++i)
+        if (BindValue(statement.get(), int(i) + 1, values[i]) != SQLITE_OK)
+            db.Raise(sql);
+    if (sqlite3_step(statement.get()) != SQLITE_DONE)
+        db.Raise(sql);
+    if (s == TDataSetState::Insert && row[codeColumn].isNull())
+        row[codeColumn] = QVariant(qlonglong(db.LastInsertId()));
+    modified = false;
+    original.clear();
+    SetState(TDataSetState::Browse);
+    emit DataChanged();
+}
+
+void TTable::Cancel()
+{
+    const TDataSetState s = State();
+    if (s == TDataSetState::Insert) {
+        rows.erase(rows.begin() + current);
+        current = rows.empty() ? -1 : std::min(current, int(rows.size()) - 1);
+        eof = bof = rows.empty();
+    } else if (s == TDataSetState::Edit) {
+        rows[current] = original;
+    } else {
+        return;
+    }
+    original.clear();
+    modified = false;
+    SetState(TDataSetState::Browse);
+    emit DataChanged();
+    emit CursorMoved();
+}
+
+void TTable::Delete()
+{
+    if (State() == TDataSetState::Insert) {
+        Cancel();
+        return;
+    }
+    if (State() == TDataSetState::Edit)
+        Cancel();
+    if (!Active() || rows.empty())
+        return;
+    DbConnection& db = Connection();
+    const int codeColumn = CodeColumn();
+    const QString sql = QString("DELETE FROM %1 WHERE \"Code\" = ?;").arg(Quoted(PhysicalName()));
+    DbStatement statement = db.Prepare(sql);
+    BindValue(statement.get(), 1, rows[current][codeColumn]);
+    if (sqlite3_step(statement.get()) != SQLITE_DONE)
+        db.Raise(sql);
+    rows.erase(rows.begin() + current);
+    current = rows.empty() ? -1 : std::min(current, int(rows.size()) - 1);
+    eof = bof = rows.empty();
+    emit DataChanged();
+    emit CursorMoved();
+}
+
+void TTable::Refresh()
+{
+    if (!Active())
+        return;
+    CheckBrowseMode();
+    long long code = -1;
+    if (current >= 0 && FindField("Code"))
+        code = rows[current][FindField("Code")->Index()].toLongLong();
+    ReadRows(code);
+    emit DataChanged();
+    emit CursorMoved();
+}

@@ -1,0 +1,35 @@
+#pragma once
+// A text file written for another program or for a person to read: the totals and
+// chart files, the mail-merge data files, the debug log. Text goes out in the
+// chosen encoding with every "\n" stored as CR LF, as a Windows text stream has it.
+#include <QString>
+
+#include <cstdio>
+#include <memory>
+
+class TDataFile
+{
+public:
+    enum TEncoding { deCP932, deUTF8 };
+
+    // Opens the file at a program path with a stdio mode ("w", "w+", "a", "a+").
+    // Null when it cannot be opened, so callers test it as they would a FILE*.
+    static std::unique_ptr<TDataFile> Open(const QString& path, const char* mode,
+                                           TEncoding encoding = deCP932);
+
+    ~TDataFile();
+    TDataFile(const TDataFile&) = delete;
+    TDataFile& operator=(const TDataFile&) = delete;
+
+    // False when the bytes could not all be written.
+    bool Write(const QString& text);
+    bool Flush();
+    // Flushes and closes; false when that fails. Later writes fail.
+    bool Close();
+
+private:
+    TDataFile(std::FILE* file, TEncoding encoding) : file(file), encoding(encoding) {}
+
+    std::FILE* file;
+    TEncoding encoding;
+};

@@ -1,0 +1,9 @@
+#include "records/EditNoteUnit.h"
+
+TEditNoteForm* EditNoteForm = nullptr;
+
+TEditNoteForm::TEditNoteForm(QWidget* parent) : widgets::Form(parent)
+{
+    setupUi(this);
+    Position = widgets::Position::OwnerCenter;
+}

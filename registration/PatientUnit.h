@@ -1,0 +1,16 @@
+#pragma once
+// Only the window itself and its three mode buttons for now: the opener sets their visibility.
+#include "platform/widgets/Form.h"
+#include "ui_PatientUnit.h"
+
+class TPatientForm : public widgets::Form, public Ui::TPatientForm
+{
+    Q_OBJECT
+public:
+    explicit TPatientForm(QWidget* parent = nullptr);
+
+    // The design's cancel button, not the window's lookup of it.
+    using Ui::TPatientForm::CancelButton;
+};
+
+extern TPatientForm* PatientForm;

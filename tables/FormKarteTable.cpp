@@ -1,0 +1,8 @@
+#include "tables/FormKarteTable.h"
+
+TKarteTableForm* KarteTableForm = nullptr;
+
+TKarteTableForm::TKarteTableForm(QWidget* parent) : widgets::Form(parent)
+{
+    setupUi(this);
+}

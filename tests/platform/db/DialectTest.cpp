@@ -1,0 +1,267 @@
+// Each rule of the local-SQL dialect, shown by a statement that fails or gives other
+// rows on plain SQLite.
+#include "platform/rtl/Exceptions.h"
+#include "tests/support/TempDatabase.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct DialectCase
+{
+    const char* rule;
+    QStringList setup;                 // statements run first
+    QStringList lines;                 // the query's SQL lines
+    std::function<void(TQuery&)> bind; // parameters
+    bool open;                         // SELECT (Open) or not (ExecSQL)
+    std::function<void(TQuery&, TempDatabase&)> check;
+};
+
+void PrintTo(const DialectCase& c, std::ostream* os)
+{
+    *os << c.rule;
+}
+
+class DialectRules : public ::testing::TestWithParam<DialectCase>
+{
+};
+
+TEST_P(DialectRules, Hold)
+{
+    const DialectCase& c = GetParam();
+    TempDatabase db;
+    for (const QString& s : c.setup)
+        db.Exec(s);
+    auto q = db.NewQuery();
+    for (const QString& line : c.lines)
+        q->SQL->Add(line);
+    if (c.bind)
+        c.bind(*q);
+    if (c.open)
+        q->Open();
+    else
+        q->ExecSQL();
+    c.check(*q, db);
+}
+
+QStringList Column(TQuery& q, const char* field)
+{
+    QStringList values;
+    for (q.First(); !q.Eof(); q.Next())
+        values.append(q.FieldByName(field)->AsString());
+    return values;
+}
+
+const DialectCase Cases[] = {
+    {"lines are joined with line breaks",
+     {"INSERT INTO KarteTable (KarteNo) VALUES ('K1');"},
+     {"SELECT", "Code, KarteNo", "FROM", "KarteTable", "WHERE", "Code=:Code;"},
+     [](TQuery& q) { q.ParamByName("Code")->SetAsInteger(1); },
+     true,
+     [](TQuery& q, TempDatabase&) { EXPECT_EQ(Column(q, "KarteNo"), QStringList{"K1"}); }},
+    {"parameter names ignore case",
+     {"INSERT INTO Staff2Table (StaffNo) VALUES (7);", "INSERT INTO Staff2Table (StaffNo) VALUES (8);"},
+     {"DELETE FROM Staff2Table WHERE", " StaffNo = :STaffNo;"},
+     [](TQuery& q) { q.ParamByName("StaffNo")->SetAsInteger(7); },
+     false,
+     [](TQuery& q, TempDatabase& db) {
+         EXPECT_EQ(q.RowsAffected(), 1);
+         EXPECT_EQ(db.Scalar("SELECT group_concat(StaffNo) FROM Staff2Table;"), "8");
+     }},
+    {"field names ignore case",
+     {"INSERT INTO Patient2Table (NameKana0) VALUES ('ヤマダ');"},
+     {"SELECT", "  Namekana0", "FROM Patient2Table;"},
+     nullptr,
+     true,
+     [](TQuery& q, TempDatabase&) { EXPECT_EQ(q.FieldByName("NameKana0")->AsString(), "ヤマダ"); }},
+    {"the whole result is read at Open",
+     {"INSERT INTO JobTable (Job) VALUES ('a');", "INSERT INTO JobTable (Job) VALUES ('b');",
+      "INSERT INTO JobTable (Job) VALUES ('c');"},
+     {"SELECT Code FROM JobTable;"},
+     nullptr,
+     true,
+     [](TQuery& q, TempDatabase& db) {
+         EXPECT_EQ(q.RecordCount(), 3);
+         db.Exec("DELETE FROM JobTable;"); // no read lock is left behind
+         EXPECT_EQ(Column(q, "Code"), (QStringList{"1", "2", "3"}));
+     }},
+    {"booleans are stored 0/1 and False matches them",
+     {},
+     {"INSERT INTO Patient2Table (PatientNo, DeleteFlag) VALUES (:PatientNo, :DeleteFlag);"},
+     [](TQuery& q) {
+         q.ParamByName("PatientNo")->SetAsInteger(3);
+         q.ParamByName("DeleteFlag")->SetAsBoolean(false);
+     },
+     false,
+     [](TQuery&, TempDatabase& db) {
+         EXPECT_EQ(db.Scalar("SELECT typeof(DeleteFlag) || DeleteFlag FROM Patient2Table;"), "integer0");
+         EXPECT_EQ(db.Scalar("SELECT PatientNo FROM Patient2Table WHERE DeleteFlag = False;"), "3");
+         EXPECT_EQ(db.Scalar("SELECT PatientNo FROM Patient2Table WHERE DeleteFlag=false;"), "3");
+     }},
+    {"a date parameter binds the date part, so <= finds the same day",
+     {"INSERT INTO KarteTable (KarteNo, RDate) VALUES ('K1', '2015-05-03');",
+      "INSERT INTO KarteTable (KarteNo, RDate) VALUES ('K2', '2015-05-04');"},
+     {"SELECT KarteNo, RDate FROM KarteTable", "WHERE", "    RDate <= :EndDate", "ORDER BY KarteNo;"},
+     [](TQuery& q) { q.ParamByName("EndDate")->SetAsDate(EncodeDate(2015, 5, 3) + 0.75); },
+     true,
+     [](TQuery& q, TempDatabase&) {
+         EXPECT_EQ(Column(q, "KarteNo"), QStringList{"K1"});
+         q.First();
+         EXPECT_EQ(q.FieldByName("RDate")->AsDateTime(), EncodeDate(2015, 5, 3));
+     }},
+    {"a date is stored as YYYY-MM-DD",
+     {},
+     {"INSERT INTO NoteTable (RDate) VALUES (:RDate);"},
+     [](TQuery& q) { q.ParamByName("RDate")->SetAsDate(EncodeDate(2009, 1, 2) + 0.5); },
+     false,
+     [](TQuery&, TempDatabase& db) {
+         EXPECT_EQ(db.Scalar("SELECT RDate || '' FROM NoteTable;"), "2009-01-02");
+     }},
+    {"a date column read as text gives its short date text",
+     {"INSERT INTO NoteTable (RDate) VALUES ('2009-01-02');"},
+     {"SELECT RDate, typeof(RDate) AS Kind FROM NoteTable;"},
+     nullptr,
+     true,
+     [](TQuery& q, TempDatabase&) {
+         EXPECT_EQ(q.FieldByName("RDate")->AsString(), "2009/01/02");
+         EXPECT_EQ(q.FieldByName("Kind")->AsString(), "text");
+     }},
+    {"an empty text parameter binds NULL",
+     {},
+     {"INSERT INTO KarteTable (KarteNo) VALUES (:KarteNo);"},
+     [](TQuery& q) { q.ParamByName("KarteNo")->SetAsString(""); },
+     false,
+     [](TQuery&, TempDatabase& db) {
+         EXPECT_EQ(db.Scalar("SELECT KarteNo IS NULL FROM KarteTable;"), "1");
+         EXPECT_EQ(db.Scalar("SELECT count(*) FROM KarteTable WHERE KarteNo = '';"), "0");
+     }},
+    {"NULL reads as 0, empty text, false and date 0",
+     {"INSERT INTO Patient2Table (PatientNo) VALUES (NULL);"},
+     {"SELECT PatientNo, Name0, Birth, DeleteFlag FROM Patient2Table;"},
+     nullptr,
+     true,
+     [](TQuery& q, TempDatabase&) {
+         EXPECT_TRUE(q.FieldByName("PatientNo")->IsNull());
+         EXPECT_EQ(q.FieldByName("PatientNo")->AsInteger(), 0);
+         EXPECT_EQ(q.FieldByName("Name0")->AsString(), "");
+         EXPECT_EQ(q.FieldByName("Birth")->AsDateTime(), TDateTime(0));
+         EXPECT_EQ(q.FieldByName("Birth")->AsString(), "");
+         EXPECT_FALSE(q.FieldByName("DeleteFlag")->AsBoolean());
+     }},
+    {"a field of an empty result gives the empty values",
+     {},
+     {"SELECT Code, Name FROM SchoolTable ORDER BY Name;"},
+     nullptr,
+     true,
+     [](TQuery& q, TempDatabase&) {
+         EXPECT_EQ(q.RecordCount(), 0);
+         EXPECT_TRUE(q.Eof());
+         EXPECT_EQ(q.FieldByName("Code")->AsInteger(), 0);
+         EXPECT_EQ(q.FieldByName("Name")->AsString(), "");
+     }},
+    {"LIKE is case-sensitive",
+     {"INSERT INTO Patient2Table (Name0) VALUES ('Abe');",
+      "INSERT INTO Patient2Table (Name0) VALUES ('abe');"},
+     {"SELECT Name0 FROM Patient2Table", "WHERE", "    Name0 LIKE '%Ab%'"},
+     nullptr,
+     true,
+     [](TQuery& q, TempDatabase&) { EXPECT_EQ(Column(q, "Name0"), QStringList{"Abe"}); }},
+    {"text order is binary",
+     {"INSERT INTO SchoolTable (Name) VALUES ('b');", "INSERT INTO SchoolTable (Name) VALUES ('あ');",
+      "INSERT INTO SchoolTable (Name) VALUES ('B');", "INSERT INTO SchoolTable (Name) VALUES ('a');"},
+     {"SELECT Code,Name ", "FROM SchoolTable ", "ORDER BY Name;"},
+     nullptr,
+     true,
+     [](TQuery& q, TempDatabase&) {
+         EXPECT_EQ(Column(q, "Name"), (QStringList{"B", "a", "b", "あ"}));
+     }},
+    {"a Code is never given twice",
+     {"INSERT INTO FoodTable (Name) VALUES ('x');", "INSERT INTO FoodTable (Name) VALUES ('y');",
+      "DELETE FROM FoodTable WHERE Code = 2;"},
+     {"INSERT INTO FoodTable ", "(Name) ", "VALUES ", "(:Name);"},
+     [](TQuery& q) { q.ParamByName("Name")->SetAsString("z"); },
+     false,
+     [](TQuery& q, TempDatabase&) { EXPECT_EQ(q.LastInsertId(), 3); }},
+    {"SELECT * gives FrequencyTable's columns in their order",
+     {"INSERT INTO FrequencyTable (Name, DispOrder) VALUES ('daily', 1);"},
+     {"SELECT * ", "FROM FrequencyTable ", "ORDER BY DispOrder;"},
+     nullptr,
+     true,
+     [](TQuery& q, TempDatabase&) {
+         ASSERT_EQ(q.FieldCount(), 3);
+         EXPECT_EQ(q.Fields(0)->FieldName(), "Code");
+         EXPECT_EQ(q.Fields(1)->FieldName(), "Name");
+         EXPECT_EQ(q.Fields(2)->FieldName(), "DispOrder");
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Engine, DialectRules, ::testing::ValuesIn(Cases));
+
+TEST(Query, ChangingTheTextClosesAnOpenQueryAndDropsItsParameters)
+{
+    TempDatabase db;
+    auto q = db.NewQuery();
+    q->SQL->Add("SELECT Code FROM JobTable WHERE Code = :Code;");
+    q->ParamByName("Code")->SetAsInteger(1);
+    q->Open();
+    ASSERT_TRUE(q->Active());
+    q->SQL->Clear();
+    EXPECT_FALSE(q->Active());
+    q->SQL->Add("SELECT Code FROM JobTable WHERE Code = :Code;");
+    EXPECT_FALSE(q->ParamByName("Code")->Bound());
+}
+
+TEST(Query, NextPastTheEndSetsEofAndStaysOnTheLastRow)
+{
+    TempDatabase db;
+    db.Exec("INSERT INTO JobTable (Job) VALUES ('a'), ('b');");
+    auto q = db.NewQuery();
+    q->SQL->Add("SELECT Job FROM JobTable ORDER BY Job;");
+    q->Open();
+    q->Next();
+    EXPECT_FALSE(q->Eof());
+    q->Next();
+    EXPECT_TRUE(q->Eof());
+    EXPECT_EQ(q->FieldByName("Job")->AsString(), "b");
+}
+
+TEST(Query, ParametersInLiteralsAreNotParameters)
+{
+    TempDatabase db;
+    auto q = db.NewQuery();
+    q->SQL->Add("SELECT '10:00' AS T, Code FROM JobTable WHERE Code = :Code;");
+    EXPECT_EQ(q->ParamCount(), 1);
+    q->ParamByName("code")->SetAsInteger(0);
+    q->Open();
+    EXPECT_EQ(q->RecordCount(), 0);
+}
+
+TEST(Query, LastInsertIdIsTheNewRowsCode)
+{
+    TempDatabase db;
+    db.Exec("INSERT INTO CheckupTable (Memo) VALUES ('old');");
+    auto q = db.NewQuery();
+    q->SQL->Add("INSERT INTO CheckupTable (Memo) VALUES (:Memo);");
+    q->ParamByName("Memo")->SetAsString("new");
+    q->ExecSQL();
+    EXPECT_EQ(q->LastInsertId(), 2);
+}
+
+TEST(Session, TransactionRollsBackBothStatements)
+{
+    TempDatabase db;
+    auto q = db.NewQuery();
+    db.Session().StartTransaction(TempDatabase::DatabaseName);
+    q->SQL->Add("INSERT INTO JobTable (Job) VALUES ('a');");
+    q->ExecSQL();
+    q->ExecSQL();
+    db.Session().Rollback();
+    EXPECT_EQ(db.Scalar("SELECT count(*) FROM JobTable;"), "0");
+    db.Session().StartTransaction(TempDatabase::DatabaseName);
+    q->ExecSQL();
+    db.Session().Commit();
+    EXPECT_EQ(db.Scalar("SELECT count(*) FROM JobTable;"), "1");
+}
+
+} // namespace

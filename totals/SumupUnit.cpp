@@ -1,0 +1,9 @@
+#include "totals/SumupUnit.h"
+
+TSumupForm* SumupForm = nullptr;
+
+TSumupForm::TSumupForm(QWidget* parent) : widgets::Form(parent)
+{
+    setupUi(this);
+    Position = widgets::Position::OwnerCenter;
+}
