@@ -166,7 +166,7 @@ Button* Form::DefaultButton() const
     return nullptr;
 }
 
-Button* Form::CancelButton() const
+Button* Form::FindCancelButton() const
 {
     for (Button* b : findChildren<Button*>())
         if (b->Cancel())
@@ -198,7 +198,7 @@ void Form::keyPressEvent(QKeyEvent* event)
     if (mods == Qt::NoModifier) {
         switch (event->key()) {
         case Qt::Key_Escape:
-            if (Button* b = CancelButton(); Reacts(b)) {
+            if (Button* b = FindCancelButton(); Reacts(b)) {
                 b->click();
                 return;
             }

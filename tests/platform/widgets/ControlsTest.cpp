@@ -3,6 +3,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/widgets/FileDialogs.h"
 #include "platform/widgets/KeyCodes.h"
+#include "platform/widgets/PopupMenu.h"
 #include "tests/platform/widgets/SampleForm.h"
 #include "tests/support/ScriptedInteraction.h"
 
@@ -326,6 +327,60 @@ TEST(Fonts, TheWindowsFontMapsToTheInstalledJapaneseFontAtTheSamePixelSize)
     EXPECT_EQ(form.NameEdit->font().pixelSize(), 12);
     QFont fixed("ＭＳ ゴシック");
     EXPECT_EQ(QFontInfo(fixed).family(), "IPAGothic");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Controls, TheCalendarIsLeftWhenTheFocusGoesToAnotherControl)
+{
+    int exits = 0, clicks = 0;
+    QObject::connect(form.MonthCalendar1, &MonthCalendar::Exit, &form, [&] { ++exits; });
+    QObject::connect(form.MonthCalendar1, &MonthCalendar::Click, &form, [&] { ++clicks; });
+    WhileShown([&] {
+        MonthCalendar* calendar = form.MonthCalendar1;
+        calendar->SetDate(EncodeDate(2014, 5, 1));
+        EXPECT_EQ(clicks, 0); // the program's date is no click
+        auto* view = calendar->findChild<QAbstractItemView*>();
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Right); // keyboard moves are no click either
+        EXPECT_EQ(calendar->Date(), EncodeDate(2014, 5, 2));
+        EXPECT_EQ(clicks, 0);
+        form.NameEdit->setFocus();
+        EXPECT_EQ(exits, 1);
+    });
+}
+
+TEST_F(Controls, ARightClickShowsThePopupMenuAndLeavesTheSelection)
+{
+    PopupMenu menu(&form);
+    QAction* remove = menu.AddItem("検診削除(&Delete)");
+    int removed = -1;
+    QObject::connect(remove, &QAction::triggered, &form,
+                     [&] { removed = form.CheckupDateListBox->ItemIndex(); });
+    form.CheckupDateListBox->SetPopupMenu(&menu);
+    script.ChooseMenuItem("検診削除(&Delete)");
+    WhileShown([&] {
+        ListBox* list = form.CheckupDateListBox;
+        list->SetItemIndex(1);
+        const QPoint at = list->visualItemRect(list->item(0)).center();
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, at);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list->viewport(), &event);
+    });
+    EXPECT_EQ(removed, 1);
+    ASSERT_EQ(script.PopupPositions().size(), 1u);
+    EXPECT_EQ(menu.PopupPoint(), script.PopupPositions()[0]);
+}
+
+TEST_F(Controls, CaptionsAreKeptAsWritten)
+{
+    EXPECT_EQ(form.NameLabel->Caption(), "名前(&N):");
+    EXPECT_EQ(form.DateLabel->Caption(), "日付(D):");
+    form.DateLabel->SetCaption("学校名(&S):");
+    EXPECT_EQ(form.DateLabel->QLabel::text(), "学校名(S):"); // without a focus control, shown without "&"
+    EXPECT_EQ(form.CancelButton->Caption(), "キャンセル");
 }
 
 } // namespace
