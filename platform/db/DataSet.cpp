@@ -352,3 +352,22 @@ void TDataSet::DropResult()
     current = -1;
     bof = eof = true;
 }
+
+QString TDataSet::RowText(int row, int column) const
+{
+    if (row < 0 || row >= int(rows.size()) || column < 0 || column >= FieldCount())
+        return QString();
+    // The field reads the current row: point it at `row` for the read, nothing told.
+    auto* self = const_cast<TDataSet*>(this);
+    const int saved = self->current;
+    self->current = row;
+    QString text;
+    try {
+        text = fields[size_t(column)]->AsString();
+    } catch (...) {
+        self->current = saved;
+        throw;
+    }
+    self->current = saved;
+    return text;
+}

@@ -92,6 +92,9 @@ public:
     // Matched without regard to case; raises EDatabaseError for an unknown name.
     TField* FieldByName(const QString& name) const;
     TField* FindField(const QString& name) const;
+    // The text field `column` shows in row `row` (0-based), as AsString gives it; the
+    // data-aware grid reads every row through it without moving the cursor.
+    QString RowText(int row, int column) const;
 
 signals:
     void DataSetOpened();

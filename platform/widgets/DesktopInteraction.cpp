@@ -1,5 +1,6 @@
 #include "platform/widgets/DesktopInteraction.h"
 
+#include "platform/os/Sounds.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/Form.h"
 
@@ -40,11 +41,19 @@ int DesktopInteraction::ShowModal(Form& form)
     return form.ModalResult();
 }
 
-void DesktopInteraction::PlaySound(Sound)
+void DesktopInteraction::PlaySound(Sound sound)
 {
-    // The system sound service of platform/os is not there yet: the desktop's beep
-    // stands for all three sounds until it is.
-    QApplication::beep();
+    switch (sound) {
+    case Sound::Exclamation:
+        os::PlaySystemSound(os::SystemSound::Exclamation);
+        break;
+    case Sound::Question:
+        os::PlaySystemSound(os::SystemSound::Question);
+        break;
+    case Sound::Asterisk:
+        os::PlaySystemSound(os::SystemSound::Asterisk);
+        break;
+    }
 }
 
 QString BoxTitle(BoxKind kind)

@@ -30,10 +30,15 @@ void Form::BeginModal()
         remembered->clearFocus();
     inModal = true;
     setWindowModality(Qt::ApplicationModal);
-    emit OnShow();
     Place(opener);
     show();
     QApplication::setActiveWindow(this);
+    // The show handler runs on the visible window, so its focus and selection hold;
+    // a size it gives is centred anew.
+    const QSize before = size();
+    emit OnShow();
+    if (size() != before)
+        Place(opener);
 }
 
 void Form::EndModal()
@@ -52,13 +57,13 @@ void Form::Show()
 {
     const bool wasVisible = isVisible();
     if (!wasVisible)
-        emit OnShow();
-    if (!wasVisible)
         Place(QApplication::activeWindow());
     show();
     raise();
-    placedByCaller = false;
     QApplication::setActiveWindow(this);
+    if (!wasVisible)
+        emit OnShow();
+    placedByCaller = false;
 }
 
 void Form::Close()
@@ -161,7 +166,7 @@ Button* Form::DefaultButton() const
     return nullptr;
 }
 
-Button* Form::CancelButton() const
+Button* Form::FindCancelButton() const
 {
     for (Button* b : findChildren<Button*>())
         if (b->Cancel())
@@ -193,7 +198,7 @@ void Form::keyPressEvent(QKeyEvent* event)
     if (mods == Qt::NoModifier) {
         switch (event->key()) {
         case Qt::Key_Escape:
-            if (Button* b = CancelButton(); Reacts(b)) {
+            if (Button* b = FindCancelButton(); Reacts(b)) {
                 b->click();
                 return;
             }

@@ -53,7 +53,8 @@ public:
     void SetCaption(const QString& caption) { setWindowTitle(caption); }
 
     Button* DefaultButton() const;
-    Button* CancelButton() const;
+    // Not "CancelButton": most windows have a control of that name.
+    Button* FindCancelButton() const;
     // Enter's action: the focused button, else the default button; false when none reacts.
     bool PressEnter();
 

@@ -1,0 +1,126 @@
+#include "platform/widgets/DBGrid.h"
+
+#include "platform/db/DataSource.h"
+#include "platform/widgets/Handler.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+
+namespace widgets {
+
+class DBGridModel : public QAbstractTableModel
+{
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    TDataSet* dataSet = nullptr;
+
+    bool Open() const { return dataSet && dataSet->Active(); }
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() || !Open() ? 0 : dataSet->RecordCount();
+    }
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() || !Open() ? 0 : dataSet->FieldCount();
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole || !Open())
+            return QVariant();
+        return dataSet->RowText(index.row(), index.column());
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (role != Qt::DisplayRole || orientation != Qt::Horizontal || !Open() ||
+            section >= dataSet->FieldCount())
+            return QVariant();
+        return dataSet->Fields(section)->FieldName();
+    }
+    Qt::ItemFlags flags(const QModelIndex&) const override
+    {
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    }
+    void Reset()
+    {
+        beginResetModel();
+        endResetModel();
+    }
+};
+
+DBGrid::DBGrid(QWidget* parent) : QTableView(parent), rows(new DBGridModel(this))
+{
+    setModel(rows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setWordWrap(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    verticalHeader()->setFixedWidth(12);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, &DBGrid::RowChosen);
+}
+
+void DBGrid::setRowSelect(bool value)
+{
+    setSelectionBehavior(value ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+}
+
+int DBGrid::ColumnCount() const
+{
+    return rows->columnCount();
+}
+
+void DBGrid::SetDataSource(TDataSource* dataSource)
+{
+    if (source)
+        disconnect(source, nullptr, this, nullptr);
+    source = dataSource;
+    if (source) {
+        connect(source, &TDataSource::DataSetOpened, this, &DBGrid::Rebuild);
+        connect(source, &TDataSource::DataSetClosed, this, &DBGrid::Rebuild);
+        connect(source, &TDataSource::DataChanged, this, &DBGrid::Rebuild);
+        connect(source, &TDataSource::CursorMoved, this, &DBGrid::FollowCursor);
+    }
+    Rebuild();
+}
+
+void DBGrid::Rebuild()
+{
+    following = true;
+    rows->dataSet = source ? source->DataSet() : nullptr;
+    rows->Reset();
+    for (int c = 0; c < rows->columnCount(); ++c) {
+        setColumnHidden(c, false);
+        setColumnWidth(c, 64);
+    }
+    following = false;
+    FollowCursor();
+}
+
+void DBGrid::FollowCursor()
+{
+    TDataSet* dataSet = rows->dataSet;
+    if (!dataSet || !dataSet->Active() || dataSet->RecNo() <= 0 || rows->columnCount() == 0)
+        return;
+    following = true;
+    const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+    const QModelIndex target = rows->index(dataSet->RecNo() - 1, column);
+    if (target.isValid() && target != currentIndex()) {
+        setCurrentIndex(target);
+        scrollTo(target);
+    }
+    following = false;
+}
+
+void DBGrid::RowChosen(const QModelIndex& current)
+{
+    TDataSet* dataSet = rows->dataSet;
+    if (following || !current.isValid() || !dataSet || !dataSet->Active())
+        return;
+    const int distance = current.row() + 1 - dataSet->RecNo();
+    if (distance != 0)
+        Dispatch([&] { dataSet->MoveBy(distance); });
+}
+
+} // namespace widgets

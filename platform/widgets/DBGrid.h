@@ -1,0 +1,47 @@
+#pragma once
+// The data-aware grid: one column per field of its data source's dataset, titled with
+// the field's name, one row per record; rebuilt whenever the dataset opens, closes or
+// changes, so it always shows what the dataset holds (no rows when it is closed).
+// The current row is the dataset's current record both ways: the operator's choice
+// of a row moves the dataset (a table then posts or drops its pending record).
+// Column settings (Visible, Width) last until the next rebuild, as default columns do.
+// The grid is not edited in place.
+#include <QTableView>
+
+class TDataSource;
+
+namespace widgets {
+
+class DBGridModel;
+
+class DBGrid : public QTableView
+{
+    Q_OBJECT
+    Q_PROPERTY(bool rowSelect READ RowSelect WRITE setRowSelect)
+public:
+    explicit DBGrid(QWidget* parent = nullptr);
+
+    TDataSource* DataSource() const { return source; }
+    void SetDataSource(TDataSource* dataSource);
+
+    int ColumnCount() const;
+    bool ColumnVisible(int column) const { return !isColumnHidden(column); }
+    void SetColumnVisible(int column, bool visible) { setColumnHidden(column, !visible); }
+    int ColumnWidth(int column) const { return columnWidth(column); }
+    void SetColumnWidth(int column, int width) { setColumnWidth(column, width); }
+    bool RowSelect() const { return selectionBehavior() == QAbstractItemView::SelectRows; }
+    void setRowSelect(bool value);
+
+signals:
+    void Exit();
+
+private:
+    void Rebuild();
+    void FollowCursor();
+    void RowChosen(const QModelIndex& current);
+    TDataSource* source = nullptr;
+    DBGridModel* rows;
+    bool following = false;
+};
+
+} // namespace widgets

@@ -1,0 +1,54 @@
+#include "platform/widgets/ListBox.h"
+
+#include "platform/widgets/PopupMenu.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace widgets {
+
+ListBox::ListBox(QWidget* parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+void ListBox::SetItemIndex(int index)
+{
+    setCurrentRow(index);
+    if (index < 0)
+        clearSelection();
+}
+
+void ListBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QListWidget::mousePressEvent(event);
+    emit Click();
+}
+
+void ListBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    emit DblClick();
+    event->accept();
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event)
+{
+    const int before = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (currentRow() != before)
+        emit Click();
+}
+
+void ListBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    ContextPopupOf(this, popupMenu, event);
+}
+
+} // namespace widgets

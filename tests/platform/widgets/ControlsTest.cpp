@@ -1,0 +1,386 @@
+// The controls on the sample form made from its Designer file: the string grid, key
+// codes and key-press filters, the masked edit, the combo index rule, bitmaps.
+#include "platform/rtl/Exceptions.h"
+#include "platform/widgets/FileDialogs.h"
+#include "platform/widgets/KeyCodes.h"
+#include "platform/widgets/PopupMenu.h"
+#include "tests/platform/widgets/SampleForm.h"
+#include "tests/support/ScriptedInteraction.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QDir>
+#include <QHeaderView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace widgets;
+
+namespace {
+
+class Controls : public ::testing::Test
+{
+protected:
+    TSampleForm form;
+    ScriptedInteraction script;
+    // Runs `action` while the form is shown modally, then ends the showing.
+    void WhileShown(const std::function<void()>& action)
+    {
+        script.OnModal(form, [&] {
+            action();
+            form.Close();
+        });
+        form.ShowModal();
+    }
+    QPoint CellCentre(int col, int row)
+    {
+        return form.PatientSG->visualRect(form.PatientSG->model()->index(row - 1, col)).center();
+    }
+};
+
+TEST_F(Controls, GridRowZeroIsTheHeaderAndCellsAreColumnFirst)
+{
+    WhileShown([&] {
+        StringGrid* grid = form.PatientSG;
+        EXPECT_EQ(grid->RowCount(), 4);
+        EXPECT_EQ(grid->horizontalHeader()->model()->headerData(1, Qt::Horizontal).toString(), "Name");
+        grid->Cells[1][0] = "Personal Name";
+        EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString(), "Personal Name");
+        EXPECT_EQ(QString(grid->Cells[2][3]), "第一小学校");
+        EXPECT_EQ(grid->model()->data(grid->model()->index(2, 1)).toString(), "歯科 太郎3");
+        grid->setRowCount(2); // shrinking keeps row 0 and row 1
+        EXPECT_EQ(QString(grid->Cells[1][0]), "Personal Name");
+        EXPECT_EQ(QString(grid->Cells[1][1]), "歯科 太郎1");
+        EXPECT_EQ(grid->Row(), 1);
+        grid->ColWidths[2] = 77;
+        EXPECT_EQ(int(grid->ColWidths[2]), 77);
+    });
+}
+
+TEST_F(Controls, GridClickDoubleClickAndRightPress)
+{
+    WhileShown([&] {
+        StringGrid* grid = form.PatientSG;
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(1, 2));
+        EXPECT_EQ(grid->Row(), 2);
+        EXPECT_EQ(grid->Col(), 1);
+        // The operator's double click: a click, then the double-click press.
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(1, 3));
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(1, 3));
+        QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, CellCentre(0, 1));
+        EXPECT_EQ(grid->Row(), 3);
+    });
+    EXPECT_EQ(form.Log, QStringList({"click 2", "click 3", "dblclick 3"}));
+}
+
+TEST_F(Controls, GridWheelAndKeyboardMovesReportAClick)
+{
+    WhileShown([&] {
+        StringGrid* grid = form.PatientSG;
+        grid->setFocus();
+        const QPoint at = CellCentre(0, 1);
+        QWheelEvent down(at, grid->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid->viewport(), &down);
+        EXPECT_EQ(grid->Row(), 2);
+        QTest::keyClick(grid, Qt::Key_Down);
+        EXPECT_EQ(grid->Row(), 3);
+        QTest::keyClick(grid, Qt::Key_Down); // at the last row: no move, no click
+        QTest::keyClick(grid, Qt::Key_C);    // consumed by the handler
+        QTest::keyClick(grid, Qt::Key_5);    // typing does nothing
+        EXPECT_EQ(grid->Row(), 3);
+        EXPECT_EQ(grid->Col(), 0);
+    });
+    EXPECT_EQ(form.Log, QStringList({"click 2", "key 40", "click 3", "key 40", "key 67", "key 53"}));
+}
+
+TEST(KeyCodes, VirtualKeysTellTheNumberPadFromTheMainKeys)
+{
+    struct Case
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        int expected;
+    } cases[] = {
+        {Qt::Key_8, Qt::KeypadModifier, 104},     {Qt::Key_8, Qt::NoModifier, 56},
+        {Qt::Key_Plus, Qt::KeypadModifier, 107},  {Qt::Key_Plus, Qt::NoModifier, 187},
+        {Qt::Key_Semicolon, Qt::NoModifier, 187}, {Qt::Key_Equal, Qt::NoModifier, 187},
+        {Qt::Key_Minus, Qt::NoModifier, 189},     {Qt::Key_Minus, Qt::KeypadModifier, 109},
+        {Qt::Key_Period, Qt::NoModifier, 190},    {Qt::Key_Period, Qt::KeypadModifier, 110},
+        {Qt::Key_Slash, Qt::NoModifier, 191},     {Qt::Key_Slash, Qt::KeypadModifier, 111},
+        {Qt::Key_C, Qt::ShiftModifier, 67},       {Qt::Key_Space, Qt::NoModifier, 32},
+        {Qt::Key_Left, Qt::NoModifier, 37},       {Qt::Key_Down, Qt::NoModifier, 40},
+        {Qt::Key_Return, Qt::NoModifier, 13},     {Qt::Key_Home, Qt::NoModifier, 36},
+    };
+    for (const Case& c : cases) {
+        QKeyEvent event(QEvent::KeyPress, c.key, c.mods);
+        EXPECT_EQ(VirtualKey(event), c.expected) << c.key;
+    }
+}
+
+TEST_F(Controls, KeyPressFilterDiscardsAndMaxLengthLimitsTypingOnly)
+{
+    WhileShown([&] {
+        Edit* edit = form.NameEdit;
+        edit->setFocus();
+        QTest::keyClicks(edit, "a,b");
+        EXPECT_EQ(edit->Text(), "ab");
+        QApplication::clipboard()->setText("c,d");
+        QTest::keySequence(edit, QKeySequence::Paste); // pasted text is not filtered
+        EXPECT_EQ(edit->Text(), "abc,d");
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        EXPECT_EQ(edit->Text(), "abc,");
+
+        edit->SetText(QString(25, 'x')); // the program's text is kept whole
+        EXPECT_EQ(edit->Text().size(), 25);
+        edit->end(false);
+        QTest::keyClicks(edit, "y");
+        EXPECT_EQ(edit->Text().size(), 25);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        EXPECT_EQ(edit->Text().size(), 24);
+    });
+}
+
+TEST_F(Controls, ADigitFilterSeesTheControlCharactersOfTheOriginal)
+{
+    QList<int> seen;
+    QObject::connect(form.NameEdit, &Edit::KeyPress, &form, [&](QChar& key) {
+        seen << key.unicode();
+        if (!key.isDigit() && key != QChar(3) && key != QChar(8) && key != QChar(22) && key != QChar(24))
+            key = QChar();
+    });
+    WhileShown([&] {
+        Edit* edit = form.NameEdit;
+        edit->setFocus();
+        QTest::keyClicks(edit, "1x2");
+        EXPECT_EQ(edit->Text(), "12");
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier); // discarded: no undo
+        EXPECT_EQ(edit->Text(), "1");
+    });
+    EXPECT_EQ(seen, QList<int>({'1', 'x', '2', 8, 3, 24, 22, 26}));
+}
+
+TEST_F(Controls, TheMaskedEditsTextKeepsTheSlashesAndShowsEmptyPlaces)
+{
+    WhileShown([&] {
+        MaskEdit* edit = form.DateMaskEdit;
+        EXPECT_EQ(edit->Text(), "2006/01/01");
+        EXPECT_TRUE(edit->hasFocus());
+        EXPECT_EQ(edit->SelStart(), 0);
+        EXPECT_EQ(edit->SelLength(), 1);
+        edit->selectAll();
+        QTest::keyClicks(edit, "20150229");
+        EXPECT_EQ(edit->Text(), "2015/02/29");
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        edit->home(false);
+        QTest::keyClicks(edit, "20150");
+        EXPECT_EQ(edit->Text(), "2015/0_/__");
+    });
+}
+
+// Types text that QTest's key names cannot spell (Japanese), as an input method would
+// deliver it in one key press.
+void TypeText(QWidget* widget, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+}
+
+TEST_F(Controls, AnEditableCombosIndexIsThatOfTheItemItsTextEquals)
+{
+    WhileShown([&] {
+        ComboBox* combo = form.SchoolNameCB;
+        combo->SetItemIndex(1);
+        EXPECT_EQ(combo->Text(), "第二小学校");
+        combo->lineEdit()->selectAll();
+        TypeText(combo->lineEdit(), "第一");
+        EXPECT_EQ(combo->ItemIndex(), -1);
+        EXPECT_EQ(combo->Text(), "第一");
+        TypeText(combo->lineEdit(), "小学校");
+        EXPECT_EQ(combo->ItemIndex(), 0);
+        QTest::keyClicks(combo->lineEdit(), "x");
+        EXPECT_EQ(combo->ItemIndex(), -1);
+        EXPECT_EQ(combo->Text(), "第一小学校x");
+        combo->SetItemIndex(-1);
+        EXPECT_EQ(combo->Text(), "");
+        combo->SetText("第二小学校");
+        EXPECT_EQ(combo->ItemIndex(), 1);
+
+        ComboBox* list = form.SexComboBox;
+        list->SetItemIndex(-1);
+        EXPECT_EQ(list->Text(), "");
+        list->SetItemIndex(1);
+        EXPECT_EQ(list->Text(), "Female");
+    });
+}
+
+TEST_F(Controls, EnterInAnEditableComboOrTheCalendarClicksTheDefaultButton)
+{
+    script.OnModal(form, [&] {
+        form.SchoolNameCB->lineEdit()->setFocus();
+        QTest::keyClick(form.SchoolNameCB->lineEdit(), Qt::Key_Return);
+    });
+    form.ShowModal();
+    script.OnModal(form, [&] {
+        QWidget* view = form.MonthCalendar1->findChild<QAbstractItemView*>();
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Return);
+    });
+    form.ShowModal();
+    EXPECT_EQ(form.Log.filter("ok").size(), 2);
+}
+
+TEST_F(Controls, RadioGroupSelectsNoneWithMinusOne)
+{
+    RadioGroup* group = form.Q3RadioGroup;
+    EXPECT_EQ(group->Items(), QStringList({"ある", "ない"}));
+    EXPECT_EQ(group->ItemIndex(), -1);
+    group->SetItemIndex(1);
+    EXPECT_EQ(group->ItemIndex(), 1);
+    group->SetItemIndex(-1);
+    EXPECT_EQ(group->ItemIndex(), -1);
+}
+
+TEST_F(Controls, ListBoxClickIsTheOperatorsOnly)
+{
+    int clicks = 0;
+    QObject::connect(form.CheckupDateListBox, &ListBox::Click, &form, [&] { ++clicks; });
+    WhileShown([&] {
+        ListBox* list = form.CheckupDateListBox;
+        list->SetItemIndex(1);
+        EXPECT_EQ(clicks, 0);
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {},
+                          list->visualItemRect(list->item(0)).center());
+        EXPECT_EQ(list->ItemIndex(), 1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+        EXPECT_EQ(list->ItemIndex(), 0);
+        EXPECT_EQ(clicks, 1);
+    });
+}
+
+// A 2 x 1 Windows bitmap.
+QByteArray TinyBitmap()
+{
+    QImage image(2, 1, QImage::Format_RGB32);
+    image.setPixel(0, 0, qRgb(255, 0, 0));
+    image.setPixel(1, 0, qRgb(0, 0, 255));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+TEST_F(Controls, BitmapsLoadAndAnythingElseIsAnInvalidGraphic)
+{
+    QTemporaryDir dir;
+    qputenv("KVR_DRIVES", dir.path().toUtf8());
+    const QString saved = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write("a.bmp", TinyBitmap());
+    write("png.bmp", QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mNk+"
+                                            "M9QDwADhgGAWjR9awAAAABJRU5ErkJggg=="));
+    write("a.txt", "text");
+
+    Image* image = form.PhotoImage;
+    image->LoadBitmap("a.bmp");
+    EXPECT_EQ(image->PictureWidth(), 2);
+    EXPECT_EQ(image->Picture().pixel(1, 0), qRgb(0, 0, 255));
+    EXPECT_THROW(image->LoadBitmap("png.bmp"), EInvalidGraphic);
+    EXPECT_THROW(image->LoadPicture("a.txt"), EInvalidGraphic);
+    EXPECT_THROW(image->LoadBitmap("missing.bmp"), EInOutError);
+    EXPECT_EQ(image->PictureWidth(), 2); // a failed load keeps the picture
+    image->Fill(clWhite);
+    EXPECT_EQ(image->Picture().pixel(0, 0), qRgb(255, 255, 255));
+    image->LoadPicture("a.BMP");
+    EXPECT_EQ(image->PictureHeight(), 1);
+
+    // The picture dialog leaves the current folder at the chosen file's folder.
+    QDir(dir.path()).mkpath("img");
+    QFile::copy(dir.filePath("a.bmp"), dir.filePath("img/b.bmp"));
+    OpenPictureDialog dialog;
+    script.ChoosePicture(dir.filePath("img/b.bmp"));
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(QDir::currentPath(), QDir(dir.filePath("img")).canonicalPath());
+    image->LoadBitmap("b.bmp");
+    QDir::setCurrent(saved);
+    qunsetenv("KVR_DRIVES");
+}
+
+TEST(Fonts, TheWindowsFontMapsToTheInstalledJapaneseFontAtTheSamePixelSize)
+{
+    TSampleForm form;
+    const QFontInfo info(form.NameEdit->font());
+    EXPECT_EQ(info.family(), "IPAPGothic");
+    EXPECT_EQ(form.NameEdit->font().pixelSize(), 12);
+    QFont fixed("ＭＳ ゴシック");
+    EXPECT_EQ(QFontInfo(fixed).family(), "IPAGothic");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Controls, TheCalendarIsLeftWhenTheFocusGoesToAnotherControl)
+{
+    int exits = 0, clicks = 0;
+    QObject::connect(form.MonthCalendar1, &MonthCalendar::Exit, &form, [&] { ++exits; });
+    QObject::connect(form.MonthCalendar1, &MonthCalendar::Click, &form, [&] { ++clicks; });
+    WhileShown([&] {
+        MonthCalendar* calendar = form.MonthCalendar1;
+        calendar->SetDate(EncodeDate(2014, 5, 1));
+        EXPECT_EQ(clicks, 0); // the program's date is no click
+        auto* view = calendar->findChild<QAbstractItemView*>();
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Right); // keyboard moves are no click either
+        EXPECT_EQ(calendar->Date(), EncodeDate(2014, 5, 2));
+        EXPECT_EQ(clicks, 0);
+        form.NameEdit->setFocus();
+        EXPECT_EQ(exits, 1);
+    });
+}
+
+TEST_F(Controls, ARightClickShowsThePopupMenuAndLeavesTheSelection)
+{
+    PopupMenu menu(&form);
+    QAction* remove = menu.AddItem("検診削除(&Delete)");
+    int removed = -1;
+    QObject::connect(remove, &QAction::triggered, &form,
+                     [&] { removed = form.CheckupDateListBox->ItemIndex(); });
+    form.CheckupDateListBox->SetPopupMenu(&menu);
+    script.ChooseMenuItem("検診削除(&Delete)");
+    WhileShown([&] {
+        ListBox* list = form.CheckupDateListBox;
+        list->SetItemIndex(1);
+        const QPoint at = list->visualItemRect(list->item(0)).center();
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, at);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list->viewport(), &event);
+    });
+    EXPECT_EQ(removed, 1);
+    ASSERT_EQ(script.PopupPositions().size(), 1u);
+    EXPECT_EQ(menu.PopupPoint(), script.PopupPositions()[0]);
+}
+
+TEST_F(Controls, CaptionsAreKeptAsWritten)
+{
+    EXPECT_EQ(form.NameLabel->Caption(), "名前(&N):");
+    EXPECT_EQ(form.DateLabel->Caption(), "日付(D):");
+    form.DateLabel->SetCaption("学校名(&S):");
+    EXPECT_EQ(form.DateLabel->QLabel::text(), "学校名(S):"); // without a focus control, shown without "&"
+    EXPECT_EQ(form.CancelButton->Caption(), "キャンセル");
+}
+
+} // namespace

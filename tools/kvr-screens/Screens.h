@@ -1,0 +1,19 @@
+#pragma once
+// The windows the screenshot tool renders: a name (the PNG file's) and a function
+// that prepares the window as its opener would and returns it. The tool then shows
+// it, runs its show handler, and grabs it.
+#include "platform/widgets/Application.h"
+#include "platform/widgets/Form.h"
+
+#include <functional>
+#include <vector>
+
+struct Screen
+{
+    QString name;
+    std::function<widgets::Form*()> prepare;
+};
+
+// Creates the objects the screens need, as the entry does.
+void CreateScreenObjects(widgets::Application& app);
+const std::vector<Screen>& Screens();

@@ -1,0 +1,80 @@
+// kvr-screens OUTDIR: renders each window headless to OUTDIR/<name>.png, as it looks
+// right after its show handler.
+#include "platform/widgets/Application.h"
+#include "platform/widgets/Form.h"
+#include "platform/widgets/Interaction.h"
+#include "tools/kvr-screens/Screens.h"
+
+#include <QDir>
+#include <QMenu>
+#include <cstdio>
+
+namespace {
+
+// Nothing blocks: boxes are printed and answered OK or No, nested showings end at once.
+class ScreenInteraction : public widgets::Interaction
+{
+public:
+    int ShowModal(widgets::Form& form) override
+    {
+        std::fprintf(stderr, "skipped a modal showing of %s\n", qPrintable(form.objectName()));
+        return widgets::mrCancel;
+    }
+    void PlaySound(widgets::Sound) override {}
+    int ShowBox(widgets::BoxKind kind, const QString& text) override
+    {
+        std::fprintf(stderr, "box: %s\n", qPrintable(text));
+        return kind == widgets::BoxKind::Question || kind == widgets::BoxKind::ErrorYesNo ? widgets::mrNo
+                                                                                          : widgets::mrOk;
+    }
+    QString OpenPicture(const QString&, const QString&) override { return QString(); }
+    bool PrinterSetup() override { return false; }
+    bool OpenDocument(const QString&) override { return true; }
+    void MovePointer(const QPoint&) override {}
+    void ProcessMessages() override { QCoreApplication::processEvents(); }
+    TDateTime Now() override { return ::Now(); }
+    QAction* Popup(QMenu&, const QPoint&) override { return nullptr; }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    widgets::Application app(argc, argv, "Kelvara2");
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: kvr-screens OUTDIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.mkpath(".")) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    ScreenInteraction interaction;
+    widgets::SetInteraction(&interaction);
+    int failures = 0;
+    try {
+        CreateScreenObjects(app);
+        for (const Screen& screen : Screens()) {
+            widgets::Form* form = screen.prepare();
+            form->BeginModal();
+            QCoreApplication::processEvents();
+            const QString file = out.filePath(screen.name + ".png");
+            if (!form->grab().save(file)) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+                ++failures;
+            } else {
+                std::printf("%s\n", qPrintable(file));
+            }
+            form->SetModalResult(widgets::mrCancel);
+            form->EndModal();
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        ++failures;
+    }
+    widgets::SetInteraction(nullptr);
+    return failures ? 1 : 0;
+}
