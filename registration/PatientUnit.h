@@ -8,9 +8,6 @@ class TPatientForm : public widgets::Form, public Ui::TPatientForm
     Q_OBJECT
 public:
     explicit TPatientForm(QWidget* parent = nullptr);
-
-    // The design's cancel button, not the window's lookup of it.
-    using Ui::TPatientForm::CancelButton;
 };
 
 extern TPatientForm* PatientForm;
