@@ -1,8 +1,13 @@
-// Entry of Kelvara2. The main menu is not built yet, so there is no window to show.
-#include <cstdio>
+// Entry of Kelvara2: the application object, the program's objects in their order,
+// then the message loop until the main menu closes. A failure while the objects are
+// made is shown in the exception box and ends the program; the exit code is always 0.
+#include "core/ProgramObjects.h"
+#include "platform/widgets/Application.h"
 
-int main()
+int main(int argc, char** argv)
 {
-    std::fprintf(stderr, "Kelvara2: the main menu is not built yet; there is no window to show.\n");
-    return 1;
+    widgets::Application app(argc, argv, "Kelvara2");
+    // "Main form on task bar": the main menu is a top-level window of its own, so the
+    // desktop lists it; nothing more to set.
+    return app.Run([&app] { CreateProgramObjects(app); });
 }

@@ -1,5 +1,10 @@
 #include "tools/kvr-screens/Screens.h"
 
+#include "core/AboutUnit.h"
+#include "core/FormMainMenu.h"
+#include "core/MonthCalendarUnit.h"
+#include "core/ProgramObjects.h"
+#include "platform/rtl/DateTime.h"
 #include "platform/widgets/Application.h"
 #include "tests/platform/widgets/SampleForm.h"
 
@@ -9,6 +14,7 @@ TSampleForm* SampleForm = nullptr;
 
 void CreateScreenObjects(widgets::Application& app)
 {
+    CreateProgramObjects(app);
     app.CreateForm(SampleForm);
 }
 
@@ -17,6 +23,13 @@ const std::vector<Screen>& Screens()
 {
     static const std::vector<Screen> screens = {
         {"SampleForm", [] { return SampleForm; }},
+        {"MainMenuForm", [] { return MainMenuForm; }},
+        {"AboutForm", [] { return AboutForm; }},
+        {"MonthCalendarForm",
+         [] {
+             MonthCalendarForm->MonthCalendar1->SetDate(EncodeDate(2015, 4, 10));
+             return MonthCalendarForm;
+         }},
     };
     return screens;
 }

@@ -1,0 +1,85 @@
+#include "core/ProgramObjects.h"
+
+#include "core/AboutUnit.h"
+#include "core/FormMainMenu.h"
+#include "core/MonthCalendarUnit.h"
+#include "core/data/CommonUnit.h"
+#include "core/data/DMDB.h"
+#include "platform/widgets/Application.h"
+#include "records/DentalFormulaUnit.h"
+#include "records/DoctorUnit.h"
+#include "records/EditDietUnit.h"
+#include "records/EditNoteUnit.h"
+#include "records/EditTreatmentUnit.h"
+#include "records/MedicalRecordSearchUnit.h"
+#include "records/MedicalRecordUnit.h"
+#include "records/PrintCardUnit.h"
+#include "records/PrintMedicalRecordUnit.h"
+#include "records/WrittenByUnit.h"
+#include "registration/MemberUnit.h"
+#include "registration/PatientUnit.h"
+#include "registration/SearchMemberUnit.h"
+#include "registration/SearchPatientUnit.h"
+#include "tables/FormDentalFormulaTable.h"
+#include "tables/FormFoodTable.h"
+#include "tables/FormFrequencyTable.h"
+#include "tables/FormJobTable.h"
+#include "tables/FormKarteTable.h"
+#include "tables/FormPSTable.h"
+#include "tables/FormPatientTable.h"
+#include "tables/FormSchoolTable.h"
+#include "tables/FormSetting.h"
+#include "tables/FormStaffTable.h"
+#include "tables/FormTreatmentTable.h"
+#include "totals/FormTotal.h"
+#include "totals/SumupUnit.h"
+
+namespace {
+
+template <class Maker> void CreateAll(Maker& maker)
+{
+    maker.CreateForm(DBDM);
+    maker.CreateForm(MainMenuForm);
+    maker.CreateForm(DentalFormulaTableForm);
+    maker.CreateForm(FoodTableForm);
+    maker.CreateForm(JobTableForm);
+    maker.CreateForm(KarteTableForm);
+    maker.CreateForm(PatientTableForm);
+    maker.CreateForm(PSTableForm);
+    maker.CreateForm(SchoolTableForm);
+    maker.CreateForm(StaffTableForm);
+    maker.CreateForm(TreatmentTableForm);
+    maker.CreateForm(AboutForm);
+    maker.CreateForm(CommonForm);
+    maker.CreateForm(DentalFormulaForm);
+    maker.CreateForm(DoctorForm);
+    maker.CreateForm(EditDietForm);
+    maker.CreateForm(EditNoteForm);
+    maker.CreateForm(EditTreatmentForm);
+    maker.CreateForm(SettingForm);
+    maker.CreateForm(TotalForm);
+    maker.CreateForm(MedicalRecordSearchForm);
+    maker.CreateForm(MedicalRecordForm);
+    maker.CreateForm(MemberForm);
+    maker.CreateForm(MonthCalendarForm);
+    maker.CreateForm(PatientForm);
+    maker.CreateForm(PrintCardForm);
+    maker.CreateForm(PrintMedicalRecordForm);
+    maker.CreateForm(SearchMemberForm);
+    maker.CreateForm(SearchPatientForm);
+    maker.CreateForm(SumupForm);
+    maker.CreateForm(WrittenByForm);
+    maker.CreateForm(FrequencyTableForm);
+}
+
+} // namespace
+
+void CreateProgramObjects(widgets::Application& app)
+{
+    CreateAll(app);
+}
+
+void CreateProgramObjects(TObjectOwner& owner)
+{
+    CreateAll(owner);
+}

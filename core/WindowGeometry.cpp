@@ -1,0 +1,47 @@
+#include "core/WindowGeometry.h"
+
+#include "platform/rtl/IntText.h"
+
+namespace {
+
+QString ColWidthKey(int col)
+{
+    return "ColWidth" + IntToStr(col);
+}
+
+} // namespace
+
+void TWindowGeometry::Read(TIniFile* iniFile, widgets::Form* form, const Columns& columns)
+{
+    formHeight = iniFile->ReadInteger(section, "FormHeight", form->Height());
+    formWidth = iniFile->ReadInteger(section, "FormWidth", form->Width());
+    form->SetHeight(formHeight);
+    form->SetWidth(formWidth);
+    colWidths.assign(columns.count, 0);
+    for (int col = 0; col < columns.count; ++col) {
+        colWidths[col] = iniFile->ReadInteger(section, ColWidthKey(col), columns.width(col));
+        columns.setWidth(col, colWidths[col]);
+    }
+}
+
+void TWindowGeometry::Write(TIniFile* iniFile, const widgets::Form* form, const Columns& columns)
+{
+    // What is written becomes the value kept, so a second closing without a change writes nothing.
+    if (form->Height() != formHeight) {
+        formHeight = form->Height();
+        iniFile->WriteInteger(section, "FormHeight", formHeight);
+    }
+    if (form->Width() != formWidth) {
+        formWidth = form->Width();
+        iniFile->WriteInteger(section, "FormWidth", formWidth);
+    }
+    if (int(colWidths.size()) < columns.count)
+        colWidths.resize(columns.count, -1);
+    for (int col = 0; col < columns.count; ++col) {
+        const int width = columns.width(col);
+        if (width != colWidths[col]) {
+            colWidths[col] = width;
+            iniFile->WriteInteger(section, ColWidthKey(col), width);
+        }
+    }
+}

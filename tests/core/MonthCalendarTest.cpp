@@ -1,0 +1,158 @@
+// The date picker and its calling protocol: a clicked day, a typed date, Esc, and the
+// focus leaving the calendar.
+#include "core/MonthCalendarUnit.h"
+#include "platform/rtl/Exceptions.h"
+#include "tests/support/ScriptedInteraction.h"
+
+#include <QAbstractItemView>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace widgets;
+
+namespace {
+
+class DatePicker : public ::testing::Test
+{
+protected:
+    DatePicker() { MonthCalendarForm = &form; }
+    ~DatePicker() override { MonthCalendarForm = nullptr; }
+
+    // Clicks day `day` of the month the calendar shows.
+    void ClickDay(int day)
+    {
+        auto* view = form.MonthCalendar1->findChild<QTableView*>();
+        ASSERT_NE(view, nullptr);
+        QAbstractItemModel* model = view->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            for (int col = 0; col < model->columnCount(); ++col) {
+                // Row 0 names the weekdays; the first week row may end the month before,
+                // the last two rows may start the month after.
+                if ((day > 20 && row <= 1) || (day < 15 && row >= 5))
+                    continue;
+                const QModelIndex index = model->index(row, col);
+                if (model->data(index).toString() == QString::number(day)) {
+                    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+                    return;
+                }
+            }
+        FAIL() << "day not shown: " << day;
+    }
+
+    void TypeIntoEdit(const QString& digits)
+    {
+        form.SpecifiedDateMaskEdit->setFocus();
+        form.SpecifiedDateMaskEdit->selectAll();
+        QTest::keyClicks(form.SpecifiedDateMaskEdit, digits);
+    }
+
+    TMonthCalendarForm form;
+    ScriptedInteraction script;
+};
+
+} // namespace
+
+TEST_F(DatePicker, ShowsItsDesign)
+{
+    EXPECT_EQ(form.windowTitle(), "日付指定");
+    EXPECT_EQ(form.size(), QSize(227, 269));
+    EXPECT_EQ(form.MonthCalendar1->geometry(), QRect(4, 2, 218, 187));
+    EXPECT_EQ(form.SpecifiedDateMaskEdit->geometry(), QRect(64, 195, 96, 24));
+    EXPECT_EQ(form.SpecifiedDateMaskEdit->font().pixelSize(), 16);
+    EXPECT_EQ(form.SpecifiedDateMaskEdit->Text(), "2006/01/01");
+    EXPECT_EQ(form.OkButton->geometry(), QRect(8, 234, 75, 25));
+    EXPECT_EQ(form.CancelButton->geometry(), QRect(144, 234, 75, 25));
+    EXPECT_EQ(form.DefaultButton(), form.OkButton);
+    EXPECT_EQ(form.CancelButton->Cancel(), true);
+}
+
+TEST_F(DatePicker, AClickedDayAndOkReturnThatDay)
+{
+    script.OnModal(form, [&] {
+        EXPECT_EQ(form.bDateSpecified, 0);
+        // The edit mirrors the calendar, focused with its first character selected.
+        EXPECT_EQ(form.SpecifiedDateMaskEdit->Text(), "2015/04/10");
+        EXPECT_EQ(form.focusWidget(), form.SpecifiedDateMaskEdit);
+        EXPECT_EQ(form.SpecifiedDateMaskEdit->selectedText(), "2");
+        ClickDay(23);
+        EXPECT_EQ(form.SpecifiedDateMaskEdit->Text(), "2015/04/23");
+        QTest::mouseClick(form.OkButton, Qt::LeftButton);
+    });
+    EXPECT_EQ(PickDate(10, 20, "2015/04/10"), "2015/04/23");
+    EXPECT_EQ(form.bDateSpecified, 1);
+    EXPECT_EQ(form.Left(), 10);
+    EXPECT_EQ(form.Top(), 20);
+}
+
+TEST_F(DatePicker, ATypedDateAndEnterReturnThatDateAndTheNextShowingStartsFromIt)
+{
+    script.OnModal(form, [&] {
+        TypeIntoEdit("20160229");
+        QTest::keyClick(form.SpecifiedDateMaskEdit, Qt::Key_Return);
+    });
+    EXPECT_EQ(PickDate(0, 0, "2015/04/10"), "2016/02/29");
+
+    // Without a preset the calendar keeps its last date.
+    script.OnModal(form, [&] {
+        EXPECT_EQ(form.SpecifiedDateMaskEdit->Text(), "2016/02/29");
+        form.OkButton->click();
+    });
+    EXPECT_EQ(PickDate(0, 0), "2016/02/29");
+}
+
+TEST_F(DatePicker, AnImpossibleTypedDateGivesTheErrorAndTheDialogStaysOpen)
+{
+    script.Expect(BoxKind::Error, "不正な日付です。\n  \"2015/02/29\"");
+    script.Expect(BoxKind::Error, "不正な日付です。\n  \"2015/__/__\"");
+    script.OnModal(form, [&] {
+        TypeIntoEdit("20150229");
+        QTest::mouseClick(form.OkButton, Qt::LeftButton);
+        EXPECT_EQ(form.ModalResult(), mrNone);
+        EXPECT_TRUE(form.isVisible());
+        TypeIntoEdit("2015");
+        QTest::mouseClick(form.OkButton, Qt::LeftButton);
+        EXPECT_EQ(form.ModalResult(), mrNone);
+        EXPECT_EQ(form.bDateSpecified, 0);
+        EXPECT_EQ(form.MonthCalendar1->Date(), EncodeDate(2015, 4, 10));
+        QTest::keyClick(form.SpecifiedDateMaskEdit, Qt::Key_Escape);
+    });
+    EXPECT_EQ(PickDate(0, 0, "2015/04/10"), std::nullopt);
+    ASSERT_EQ(script.Sounds().size(), 2u);
+    EXPECT_EQ(script.Sounds()[0], Sound::Exclamation);
+}
+
+TEST_F(DatePicker, EscOrCancelBeforeAnythingElseAcceptsNothing)
+{
+    script.OnModal(form, [&] { QTest::keyClick(form.SpecifiedDateMaskEdit, Qt::Key_Escape); });
+    script.OnModal(form, [&] { QTest::mouseClick(form.CancelButton, Qt::LeftButton); });
+    EXPECT_EQ(PickDate(0, 0, "2015/04/10"), std::nullopt);
+    EXPECT_EQ(form.bDateSpecified, 0);
+    EXPECT_EQ(PickDate(0, 0, "2015/04/10"), std::nullopt);
+    EXPECT_EQ(form.bDateSpecified, 0);
+}
+
+TEST_F(DatePicker, TheFocusLeavingTheCalendarAcceptsTheClickedDay)
+{
+    const std::function<void()> leaves[] = {
+        [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); },
+        [&] { QTest::mouseClick(form.SpecifiedDateMaskEdit, Qt::LeftButton); },
+    };
+    for (const auto& leave : leaves) {
+        bool closedAtOnce = false;
+        script.OnModal(form, [&] {
+            ClickDay(12);
+            ASSERT_TRUE(form.MonthCalendar1->isAncestorOf(QApplication::focusWidget()));
+            leave();
+            closedAtOnce = form.ModalResult() != mrNone;
+        });
+        EXPECT_EQ(PickDate(0, 0, "2015/04/10"), "2015/04/12");
+        EXPECT_TRUE(closedAtOnce);
+    }
+}
+
+TEST_F(DatePicker, ACallersFieldThatHoldsNoDateRaisesBeforeTheDialogShows)
+{
+    EXPECT_THROW(PickDate(0, 0, "2015/13/40"), EConvertError);
+    EXPECT_TRUE(script.Showings().isEmpty());
+}

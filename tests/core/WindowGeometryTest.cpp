@@ -1,0 +1,95 @@
+// The window-geometry pattern: sizes and column widths read with the current values as
+// defaults, written back only when they changed.
+#include "core/WindowGeometry.h"
+#include "platform/rtl/IniFile.h"
+#include "platform/rtl/Paths.h"
+#include "tests/support/TempDrives.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+class WindowGeometry : public TempDrives
+{
+protected:
+    void SetUp() override
+    {
+        TempDrives::SetUp();
+        form.resize(400, 300);
+    }
+
+    TWindowGeometry::Columns Columns()
+    {
+        return {int(widths.size()), [this](int col) { return widths[col]; },
+                [this](int col, int width) { widths[col] = width; }};
+    }
+
+    QByteArray FileText() const
+    {
+        QFile file(HostPath(ini.FileName()));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    TIniFile ini{"C:\\geometry.ini"};
+    widgets::Form form;
+    std::vector<int> widths{64, 80, 120};
+};
+
+} // namespace
+
+TEST_F(WindowGeometry, MissingKeysKeepTheCurrentValuesAndNothingIsWritten)
+{
+    TWindowGeometry geometry("Patient");
+    geometry.Read(&ini, &form, Columns());
+    EXPECT_EQ(form.Height(), 300);
+    EXPECT_EQ(form.Width(), 400);
+    EXPECT_EQ(widths, (std::vector<int>{64, 80, 120}));
+    geometry.Write(&ini, &form, Columns());
+    EXPECT_FALSE(QFile::exists(HostPath(ini.FileName())));
+}
+
+TEST_F(WindowGeometry, StoredValuesAreApplied)
+{
+    ini.WriteInteger("Patient", "FormHeight", 350);
+    ini.WriteInteger("Patient", "FormWidth", 500);
+    ini.WriteInteger("Patient", "ColWidth1", 33);
+    ini.WriteString("Patient", "ColWidth2", "wide"); // not a number: the current width
+    TWindowGeometry geometry("Patient");
+    geometry.Read(&ini, &form, Columns());
+    EXPECT_EQ(form.Height(), 350);
+    EXPECT_EQ(form.Width(), 500);
+    EXPECT_EQ(widths, (std::vector<int>{64, 33, 120}));
+}
+
+TEST_F(WindowGeometry, ResizeAndCloseWritesOnlyWhatChangedAndASecondCloseWritesNothing)
+{
+    TWindowGeometry geometry("SearchMediRec");
+    geometry.Read(&ini, &form, Columns());
+    form.SetHeight(333);
+    widths[2] = 99;
+    geometry.Write(&ini, &form, Columns());
+    EXPECT_EQ(FileText(), "[SearchMediRec]\nFormHeight=333\nColWidth2=99\n");
+
+    // Shown again and closed unchanged: another writer's value in between survives.
+    geometry.Read(&ini, &form, Columns());
+    ini.WriteInteger("SearchMediRec", "FormHeight", 111);
+    geometry.Write(&ini, &form, Columns());
+    EXPECT_EQ(ini.ReadInteger("SearchMediRec", "FormHeight", 0), 111);
+    EXPECT_FALSE(ini.ValueExists("SearchMediRec", "FormWidth"));
+
+    // A second close without a new showing writes nothing either.
+    ini.WriteInteger("SearchMediRec", "ColWidth2", 5);
+    geometry.Write(&ini, &form, Columns());
+    EXPECT_EQ(ini.ReadInteger("SearchMediRec", "ColWidth2", 0), 5);
+}
+
+TEST_F(WindowGeometry, AWindowWithoutAGridKeepsItsSizeOnly)
+{
+    TWindowGeometry geometry("MedicalRecord");
+    geometry.Read(&ini, &form);
+    form.SetWidth(640);
+    geometry.Write(&ini, &form);
+    EXPECT_EQ(FileText(), "[MedicalRecord]\nFormWidth=640\n");
+}
