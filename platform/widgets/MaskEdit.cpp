@@ -51,7 +51,12 @@ QString QtInputMask(const QString& editMask)
     return qt + ';' + blank;
 }
 
-MaskEdit::MaskEdit(QWidget* parent) : Edit(parent) {}
+MaskEdit::MaskEdit(QWidget* parent) : Edit(parent)
+{
+    // A Windows edit puts its text nearer the frame than Qt does; a fixed-width date
+    // needs every pixel of its designed width.
+    setTextMargins(-2, 0, -2, 0);
+}
 
 void MaskEdit::setEditMask(const QString& editMask)
 {
