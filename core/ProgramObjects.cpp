@@ -79,7 +79,7 @@ void CreateProgramObjects(widgets::Application& app)
     CreateAll(app);
 }
 
-void CreateProgramObjects(TObjectOwner& owner)
+void CreateProgramObjects(widgets::ObjectOwner& owner)
 {
     CreateAll(owner);
 }

@@ -36,10 +36,7 @@ Application::Application(int& argc, char** argv, const QString& title)
 
 Application::~Application()
 {
-    while (!created.empty()) {
-        created.back()();
-        created.pop_back();
-    }
+    objects.DestroyAll();
 }
 
 Application* Application::Instance()

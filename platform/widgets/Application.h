@@ -2,9 +2,11 @@
 // The application object: creates the program's objects once, in order, runs the
 // message loop, and shows every exception a handler lets out in the
 // application-wide exception box, after which the program goes on.
+#include "platform/widgets/ObjectOwner.h"
+
 #include <QApplication>
 #include <functional>
-#include <new>
+#include <type_traits>
 #include <vector>
 
 namespace widgets {
@@ -36,18 +38,7 @@ public:
     // first form created is the main form. The object lives until the application goes.
     template <class T> void CreateForm(T*& global)
     {
-        static_assert(alignof(T) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__);
-        void* memory = ::operator new(sizeof(T));
-        global = static_cast<T*>(memory);
-        try {
-            new (memory) T();
-        } catch (...) {
-            global = nullptr;
-            ::operator delete(memory);
-            throw;
-        }
-        T* object = global;
-        created.push_back([object] { delete object; });
+        T* object = objects.CreateForm(global);
         if constexpr (std::is_base_of_v<Form, T>)
             if (!mainForm)
                 mainForm = object;
@@ -64,7 +55,7 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
-    std::vector<std::function<void()>> created;
+    ObjectOwner objects;
     Form* mainForm = nullptr;
 };
 

@@ -45,5 +45,5 @@ public:
 private:
     TempDatabase database;
     ScriptedInteraction script;
-    TObjectOwner objects;
+    widgets::ObjectOwner objects;
 };
