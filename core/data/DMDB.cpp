@@ -1130,6 +1130,21 @@ int TDBDM::DelTreatment(int code)
     }
 }
 
+// Binds the codes of a note's or treatment's member and karte, looked up on Query3:
+// -2 when the member has no live row, -3 when the karte has none, else 0.
+int TDBDM::BindStaffAndKarte(TQuery* query, const QString& staffNo, const QString& karteNo)
+{
+    const int staffCode = GetStaffCode(staffNo);
+    if (staffCode < 0)
+        return -2;
+    query->ParamByName("StaffCode")->SetAsInteger(staffCode);
+    const int karteCode = GetKarteCode(karteNo);
+    if (karteCode < 0)
+        return -3;
+    query->ParamByName("KarteCode")->SetAsInteger(karteCode);
+    return 0;
+}
+
 int TDBDM::AddTreatment(stTreatmentRecord record)
 {
     try {
@@ -1139,14 +1154,8 @@ int TDBDM::AddTreatment(stTreatmentRecord record)
                           "  :KarteCode", ");"});
         Query2->ParamByName("RDate")->SetAsDate(record.tDate);
         Query2->ParamByName("Treatment")->SetAsString(record.asTreatment);
-        const int staffCode = GetStaffCode(record.asStaffNo);
-        if (staffCode < 0)
-            return -2;
-        Query2->ParamByName("StaffCode")->SetAsInteger(staffCode);
-        const int karteCode = GetKarteCode(record.asKarteNo);
-        if (karteCode < 0)
-            return -3;
-        Query2->ParamByName("KarteCode")->SetAsInteger(karteCode);
+        if (const int rc = BindStaffAndKarte(Query2, record.asStaffNo, record.asKarteNo); rc < 0)
+            return rc;
         Query2->ExecSQL();
         return 1;
     } catch (...) {
@@ -1163,14 +1172,8 @@ int TDBDM::ReplaceTreatment(stTreatmentRecord record)
         Query2->ParamByName("Code")->SetAsInteger(record.iCode);
         Query2->ParamByName("RDate")->SetAsDate(record.tDate);
         Query2->ParamByName("Treatment")->SetAsString(record.asTreatment);
-        const int staffCode = GetStaffCode(record.asStaffNo);
-        if (staffCode < 0)
-            return -2;
-        Query2->ParamByName("StaffCode")->SetAsInteger(staffCode);
-        const int karteCode = GetKarteCode(record.asKarteNo);
-        if (karteCode < 0)
-            return -3;
-        Query2->ParamByName("KarteCode")->SetAsInteger(karteCode);
+        if (const int rc = BindStaffAndKarte(Query2, record.asStaffNo, record.asKarteNo); rc < 0)
+            return rc;
         Query2->ExecSQL();
         return 1;
     } catch (...) {
@@ -1286,14 +1289,8 @@ int TDBDM::AddNote(stNoteRecord record)
                           ")", "VALUES", "(", ":RDate,", ":Description,", ":StaffCode,", ":KarteCode", ");"});
         Query2->ParamByName("RDate")->SetAsDate(record.tDate);
         Query2->ParamByName("Description")->SetAsString(record.asDescription);
-        const int staffCode = GetStaffCode(record.asStaffNo);
-        if (staffCode < 0)
-            return -2;
-        Query2->ParamByName("StaffCode")->SetAsInteger(staffCode);
-        const int karteCode = GetKarteCode(record.asKarteNo);
-        if (karteCode < 0)
-            return -3;
-        Query2->ParamByName("KarteCode")->SetAsInteger(karteCode);
+        if (const int rc = BindStaffAndKarte(Query2, record.asStaffNo, record.asKarteNo); rc < 0)
+            return rc;
         Query2->ExecSQL();
         return 1;
     } catch (...) {
@@ -1310,14 +1307,8 @@ int TDBDM::ReplaceNote(stNoteRecord record)
         Query2->ParamByName("Code")->SetAsInteger(record.iCode);
         Query2->ParamByName("RDate")->SetAsDate(record.tDate);
         Query2->ParamByName("Description")->SetAsString(record.asDescription);
-        const int staffCode = GetStaffCode(record.asStaffNo);
-        if (staffCode < 0)
-            return -2;
-        Query2->ParamByName("StaffCode")->SetAsInteger(staffCode);
-        const int karteCode = GetKarteCode(record.asKarteNo);
-        if (karteCode < 0)
-            return -3;
-        Query2->ParamByName("KarteCode")->SetAsInteger(karteCode);
+        if (const int rc = BindStaffAndKarte(Query2, record.asStaffNo, record.asKarteNo); rc < 0)
+            return rc;
         Query2->ExecSQL();
         return 1;
     } catch (...) {

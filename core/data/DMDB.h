@@ -106,6 +106,7 @@ public:
     int ReplaceCheckup(stCheckupRecord record);
 
 private:
+    int BindStaffAndKarte(TQuery* query, const QString& staffNo, const QString& karteNo);
     int GetKarteCode(QString karteNo);
     QString GetKarteNo(int karteCode);
     int GetExcursusCode(int karteCode);
