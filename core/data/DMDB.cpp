@@ -24,6 +24,21 @@ void AddLines(TQuery* query, std::initializer_list<const char*> lines)
         query->SQL->Add(QString::fromLatin1(line));
 }
 
+// Walks the query from its first row, handing each row's index to `read`, until its
+// end or `max` rows; returns how many were read.
+template <class Read> int WalkRows(TQuery* query, int max, Read read)
+{
+    int i = 0;
+    query->First();
+    while (!query->Eof()) {
+        read(i);
+        query->Next();
+        if (++i >= max)
+            break;
+    }
+    return i;
+}
+
 // A statement that gives rows starts on a closed query.
 void Restart(TQuery* query)
 {
@@ -470,20 +485,14 @@ int TDBDM::GetPatients(stPatientRec* records, int max)
         r.asSchoolName = withSchoolName ? Query1->FieldByName("SchoolName")->AsString() : QString();
         r.asPortrait = Query1->FieldByName("Portrait")->AsString();
     };
-    int i = 0;
     try {
-        Query1->First();
-        while (!Query1->Eof()) {
+        return WalkRows(Query1, max, [&](int i) {
             try {
                 read(records[i], true);
             } catch (...) {
                 read(records[i], false);
             }
-            Query1->Next();
-            if (++i >= max)
-                break;
-        }
-        return i;
+        });
     } catch (...) {
         return -1;
     }
@@ -918,17 +927,11 @@ int TDBDM::SearchSchool(stSchoolRecord filter)
 
 int TDBDM::GetSchools(stSchoolRecord* records, int max)
 {
-    int i = 0;
     try {
-        Query1->First();
-        while (!Query1->Eof()) {
+        return WalkRows(Query1, max, [&](int i) {
             records[i].iCode = Query1->FieldByName("Code")->AsInteger();
             records[i].asName = Query1->FieldByName("Name")->AsString();
-            Query1->Next();
-            if (++i >= max)
-                break;
-        }
-        return i;
+        });
     } catch (...) {
         return -1;
     }
@@ -964,17 +967,11 @@ int TDBDM::SearchJob(stJobRecord filter)
 
 int TDBDM::GetJobs(stJobRecord* records, int max)
 {
-    int i = 0;
     try {
-        Query1->First();
-        while (!Query1->Eof()) {
+        return WalkRows(Query1, max, [&](int i) {
             records[i].iCode = Query1->FieldByName("Code")->AsInteger();
             records[i].asJob = Query1->FieldByName("Job")->AsString();
-            Query1->Next();
-            if (++i >= max)
-                break;
-        }
-        return i;
+        });
     } catch (...) {
         return -1;
     }
@@ -998,17 +995,11 @@ int TDBDM::SearchFood(stFoodRecord filter)
 
 int TDBDM::GetFoods(stFoodRecord* records, int max)
 {
-    int i = 0;
     try {
-        Query1->First();
-        while (!Query1->Eof()) {
+        return WalkRows(Query1, max, [&](int i) {
             records[i].iCode = Query1->FieldByName("Code")->AsInteger();
             records[i].asName = Query1->FieldByName("Name")->AsString();
-            Query1->Next();
-            if (++i >= max)
-                break;
-        }
-        return i;
+        });
     } catch (...) {
         return -1;
     }
@@ -1032,18 +1023,12 @@ int TDBDM::SearchFrequency(stFrequencyRecord filter)
 
 int TDBDM::GetFrequencies(stFrequencyRecord* records, int max)
 {
-    int i = 0;
     try {
-        Query1->First();
-        while (!Query1->Eof()) {
+        return WalkRows(Query1, max, [&](int i) {
             records[i].iCode = Query1->FieldByName("Code")->AsInteger();
             records[i].asName = Query1->FieldByName("Name")->AsString();
             records[i].iDispOrder = Query1->FieldByName("DispOrder")->AsInteger();
-            Query1->Next();
-            if (++i >= max)
-                break;
-        }
-        return i;
+        });
     } catch (...) {
         return -1;
     }
@@ -1059,16 +1044,9 @@ int TDBDM::SearchTreatment(stTreatmentRecord filter)
             Query1->Close();
         int staffCode = 0;
         int karteCode = 0;
-        if (!filter.asStaffNo.isEmpty()) {
-            staffCode = GetStaffCode(filter.asStaffNo);
-            if (staffCode < 0)
-                return -2;
-        }
-        if (!filter.asKarteNo.isEmpty()) {
-            karteCode = GetKarteCode(filter.asKarteNo);
-            if (karteCode < 0)
-                return -3;
-        }
+        if (const int rc = ResolveStaffAndKarte(filter.asStaffNo, filter.asKarteNo, staffCode, karteCode);
+            rc < 0)
+            return rc;
         Query1->SQL->Clear();
         AddLines(Query1, {"SELECT", "  Code,", "  RDate,", "  Treatment,", "  StaffCode,", "  KarteCode",
                           "FROM", "  TreatmentTable"});
@@ -1097,21 +1075,15 @@ int TDBDM::SearchTreatment(stTreatmentRecord filter)
 
 int TDBDM::GetTreatments(stTreatmentRecord* records, int max)
 {
-    int i = 0;
     try {
-        Query1->First();
-        while (!Query1->Eof()) {
+        return WalkRows(Query1, max, [&](int i) {
             stTreatmentRecord& r = records[i];
             r.iCode = Query1->FieldByName("Code")->AsInteger();
             r.tDate = Query1->FieldByName("RDate")->AsDateTime();
             r.asTreatment = Query1->FieldByName("Treatment")->AsString();
             r.asStaffNo = IntToStr(GetStaffNo(Query1->FieldByName("StaffCode")->AsInteger()));
             r.asKarteNo = GetKarteNo(Query1->FieldByName("KarteCode")->AsInteger());
-            Query1->Next();
-            if (++i >= max)
-                break;
-        }
-        return i;
+        });
     } catch (...) {
         return -1;
     }
@@ -1128,6 +1100,24 @@ int TDBDM::DelTreatment(int code)
     } catch (...) {
         return -1;
     }
+}
+
+// The codes of a note or treatment search's member and karte criteria (0 where a criterion
+// is empty): -2 when the member has no live row, -3 when the karte has none, else 0.
+int TDBDM::ResolveStaffAndKarte(const QString& staffNo, const QString& karteNo, int& staffCode,
+                                int& karteCode)
+{
+    if (!staffNo.isEmpty()) {
+        staffCode = GetStaffCode(staffNo);
+        if (staffCode < 0)
+            return -2;
+    }
+    if (!karteNo.isEmpty()) {
+        karteCode = GetKarteCode(karteNo);
+        if (karteCode < 0)
+            return -3;
+    }
+    return 0;
 }
 
 // Binds the codes of a note's or treatment's member and karte, looked up on Query3:
@@ -1210,16 +1200,9 @@ int TDBDM::SearchNote(stNoteRecord filter)
             Query1->Close();
         int staffCode = 0;
         int karteCode = 0;
-        if (!filter.asStaffNo.isEmpty()) {
-            staffCode = GetStaffCode(filter.asStaffNo);
-            if (staffCode < 0)
-                return -2;
-        }
-        if (!filter.asKarteNo.isEmpty()) {
-            karteCode = GetKarteCode(filter.asKarteNo);
-            if (karteCode < 0)
-                return -3;
-        }
+        if (const int rc = ResolveStaffAndKarte(filter.asStaffNo, filter.asKarteNo, staffCode, karteCode);
+            rc < 0)
+            return rc;
         Query1->SQL->Clear();
         AddLines(Query1, {"SELECT", "  Code,", "  RDate,", "  Description,", "  StaffCode,", "  KarteCode",
                           "FROM", "  NoteTable"});
@@ -1248,21 +1231,15 @@ int TDBDM::SearchNote(stNoteRecord filter)
 
 int TDBDM::GetNotes(stNoteRecord* records, int max)
 {
-    int i = 0;
     try {
-        Query1->First();
-        while (!Query1->Eof()) {
+        return WalkRows(Query1, max, [&](int i) {
             stNoteRecord& r = records[i];
             r.iCode = Query1->FieldByName("Code")->AsInteger();
             r.tDate = Query1->FieldByName("RDate")->AsDateTime();
             r.asDescription = Query1->FieldByName("Description")->AsString();
             r.asStaffNo = IntToStr(GetStaffNo(Query1->FieldByName("StaffCode")->AsInteger()));
             r.asKarteNo = GetKarteNo(Query1->FieldByName("KarteCode")->AsInteger());
-            Query1->Next();
-            if (++i >= max)
-                break;
-        }
-        return i;
+        });
     } catch (...) {
         return -1;
     }
@@ -1354,19 +1331,13 @@ int TDBDM::SearchDietInquiry(stDietInquiryRecord filter)
 
 int TDBDM::GetDietInquiries(stDietInquiryRecord* records, int max)
 {
-    int i = 0;
     try {
-        Query1->First();
-        while (!Query1->Eof()) {
+        return WalkRows(Query1, max, [&](int i) {
             records[i].iCode = Query1->FieldByName("Code")->AsInteger();
             records[i].iFoodCode = Query1->FieldByName("FoodCode")->AsInteger();
             records[i].iFrequencyCode = Query1->FieldByName("FrequencyCode")->AsInteger();
             records[i].iCheckupCode = Query1->FieldByName("CheckupCode")->AsInteger();
-            Query1->Next();
-            if (++i >= max)
-                break;
-        }
-        return i;
+        });
     } catch (...) {
         return -1;
     }

@@ -107,6 +107,7 @@ public:
 
 private:
     int BindStaffAndKarte(TQuery* query, const QString& staffNo, const QString& karteNo);
+    int ResolveStaffAndKarte(const QString& staffNo, const QString& karteNo, int& staffCode, int& karteCode);
     int GetKarteCode(QString karteNo);
     QString GetKarteNo(int karteCode);
     int GetExcursusCode(int karteCode);
