@@ -5,6 +5,12 @@
 
 #include <QString>
 
+// Return codes of the data store. Success is a count, a code or 1. The values are part of
+// the windows' messages, which print them in parentheses, so they never change.
+inline constexpr int dbFailed = -1;        // the statement raised an exception
+inline constexpr int dbNoRow = -2;         // a lookup found no row
+inline constexpr int dbNumberInUse = -100; // the number to be added belongs to a live row
+
 // One examinee, with the name of the school.
 struct stPatientRec
 {
