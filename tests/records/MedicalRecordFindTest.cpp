@@ -12,14 +12,6 @@ using namespace widgets;
 
 namespace {
 
-QStringList Column(StringGrid* grid, int col)
-{
-    QStringList cells;
-    for (int row = 1; row < grid->RowCount(); ++row)
-        cells << grid->Cells[col][row];
-    return cells;
-}
-
 QStringList ListItems(QListWidget* list)
 {
     QStringList items;
@@ -152,11 +144,11 @@ TEST_F(KarteFind, AFoundKarteShowsItsRowsAndTheLatestCheckup)
 
         EXPECT_EQ(f.nNoteRecords, 2);
         EXPECT_EQ(f.NoteLabel->Caption(), "2");
-        EXPECT_EQ(Column(f.NoteStringGrid, 0), QStringList({"2015/05/02", "2015/06/01"}));
-        EXPECT_EQ(Column(f.NoteStringGrid, 1), QStringList({"初診", "再診"}));
-        EXPECT_EQ(Column(f.NoteStringGrid, 2), QStringList({"山田, 花子", "佐藤, 次郎"}));
+        EXPECT_EQ(GridColumn(f.NoteStringGrid, 0), QStringList({"2015/05/02", "2015/06/01"}));
+        EXPECT_EQ(GridColumn(f.NoteStringGrid, 1), QStringList({"初診", "再診"}));
+        EXPECT_EQ(GridColumn(f.NoteStringGrid, 2), QStringList({"山田, 花子", "佐藤, 次郎"}));
         EXPECT_EQ(f.tnNoteStaffIndex[2], -1);
-        EXPECT_EQ(Column(f.TreatmentSG, 2), QStringList({"佐藤, 次郎"}));
+        EXPECT_EQ(GridColumn(f.TreatmentSG, 2), QStringList({"佐藤, 次郎"}));
         EXPECT_EQ(f.TreatmentLabel->Caption(), "1");
 
         EXPECT_EQ(ListItems(f.CheckupDateListBox), QStringList({"2013/05/01", "2014/05/01", "2015/05/01"}));
@@ -168,8 +160,8 @@ TEST_F(KarteFind, AFoundKarteShowsItsRowsAndTheLatestCheckup)
         EXPECT_EQ(f.SchoolNameLabel->Caption(), "");
 
         EXPECT_EQ(f.nDietInquiryRecords, 2);
-        EXPECT_EQ(Column(f.DietInqSG, 0), QStringList({"飴", "飴"}));
-        EXPECT_EQ(Column(f.DietInqSG, 1), QStringList({"毎日", ""}));
+        EXPECT_EQ(GridColumn(f.DietInqSG, 0), QStringList({"飴", "飴"}));
+        EXPECT_EQ(GridColumn(f.DietInqSG, 1), QStringList({"毎日", ""}));
         EXPECT_EQ(f.tnDietFrequencyIndex[1], -1);
         EXPECT_EQ(f.DietInqLabel->Caption(), "2");
 
@@ -270,7 +262,7 @@ TEST_F(KarteFind, AFailingSectionIsReportedAndTheOthersStillLoad)
         EXPECT_FALSE(Enabled(f.NoteNewButton));
         EXPECT_EQ(f.CheckupDateListBox->count(), 1);
         EXPECT_FALSE(Enabled(f.DietNewButton));
-        EXPECT_EQ(Column(f.TreatmentSG, 1), QStringList({"シーラント"}));
+        EXPECT_EQ(GridColumn(f.TreatmentSG, 1), QStringList({"シーラント"}));
         EXPECT_TRUE(Enabled(f.ReplaceButton));
         EXPECT_FALSE(f.bHeaderChanged);
     });

@@ -18,6 +18,22 @@ QString KarteEditor::DebLog()
     return QString::fromUtf8(file.readAll()).replace("\r\n", "\n");
 }
 
+QStringList KarteEditor::GridRow(StringGrid* grid, int row)
+{
+    QStringList cells;
+    for (int col = 0; col < grid->ColCount(); ++col)
+        cells << grid->Cells[col][row];
+    return cells;
+}
+
+QStringList KarteEditor::GridColumn(StringGrid* grid, int col)
+{
+    QStringList cells;
+    for (int row = 1; row < grid->RowCount(); ++row)
+        cells << grid->Cells[col][row];
+    return cells;
+}
+
 QString KarteEditor::Setting(const QString& key) const
 {
     return MainMenuForm->IniFile->ReadString("MedicalRecord", key, "(none)");

@@ -51,6 +51,10 @@ protected:
     // Find with the search opening `karteNo`.
     void Find(const QString& karteNo);
 
+    // A grid's cells: one row, or one column below the header row.
+    static QStringList GridRow(widgets::StringGrid* grid, int row);
+    static QStringList GridColumn(widgets::StringGrid* grid, int col);
+
     // The debug log's text so far.
     static QString DebLog();
 

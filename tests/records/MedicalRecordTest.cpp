@@ -14,14 +14,6 @@ using namespace widgets;
 
 namespace {
 
-QStringList Row(StringGrid* grid, int row)
-{
-    QStringList cells;
-    for (int col = 0; col < grid->ColCount(); ++col)
-        cells << grid->Cells[col][row];
-    return cells;
-}
-
 QStringList Items(QComboBox* box)
 {
     QStringList items;
@@ -155,19 +147,19 @@ TEST_F(KarteEditor, TheWindowHoldsEveryGroupWithItsCaptionsAndGrids)
         EXPECT_EQ(f.DentalFormulaSG->RowCount(), 8);
         EXPECT_EQ(f.DentalFormulaSG->FixedRows(), 0);
         EXPECT_EQ(f.DentalFormulaSG->FixedCols(), 0);
-        EXPECT_EQ(Row(f.DentalFormulaSG, 0), QStringList({"右上", "", "", "E", "D", "C", "B", "A", "A", "B",
-                                                          "C", "D", "E", "", "", "左上"}));
-        EXPECT_EQ(Row(f.DentalFormulaSG, 2), QStringList({"8", "7", "6", "5", "4", "3", "2", "1", "1", "2",
-                                                          "3", "4", "5", "6", "7", "8"}));
-        EXPECT_EQ(Row(f.DentalFormulaSG, 4), Row(f.DentalFormulaSG, 2));
-        EXPECT_EQ(Row(f.DentalFormulaSG, 6).mid(1, 14), Row(f.DentalFormulaSG, 0).mid(1, 14));
-        EXPECT_EQ(Row(f.DentalFormulaSG, 7).first(), "右下");
-        EXPECT_EQ(Row(f.DentalFormulaSG, 7).last(), "左下");
-        EXPECT_EQ(Row(f.NoteStringGrid, 0),
+        EXPECT_EQ(GridRow(f.DentalFormulaSG, 0), QStringList({"右上", "", "", "E", "D", "C", "B", "A", "A",
+                                                              "B", "C", "D", "E", "", "", "左上"}));
+        EXPECT_EQ(GridRow(f.DentalFormulaSG, 2), QStringList({"8", "7", "6", "5", "4", "3", "2", "1", "1",
+                                                              "2", "3", "4", "5", "6", "7", "8"}));
+        EXPECT_EQ(GridRow(f.DentalFormulaSG, 4), GridRow(f.DentalFormulaSG, 2));
+        EXPECT_EQ(GridRow(f.DentalFormulaSG, 6).mid(1, 14), GridRow(f.DentalFormulaSG, 0).mid(1, 14));
+        EXPECT_EQ(GridRow(f.DentalFormulaSG, 7).first(), "右下");
+        EXPECT_EQ(GridRow(f.DentalFormulaSG, 7).last(), "左下");
+        EXPECT_EQ(GridRow(f.NoteStringGrid, 0),
                   QStringList({"記録日(Date)", "内容(Description)", "記録者(Written by)"}));
-        EXPECT_EQ(Row(f.TreatmentSG, 0),
+        EXPECT_EQ(GridRow(f.TreatmentSG, 0),
                   QStringList({"処置日(Date)", "内容(Description)", "担当医(Dentist)"}));
-        EXPECT_EQ(Row(f.DietInqSG, 0), QStringList({"食事内容(Food type)", "頻度(Eating frequency)"}));
+        EXPECT_EQ(GridRow(f.DietInqSG, 0), QStringList({"食事内容(Food type)", "頻度(Eating frequency)"}));
         const struct
         {
             StringGrid* grid;
