@@ -6,6 +6,7 @@
 #include "core/ProgramObjects.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Application.h"
+#include "records/MedicalRecordUnit.h"
 #include "tests/platform/widgets/SampleForm.h"
 
 namespace {
@@ -23,6 +24,8 @@ const std::vector<Screen>& Screens()
 {
     static const std::vector<Screen> screens = {
         {"SampleForm", [] { return SampleForm; }},
+        // Before the main menu, whose closing lets the configuration file go.
+        {"MedicalRecordForm", [] { return MedicalRecordForm; }},
         {"MainMenuForm", [] { return MainMenuForm; }},
         {"AboutForm", [] { return AboutForm; }},
         {"MonthCalendarForm",
