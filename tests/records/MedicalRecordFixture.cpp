@@ -72,9 +72,8 @@ void KarteEditor::TypeOver(QWidget* edit, const QString& text)
 
 void KarteEditor::TypeIntoPicker(const QString& digits)
 {
-    QWidget* edit = MonthCalendarForm->SpecifiedDateMaskEdit;
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(edit, digits);
+    // The picker shows with its first place selected: the digits type over the date.
+    QTest::keyClicks(MonthCalendarForm->SpecifiedDateMaskEdit, digits);
 }
 
 void KarteEditor::NextPickedDate(const QString& digits)
