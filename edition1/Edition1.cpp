@@ -1,0 +1,110 @@
+#include "edition1/Edition1.h"
+
+#include "core/AboutUnit.h"
+#include "core/FormMainMenu.h"
+#include "core/MonthCalendarUnit.h"
+#include "core/data/DMDB.h"
+#include "edition1/DebugUnit.h"
+#include "platform/os/Files.h"
+#include "platform/os/VersionInfo.h"
+#include "platform/widgets/Handler.h"
+
+#include <algorithm>
+
+TEdition1::TEdition1(const QString& programFile) : programFile(programFile) {}
+
+QString TEdition1::ProgramFolder() const
+{
+    return programFile.left(programFile.lastIndexOf('\\') + 1);
+}
+
+namespace {
+
+// The file name of `path` with its extension replaced by ".ini".
+QString WithIniExtension(const QString& path)
+{
+    const qsizetype dot = path.lastIndexOf('.');
+    return (dot > path.lastIndexOf('\\') ? path.left(dot) : path) + ".ini";
+}
+
+} // namespace
+
+QString TEdition1::IniFileName() const
+{
+    return ProgramFolder() + "Database\\" + WithIniExtension(programFile.mid(ProgramFolder().size()));
+}
+
+QString TEdition1::OldIniFileName() const
+{
+    return WithIniExtension(programFile);
+}
+
+void TEdition1::MoveOldIniFile() const
+{
+    const QString oldPath = OldIniFileName();
+    const QString newPath = IniFileName();
+    if (os::FileExists(oldPath) && !os::FileExists(newPath) && os::CopyFile(oldPath, newPath, true))
+        os::DeleteFile(oldPath);
+}
+
+void TEdition1::MainMenuShown(TMainMenuForm& form)
+{
+    MoveOldIniFile();
+    form.IniFile = new TIniFile(IniFileName());
+    form.OpenDebugLog("DebLog.txt"); // in the current folder
+}
+
+void TEdition1::MainMenuDblClick(TMainMenuForm&)
+{
+    DebugForm->Show();
+}
+
+void TEdition1::UseAlias(TDBDM& dm)
+{
+    TDataSet* dataSets[] = {dm.JobTable, dm.Query1, dm.Query2, dm.Query3};
+    for (TDataSet* dataSet : dataSets) {
+        dataSet->Session = TSession::Default();
+        dataSet->SessionName.clear();
+        dataSet->DatabaseName = DatabaseAlias;
+    }
+    dm.JobTable->Open();
+}
+
+void TEdition1::AboutMade(TAboutForm& form)
+{
+    // The copyright notice between the version and the maker; nothing is filled before a showing.
+    auto* copyright = new widgets::Label(&form);
+    copyright->setObjectName("CopyrightLabel");
+    copyright->setGeometry(0, 79, 280, 12);
+    copyright->setAlignment(Qt::AlignCenter);
+}
+
+void TEdition1::AboutShown(TAboutForm& form)
+{
+    // A program file without version information leaves the labels as they were.
+    const auto value = [this](const char* key, QString& text) {
+        return os::QueryVersionString(programFile, QString("\\StringFileInfo\\041103A4\\") + key, text);
+    };
+    QString company, version, description, copyright;
+    const bool found[] = {value("CompanyName", company), value("FileVersion", version),
+                          value("FileDescription", description), value("LegalCopyright", copyright)};
+    if (std::ranges::none_of(found, [](bool f) { return f; }))
+        return;
+    form.CompanyNameLabel->SetCaption(company);
+    form.VersionLabel->SetCaption("Ver " + version);
+    form.FileDescriptionLabel->SetCaption(description);
+    form.findChild<widgets::Label*>("CopyrightLabel")->SetCaption(copyright);
+}
+
+void TEdition1::DatePickerMade(TMonthCalendarForm& form)
+{
+    // Leaving the calendar only copies its date into the edit; OK alone accepts it.
+    QObject::disconnect(form.MonthCalendar1, &widgets::MonthCalendar::Exit, &form, nullptr);
+    widgets::Connect(form.MonthCalendar1, &widgets::MonthCalendar::Exit, &form,
+                     &TMonthCalendarForm::ShowDateInEdit);
+    form.setFixedSize(192, 229);
+    form.MonthCalendar1->setGeometry(4, 2, 184, 158);
+    form.SpecifiedDateMaskEdit->setGeometry(48, 166, 96, 24);
+    form.OkButton->setGeometry(8, 198, 75, 25);
+    form.CancelButton->setGeometry(109, 198, 75, 25);
+}

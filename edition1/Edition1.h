@@ -1,0 +1,48 @@
+#pragma once
+// Kelvara1, the previous edition, as the shared windows see it: the configuration file
+// in "Database\" under the program's folder (moved there once from beside the program)
+// and the debug log in the current folder, both opened at the main menu's first
+// showing; the database reached through the engine alias "KVRKarte" on the default
+// session; the About box filled at every showing from its own string table; the date
+// picker that accepts a date only through OK; the diagnostics window on a double
+// click; no conveniences in the karte editor.
+#include "core/Edition.h"
+
+class TDBDM;
+
+class TEdition1 : public TEdition
+{
+public:
+    // `programFile` as the program names it ("Z:\opt\kvr\Kelvara1"): the configuration
+    // file and the version information are found from it.
+    explicit TEdition1(const QString& programFile);
+
+    void MainMenuMade(TMainMenuForm&) override {}
+    void MainMenuShown(TMainMenuForm& form) override;
+    void MainMenuDblClick(TMainMenuForm& form) override;
+    void AboutMade(TAboutForm& form) override;
+    void AboutShown(TAboutForm& form) override;
+    void DatePickerMade(TMonthCalendarForm& form) override;
+    QString DateFieldText(const QString& dateText) const override { return dateText; }
+    bool KarteConveniences() const override { return false; }
+
+    // The program's folder with its trailing backslash.
+    QString ProgramFolder() const;
+    // The configuration file: the program's folder + "Database\" + the program file's
+    // name with the extension ".ini".
+    QString IniFileName() const;
+    // Where earlier starts kept it: the program file with the extension ".ini".
+    QString OldIniFileName() const;
+    // Moves the old file into "Database\" when it exists there alone; a copy that fails
+    // (no "Database" folder) changes nothing and is not reported.
+    void MoveOldIniFile() const;
+
+    // The alias that names the database in the engine.
+    static constexpr const char* DatabaseAlias = "KVRKarte";
+    // The data module's datasets on the engine's default session, naming the database by
+    // the alias, and the occupation table opened. Raises what the engine raises.
+    static void UseAlias(TDBDM& dm);
+
+private:
+    QString programFile;
+};
