@@ -248,6 +248,22 @@ TEST(FocusLeave, FiresForMovesInsideTheWindowOnly)
     EXPECT_EQ(exits, 1);
 }
 
+TEST(FocusLeave, AWindowDestroyedWhileItHoldsTheFocusTakesNoFocusChange)
+{
+    // The focus leaves it while it is being taken down, when it is a Form no more: its
+    // handler must not run then (the sanitized build stops at such a call).
+    Form other;
+    other.show();
+    auto* form = new Form;
+    auto* edit = new QLineEdit(form);
+    form->show();
+    QApplication::setActiveWindow(form);
+    edit->setFocus();
+    ASSERT_TRUE(edit->hasFocus());
+    delete form;
+    EXPECT_FALSE(other.isAncestorOf(QApplication::focusWidget()));
+}
+
 TEST(MessageForms, EachIsItsSoundImmediatelyFollowedByItsBox)
 {
     ScriptedInteraction script;
