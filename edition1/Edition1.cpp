@@ -104,6 +104,7 @@ void TEdition1::DatePickerMade(TMonthCalendarForm& form)
                      &TMonthCalendarForm::ShowDateInEdit);
     form.setFixedSize(192, 229);
     form.MonthCalendar1->setGeometry(4, 2, 184, 158);
+    form.MonthCalendar1->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames); // they fit
     form.SpecifiedDateMaskEdit->setGeometry(48, 166, 96, 24);
     form.OkButton->setGeometry(8, 198, 75, 25);
     form.CancelButton->setGeometry(109, 198, 75, 25);

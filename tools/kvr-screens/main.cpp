@@ -70,6 +70,8 @@ int main(int argc, char** argv)
             }
             form->SetModalResult(widgets::mrCancel);
             form->EndModal();
+            if (screen.after)
+                screen.after();
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
