@@ -114,6 +114,7 @@ int TMemberForm::LoadJobList(widgets::ComboBox* comboBox)
     comboBox->clear();
     for (int i = 0; i < count; ++i)
         comboBox->addItem(tstJobRec[size_t(i)].asJob);
+    comboBox->SetItemIndex(-1); // a refilled list has no choice
     return count;
 }
 

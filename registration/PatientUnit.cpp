@@ -146,6 +146,7 @@ void TPatientForm::LoadSchoolList()
     SchoolNameCB->clear();
     for (int i = 0; i < nSchoolRecords; ++i)
         SchoolNameCB->addItem(tstSchoolRec[size_t(i)].asName);
+    SchoolNameCB->SetItemIndex(-1);
 }
 
 int TPatientForm::SchoolIndexOfName(const QString& name) const

@@ -92,6 +92,14 @@ protected:
         ClickRow(grid, row);
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(grid, 0, row));
     }
+    // The first control the Tab key reaches.
+    static QWidget* FirstTabStop(QWidget* form)
+    {
+        for (QWidget* w = form->nextInFocusChain(); w != form; w = w->nextInFocusChain())
+            if ((w->focusPolicy() & Qt::TabFocus) && !w->isHidden())
+                return w;
+        return nullptr;
+    }
     static QStringList Row(const widgets::StringGrid* grid, int row)
     {
         QStringList cells;

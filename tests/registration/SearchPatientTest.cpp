@@ -41,7 +41,7 @@ TEST_F(SearchPatient, ShowsItsDesign)
     EXPECT_TRUE(SearchPatientForm->CancelButton->Cancel());
     EXPECT_TRUE(SearchPatientForm->BirthDateEdit->isHidden());
     EXPECT_TRUE(SearchPatientForm->Label7->isHidden());
-    EXPECT_EQ(SearchPatientForm->nextInFocusChain(), SearchPatientForm->OkButton);
+    EXPECT_EQ(FirstTabStop(SearchPatientForm), SearchPatientForm->OkButton);
 }
 
 TEST_F(SearchPatient, TheSexRestrictsAndTheTextsAreAlternatives)
