@@ -6,6 +6,10 @@
 #include "core/ProgramObjects.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Application.h"
+#include "registration/MemberUnit.h"
+#include "registration/PatientUnit.h"
+#include "registration/SearchMemberUnit.h"
+#include "registration/SearchPatientUnit.h"
 #include "tests/platform/widgets/SampleForm.h"
 
 namespace {
@@ -30,6 +34,15 @@ const std::vector<Screen>& Screens()
              MonthCalendarForm->MonthCalendar1->SetDate(EncodeDate(2015, 4, 10));
              return MonthCalendarForm;
          }},
+        {"PatientForm",
+         [] {
+             PatientForm->OkButton->hide();
+             PatientForm->CancelButton->hide();
+             return PatientForm;
+         }},
+        {"SearchPatientForm", [] { return SearchPatientForm; }},
+        {"MemberForm", [] { return MemberForm; }},
+        {"SearchMemberForm", [] { return SearchMemberForm; }},
     };
     return screens;
 }
