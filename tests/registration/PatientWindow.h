@@ -30,7 +30,6 @@ protected:
     void PickBirth(const QString& digits)
     {
         Script().OnModal(*MonthCalendarForm, [digits] {
-            MonthCalendarForm->SpecifiedDateMaskEdit->selectAll();
             QTest::keyClicks(MonthCalendarForm->SpecifiedDateMaskEdit, digits);
             QTest::mouseClick(MonthCalendarForm->OkButton, Qt::LeftButton);
         });
