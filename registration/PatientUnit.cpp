@@ -9,6 +9,8 @@
 #include "platform/widgets/MessageForms.h"
 #include "registration/SearchPatientUnit.h"
 
+#include <QScopeGuard>
+
 TPatientForm* PatientForm = nullptr;
 
 using registration::ListedRows;
@@ -422,11 +424,13 @@ void TPatientForm::PhotoImageClick()
         return;
     const QString file = PhotoImageOpenPictureDialog->FileName;
     const QString name = file.mid(file.lastIndexOf('\\') + 1);
+    // The program's folder is made current again even when the file is no bitmap: the
+    // photo folder is relative to it, and every later photo would be missing otherwise.
+    const auto restore = qScopeGuard([&] { os::SetCurrentFolder(programFolder); });
     // The dialog left the chosen file's folder current.
     PhotoImage->LoadBitmap(name);
     PhtoImageLabel->SetCaption(name);
     PhtoImageLabel->setToolTip(name);
-    os::SetCurrentFolder(programFolder);
 }
 
 void TPatientForm::OkButtonClick()
