@@ -187,11 +187,8 @@ stStaffRecord TMemberForm::RecordOfInput() const
 
 void TMemberForm::AddButtonClick()
 {
-    const QString message = CheckMemberInputToAdd(Input());
-    if (!message.isEmpty()) {
-        ShowError(message);
+    if (!registration::InputComplete(CheckMemberInputToAdd(Input())))
         return;
-    }
     const stStaffRecord rec = RecordOfInput();
     const int result = AddStaff(rec);
     if (result <= 0) {
@@ -214,11 +211,8 @@ void TMemberForm::AddButtonClick()
 
 void TMemberForm::ReplaceButtonClick()
 {
-    const QString message = CheckMemberInputToReplace(Input());
-    if (!message.isEmpty()) {
-        ShowError(message);
+    if (!registration::InputComplete(CheckMemberInputToReplace(Input())))
         return;
-    }
     stStaffRecord rec = RecordOfInput();
     // The alphabet names are not in the window: they stay those the member has.
     const bool listed = tstStaffRec.Has(iEditRow - 1);

@@ -218,11 +218,8 @@ stPatientRec TPatientForm::RecordOfInput() const
 
 void TPatientForm::AddButtonClick()
 {
-    const QString message = CheckPatientInput(Input());
-    if (!message.isEmpty()) {
-        ShowError(message);
+    if (!registration::InputComplete(CheckPatientInput(Input())))
         return;
-    }
     const stPatientRec rec = RecordOfInput();
     const int result = AddPatient(rec);
     if (result <= 0) {
@@ -245,11 +242,8 @@ void TPatientForm::AddButtonClick()
 
 void TPatientForm::ReplaceButtonClick()
 {
-    const QString message = CheckPatientInput(Input());
-    if (!message.isEmpty()) {
-        ShowError(message);
+    if (!registration::InputComplete(CheckPatientInput(Input())))
         return;
-    }
     const stPatientRec rec = RecordOfInput();
     const int result = ReplacePatient(rec);
     if (result <= 0) {

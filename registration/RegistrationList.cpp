@@ -103,6 +103,14 @@ void WarnListCut(const QString& table, int found, int limit)
                          IntToStr(limit) + "を越えた分は表示できません。");
 }
 
+bool InputComplete(const QString& message)
+{
+    if (message.isEmpty())
+        return true;
+    widgets::ShowError(message);
+    return false;
+}
+
 void WarnNothingFound(const QString& table)
 {
     widgets::ShowWarning(table + "に，該当レコードがありません。");

@@ -41,6 +41,9 @@ void RemoveListRow(widgets::StringGrid* grid, int row);
 // The cells `cols` of `row`, joined by ",".
 QString JoinCells(const widgets::StringGrid* grid, int row, std::initializer_list<int> cols);
 
+// The input check's result: false, after the error box, when `message` names missing fields.
+bool InputComplete(const QString& message);
+
 // The search's warning that a list is cut at `limit`: "<table>には，該当レコードが n 件
 // あります。..." with the table named as the windows name it ("受診者テーブル").
 void WarnListCut(const QString& table, int found, int limit);
