@@ -7,6 +7,7 @@
 #include "platform/rtl/IntText.h"
 #include "platform/widgets/Handler.h"
 #include "platform/widgets/MessageForms.h"
+#include "records/MedicalRecordUnit.h"
 #include "registration/SearchPatientUnit.h"
 
 #include <QScopeGuard>
@@ -429,5 +430,35 @@ void TPatientForm::PhotoImageClick()
 
 void TPatientForm::OkButtonClick()
 {
+    // The current row, never the input area: an examinee is chosen from the list.
+    const int row = PatientSG->Row();
+    const QString family = PatientSG->Cell(colFamily, row);
+    const QString personal = PatientSG->Cell(colPersonal, row);
+    const QString school = PatientSG->Cell(colSchool, row);
+    const QString photo = PatientSG->Cell(colPhoto, row);
+    const int schoolIndex = SchoolIndexOfName(school);
+    const int schoolCode =
+        schoolIndex >= 0 && schoolIndex < nSchoolRecords ? tstSchoolRec[size_t(schoolIndex)].iCode : -1;
+
+    TMedicalRecordForm* karte = MedicalRecordForm;
+    karte->PhotoImage->Fill(widgets::clWhite);
+    karte->PatientNoEdit->SetText(PatientSG->Cell(colNo, row));
+    karte->asPatientSchoolName = school;
+    karte->iPatientSchoolCode = schoolCode;
+    karte->iCheckupSchoolCode = schoolCode;
+    karte->NameEdit->SetText(personal + " " + family);
+    karte->FamilyNameLabel->SetCaption(family);
+    karte->PersonalNameLabel->SetCaption(personal);
+    karte->KanaEdit->SetText(PatientSG->Cell(colPersonalKana, row) + " " +
+                             PatientSG->Cell(colFamilyKana, row));
+    karte->BirthDateEdit->SetText(PatientSG->Cell(colBirth, row));
+    karte->SexEdit->SetText(PatientSG->Cell(colSex, row));
+    // The karte sheet prints the photo this label names: it follows the chosen examinee.
+    karte->PhotoLabel->SetCaption(photo);
+    if (!photo.isEmpty()) {
+        os::SetCurrentFolder(registration::ProgramFolder());
+        karte->PhotoImage->LoadBitmap("Images\\" + photo);
+    }
+    karte->bHeaderChanged = true;
     Close();
 }

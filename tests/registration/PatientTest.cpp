@@ -4,6 +4,7 @@
 #include "core/FormMainMenu.h"
 #include "platform/os/Folders.h"
 #include "platform/rtl/Paths.h"
+#include "records/MedicalRecordUnit.h"
 #include "registration/RegistrationList.h"
 #include "tests/registration/PatientWindow.h"
 
@@ -498,4 +499,103 @@ TEST_F(PatientWindow, ReplaceAfterDeletingARowAboveRewritesTheEditedRow)
         EXPECT_EQ(Row(PatientForm->PatientSG, 2).mid(0, 2), QStringList({"3", "p3x"}));
         EXPECT_EQ(Row(PatientForm->PatientSG, 3).mid(0, 2), QStringList({"4", "p4"}));
     });
+}
+
+// Selection mode, as the karte editor opens the window: OK copies the current row into
+// the karte editor's header. Mended: the karte editor's photo label follows the chosen
+// examinee, so its karte sheet never names the previous examinee's photo.
+TEST_F(PatientWindow, OkInSelectionModeCopiesTheCurrentRowIntoTheKarteEditor)
+{
+    const int north = AddSchool("North");
+    const int south = AddSchool("South");
+    AddExaminee(1, "Yamada", "Taro", 0, north, "Prompt.bmp"); // in the program folder's "Images"
+    AddExaminee(2, "Suzuki", "Hanako", 1, south);
+    const auto select = [&](int row) {
+        Script().OnModal(*PatientForm, [&] {
+            EXPECT_TRUE(PatientForm->OkButton->isVisible());
+            EXPECT_TRUE(PatientForm->CancelButton->isVisible());
+            EXPECT_FALSE(PatientForm->CloseButton->isVisible());
+            Find();
+            ClickRow(PatientForm->PatientSG, row);
+            QTest::mouseClick(PatientForm->OkButton, Qt::LeftButton);
+        });
+        MedicalRecordForm->bHeaderChanged = false;
+        PatientForm->SelectPatient();
+    };
+
+    select(1);
+    EXPECT_EQ(MedicalRecordForm->PatientNoEdit->Text(), "1");
+    EXPECT_EQ(MedicalRecordForm->NameEdit->Text(), "Taro Yamada");
+    EXPECT_EQ(MedicalRecordForm->FamilyNameLabel->Caption(), "Yamada");
+    EXPECT_EQ(MedicalRecordForm->PersonalNameLabel->Caption(), "Taro");
+    EXPECT_EQ(MedicalRecordForm->KanaEdit->Text(), "kTaro kYamada");
+    EXPECT_EQ(MedicalRecordForm->BirthDateEdit->Text(), "2008/04/01");
+    EXPECT_EQ(MedicalRecordForm->SexEdit->Text(), "Male");
+    EXPECT_EQ(MedicalRecordForm->asPatientSchoolName, "North");
+    EXPECT_EQ(MedicalRecordForm->iPatientSchoolCode, north);
+    EXPECT_EQ(MedicalRecordForm->iCheckupSchoolCode, north);
+    EXPECT_EQ(MedicalRecordForm->PhotoLabel->Caption(), "Prompt.bmp");
+    EXPECT_EQ(MedicalRecordForm->PhotoImage->PictureHeight(), 120);
+    EXPECT_TRUE(MedicalRecordForm->bHeaderChanged);
+    EXPECT_EQ(os::GetCurrentFolder() + "\\", registration::ProgramFolder());
+
+    select(2);
+    EXPECT_EQ(MedicalRecordForm->PatientNoEdit->Text(), "2");
+    EXPECT_EQ(MedicalRecordForm->SexEdit->Text(), "Female");
+    EXPECT_EQ(MedicalRecordForm->iPatientSchoolCode, south);
+    EXPECT_EQ(MedicalRecordForm->PhotoLabel->Caption(), "");
+    EXPECT_EQ(MedicalRecordForm->PhotoImage->Picture().pixelColor(45, 60), QColor(Qt::white));
+    EXPECT_TRUE(MedicalRecordForm->bHeaderChanged);
+}
+
+TEST_F(PatientWindow, OkWithAnEmptyListWritesAnEmptyExaminee)
+{
+    Script().OnModal(*PatientForm, [] { QTest::mouseClick(PatientForm->OkButton, Qt::LeftButton); });
+    PatientForm->SelectPatient();
+    EXPECT_EQ(MedicalRecordForm->PatientNoEdit->Text(), "");
+    EXPECT_EQ(MedicalRecordForm->NameEdit->Text(), " ");
+    EXPECT_EQ(MedicalRecordForm->KanaEdit->Text(), " ");
+    EXPECT_EQ(MedicalRecordForm->iPatientSchoolCode, -1);
+    EXPECT_EQ(MedicalRecordForm->iCheckupSchoolCode, -1);
+    EXPECT_TRUE(MedicalRecordForm->bHeaderChanged);
+}
+
+TEST_F(PatientWindow, OkCopiesTheCurrentRowNotTheInputArea)
+{
+    AddSchool("North");
+    AddExaminee(1, "Yamada", "Taro");
+    Script().OnModal(*PatientForm, [&] {
+        Find();
+        NewExaminee("Jiro", "Sato");
+        QTest::mouseClick(PatientForm->OkButton, Qt::LeftButton);
+    });
+    PatientForm->SelectPatient();
+    EXPECT_EQ(MedicalRecordForm->NameEdit->Text(), "Taro Yamada");
+
+    // Added, the new examinee's row is current.
+    Script().OnModal(*PatientForm, [&] {
+        NewExaminee("Jiro", "Sato");
+        QTest::mouseClick(PatientForm->AddButton, Qt::LeftButton);
+        QTest::mouseClick(PatientForm->OkButton, Qt::LeftButton);
+    });
+    PatientForm->SelectPatient();
+    EXPECT_EQ(MedicalRecordForm->NameEdit->Text(), "Jiro Sato");
+    EXPECT_EQ(MedicalRecordForm->PatientNoEdit->Text(), "2");
+}
+
+TEST_F(PatientWindow, AMissingPhotoStopsOkWithTheWindowOpen)
+{
+    AddSchool("North");
+    AddExaminee(1, "Yamada", "Taro", 0, 1, "gone.bmp");
+    bool stillOpen = false;
+    Script().Expect(BoxKind::Exception);
+    Script().OnModal(*PatientForm, [&] {
+        Find();
+        QTest::mouseClick(PatientForm->OkButton, Qt::LeftButton);
+        stillOpen = PatientForm->ModalResult() == mrNone;
+        QTest::mouseClick(PatientForm->CancelButton, Qt::LeftButton);
+    });
+    PatientForm->SelectPatient();
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(MedicalRecordForm->PatientNoEdit->Text(), "1");
 }

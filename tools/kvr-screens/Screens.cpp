@@ -6,6 +6,7 @@
 #include "core/ProgramObjects.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Application.h"
+#include "records/MedicalRecordUnit.h"
 #include "registration/MemberUnit.h"
 #include "registration/PatientUnit.h"
 #include "registration/SearchMemberUnit.h"
@@ -41,6 +42,7 @@ const std::vector<Screen>& Screens()
              return PatientForm;
          }},
         {"SearchPatientForm", [] { return SearchPatientForm; }},
+        {"MedicalRecordForm", [] { return MedicalRecordForm; }},
         {"MemberForm", [] { return MemberForm; }},
         {"SearchMemberForm", [] { return SearchMemberForm; }},
     };
