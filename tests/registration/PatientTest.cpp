@@ -301,6 +301,21 @@ TEST_F(PatientWindow, DeletingTheRowsMovesTheFollowingUpAndTheLastLeavesAnEmptyL
     });
 }
 
+TEST_F(PatientWindow, TheSchoolListOffersTheFirstFourHundredByNameWithAWarning)
+{
+    Exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 401) "
+         "INSERT INTO SchoolTable (Name) SELECT printf('School %03d', i) FROM n;");
+    Script().Expect(BoxKind::Warning, "学校数が 401 あります。\n上限 400 を越えた分は無視されます。");
+    InWindow([&] {
+        EXPECT_EQ(PatientForm->nSchoolRecords, 400);
+        EXPECT_EQ(PatientForm->SchoolNameCB->count(), 400);
+        EXPECT_EQ(PatientForm->SchoolNameCB->itemText(399), "School 400");
+        EXPECT_EQ(PatientForm->SchoolNameCB->Text(), "School 001");
+        EXPECT_EQ(PatientForm->SchoolIndexOfName("School 401"), -1);
+    });
+    EXPECT_EQ(Script().Sounds().front(), Sound::Asterisk);
+}
+
 TEST_F(PatientWindow, TheNameAndKanaFieldsDiscardCommas)
 {
     AddSchool("North");
