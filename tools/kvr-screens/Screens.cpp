@@ -7,6 +7,10 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Application.h"
 #include "records/MedicalRecordUnit.h"
+#include "registration/MemberUnit.h"
+#include "registration/PatientUnit.h"
+#include "registration/SearchMemberUnit.h"
+#include "registration/SearchPatientUnit.h"
 #include "tests/platform/widgets/SampleForm.h"
 
 namespace {
@@ -24,8 +28,6 @@ const std::vector<Screen>& Screens()
 {
     static const std::vector<Screen> screens = {
         {"SampleForm", [] { return SampleForm; }},
-        // Before the main menu, whose closing lets the configuration file go.
-        {"MedicalRecordForm", [] { return MedicalRecordForm; }},
         {"MainMenuForm", [] { return MainMenuForm; }},
         {"AboutForm", [] { return AboutForm; }},
         {"MonthCalendarForm",
@@ -33,6 +35,16 @@ const std::vector<Screen>& Screens()
              MonthCalendarForm->MonthCalendar1->SetDate(EncodeDate(2015, 4, 10));
              return MonthCalendarForm;
          }},
+        {"PatientForm",
+         [] {
+             PatientForm->OkButton->hide();
+             PatientForm->CancelButton->hide();
+             return PatientForm;
+         }},
+        {"SearchPatientForm", [] { return SearchPatientForm; }},
+        {"MedicalRecordForm", [] { return MedicalRecordForm; }},
+        {"MemberForm", [] { return MemberForm; }},
+        {"SearchMemberForm", [] { return SearchMemberForm; }},
     };
     return screens;
 }
