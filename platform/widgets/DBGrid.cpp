@@ -14,26 +14,43 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     TDataSet* dataSet = nullptr;
+    QStringList ownColumns; // empty: one column per field
 
     bool Open() const { return dataSet && dataSet->Active(); }
+    // The dataset's field shown in `column`, -1 for none.
+    int FieldOf(int column) const
+    {
+        if (ownColumns.isEmpty())
+            return column < dataSet->FieldCount() ? column : -1;
+        TField* field = column < ownColumns.size() ? dataSet->FindField(ownColumns[column]) : nullptr;
+        return field ? field->Index() : -1;
+    }
     int rowCount(const QModelIndex& parent = QModelIndex()) const override
     {
         return parent.isValid() || !Open() ? 0 : dataSet->RecordCount();
     }
     int columnCount(const QModelIndex& parent = QModelIndex()) const override
     {
-        return parent.isValid() || !Open() ? 0 : dataSet->FieldCount();
+        if (parent.isValid())
+            return 0;
+        if (!ownColumns.isEmpty())
+            return int(ownColumns.size());
+        return Open() ? dataSet->FieldCount() : 0;
     }
     QVariant data(const QModelIndex& index, int role) const override
     {
         if (role != Qt::DisplayRole || !Open())
             return QVariant();
-        return dataSet->RowText(index.row(), index.column());
+        const int field = FieldOf(index.column());
+        return field < 0 ? QVariant() : QVariant(dataSet->RowText(index.row(), field));
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        if (role != Qt::DisplayRole || orientation != Qt::Horizontal || !Open() ||
-            section >= dataSet->FieldCount())
+        if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+            return QVariant();
+        if (!ownColumns.isEmpty())
+            return section < ownColumns.size() ? QVariant(ownColumns[section]) : QVariant();
+        if (!Open() || section >= dataSet->FieldCount())
             return QVariant();
         return dataSet->Fields(section)->FieldName();
     }
@@ -66,6 +83,13 @@ void DBGrid::setRowSelect(bool value)
     setSelectionBehavior(value ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
 }
 
+void DBGrid::SetColumns(const QStringList& fieldNames, int width)
+{
+    rows->ownColumns = fieldNames;
+    ownColumnWidth = width;
+    Rebuild();
+}
+
 int DBGrid::ColumnCount() const
 {
     return rows->columnCount();
@@ -92,7 +116,7 @@ void DBGrid::Rebuild()
     rows->Reset();
     for (int c = 0; c < rows->columnCount(); ++c) {
         setColumnHidden(c, false);
-        setColumnWidth(c, 64);
+        setColumnWidth(c, rows->ownColumns.isEmpty() ? 64 : ownColumnWidth);
     }
     following = false;
     FollowCursor();
@@ -101,7 +125,8 @@ void DBGrid::Rebuild()
 void DBGrid::FollowCursor()
 {
     TDataSet* dataSet = rows->dataSet;
-    if (!dataSet || !dataSet->Active() || dataSet->RecNo() <= 0 || rows->columnCount() == 0)
+    if (!dataSet || !dataSet->Active() || dataSet->RecNo() <= 0 || rows->rowCount() == 0 ||
+        rows->columnCount() == 0)
         return;
     following = true;
     const int column = currentIndex().isValid() ? currentIndex().column() : 0;

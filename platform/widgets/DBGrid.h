@@ -4,8 +4,11 @@
 // changes, so it always shows what the dataset holds (no rows when it is closed).
 // The current row is the dataset's current record both ways: the operator's choice
 // of a row moves the dataset (a table then posts or drops its pending record).
-// Column settings (Visible, Width) last until the next rebuild, as default columns do.
+// Column settings (Visible, Width) last until the next rebuild, as default columns do;
+// a grid given its own columns (SetColumns) keeps them, and their widths, whatever the
+// dataset holds.
 // The grid is not edited in place.
+#include <QStringList>
 #include <QTableView>
 
 class TDataSource;
@@ -29,6 +32,8 @@ public:
     void SetColumnVisible(int column, bool visible) { setColumnHidden(column, !visible); }
     int ColumnWidth(int column) const { return columnWidth(column); }
     void SetColumnWidth(int column, int width) { setColumnWidth(column, width); }
+    // The grid's own columns: these fields, in this order, each `width` pixels wide.
+    void SetColumns(const QStringList& fieldNames, int width);
     bool RowSelect() const { return selectionBehavior() == QAbstractItemView::SelectRows; }
     void setRowSelect(bool value);
 
@@ -41,6 +46,7 @@ private:
     void RowChosen(const QModelIndex& current);
     TDataSource* source = nullptr;
     DBGridModel* rows;
+    int ownColumnWidth = 0;
     bool following = false;
 };
 

@@ -72,6 +72,29 @@ TEST_F(DataAware, TheCurrentRowIsTheCurrentRecordBothWays)
     EXPECT_EQ(query->FieldByName("Job")->AsString(), "歯科衛生士");
 }
 
+TEST_F(DataAware, AGridWithItsOwnColumnsKeepsThemAndTheirWidthWhateverTheDatasetHolds)
+{
+    grid.SetColumns({"Job"}, 150);
+    EXPECT_EQ(grid.ColumnCount(), 1);
+    EXPECT_EQ(Title(0), "Job");
+    query->SQL->Add("SELECT Code, Job FROM JobTable ORDER BY Code;");
+    query->Open();
+    ASSERT_EQ(grid.ColumnCount(), 1);
+    EXPECT_EQ(grid.ColumnWidth(0), 150);
+    EXPECT_EQ(Text(2, 0), "事務");
+    query->Next();
+    EXPECT_EQ(grid.currentIndex().row(), 1);
+    // Reopened without the field: the column stays, empty.
+    query->SQL->Clear();
+    query->SQL->Add("SELECT Code FROM JobTable;");
+    query->Open();
+    ASSERT_EQ(grid.ColumnCount(), 1);
+    EXPECT_EQ(Title(0), "Job");
+    EXPECT_EQ(grid.model()->rowCount(), 3);
+    EXPECT_EQ(Text(0, 0), "");
+    EXPECT_EQ(grid.ColumnWidth(0), 150);
+}
+
 TEST_F(DataAware, EditShowsTheCurrentRecordAndWritesWhatIsTyped)
 {
     auto table = db.NewTable("JobTable");
