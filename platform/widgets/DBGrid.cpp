@@ -116,10 +116,23 @@ void DBGrid::Rebuild()
     rows->Reset();
     for (int c = 0; c < rows->columnCount(); ++c) {
         setColumnHidden(c, false);
-        setColumnWidth(c, rows->ownColumns.isEmpty() ? 64 : ownColumnWidth);
+        setColumnWidth(c, rows->ownColumns.isEmpty() ? DefaultWidth(c) : ownColumnWidth);
     }
     following = false;
     FollowCursor();
+}
+
+int DBGrid::DefaultWidth(int column) const
+{
+    // Wide enough for the title and the texts of the first rows, as a field's display
+    // width would make it, within bounds.
+    const QFontMetrics metrics = fontMetrics();
+    int widest =
+        metrics.horizontalAdvance(rows->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+    const int sampled = std::min(rows->rowCount(), 200);
+    for (int r = 0; r < sampled; ++r)
+        widest = std::max(widest, metrics.horizontalAdvance(rows->index(r, column).data().toString()));
+    return std::clamp(widest + 12, 64, 240);
 }
 
 void DBGrid::FollowCursor()

@@ -4,6 +4,7 @@
 // changes, so it always shows what the dataset holds (no rows when it is closed).
 // The current row is the dataset's current record both ways: the operator's choice
 // of a row moves the dataset (a table then posts or drops its pending record).
+// A default column is as wide as its title and texts need, 64 to 240 pixels.
 // Column settings (Visible, Width) last until the next rebuild, as default columns do;
 // a grid given its own columns (SetColumns) keeps them, and their widths, whatever the
 // dataset holds.
@@ -42,6 +43,7 @@ signals:
 
 private:
     void Rebuild();
+    int DefaultWidth(int column) const;
     void FollowCursor();
     void RowChosen(const QModelIndex& current);
     TDataSource* source = nullptr;

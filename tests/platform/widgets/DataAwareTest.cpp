@@ -72,6 +72,19 @@ TEST_F(DataAware, TheCurrentRowIsTheCurrentRecordBothWays)
     EXPECT_EQ(query->FieldByName("Job")->AsString(), "歯科衛生士");
 }
 
+TEST_F(DataAware, DefaultColumnsAreWideEnoughForTheirTextsWithinBounds)
+{
+    db.Exec("INSERT INTO JobTable (Job) VALUES ('a longer occupation name');");
+    query->SQL->Add("SELECT Code, Job, 'x' AS LongTitleOfAColumn, '" + QString(200, 'w') +
+                    "' AS W FROM JobTable;");
+    query->Open();
+    const QFontMetrics metrics = grid.fontMetrics();
+    EXPECT_EQ(grid.ColumnWidth(0), 64);
+    EXPECT_GT(grid.ColumnWidth(1), metrics.horizontalAdvance("a longer occupation name"));
+    EXPECT_GT(grid.ColumnWidth(2), metrics.horizontalAdvance("LongTitleOfAColumn"));
+    EXPECT_EQ(grid.ColumnWidth(3), 240);
+}
+
 TEST_F(DataAware, AGridWithItsOwnColumnsKeepsThemAndTheirWidthWhateverTheDatasetHolds)
 {
     grid.SetColumns({"Job"}, 150);
