@@ -21,7 +21,16 @@
 
 namespace {
 TSampleForm* SampleForm = nullptr;
+
+// Showing the main menu's screen closed it, and its close handler freed the
+// configuration file; the windows after it read their settings through it.
+template <class T> T* WithSettings(T* form)
+{
+    if (!MainMenuForm->IniFile)
+        MainMenuForm->IniFile = new TIniFile(TMainMenuForm::GetSettingsFolder() + "\\kvr-screens.ini");
+    return form;
 }
+} // namespace
 
 void CreateScreenObjects(widgets::Application& app)
 {
@@ -41,8 +50,8 @@ const std::vector<Screen>& Screens()
              MonthCalendarForm->MonthCalendar1->SetDate(EncodeDate(2015, 4, 10));
              return MonthCalendarForm;
          }},
-        {"SettingForm", [] { return SettingForm; }},
-        {"SchoolTableForm", [] { return SchoolTableForm; }},
+        {"SettingForm", [] { return WithSettings(SettingForm); }},
+        {"SchoolTableForm", [] { return WithSettings(SchoolTableForm); }},
         {"JobTableForm", [] { return JobTableForm; }},
         {"FoodTableForm", [] { return FoodTableForm; }},
         {"FrequencyTableForm", [] { return FrequencyTableForm; }},
