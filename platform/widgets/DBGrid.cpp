@@ -90,6 +90,21 @@ void DBGrid::SetColumns(const QStringList& fieldNames, int width)
     Rebuild();
 }
 
+void DBGrid::SetColumnVisible(int column, bool visible)
+{
+    setColumnHidden(column, !visible);
+    const QModelIndex current = currentIndex();
+    if (visible || !current.isValid() || current.column() != column)
+        return;
+    for (int c = 0; c < rows->columnCount(); ++c)
+        if (!isColumnHidden(c)) {
+            following = true;
+            setCurrentIndex(rows->index(current.row(), c));
+            following = false;
+            return;
+        }
+}
+
 int DBGrid::ColumnCount() const
 {
     return rows->columnCount();

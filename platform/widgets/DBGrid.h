@@ -30,7 +30,8 @@ public:
 
     int ColumnCount() const;
     bool ColumnVisible(int column) const { return !isColumnHidden(column); }
-    void SetColumnVisible(int column, bool visible) { setColumnHidden(column, !visible); }
+    // Hiding the current cell's column moves the current cell to the row's first shown one.
+    void SetColumnVisible(int column, bool visible);
     int ColumnWidth(int column) const { return columnWidth(column); }
     void SetColumnWidth(int column, int width) { setColumnWidth(column, width); }
     // The grid's own columns: these fields, in this order, each `width` pixels wide.

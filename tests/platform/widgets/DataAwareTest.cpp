@@ -45,6 +45,9 @@ TEST_F(DataAware, GridShowsTheFieldsAndRowsOfWhateverTheQueryHolds)
     EXPECT_EQ(grid.model()->rowCount(), 3);
     EXPECT_EQ(Text(1, 1), "歯科衛生士");
     grid.SetColumnVisible(0, false);
+    // The current cell stays where it shows.
+    EXPECT_EQ(grid.currentIndex(), grid.model()->index(0, 1));
+    EXPECT_EQ(query->RecNo(), 1);
 
     // Reopened on another statement: new default columns, settings gone.
     query->SQL->Clear();
