@@ -1,30 +1,28 @@
 #pragma once
 // The dental-formula maintenance editor: DentalFormulaTable's names; adds, changes and
 // removes rows with its own statements, without questions or checks.
-#include "platform/widgets/Form.h"
+#include "tables/TableEditorForm.h"
 #include "ui_FormDentalFormulaTable.h"
 
-class TDentalFormulaTableForm : public widgets::Form, public Ui::TDentalFormulaTableForm
+class TDentalFormulaTableForm : public tables::TableEditorForm, public Ui::TDentalFormulaTableForm
 {
     Q_OBJECT
 public:
     explicit TDentalFormulaTableForm(QWidget* parent = nullptr);
 
-    int iEditMode = 0; // 0 browsing, 1 adding, 2 changing
-    int iEditCode = 0; // the row being changed, taken when Edit is pressed
-
-    void FormShow();
-    void AddButtonClick();
-    void EditButtonClick();
-    void DeleteButtonClick();
-    void SetButtonClick();
-    void CancelButtonClick();
-
+    void FormShow() override;
+    void DeleteButtonClick() override;
     bool ReadTable();
-    void InsertRecord();
-    void UpdateRecord();
-    void ExecuteWithInput();
-    void EnableInput(bool on);
+
+protected:
+    bool ReadList() override { return ReadTable(); }
+    widgets::DBGrid* ListGrid() const override { return DentalFormulaDBGrid; }
+    std::vector<QWidget*> InputControls() const override;
+    QWidget* FirstInput() const override { return DentalFormulaEdit; }
+    QStringList InsertLines() const override;
+    QStringList UpdateLines() const override;
+    void SetParameters() override;
+    void FillInput(TQuery* row) override;
 };
 
 extern TDentalFormulaTableForm* DentalFormulaTableForm;

@@ -1,8 +1,6 @@
 #include "tables/FormFoodTable.h"
 
 #include "core/data/DMDB.h"
-#include "platform/widgets/Handler.h"
-#include "platform/widgets/MessageForms.h"
 #include "tables/TableEditing.h"
 
 using namespace tables;
@@ -12,12 +10,7 @@ TFoodTableForm* FoodTableForm = nullptr;
 namespace {
 
 const QStringList ListLines = {"SELECT Code,Name ", "FROM FoodTable ", "ORDER BY Name;"};
-const QStringList InsertLines = {"INSERT INTO FoodTable ", "(Name) ", "VALUES ", "(:Name);"};
-const QStringList UpdateLines = {"UPDATE FoodTable SET ", "Name=:Name ", "WHERE Code=:Code;"};
 const QStringList DeleteLines = {"DELETE FROM FoodTable", "WHERE Code=:Code;"};
-const QStringList KarteColumns = {"Code", "KarteNo", "RDate"};
-
-} // namespace
 
 QStringList DietReferenceLines(const QString& column)
 {
@@ -38,24 +31,36 @@ QStringList DietReferenceLines(const QString& column)
             ";"};
 }
 
+} // namespace
+
 QString DietDeleteQuestion(const QString& what, const QString& name, int count, const QString& first)
 {
     return QString::number(count) + " 件のカルテが，" + what + " " + name + " を参照しています。\n  " +
            first + "\n" + "この" + what + "を削除してよいですか？";
 }
 
-TFoodTableForm::TFoodTableForm(QWidget* parent) : widgets::Form(parent)
+bool DeleteDietReference(const QString& column, const QString& what, const QStringList& deleteLines,
+                         const QString& codeName, const QString& form)
+{
+    TQuery* references = DBDM->Query2;
+    const auto question = [&](const QString& name, int count) {
+        return DietDeleteQuestion(what, name, count, FirstRowText(references, {"Code", "KarteNo", "RDate"}));
+    };
+    const auto failure = [&](int code) {
+        return "カルテ，検診，食事調査テーブル アクセスエラー。\n" + codeName + "=" + QString::number(code) +
+               "\n(" + form + "::DeleteButtonClick)";
+    };
+    return DeleteAfterQuestion(
+               DBDM->Query1, "Name", references, DietReferenceLines(column), question,
+               [&](int code) { RunWithCode(DBDM->Query1, deleteLines, code); },
+               failure) == DeleteOutcome::Done;
+}
+
+TFoodTableForm::TFoodTableForm(QWidget* parent) : TableEditorForm(parent)
 {
     setupUi(this);
     BindWhileShown(this, {{FoodDBGrid, &TDBDM::DataSource1}});
-
-    using widgets::Connect;
-    Connect(this, &Form::OnShow, this, &TFoodTableForm::FormShow);
-    Connect(AddButton, &QPushButton::clicked, this, &TFoodTableForm::AddButtonClick);
-    Connect(EditButton, &QPushButton::clicked, this, &TFoodTableForm::EditButtonClick);
-    Connect(DeleteButton, &QPushButton::clicked, this, &TFoodTableForm::DeleteButtonClick);
-    Connect(SetButton, &QPushButton::clicked, this, &TFoodTableForm::SetButtonClick);
-    Connect(CancelButton, &QPushButton::clicked, this, &TFoodTableForm::CancelButtonClick);
+    ConnectHandlers(AddButton, EditButton, DeleteButton, SetButton, CancelButton);
 }
 
 bool TFoodTableForm::ReadTable()
@@ -67,10 +72,29 @@ bool TFoodTableForm::ReadTable()
     return true;
 }
 
-void TFoodTableForm::EnableInput(bool on)
+std::vector<QWidget*> TFoodTableForm::InputControls() const
 {
-    EnableControls({FoodLabel, FoodEdit, SetButton, CancelButton}, on);
-    FoodEdit->SetText(QString());
+    return {FoodLabel, FoodEdit, SetButton, CancelButton};
+}
+
+QStringList TFoodTableForm::InsertLines() const
+{
+    return {"INSERT INTO FoodTable ", "(Name) ", "VALUES ", "(:Name);"};
+}
+
+QStringList TFoodTableForm::UpdateLines() const
+{
+    return {"UPDATE FoodTable SET ", "Name=:Name ", "WHERE Code=:Code;"};
+}
+
+void TFoodTableForm::SetParameters()
+{
+    DBDM->Query1->ParamByName("Name")->SetAsString(FoodEdit->Text());
+}
+
+void TFoodTableForm::FillInput(TQuery* row)
+{
+    FoodEdit->SetText(row->FieldByName("Name")->AsString());
 }
 
 void TFoodTableForm::FormShow()
@@ -80,84 +104,10 @@ void TFoodTableForm::FormShow()
     iEditMode = 0;
 }
 
-void TFoodTableForm::AddButtonClick()
-{
-    iEditMode = 1;
-    EnableInput(true);
-    FoodEdit->setFocus();
-}
-
-void TFoodTableForm::EditButtonClick()
-{
-    TQuery* query = DBDM->Query1;
-    if (!HasRows(query))
-        return;
-    iEditMode = 2;
-    iEditCode = query->FieldByName("Code")->AsInteger();
-    EnableInput(true);
-    FoodEdit->SetText(query->FieldByName("Name")->AsString());
-    FoodEdit->setFocus();
-}
-
-void TFoodTableForm::SetButtonClick()
-{
-    if (iEditMode == 1)
-        InsertRecord();
-    else if (iEditMode == 2)
-        UpdateRecord();
-    iEditMode = 0;
-    EnableInput(false);
-    ReadTable();
-    FoodDBGrid->setFocus();
-}
-
-void TFoodTableForm::InsertRecord()
-{
-    SetStatement(DBDM->Query1, InsertLines);
-    ExecuteWithInput();
-}
-
-void TFoodTableForm::UpdateRecord()
-{
-    SetStatement(DBDM->Query1, UpdateLines);
-    DBDM->Query1->ParamByName("Code")->SetAsInteger(iEditCode);
-    ExecuteWithInput();
-}
-
-void TFoodTableForm::ExecuteWithInput()
-{
-    DBDM->Query1->ParamByName("Name")->SetAsString(FoodEdit->Text());
-    DBDM->Query1->ExecSQL();
-}
-
-void TFoodTableForm::CancelButtonClick()
-{
-    iEditMode = 0;
-    EnableInput(false);
-    FoodDBGrid->setFocus();
-}
-
 void TFoodTableForm::DeleteButtonClick()
 {
-    TQuery* query = DBDM->Query1;
-    if (!HasRows(query))
+    if (!DeleteDietReference("FoodCode", "食事内容", DeleteLines, "FoodCode", "TFoodTableForm"))
         return;
-    const int code = query->FieldByName("Code")->AsInteger();
-    const QString name = query->FieldByName("Name")->AsString();
-    try {
-        TQuery* references = DBDM->Query2;
-        const int count = RunWithCode(references, DietReferenceLines("FoodCode"), code);
-        const bool yes = count < 1 || widgets::AskQuestion(DietDeleteQuestion(
-                                          "食事内容", name, count, FirstRowText(references, KarteColumns)));
-        query->Close();
-        if (yes)
-            RunWithCode(query, DeleteLines, code);
-        ReadTable();
-        iEditMode = 0;
-        EnableInput(false);
-        FoodDBGrid->setFocus();
-    } catch (const std::exception&) {
-        widgets::ShowError("カルテ，検診，食事調査テーブル アクセスエラー。\nFoodCode=" +
-                           QString::number(code) + "\n(TFoodTableForm::DeleteButtonClick)");
-    }
+    ReadTable();
+    Browse();
 }

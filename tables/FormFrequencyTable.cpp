@@ -2,7 +2,6 @@
 
 #include "core/data/DMDB.h"
 #include "platform/widgets/Handler.h"
-#include "platform/widgets/MessageForms.h"
 #include "tables/FormFoodTable.h"
 #include "tables/TableEditing.h"
 
@@ -13,12 +12,7 @@ TFrequencyTableForm* FrequencyTableForm = nullptr;
 namespace {
 
 const QStringList ListLines = {"SELECT * ", "FROM FrequencyTable ", "ORDER BY DispOrder;"};
-const QStringList InsertLines = {"INSERT INTO FrequencyTable ", "(Name, DispOrder) ", "VALUES ",
-                                 "(:Name, :DispOrder);"};
-const QStringList UpdateLines = {"UPDATE FrequencyTable SET", "Name=:Name, DispOrder=:DispOrder",
-                                 "WHERE Code=:Code;"};
 const QStringList DeleteLines = {"DELETE FROM FrequencyTable", " WHERE Code=:Code;"};
-const QStringList KarteColumns = {"Code", "KarteNo", "RDate"};
 
 } // namespace
 
@@ -28,19 +22,13 @@ bool DispOrderKeyPasses(QChar key)
     return (c >= '0' && c <= '9') || c == 3 || c == 8 || c == 22 || c == 24;
 }
 
-TFrequencyTableForm::TFrequencyTableForm(QWidget* parent) : widgets::Form(parent)
+TFrequencyTableForm::TFrequencyTableForm(QWidget* parent) : TableEditorForm(parent)
 {
     setupUi(this);
     BindWhileShown(this, {{FrequencyDBGrid, &TDBDM::DataSource1}});
-
-    using widgets::Connect;
-    Connect(this, &Form::OnShow, this, &TFrequencyTableForm::FormShow);
-    Connect(AddButton, &QPushButton::clicked, this, &TFrequencyTableForm::AddButtonClick);
-    Connect(EditButton, &QPushButton::clicked, this, &TFrequencyTableForm::EditButtonClick);
-    Connect(DeleteButton, &QPushButton::clicked, this, &TFrequencyTableForm::DeleteButtonClick);
-    Connect(SetButton, &QPushButton::clicked, this, &TFrequencyTableForm::SetButtonClick);
-    Connect(CancelButton, &QPushButton::clicked, this, &TFrequencyTableForm::CancelButtonClick);
-    Connect(DispOrderEdit, &widgets::Edit::KeyPress, this, &TFrequencyTableForm::DispOrderEditKeyPress);
+    ConnectHandlers(AddButton, EditButton, DeleteButton, SetButton, CancelButton);
+    widgets::Connect(DispOrderEdit, &widgets::Edit::KeyPress, this,
+                     &TFrequencyTableForm::DispOrderEditKeyPress);
     DispOrderEdit->setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
@@ -53,12 +41,31 @@ bool TFrequencyTableForm::ReadTable()
     return true;
 }
 
-void TFrequencyTableForm::EnableInput(bool on)
+std::vector<QWidget*> TFrequencyTableForm::InputControls() const
 {
-    const std::vector<QWidget*> input = {FrequencyLabel, FrequencyEdit, DispOrderLabel,
-                                         DispOrderEdit,  SetButton,     CancelButton};
-    EnableControls(input, on);
-    ClearEdits(input);
+    return {FrequencyLabel, FrequencyEdit, DispOrderLabel, DispOrderEdit, SetButton, CancelButton};
+}
+
+QStringList TFrequencyTableForm::InsertLines() const
+{
+    return {"INSERT INTO FrequencyTable ", "(Name, DispOrder) ", "VALUES ", "(:Name, :DispOrder);"};
+}
+
+QStringList TFrequencyTableForm::UpdateLines() const
+{
+    return {"UPDATE FrequencyTable SET", "Name=:Name, DispOrder=:DispOrder", "WHERE Code=:Code;"};
+}
+
+void TFrequencyTableForm::SetParameters()
+{
+    DBDM->Query1->ParamByName("Name")->SetAsString(FrequencyEdit->Text());
+    DBDM->Query1->ParamByName("DispOrder")->SetAsInteger(DecimalOrZero(DispOrderEdit->Text()));
+}
+
+void TFrequencyTableForm::FillInput(TQuery* row)
+{
+    FrequencyEdit->SetText(row->FieldByName("Name")->AsString());
+    DispOrderEdit->SetText(QString::number(row->FieldByName("DispOrder")->AsInteger()));
 }
 
 void TFrequencyTableForm::FormShow()
@@ -66,65 +73,6 @@ void TFrequencyTableForm::FormShow()
     ReadTable();
     EnableInput(false);
     iEditMode = 0;
-}
-
-void TFrequencyTableForm::AddButtonClick()
-{
-    iEditMode = 1;
-    EnableInput(true);
-    FrequencyEdit->setFocus();
-}
-
-void TFrequencyTableForm::EditButtonClick()
-{
-    TQuery* query = DBDM->Query1;
-    if (!HasRows(query))
-        return;
-    iEditMode = 2;
-    iEditCode = query->FieldByName("Code")->AsInteger();
-    EnableInput(true);
-    FrequencyEdit->SetText(query->FieldByName("Name")->AsString());
-    DispOrderEdit->SetText(QString::number(query->FieldByName("DispOrder")->AsInteger()));
-    FrequencyEdit->setFocus();
-}
-
-void TFrequencyTableForm::SetButtonClick()
-{
-    if (iEditMode == 1)
-        InsertRecord();
-    else if (iEditMode == 2)
-        UpdateRecord();
-    iEditMode = 0;
-    EnableInput(false);
-    ReadTable();
-    FrequencyDBGrid->setFocus();
-}
-
-void TFrequencyTableForm::InsertRecord()
-{
-    SetStatement(DBDM->Query1, InsertLines);
-    ExecuteWithInput();
-}
-
-void TFrequencyTableForm::UpdateRecord()
-{
-    SetStatement(DBDM->Query1, UpdateLines);
-    DBDM->Query1->ParamByName("Code")->SetAsInteger(iEditCode);
-    ExecuteWithInput();
-}
-
-void TFrequencyTableForm::ExecuteWithInput()
-{
-    DBDM->Query1->ParamByName("Name")->SetAsString(FrequencyEdit->Text());
-    DBDM->Query1->ParamByName("DispOrder")->SetAsInteger(DecimalOrZero(DispOrderEdit->Text()));
-    DBDM->Query1->ExecSQL();
-}
-
-void TFrequencyTableForm::CancelButtonClick()
-{
-    iEditMode = 0;
-    EnableInput(false);
-    FrequencyDBGrid->setFocus();
 }
 
 void TFrequencyTableForm::DispOrderEditKeyPress(QChar& key)
@@ -135,25 +83,8 @@ void TFrequencyTableForm::DispOrderEditKeyPress(QChar& key)
 
 void TFrequencyTableForm::DeleteButtonClick()
 {
-    TQuery* query = DBDM->Query1;
-    if (!HasRows(query))
+    if (!DeleteDietReference("FrequencyCode", "頻度", DeleteLines, "FreqCode", "TFrequencyTableForm"))
         return;
-    const int code = query->FieldByName("Code")->AsInteger();
-    const QString name = query->FieldByName("Name")->AsString();
-    try {
-        TQuery* references = DBDM->Query2;
-        const int count = RunWithCode(references, DietReferenceLines("FrequencyCode"), code);
-        const bool yes = count < 1 || widgets::AskQuestion(DietDeleteQuestion(
-                                          "頻度", name, count, FirstRowText(references, KarteColumns)));
-        query->Close();
-        if (yes)
-            RunWithCode(query, DeleteLines, code);
-        ReadTable();
-        iEditMode = 0;
-        EnableInput(false);
-        FrequencyDBGrid->setFocus();
-    } catch (const std::exception&) {
-        widgets::ShowError("カルテ，検診，食事調査テーブル アクセスエラー。\nFreqCode=" +
-                           QString::number(code) + "\n(TFrequencyTableForm::DeleteButtonClick)");
-    }
+    ReadTable();
+    Browse();
 }

@@ -2,7 +2,6 @@
 
 #include "core/data/DMDB.h"
 #include "platform/widgets/Handler.h"
-#include "platform/widgets/MessageForms.h"
 #include "tables/TableEditing.h"
 
 using namespace tables;
@@ -101,22 +100,16 @@ void TJobTableForm::CancelButtonClick()
 
 void TJobTableForm::DeleteButtonClick()
 {
-    TTable* table = DBDM->JobTable;
-    if (!HasRows(table))
-        return;
-    const int code = table->FieldByName("Code")->AsInteger();
-    const QString job = table->FieldByName("Job")->AsString();
-    try {
-        TQuery* query = DBDM->Query1;
-        const int count = RunWithCode(query, ReferenceLines, code);
-        const bool yes =
-            count < 1 || widgets::AskQuestion(JobDeleteQuestion(
-                             job, count, FirstRowText(query, {"StaffNo", "NameKanji0", "NameKanji1"})));
-        query->Close();
-        if (yes)
-            table->Delete();
-    } catch (const std::exception&) {
-        widgets::ShowError("メンバー・テーブル アクセスエラー。\nJobCode=" + QString::number(code) +
-                           "\n(TJobTableForm::DeleteButtonClick)");
-    }
+    // The count on the label stays as it was.
+    DeleteAfterQuestion(
+        DBDM->JobTable, "Job", DBDM->Query1, ReferenceLines,
+        [](const QString& job, int count) {
+            return JobDeleteQuestion(job, count,
+                                     FirstRowText(DBDM->Query1, {"StaffNo", "NameKanji0", "NameKanji1"}));
+        },
+        [](int) { DBDM->JobTable->Delete(); },
+        [](int code) {
+            return "メンバー・テーブル アクセスエラー。\nJobCode=" + QString::number(code) +
+                   "\n(TJobTableForm::DeleteButtonClick)";
+        });
 }

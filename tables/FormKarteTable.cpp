@@ -1,7 +1,6 @@
 #include "tables/FormKarteTable.h"
 
 #include "core/data/DMDB.h"
-#include "platform/widgets/Handler.h"
 #include "tables/FormPatientTable.h"
 #include "tables/TableEditing.h"
 
@@ -13,18 +12,6 @@ namespace {
 
 const QStringList Columns = {"KarteNo, ", "RDate, ", "Next, ", "PatientCode, ", "DeleteFlag "};
 const QStringList DeleteLines = {"DELETE ", "FROM ", "KarteTable ", "WHERE ", "Code=:Code;"};
-
-QStringList InsertLines()
-{
-    return QStringList{"INSERT INTO KarteTable ", "( "} + Columns + QStringList{") ", "VALUES ", "("} +
-           ParameterLines(Columns) + QStringList{");"};
-}
-
-QStringList UpdateLines()
-{
-    return QStringList{"UPDATE KarteTable SET "} + AssignmentLines(Columns) +
-           QStringList{"WHERE ", "Code=:Code;"};
-}
 
 } // namespace
 
@@ -44,19 +31,12 @@ QStringList PatientPickerLines()
            PatientOrderLines();
 }
 
-TKarteTableForm::TKarteTableForm(QWidget* parent) : widgets::Form(parent)
+TKarteTableForm::TKarteTableForm(QWidget* parent) : TableEditorForm(parent)
 {
     setupUi(this);
     BindWhileShown(this, {{KarteDBGrid, &TDBDM::DataSource1}, {PatientDBGrid, &TDBDM::DataSource2}});
     patientChoice = DBDM ? new PickerChoice(DBDM->DataSource2, PatientDBGrid) : nullptr;
-
-    using widgets::Connect;
-    Connect(this, &Form::OnShow, this, &TKarteTableForm::FormShow);
-    Connect(AddButton, &QPushButton::clicked, this, &TKarteTableForm::AddButtonClick);
-    Connect(EditButton, &QPushButton::clicked, this, &TKarteTableForm::EditButtonClick);
-    Connect(DeleteButton, &QPushButton::clicked, this, &TKarteTableForm::DeleteButtonClick);
-    Connect(SetButton, &QPushButton::clicked, this, &TKarteTableForm::SetButtonClick);
-    Connect(CancelButton, &QPushButton::clicked, this, &TKarteTableForm::CancelButtonClick);
+    ConnectHandlers(AddButton, EditButton, DeleteButton, SetButton, CancelButton);
 }
 
 bool TKarteTableForm::ReadKarteTable()
@@ -77,17 +57,35 @@ bool TKarteTableForm::ReadPatientTable()
 
 bool TKarteTableForm::LocatePatient(int code)
 {
-    patientChoice->Locate(code);
-    return patientChoice->Code() == code;
+    return patientChoice->Locate(code);
 }
 
-void TKarteTableForm::EnableInput(bool on)
+std::vector<QWidget*> TKarteTableForm::InputControls() const
 {
-    const std::vector<QWidget*> input = {KarteNoLabel,       KarteNoEdit, DateLabel,
-                                         DateTimePicker,     NextLabel,   NextEdit,
-                                         DeleteFlagCheckBox, SetButton,   CancelButton};
-    EnableControls(input, on);
-    ClearEdits(input);
+    return {KarteNoLabel, KarteNoEdit,        DateLabel, DateTimePicker, NextLabel,
+            NextEdit,     DeleteFlagCheckBox, SetButton, CancelButton};
+}
+
+QStringList TKarteTableForm::InsertLines() const
+{
+    return QStringList{"INSERT INTO KarteTable ", "( "} + Columns + QStringList{") ", "VALUES ", "("} +
+           ParameterLines(Columns) + QStringList{");"};
+}
+
+QStringList TKarteTableForm::UpdateLines() const
+{
+    return QStringList{"UPDATE KarteTable SET "} + AssignmentLines(Columns) +
+           QStringList{"WHERE ", "Code=:Code;"};
+}
+
+bool TKarteTableForm::CanEdit() const
+{
+    return TableEditorForm::CanEdit() && HasRows(DBDM->Query2);
+}
+
+bool TKarteTableForm::CanWrite() const
+{
+    return HasRows(DBDM->Query2);
 }
 
 void TKarteTableForm::FormShow()
@@ -98,59 +96,18 @@ void TKarteTableForm::FormShow()
     EnableInput(false);
 }
 
-void TKarteTableForm::AddButtonClick()
+void TKarteTableForm::StartAdding()
 {
-    iEditMode = 1;
     patientChoice->Reset();
-    EnableInput(true);
-    KarteNoEdit->setFocus();
 }
 
-void TKarteTableForm::EditButtonClick()
+void TKarteTableForm::FillInput(TQuery* row)
 {
-    TQuery* query = DBDM->Query1;
-    if (!HasRows(query) || !HasRows(DBDM->Query2))
-        return;
-    iEditMode = 2;
-    iEditCode = query->FieldByName("Code")->AsInteger();
-    EnableInput(true);
-    LocatePatient(query->FieldByName("PatientCode")->AsInteger());
-    KarteNoEdit->SetText(query->FieldByName("KarteNo")->AsString());
-    DateTimePicker->SetDate(query->FieldByName("RDate")->AsDateTime());
-    NextEdit->SetText(QString::number(query->FieldByName("Next")->AsInteger()));
-    DeleteFlagCheckBox->SetChecked(query->FieldByName("DeleteFlag")->AsBoolean());
-    KarteNoEdit->setFocus();
-}
-
-void TKarteTableForm::SetButtonClick()
-{
-    if (iEditMode == 1)
-        InsertRecord();
-    else if (iEditMode == 2)
-        UpdateRecord();
-    iEditMode = 0;
-    EnableInput(false);
-    ReadKarteTable();
-    KarteDBGrid->setFocus();
-}
-
-void TKarteTableForm::InsertRecord()
-{
-    if (!HasRows(DBDM->Query2))
-        return;
-    SetStatement(DBDM->Query1, InsertLines());
-    SetParameters();
-    DBDM->Query1->ExecSQL();
-}
-
-void TKarteTableForm::UpdateRecord()
-{
-    if (!HasRows(DBDM->Query2))
-        return;
-    SetStatement(DBDM->Query1, UpdateLines());
-    DBDM->Query1->ParamByName("Code")->SetAsInteger(iEditCode);
-    SetParameters();
-    DBDM->Query1->ExecSQL();
+    LocatePatient(row->FieldByName("PatientCode")->AsInteger());
+    KarteNoEdit->SetText(row->FieldByName("KarteNo")->AsString());
+    DateTimePicker->SetDate(row->FieldByName("RDate")->AsDateTime());
+    NextEdit->SetText(QString::number(row->FieldByName("Next")->AsInteger()));
+    DeleteFlagCheckBox->SetChecked(row->FieldByName("DeleteFlag")->AsBoolean());
 }
 
 void TKarteTableForm::SetParameters()
@@ -163,19 +120,7 @@ void TKarteTableForm::SetParameters()
     query->ParamByName("DeleteFlag")->SetAsBoolean(DeleteFlagCheckBox->Checked());
 }
 
-void TKarteTableForm::CancelButtonClick()
-{
-    iEditMode = 0;
-    EnableInput(false);
-    KarteDBGrid->setFocus();
-}
-
 void TKarteTableForm::DeleteButtonClick()
 {
-    TQuery* query = DBDM->Query1;
-    if (!HasRows(query))
-        return;
-    RunWithCode(query, DeleteLines, query->FieldByName("Code")->AsInteger());
-    ReadKarteTable();
-    KarteDBGrid->setFocus();
+    DeleteCurrentRow(DeleteLines, false);
 }

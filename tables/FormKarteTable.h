@@ -2,36 +2,38 @@
 // The karte maintenance editor: KarteTable's rows, live and deleted alike; adds,
 // changes and removes rows with its own statements, without questions or checks. The
 // examinee picker's chosen row gives PatientCode; its first row stands for no examinee.
-#include "platform/widgets/Form.h"
+#include "tables/TableEditorForm.h"
 #include "ui_FormKarteTable.h"
 
 namespace tables {
 class PickerChoice;
 }
 
-class TKarteTableForm : public widgets::Form, public Ui::TKarteTableForm
+class TKarteTableForm : public tables::TableEditorForm, public Ui::TKarteTableForm
 {
     Q_OBJECT
 public:
     explicit TKarteTableForm(QWidget* parent = nullptr);
 
-    int iEditMode = 0; // 0 browsing, 1 adding, 2 changing
-    int iEditCode = 0; // the row being changed, taken when Edit is pressed
-
-    void FormShow();
-    void AddButtonClick();
-    void EditButtonClick();
-    void DeleteButtonClick();
-    void SetButtonClick();
-    void CancelButtonClick();
+    void FormShow() override;
+    void DeleteButtonClick() override;
 
     bool ReadKarteTable();
     bool ReadPatientTable();
     bool LocatePatient(int code);
-    void InsertRecord();
-    void UpdateRecord();
-    void SetParameters();
-    void EnableInput(bool on);
+
+protected:
+    bool ReadList() override { return ReadKarteTable(); }
+    widgets::DBGrid* ListGrid() const override { return KarteDBGrid; }
+    std::vector<QWidget*> InputControls() const override;
+    QWidget* FirstInput() const override { return KarteNoEdit; }
+    QStringList InsertLines() const override;
+    QStringList UpdateLines() const override;
+    void SetParameters() override;
+    void FillInput(TQuery* row) override;
+    bool CanEdit() const override;
+    bool CanWrite() const override;
+    void StartAdding() override;
 
 private:
     tables::PickerChoice* patientChoice;

@@ -1,7 +1,6 @@
 #include "tables/FormPSTable.h"
 
 #include "core/data/DMDB.h"
-#include "platform/widgets/Handler.h"
 #include "tables/TableEditing.h"
 
 using namespace tables;
@@ -14,7 +13,7 @@ const QStringList DeleteLines = {"DELETE FROM PSTable ", "WHERE Code=:Code;"};
 
 } // namespace
 
-TPSTableForm::TPSTableForm(QWidget* parent) : widgets::Form(parent)
+TPSTableForm::TPSTableForm(QWidget* parent) : TableEditorForm(parent)
 {
     setupUi(this);
     columns = {{"AIDS", AIDSCheckBox},
@@ -49,14 +48,7 @@ TPSTableForm::TPSTableForm(QWidget* parent) : widgets::Form(parent)
                {"Q41Memo", Q41Edit},
                {"Q40", Q40CheckBox}};
     BindWhileShown(this, {{PSDBGrid, &TDBDM::DataSource1}});
-
-    using widgets::Connect;
-    Connect(this, &Form::OnShow, this, &TPSTableForm::FormShow);
-    Connect(AddButton, &QPushButton::clicked, this, &TPSTableForm::AddButtonClick);
-    Connect(EditButton, &QPushButton::clicked, this, &TPSTableForm::EditButtonClick);
-    Connect(DeleteButton, &QPushButton::clicked, this, &TPSTableForm::DeleteButtonClick);
-    Connect(SetButton, &QPushButton::clicked, this, &TPSTableForm::SetButtonClick);
-    Connect(CancelButton, &QPushButton::clicked, this, &TPSTableForm::CancelButtonClick);
+    ConnectHandlers(AddButton, EditButton, DeleteButton, SetButton, CancelButton);
 }
 
 QStringList TPSTableForm::ColumnLines() const
@@ -77,15 +69,27 @@ bool TPSTableForm::ReadTable()
     return true;
 }
 
-void TPSTableForm::EnableInput(bool on)
+std::vector<QWidget*> TPSTableForm::InputControls() const
 {
     std::vector<QWidget*> input;
     for (const Column& c : columns)
         input.push_back(c.control);
     input.push_back(SetButton);
     input.push_back(CancelButton);
-    EnableControls(input, on);
-    ClearEdits(input);
+    return input;
+}
+
+QStringList TPSTableForm::InsertLines() const
+{
+    const QStringList names = ColumnLines();
+    return QStringList{"INSERT INTO PSTable ", "( "} + names + QStringList{") VALUES ("} +
+           ParameterLines(names) + QStringList{");"};
+}
+
+QStringList TPSTableForm::UpdateLines() const
+{
+    return QStringList{"UPDATE PSTable SET "} + AssignmentLines(ColumnLines()) +
+           QStringList{"WHERE Code=:Code;"};
 }
 
 void TPSTableForm::FormShow()
@@ -95,59 +99,17 @@ void TPSTableForm::FormShow()
     EnableInput(false);
 }
 
-void TPSTableForm::AddButtonClick()
+void TPSTableForm::FillInput(TQuery* row)
 {
-    iEditMode = 1;
-    EnableInput(true);
-    AIDSCheckBox->setFocus();
-}
-
-void TPSTableForm::EditButtonClick()
-{
-    TQuery* query = DBDM->Query1;
-    if (!HasRows(query))
-        return;
-    iEditMode = 2;
-    iEditCode = query->FieldByName("Code")->AsInteger();
-    EnableInput(true);
     for (const Column& c : columns) {
         if (auto* flag = qobject_cast<widgets::CheckBox*>(c.control))
-            flag->SetChecked(query->FieldByName(c.name)->AsBoolean());
+            flag->SetChecked(row->FieldByName(c.name)->AsBoolean());
         else
-            static_cast<widgets::Edit*>(c.control)->SetText(query->FieldByName(c.name)->AsString());
+            static_cast<widgets::Edit*>(c.control)->SetText(row->FieldByName(c.name)->AsString());
     }
-    AIDSCheckBox->setFocus();
 }
 
-void TPSTableForm::SetButtonClick()
-{
-    if (iEditMode == 1)
-        InsertRecord();
-    else if (iEditMode == 2)
-        UpdateRecord();
-    iEditMode = 0;
-    EnableInput(false);
-    ReadTable();
-    PSDBGrid->setFocus();
-}
-
-void TPSTableForm::InsertRecord()
-{
-    const QStringList names = ColumnLines();
-    SetStatement(DBDM->Query1, QStringList{"INSERT INTO PSTable ", "( "} + names + QStringList{") VALUES ("} +
-                                   ParameterLines(names) + QStringList{");"});
-    ExecuteWithInput();
-}
-
-void TPSTableForm::UpdateRecord()
-{
-    SetStatement(DBDM->Query1, QStringList{"UPDATE PSTable SET "} + AssignmentLines(ColumnLines()) +
-                                   QStringList{"WHERE Code=:Code;"});
-    DBDM->Query1->ParamByName("Code")->SetAsInteger(iEditCode);
-    ExecuteWithInput();
-}
-
-void TPSTableForm::ExecuteWithInput()
+void TPSTableForm::SetParameters()
 {
     TQuery* query = DBDM->Query1;
     for (const Column& c : columns) {
@@ -156,24 +118,9 @@ void TPSTableForm::ExecuteWithInput()
         else
             query->ParamByName(c.name)->SetAsString(static_cast<widgets::Edit*>(c.control)->Text());
     }
-    query->ExecSQL();
-}
-
-void TPSTableForm::CancelButtonClick()
-{
-    iEditMode = 0;
-    EnableInput(false);
-    PSDBGrid->setFocus();
 }
 
 void TPSTableForm::DeleteButtonClick()
 {
-    TQuery* query = DBDM->Query1;
-    if (!HasRows(query))
-        return;
-    RunWithCode(query, DeleteLines, query->FieldByName("Code")->AsInteger());
-    ReadTable();
-    iEditMode = 0;
-    EnableInput(false);
-    PSDBGrid->setFocus();
+    DeleteCurrentRow(DeleteLines, true);
 }

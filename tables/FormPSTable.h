@@ -2,30 +2,28 @@
 // The questionnaire maintenance editor: PSTable's rows, their 23 flags and 8 memos;
 // adds, changes and removes rows with its own statements, without questions or checks.
 // KarteCode is neither shown nor written.
-#include "platform/widgets/Form.h"
+#include "tables/TableEditorForm.h"
 #include "ui_FormPSTable.h"
 
-class TPSTableForm : public widgets::Form, public Ui::TPSTableForm
+class TPSTableForm : public tables::TableEditorForm, public Ui::TPSTableForm
 {
     Q_OBJECT
 public:
     explicit TPSTableForm(QWidget* parent = nullptr);
 
-    int iEditMode = 0; // 0 browsing, 1 adding, 2 changing
-    int iEditCode = 0; // the row being changed, taken when Edit is pressed
-
-    void FormShow();
-    void AddButtonClick();
-    void EditButtonClick();
-    void DeleteButtonClick();
-    void SetButtonClick();
-    void CancelButtonClick();
-
+    void FormShow() override;
+    void DeleteButtonClick() override;
     bool ReadTable();
-    void InsertRecord();
-    void UpdateRecord();
-    void ExecuteWithInput();
-    void EnableInput(bool on);
+
+protected:
+    bool ReadList() override { return ReadTable(); }
+    widgets::DBGrid* ListGrid() const override { return PSDBGrid; }
+    std::vector<QWidget*> InputControls() const override;
+    QWidget* FirstInput() const override { return AIDSCheckBox; }
+    QStringList InsertLines() const override;
+    QStringList UpdateLines() const override;
+    void SetParameters() override;
+    void FillInput(TQuery* row) override;
 
 private:
     // "AIDS, " ... "Q40 ": the columns as the statements list them.

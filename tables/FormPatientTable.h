@@ -3,40 +3,40 @@
 // a name search; adds, changes and removes rows with its own statements, without
 // questions or checks. The school picker's chosen row gives SchoolCode.
 #include "platform/widgets/FileDialogs.h"
-#include "platform/widgets/Form.h"
+#include "tables/TableEditorForm.h"
 #include "ui_FormPatientTable.h"
 
 namespace tables {
 class PickerChoice;
 }
 
-class TPatientTableForm : public widgets::Form, public Ui::TPatientTableForm
+class TPatientTableForm : public tables::TableEditorForm, public Ui::TPatientTableForm
 {
     Q_OBJECT
 public:
     explicit TPatientTableForm(QWidget* parent = nullptr);
 
-    int iEditMode = 0; // 0 browsing, 1 adding, 2 changing
-    int iEditCode = 0; // the row being changed, taken when Edit is pressed
+    widgets::OpenPictureDialog* OpenPictureDialog1;
 
-    void FormShow();
+    void FormShow() override;
+    void DeleteButtonClick() override;
     void SearchButtonClick();
-    void AddButtonClick();
-    void EditButtonClick();
-    void DeleteButtonClick();
     void BrowseButtonClick();
-    void SetButtonClick();
-    void CancelButtonClick();
 
     bool ReadPatientTable();
     bool ReadSchoolTable();
     bool LocateSchool(int code);
-    void InsertRecord();
-    void UpdateRecord();
-    void ExecuteWithInput();
-    void EnableInput(bool on);
 
-    widgets::OpenPictureDialog* OpenPictureDialog1;
+protected:
+    bool ReadList() override { return ReadPatientTable(); }
+    widgets::DBGrid* ListGrid() const override { return PatientDBGrid; }
+    std::vector<QWidget*> InputControls() const override;
+    QWidget* FirstInput() const override { return PatientNoEdit; }
+    QStringList InsertLines() const override;
+    QStringList UpdateLines() const override;
+    void SetParameters() override;
+    void FillInput(TQuery* row) override;
+    void StartAdding() override;
 
 private:
     tables::PickerChoice* schoolChoice;

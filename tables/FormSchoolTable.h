@@ -2,31 +2,30 @@
 // The school editor: lists SchoolTable, adds and renames schools, and deletes one,
 // asking first when live examinees are registered with it. With [Debug] Debug on the
 // list shows the code column too.
-#include "platform/widgets/Form.h"
+#include "tables/TableEditorForm.h"
 #include "ui_FormSchoolTable.h"
 
-class TSchoolTableForm : public widgets::Form, public Ui::TSchoolTableForm
+class TSchoolTableForm : public tables::TableEditorForm, public Ui::TSchoolTableForm
 {
     Q_OBJECT
 public:
     explicit TSchoolTableForm(QWidget* parent = nullptr);
 
-    int iEditMode = 0; // 0 browsing, 1 adding, 2 changing
     int iDebug = 0;
-    int iEditCode = 0; // the school being changed, taken when Edit is pressed
 
-    void FormShow();
-    void AddButtonClick();
-    void EditButtonClick();
-    void DeleteButtonClick();
-    void SetButtonClick();
-    void CancelButtonClick();
-
+    void FormShow() override;
+    void DeleteButtonClick() override;
     bool ReadTable();
-    void InsertRecord();
-    void UpdateRecord();
-    void ExecuteWithInput();
-    void EnableInput(bool on);
+
+protected:
+    bool ReadList() override { return ReadTable(); }
+    widgets::DBGrid* ListGrid() const override { return SchoolDBGrid; }
+    std::vector<QWidget*> InputControls() const override;
+    QWidget* FirstInput() const override { return SchoolEdit; }
+    QStringList InsertLines() const override;
+    QStringList UpdateLines() const override;
+    void SetParameters() override;
+    void FillInput(TQuery* row) override;
 };
 
 extern TSchoolTableForm* SchoolTableForm;

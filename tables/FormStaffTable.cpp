@@ -2,7 +2,6 @@
 
 #include "core/data/DMDB.h"
 #include "platform/widgets/Handler.h"
-#include "tables/FormPatientTable.h"
 #include "tables/TableEditing.h"
 
 using namespace tables;
@@ -17,28 +16,13 @@ const QStringList Columns = {"JobCode, ",       "StaffNo, ",   "Sex, ",       "N
                              "NameAlphabet1, ", "DeleteFlag "};
 const QStringList DeleteLines = {"DELETE ", "FROM ", "Staff2Table ", "WHERE ", "Code=:Code;"};
 
-QStringList InsertLines()
-{
-    return QStringList{"INSERT INTO Staff2Table ", "( "} + Columns + QStringList{") ", "VALUES ", "("} +
-           ParameterLines(Columns) + QStringList{");"};
-}
-
-QStringList UpdateLines()
-{
-    return QStringList{"UPDATE Staff2Table SET "} + AssignmentLines(Columns) +
-           QStringList{"WHERE ", "Code=:Code;"};
-}
-
 } // namespace
 
 QStringList StaffListLines(bool search)
 {
-    QStringList lines = {"SELECT ",        "Code, ",          "JobCode, ",
-                         "JobTable.Job, ", "StaffNo, ",       "Sex, ",
-                         "NameKanji0, ",   "NameKanji1, ",    "Namekana0, ",
-                         "NameKana1, ",    "NameAlphabet0, ", "NameAlphabet1, ",
-                         "DeleteFlag ",    "FROM ",           "Staff2Table, ",
-                         "JobTable ",      "WHERE  ",         "JobCode=JobTable.Code "};
+    QStringList lines =
+        QStringList{"SELECT ", "Code, ", "JobCode, ", "JobTable.Job, "} + Columns.mid(1) +
+        QStringList{"FROM ", "Staff2Table, ", "JobTable ", "WHERE  ", "JobCode=JobTable.Code "};
     if (search)
         lines += {"AND (", "NameKanji0 LIKE :Search ",    "OR ", "NameKanji1 LIKE :Search ",
                   "OR ",   "NameKana0 LIKE :Search ",     "OR ", "NameKana1 LIKE :Search ",
@@ -49,33 +33,20 @@ QStringList StaffListLines(bool search)
     return lines;
 }
 
-TStaffTableForm::TStaffTableForm(QWidget* parent) : widgets::Form(parent)
+TStaffTableForm::TStaffTableForm(QWidget* parent) : TableEditorForm(parent)
 {
     setupUi(this);
     BindWhileShown(this, {{StaffDBGrid, &TDBDM::DataSource1}, {JobDBGrid, &TDBDM::DataSource2}});
     jobChoice = DBDM ? new PickerChoice(DBDM->DataSource2, JobDBGrid) : nullptr;
-
-    using widgets::Connect;
-    Connect(this, &Form::OnShow, this, &TStaffTableForm::FormShow);
-    Connect(SearchButton, &QPushButton::clicked, this, &TStaffTableForm::SearchButtonClick);
-    Connect(AddButton, &QPushButton::clicked, this, &TStaffTableForm::AddButtonClick);
-    Connect(EditButton, &QPushButton::clicked, this, &TStaffTableForm::EditButtonClick);
-    Connect(DeleteButton, &QPushButton::clicked, this, &TStaffTableForm::DeleteButtonClick);
-    Connect(SetButton, &QPushButton::clicked, this, &TStaffTableForm::SetButtonClick);
-    Connect(CancelButton, &QPushButton::clicked, this, &TStaffTableForm::CancelButtonClick);
+    ConnectHandlers(AddButton, EditButton, DeleteButton, SetButton, CancelButton);
+    widgets::Connect(SearchButton, &QPushButton::clicked, this, &TStaffTableForm::SearchButtonClick);
 }
 
 bool TStaffTableForm::ReadStaffTable()
 {
     const QString search = SearchEdit->Text();
-    try {
-        SetStatement(DBDM->Query1, StaffListLines(!search.isEmpty()));
-        if (!search.isEmpty())
-            DBDM->Query1->ParamByName("Search")->SetAsString(SearchPattern(search));
-        DBDM->Query1->Open();
-    } catch (const std::exception&) {
+    if (!OpenStatement(DBDM->Query1, StaffListLines(!search.isEmpty()), search))
         return false;
-    }
     StaffDBGrid->SetColumnWidth(2, 100);
     StaffDBGrid->SetColumnWidth(4, 30);
     NofDataLabel->SetCaption(CountCaption("# of data ", DBDM->Query1));
@@ -93,18 +64,31 @@ bool TStaffTableForm::ReadJobTable()
 
 bool TStaffTableForm::LocateJob(int code)
 {
-    jobChoice->Locate(code);
-    return jobChoice->Code() == code;
+    return jobChoice->Locate(code);
 }
 
-void TStaffTableForm::EnableInput(bool on)
+std::vector<QWidget*> TStaffTableForm::InputControls() const
 {
-    const std::vector<QWidget*> input = {
-        StaffNoLabel,      StaffNoEdit,       SexRadioGroup,     DeleteFlagCheckBox, NameKanjiLabel,
-        NameKanji0Edit,    NameKanji1Edit,    NameKanaLabel,     NameKana0Edit,      NameKana1Edit,
-        NameAlphabetLabel, NameAlphabet0Edit, NameAlphabet1Edit, SetButton,          CancelButton};
-    EnableControls(input, on);
-    ClearEdits(input);
+    return {StaffNoLabel,      StaffNoEdit,       SexRadioGroup,     DeleteFlagCheckBox, NameKanjiLabel,
+            NameKanji0Edit,    NameKanji1Edit,    NameKanaLabel,     NameKana0Edit,      NameKana1Edit,
+            NameAlphabetLabel, NameAlphabet0Edit, NameAlphabet1Edit, SetButton,          CancelButton};
+}
+
+QStringList TStaffTableForm::InsertLines() const
+{
+    return QStringList{"INSERT INTO Staff2Table ", "( "} + Columns + QStringList{") ", "VALUES ", "("} +
+           ParameterLines(Columns) + QStringList{");"};
+}
+
+QStringList TStaffTableForm::UpdateLines() const
+{
+    return QStringList{"UPDATE Staff2Table SET "} + AssignmentLines(Columns) +
+           QStringList{"WHERE ", "Code=:Code;"};
+}
+
+bool TStaffTableForm::CanWrite() const
+{
+    return HasRows(DBDM->Query2);
 }
 
 void TStaffTableForm::FormShow()
@@ -120,64 +104,23 @@ void TStaffTableForm::SearchButtonClick()
     ReadStaffTable();
 }
 
-void TStaffTableForm::AddButtonClick()
+void TStaffTableForm::StartAdding()
 {
-    iEditMode = 1;
     jobChoice->Reset();
-    EnableInput(true);
-    StaffNoEdit->setFocus();
 }
 
-void TStaffTableForm::EditButtonClick()
+void TStaffTableForm::FillInput(TQuery* row)
 {
-    TQuery* query = DBDM->Query1;
-    if (!HasRows(query))
-        return;
-    iEditMode = 2;
-    iEditCode = query->FieldByName("Code")->AsInteger();
-    EnableInput(true);
-    LocateJob(query->FieldByName("JobCode")->AsInteger());
-    StaffNoEdit->SetText(QString::number(query->FieldByName("StaffNo")->AsInteger()));
-    SexRadioGroup->SetItemIndex(query->FieldByName("Sex")->AsInteger());
-    DeleteFlagCheckBox->SetChecked(query->FieldByName("DeleteFlag")->AsBoolean());
-    NameKanji0Edit->SetText(query->FieldByName("NameKanji0")->AsString());
-    NameKanji1Edit->SetText(query->FieldByName("NameKanji1")->AsString());
-    NameKana0Edit->SetText(query->FieldByName("NameKana0")->AsString());
-    NameKana1Edit->SetText(query->FieldByName("NameKana1")->AsString());
-    NameAlphabet0Edit->SetText(query->FieldByName("NameAlphabet0")->AsString());
-    NameAlphabet1Edit->SetText(query->FieldByName("NameAlphabet1")->AsString());
-    StaffNoEdit->setFocus();
-}
-
-void TStaffTableForm::SetButtonClick()
-{
-    if (iEditMode == 1)
-        InsertRecord();
-    else if (iEditMode == 2)
-        UpdateRecord();
-    iEditMode = 0;
-    EnableInput(false);
-    ReadStaffTable();
-    StaffDBGrid->setFocus();
-}
-
-void TStaffTableForm::InsertRecord()
-{
-    if (!HasRows(DBDM->Query2))
-        return;
-    SetStatement(DBDM->Query1, InsertLines());
-    SetParameters();
-    DBDM->Query1->ExecSQL();
-}
-
-void TStaffTableForm::UpdateRecord()
-{
-    if (!HasRows(DBDM->Query2))
-        return;
-    SetStatement(DBDM->Query1, UpdateLines());
-    DBDM->Query1->ParamByName("Code")->SetAsInteger(iEditCode);
-    SetParameters();
-    DBDM->Query1->ExecSQL();
+    LocateJob(row->FieldByName("JobCode")->AsInteger());
+    StaffNoEdit->SetText(QString::number(row->FieldByName("StaffNo")->AsInteger()));
+    SexRadioGroup->SetItemIndex(row->FieldByName("Sex")->AsInteger());
+    DeleteFlagCheckBox->SetChecked(row->FieldByName("DeleteFlag")->AsBoolean());
+    NameKanji0Edit->SetText(row->FieldByName("NameKanji0")->AsString());
+    NameKanji1Edit->SetText(row->FieldByName("NameKanji1")->AsString());
+    NameKana0Edit->SetText(row->FieldByName("NameKana0")->AsString());
+    NameKana1Edit->SetText(row->FieldByName("NameKana1")->AsString());
+    NameAlphabet0Edit->SetText(row->FieldByName("NameAlphabet0")->AsString());
+    NameAlphabet1Edit->SetText(row->FieldByName("NameAlphabet1")->AsString());
 }
 
 void TStaffTableForm::SetParameters()
@@ -195,19 +138,7 @@ void TStaffTableForm::SetParameters()
     query->ParamByName("NameAlphabet1")->SetAsString(NameAlphabet1Edit->Text());
 }
 
-void TStaffTableForm::CancelButtonClick()
-{
-    iEditMode = 0;
-    EnableInput(false);
-    StaffDBGrid->setFocus();
-}
-
 void TStaffTableForm::DeleteButtonClick()
 {
-    TQuery* query = DBDM->Query1;
-    if (!HasRows(query))
-        return;
-    RunWithCode(query, DeleteLines, query->FieldByName("Code")->AsInteger());
-    ReadStaffTable();
-    StaffDBGrid->setFocus();
+    DeleteCurrentRow(DeleteLines, false);
 }

@@ -3,37 +3,38 @@
 // occupation, and a name search; adds, changes and removes rows with its own
 // statements, without questions or checks. The occupation picker's chosen row gives
 // JobCode; with no occupations nothing is written.
-#include "platform/widgets/Form.h"
+#include "tables/TableEditorForm.h"
 #include "ui_FormStaffTable.h"
 
 namespace tables {
 class PickerChoice;
 }
 
-class TStaffTableForm : public widgets::Form, public Ui::TStaffTableForm
+class TStaffTableForm : public tables::TableEditorForm, public Ui::TStaffTableForm
 {
     Q_OBJECT
 public:
     explicit TStaffTableForm(QWidget* parent = nullptr);
 
-    int iEditMode = 0; // 0 browsing, 1 adding, 2 changing
-    int iEditCode = 0; // the row being changed, taken when Edit is pressed
-
-    void FormShow();
+    void FormShow() override;
+    void DeleteButtonClick() override;
     void SearchButtonClick();
-    void AddButtonClick();
-    void EditButtonClick();
-    void DeleteButtonClick();
-    void SetButtonClick();
-    void CancelButtonClick();
 
     bool ReadStaffTable();
     bool ReadJobTable();
     bool LocateJob(int code);
-    void InsertRecord();
-    void UpdateRecord();
-    void SetParameters();
-    void EnableInput(bool on);
+
+protected:
+    bool ReadList() override { return ReadStaffTable(); }
+    widgets::DBGrid* ListGrid() const override { return StaffDBGrid; }
+    std::vector<QWidget*> InputControls() const override;
+    QWidget* FirstInput() const override { return StaffNoEdit; }
+    QStringList InsertLines() const override;
+    QStringList UpdateLines() const override;
+    void SetParameters() override;
+    void FillInput(TQuery* row) override;
+    bool CanWrite() const override;
+    void StartAdding() override;
 
 private:
     tables::PickerChoice* jobChoice;

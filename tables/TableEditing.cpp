@@ -8,6 +8,7 @@
 #include "platform/widgets/DateTimePicker.h"
 #include "platform/widgets/Edit.h"
 #include "platform/widgets/Form.h"
+#include "platform/widgets/MessageForms.h"
 
 namespace tables {
 
@@ -22,13 +23,7 @@ void SetStatement(TQuery* query, const QStringList& lines)
 
 bool OpenStatement(TQuery* query, const QStringList& lines)
 {
-    try {
-        SetStatement(query, lines);
-        query->Open();
-    } catch (const std::exception&) {
-        return false;
-    }
-    return true;
+    return OpenStatement(query, lines, QString());
 }
 
 int RunWithCode(TQuery* query, const QStringList& lines, int code)
@@ -74,6 +69,19 @@ QStringList AssignmentLines(const QStringList& columns)
 QString SearchPattern(const QString& text)
 {
     return "%" + text + "%";
+}
+
+bool OpenStatement(TQuery* query, const QStringList& lines, const QString& search)
+{
+    try {
+        SetStatement(query, lines);
+        if (!search.isEmpty())
+            query->ParamByName("Search")->SetAsString(SearchPattern(search));
+        query->Open();
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
 }
 
 bool HasRows(const TDataSet* data)
@@ -134,6 +142,29 @@ int DecimalOrZero(const QString& text)
     return StrToIntDef(text, 0);
 }
 
+DeleteOutcome DeleteAfterQuestion(TDataSet* list, const QString& nameField, TQuery* references,
+                                  const QStringList& referenceLines,
+                                  const std::function<QString(const QString& name, int count)>& question,
+                                  const std::function<void(int code)>& remove,
+                                  const std::function<QString(int code)>& failure)
+{
+    if (!HasRows(list))
+        return DeleteOutcome::NoRow;
+    const int code = list->FieldByName("Code")->AsInteger();
+    const QString name = list->FieldByName(nameField)->AsString();
+    try {
+        const int count = RunWithCode(references, referenceLines, code);
+        const bool yes = count < 1 || widgets::AskQuestion(question(name, count));
+        DBDM->Query1->Close();
+        if (yes)
+            remove(code);
+    } catch (const std::exception&) {
+        widgets::ShowError(failure(code));
+        return DeleteOutcome::Failed;
+    }
+    return DeleteOutcome::Done;
+}
+
 PickerChoice::PickerChoice(TDataSource* source, widgets::DBGrid* grid)
     : QObject(grid), source(source), grid(grid)
 {
@@ -148,7 +179,7 @@ void PickerChoice::Reset()
     kept = false;
 }
 
-void PickerChoice::Locate(int code)
+bool PickerChoice::Locate(int code)
 {
     TDataSet* data = source->DataSet();
     locating = true;
@@ -164,6 +195,7 @@ void PickerChoice::Locate(int code)
     keptCode = code;
     if (kept)
         grid->clearSelection();
+    return found;
 }
 
 int PickerChoice::Code() const

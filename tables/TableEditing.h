@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -25,6 +26,9 @@ void SetStatement(TQuery* query, const QStringList& lines);
 // SetStatement, then opens the query. False when any of it throws: a list that cannot
 // be read shows no rows and says nothing.
 bool OpenStatement(TQuery* query, const QStringList& lines);
+// The same for a list whose lines hold :Search when `search` is not empty, bound to
+// the pattern of that text.
+bool OpenStatement(TQuery* query, const QStringList& lines, const QString& search);
 
 // SetStatement, binds Code and runs it: opened for a SELECT (the row count is the
 // result), executed otherwise (0).
@@ -69,6 +73,17 @@ QString FirstRowText(const TDataSet* data, const QStringList& columns);
 // The text as a decimal integer, 0 when it is not one.
 int DecimalOrZero(const QString& text);
 
+// The master-data delete. Reads Code and `nameField` of `list`'s current row, runs
+// `referenceLines` (Code bound) on `references` and, when they find rows, asks
+// `question(name, count)`; closes Query1; on Yes (or with no references) `remove(code)`.
+// A failure on the way shows the error box `failure(code)`.
+enum class DeleteOutcome { NoRow, Done, Failed };
+DeleteOutcome DeleteAfterQuestion(TDataSet* list, const QString& nameField, TQuery* references,
+                                  const QStringList& referenceLines,
+                                  const std::function<QString(const QString& name, int count)>& question,
+                                  const std::function<void(int code)>& remove,
+                                  const std::function<QString(int code)>& failure);
+
 // A picker list whose current row gives a foreign key. After Locate of a code the list
 // does not hold, the row's own code stays the choice (and no row shows chosen) until
 // the operator picks a row, rather than whichever row the walk ended on.
@@ -79,8 +94,9 @@ public:
 
     // A new row: the picker's current row is the choice.
     void Reset();
-    // A row being changed: its code is the choice; the picker shows it when it can.
-    void Locate(int code);
+    // A row being changed: its code is the choice; the picker shows it when it can
+    // (true).
+    bool Locate(int code);
     // The code to write: the kept code until the operator picked a row, else the
     // picker's current Code (0 when it is empty).
     int Code() const;

@@ -6,17 +6,7 @@ using namespace widgets;
 
 namespace {
 
-class DentalFormulaEditor : public TableEditorTest
-{
-protected:
-    void SetUp() override
-    {
-        TableEditorTest::SetUp();
-        f = DentalFormulaTableForm;
-    }
-    void Show(const std::function<void()>& steps) { WhileShown(*f, f->CloseButton, steps); }
-    TDentalFormulaTableForm* f = nullptr;
-};
+using DentalFormulaEditor = EditorTest<TDentalFormulaTableForm, &DentalFormulaTableForm>;
 
 TEST_F(DentalFormulaEditor, AddEditAndDelete)
 {

@@ -6,18 +6,10 @@ using namespace widgets;
 
 namespace {
 
-class FoodEditor : public TableEditorTest
-{
-protected:
-    void Show(const std::function<void()>& steps)
-    {
-        WhileShown(*FoodTableForm, FoodTableForm->CloseButton, steps);
-    }
-};
+using FoodEditor = EditorTest<TFoodTableForm, &FoodTableForm>;
 
 TEST_F(FoodEditor, AddAndEditStoreTheTypedNames)
 {
-    TFoodTableForm* f = FoodTableForm;
     Db().Exec("INSERT INTO FoodTable (Name) VALUES ('菓子');");
     Show([&] {
         EXPECT_EQ(f->Caption(), "食事内容テーブル設定");
@@ -51,7 +43,6 @@ TEST_F(FoodEditor, AnUnreferencedFoodIsDeletedWithoutAQuestion)
 
 TEST_F(FoodEditor, AReferencedFoodIsDeletedOnlyAfterYesAndTheQuestionNamesTheFirstKarte)
 {
-    TFoodTableForm* f = FoodTableForm;
     Db().Exec("INSERT INTO FoodTable (Name) VALUES ('菓子');");
     AddKarteWithDiet(1, "XX-0001-0001", false, 1, 1);
     AddKarteWithDiet(2, "XX-0001-0002", false, 1, 1);

@@ -9,18 +9,10 @@ using namespace widgets;
 
 namespace {
 
-class FrequencyEditor : public TableEditorTest
-{
-protected:
-    void Show(const std::function<void()>& steps)
-    {
-        WhileShown(*FrequencyTableForm, FrequencyTableForm->CloseButton, steps);
-    }
-};
+using FrequencyEditor = EditorTest<TFrequencyTableForm, &FrequencyTableForm>;
 
 TEST_F(FrequencyEditor, AddStoresNameAndDisplayOrderAndTheListFollowsTheOrder)
 {
-    TFrequencyTableForm* f = FrequencyTableForm;
     Db().Exec("INSERT INTO FrequencyTable (Name, DispOrder) VALUES ('毎日', 1);");
     Show([&] {
         EXPECT_EQ(f->Caption(), "食事頻度テーブル設定");
@@ -52,7 +44,6 @@ TEST_F(FrequencyEditor, AddStoresNameAndDisplayOrderAndTheListFollowsTheOrder)
 
 TEST_F(FrequencyEditor, AReferencedFrequencyIsDeletedOnlyAfterYes)
 {
-    TFrequencyTableForm* f = FrequencyTableForm;
     Db().Exec("INSERT INTO FrequencyTable (Name, DispOrder) VALUES ('毎日', 1);");
     Db().Exec("INSERT INTO FrequencyTable (Name, DispOrder) VALUES ('週1', 2);");
     AddKarteWithDiet(3, "XX-0001-0003", false, 1, 1);

@@ -7,19 +7,16 @@ using namespace widgets;
 
 namespace {
 
-class JobEditor : public TableEditorTest
+class JobEditor : public EditorTest<TJobTableForm, &JobTableForm>
 {
 protected:
     void SetUp() override
     {
         Db().Exec("INSERT INTO JobTable (Job) VALUES ('歯科医師');");
         Db().Exec("INSERT INTO JobTable (Job) VALUES ('歯科衛生士');");
-        TableEditorTest::SetUp(); // the main menu opens JobTable on these rows
-        f = JobTableForm;
+        EditorTest::SetUp(); // the main menu opens JobTable on these rows
     }
-    void Show(const std::function<void()>& steps) { WhileShown(*f, f->CloseButton, steps); }
     QStringList Jobs() { return Rows("SELECT Job FROM JobTable ORDER BY Code;"); }
-    TJobTableForm* f = nullptr;
 };
 
 TEST_F(JobEditor, TheGridShowsOneColumnOfJobsAndTheEditTheCurrentOne)

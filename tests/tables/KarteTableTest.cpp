@@ -7,13 +7,12 @@ using namespace widgets;
 
 namespace {
 
-class KarteEditor : public TableEditorTest
+class KarteEditor : public EditorTest<TKarteTableForm, &KarteTableForm>
 {
 protected:
     void SetUp() override
     {
-        TableEditorTest::SetUp();
-        f = KarteTableForm;
+        EditorTest::SetUp();
         Db().Exec("INSERT INTO Patient2Table (PatientNo, Name0, DeleteFlag) VALUES (1, '青木', 0);");
         Db().Exec("INSERT INTO Patient2Table (PatientNo, Name0, DeleteFlag) VALUES (2, '佐藤', 1);");
         Db().Exec("INSERT INTO KarteTable (KarteNo, RDate, Next, PatientCode, DeleteFlag) "
@@ -21,14 +20,12 @@ protected:
         Db().Exec("INSERT INTO KarteTable (KarteNo, RDate, Next, PatientCode, DeleteFlag) "
                   "VALUES ('XX-0001-0001', '2015-04-11', 2, 1, 0);");
     }
-    void Show(const std::function<void()>& steps) { WhileShown(*f, f->CloseButton, steps); }
     QStringList Kartes()
     {
         return Rows(
             "SELECT KarteNo || ':' || RDate || ':' || Next || ':' || PatientCode || ':' || DeleteFlag "
             "FROM KarteTable ORDER BY Code;");
     }
-    TKarteTableForm* f = nullptr;
 };
 
 TEST_F(KarteEditor, ListsLiveAndDeletedKartesAndEveryExamineeAfterTheRowForNone)

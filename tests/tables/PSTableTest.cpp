@@ -6,17 +6,7 @@ using namespace widgets;
 
 namespace {
 
-class PSEditor : public TableEditorTest
-{
-protected:
-    void SetUp() override
-    {
-        TableEditorTest::SetUp();
-        f = PSTableForm;
-    }
-    void Show(const std::function<void()>& steps) { WhileShown(*f, f->CloseButton, steps); }
-    TPSTableForm* f = nullptr;
-};
+using PSEditor = EditorTest<TPSTableForm, &PSTableForm>;
 
 TEST_F(PSEditor, SetStoresEachFlagAndMemoAsShownAndEditShowsThemBack)
 {

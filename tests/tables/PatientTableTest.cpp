@@ -7,13 +7,12 @@ using namespace widgets;
 
 namespace {
 
-class PatientEditor : public TableEditorTest
+class PatientEditor : public EditorTest<TPatientTableForm, &PatientTableForm>
 {
 protected:
     void SetUp() override
     {
-        TableEditorTest::SetUp();
-        f = PatientTableForm;
+        EditorTest::SetUp();
         Db().Exec("INSERT INTO SchoolTable (Name) VALUES ('A校');");
         Db().Exec("INSERT INTO SchoolTable (Name) VALUES ('B校');");
         Db().Exec(
@@ -21,8 +20,6 @@ protected:
         Db().Exec("INSERT INTO Patient2Table (PatientNo, Name0, SchoolCode, DeleteFlag) VALUES (2, "
                   "'O''Neil', 9, 1);");
     }
-    void Show(const std::function<void()>& steps) { WhileShown(*f, f->CloseButton, steps); }
-    TPatientTableForm* f = nullptr;
 };
 
 TEST_F(PatientEditor, ListsLiveAndDeletedRowsAndTheSchoolPicker)

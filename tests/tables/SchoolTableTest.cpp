@@ -6,20 +6,7 @@ using namespace widgets;
 
 namespace {
 
-class SchoolEditor : public TableEditorTest
-{
-protected:
-    void Show(const std::function<void()>& steps)
-    {
-        WhileShown(*SchoolTableForm, SchoolTableForm->Ui::TSchoolTableForm::Close, steps);
-    }
-    TSchoolTableForm* f = nullptr;
-    void SetUp() override
-    {
-        TableEditorTest::SetUp();
-        f = SchoolTableForm;
-    }
-};
+using SchoolEditor = EditorTest<TSchoolTableForm, &SchoolTableForm>;
 
 TEST_F(SchoolEditor, AnEmptyTableShowsNoRowsAndEditAndDeleteDoNothing)
 {

@@ -7,17 +7,7 @@ using namespace widgets;
 
 namespace {
 
-class StaffEditor : public TableEditorTest
-{
-protected:
-    void SetUp() override
-    {
-        TableEditorTest::SetUp();
-        f = StaffTableForm;
-    }
-    void Show(const std::function<void()>& steps) { WhileShown(*f, f->CloseButton, steps); }
-    TStaffTableForm* f = nullptr;
-};
+using StaffEditor = EditorTest<TStaffTableForm, &StaffTableForm>;
 
 TEST_F(StaffEditor, ListsMembersOfExistingOccupationsLiveOrDeletedAndSearchesTheirNames)
 {

@@ -103,3 +103,17 @@ protected:
 
     ProgramFixture program;
 };
+
+// The tests of one editor: `f` is the window (its global), Show shows it and closes it
+// with its close button.
+template <class T, T** global> class EditorTest : public TableEditorTest
+{
+protected:
+    void SetUp() override
+    {
+        TableEditorTest::SetUp();
+        f = *global;
+    }
+    void Show(const std::function<void()>& steps) { WhileShown(*f, f->FindCancelButton(), steps); }
+    T* f = nullptr;
+};

@@ -7,27 +7,24 @@ using namespace widgets;
 
 namespace {
 
-class TreatmentEditor : public TableEditorTest
+class TreatmentEditor : public EditorTest<TTreatmentTableForm, &TreatmentTableForm>
 {
 protected:
     void SetUp() override
     {
-        TableEditorTest::SetUp();
-        f = TreatmentTableForm;
+        EditorTest::SetUp();
         Db().Exec("INSERT INTO Staff2Table (StaffNo, NameKana0, DeleteFlag) VALUES (1, 'ア', 1);");
         Db().Exec("INSERT INTO Staff2Table (StaffNo, NameKana0, DeleteFlag) VALUES (2, 'イ', 0);");
         Db().Exec("INSERT INTO KarteTable (KarteNo, DeleteFlag) VALUES ('XX-0001-0001', 0);");
         Db().Exec("INSERT INTO TreatmentTable (RDate, Treatment, StaffCode, KarteCode) "
                   "VALUES ('2015-04-10', '抜歯', 7, 1);");
     }
-    void Show(const std::function<void()>& steps) { WhileShown(*f, f->CloseButton, steps); }
     QStringList Treatments()
     {
         return Rows(
             "SELECT RDate || ':' || Treatment || ':' || StaffCode || ':' || KarteCode FROM TreatmentTable "
             "ORDER BY Code;");
     }
-    TTreatmentTableForm* f = nullptr;
 };
 
 TEST_F(TreatmentEditor, EditKeepsAMemberThePickerLacksAndAddTakesThePickedRows)
