@@ -64,4 +64,20 @@ TEST_F(FoodEditor, AReferencedFoodIsDeletedOnlyAfterYesAndTheQuestionNamesTheFir
     EXPECT_EQ(Rows("SELECT Name FROM FoodTable;"), QStringList());
 }
 
+TEST_F(FoodEditor, AFailingDeleteShowsTheErrorAndLeavesTheEditorAsItWas)
+{
+    Db().Exec("INSERT INTO FoodTable (Name) VALUES ('菓子');");
+    Db().Exec("DROP TABLE DietInquiryTable;");
+    Script().Expect(
+        BoxKind::Error,
+        "カルテ，検診，食事調査テーブル アクセスエラー。\nFoodCode=1\n(TFoodTableForm::DeleteButtonClick)");
+    Show([&] {
+        Click(f->AddButton);
+        Click(f->DeleteButton);
+        EXPECT_EQ(f->iEditMode, 1);
+        EXPECT_TRUE(f->FoodEdit->isEnabled());
+    });
+    EXPECT_EQ(Rows("SELECT Name FROM FoodTable;"), QStringList({"菓子"}));
+}
+
 } // namespace

@@ -116,4 +116,20 @@ TEST_F(SchoolEditor, ASchoolOfLiveExamineesIsDeletedOnlyAfterYes)
     EXPECT_EQ(Rows("SELECT Name FROM SchoolTable;"), QStringList());
 }
 
+TEST_F(SchoolEditor, AFailingDeleteShowsTheErrorAndTheListAgain)
+{
+    Db().Exec("INSERT INTO SchoolTable (Name) VALUES ('A校');");
+    Db().Exec("DROP TABLE Patient2Table;");
+    Script().Expect(BoxKind::Error,
+                    "受診者テーブル アクセスエラー。\nSchoolCode=1\n(TSchoolTableForm::DeleteButtonClick)");
+    Show([&] {
+        Click(f->AddButton);
+        Click(f->DeleteButton);
+        EXPECT_EQ(Column(f->SchoolDBGrid, "Name"), QStringList({"A校"}));
+        EXPECT_EQ(f->iEditMode, 0);
+    });
+    EXPECT_EQ(Script().Sounds().front(), Sound::Exclamation);
+    EXPECT_EQ(Rows("SELECT Name FROM SchoolTable;"), QStringList({"A校"}));
+}
+
 } // namespace
