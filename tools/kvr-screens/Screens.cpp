@@ -11,11 +11,22 @@
 #include "registration/PatientUnit.h"
 #include "registration/SearchMemberUnit.h"
 #include "registration/SearchPatientUnit.h"
+#include "tables/FormDentalFormulaTable.h"
+#include "tables/FormFoodTable.h"
+#include "tables/FormFrequencyTable.h"
+#include "tables/FormJobTable.h"
+#include "tables/FormKarteTable.h"
+#include "tables/FormPSTable.h"
+#include "tables/FormPatientTable.h"
+#include "tables/FormSchoolTable.h"
+#include "tables/FormSetting.h"
+#include "tables/FormStaffTable.h"
+#include "tables/FormTreatmentTable.h"
 #include "tests/platform/widgets/SampleForm.h"
 
 namespace {
 TSampleForm* SampleForm = nullptr;
-}
+} // namespace
 
 void CreateScreenObjects(widgets::Application& app)
 {
@@ -45,6 +56,17 @@ const std::vector<Screen>& Screens()
         {"MedicalRecordForm", [] { return MedicalRecordForm; }},
         {"MemberForm", [] { return MemberForm; }},
         {"SearchMemberForm", [] { return SearchMemberForm; }},
+        {"SettingForm", [] { return SettingForm; }},
+        {"SchoolTableForm", [] { return SchoolTableForm; }},
+        {"JobTableForm", [] { return JobTableForm; }},
+        {"FoodTableForm", [] { return FoodTableForm; }},
+        {"FrequencyTableForm", [] { return FrequencyTableForm; }},
+        {"PatientTableForm", [] { return PatientTableForm; }},
+        {"StaffTableForm", [] { return StaffTableForm; }},
+        {"KarteTableForm", [] { return KarteTableForm; }},
+        {"PSTableForm", [] { return PSTableForm; }},
+        {"DentalFormulaTableForm", [] { return DentalFormulaTableForm; }},
+        {"TreatmentTableForm", [] { return TreatmentTableForm; }},
     };
     return screens;
 }
