@@ -350,11 +350,8 @@ void TMedicalRecordForm::MediRecDateEditExit()
 
 void TMedicalRecordForm::RetrievePatientButtonClick()
 {
-    // Selection mode; the examinee window's OK fills this window.
-    PatientForm->OkButton->show();
-    PatientForm->CancelButton->show();
-    PatientForm->CloseButton->hide();
-    PatientForm->ShowModal();
+    // The examinee window's OK fills this window.
+    PatientForm->SelectPatient();
 }
 
 void TMedicalRecordForm::HeaderChange()

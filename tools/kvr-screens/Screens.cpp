@@ -10,6 +10,21 @@
 #include "platform/rtl/Paths.h"
 #include "platform/widgets/Application.h"
 #include "records/MedicalRecordUnit.h"
+#include "registration/MemberUnit.h"
+#include "registration/PatientUnit.h"
+#include "registration/SearchMemberUnit.h"
+#include "registration/SearchPatientUnit.h"
+#include "tables/FormDentalFormulaTable.h"
+#include "tables/FormFoodTable.h"
+#include "tables/FormFrequencyTable.h"
+#include "tables/FormJobTable.h"
+#include "tables/FormKarteTable.h"
+#include "tables/FormPSTable.h"
+#include "tables/FormPatientTable.h"
+#include "tables/FormSchoolTable.h"
+#include "tables/FormSetting.h"
+#include "tables/FormStaffTable.h"
+#include "tables/FormTreatmentTable.h"
 #include "tests/platform/widgets/SampleForm.h"
 
 namespace {
@@ -53,8 +68,6 @@ const std::vector<Screen>& Screens()
 {
     static const std::vector<Screen> screens = {
         {"SampleForm", [] { return SampleForm; }},
-        // Before the main menu, whose closing lets the configuration file go.
-        {"MedicalRecordForm", [] { return MedicalRecordForm; }},
         {"MainMenuForm", [] { return MainMenuForm; }},
         {"AboutForm", [] { return AboutForm; }},
         {"MonthCalendarForm",
@@ -62,6 +75,27 @@ const std::vector<Screen>& Screens()
              MonthCalendarForm->MonthCalendar1->SetDate(EncodeDate(2015, 4, 10));
              return MonthCalendarForm;
          }},
+        {"PatientForm",
+         [] {
+             PatientForm->OkButton->hide();
+             PatientForm->CancelButton->hide();
+             return PatientForm;
+         }},
+        {"SearchPatientForm", [] { return SearchPatientForm; }},
+        {"MedicalRecordForm", [] { return MedicalRecordForm; }},
+        {"MemberForm", [] { return MemberForm; }},
+        {"SearchMemberForm", [] { return SearchMemberForm; }},
+        {"SettingForm", [] { return SettingForm; }},
+        {"SchoolTableForm", [] { return SchoolTableForm; }},
+        {"JobTableForm", [] { return JobTableForm; }},
+        {"FoodTableForm", [] { return FoodTableForm; }},
+        {"FrequencyTableForm", [] { return FrequencyTableForm; }},
+        {"PatientTableForm", [] { return PatientTableForm; }},
+        {"StaffTableForm", [] { return StaffTableForm; }},
+        {"KarteTableForm", [] { return KarteTableForm; }},
+        {"PSTableForm", [] { return PSTableForm; }},
+        {"DentalFormulaTableForm", [] { return DentalFormulaTableForm; }},
+        {"TreatmentTableForm", [] { return TreatmentTableForm; }},
         {"DebugForm", [] { return AsKelvara1(DebugForm); }, BackToKelvara2},
         {"MonthCalendarForm1",
          [] {
