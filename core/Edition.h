@@ -8,6 +8,7 @@
 class TAboutForm;
 class TMainMenuForm;
 class TMonthCalendarForm;
+class TSettingForm;
 
 class TEdition
 {
@@ -30,6 +31,11 @@ public:
     virtual void DatePickerMade(TMonthCalendarForm&) {}
     // What a picked date's text puts into the picker's edit and the karte date.
     virtual QString DateFieldText(const QString& dateText) const { return dateText.left(10); }
+
+    // Whether the database folders are settings ([Paradox], edited in the settings
+    // window); the settings window made (its layout).
+    virtual bool DatabaseFolderSettings() const { return true; }
+    virtual void SettingsMade(TSettingForm&) {}
 
     // The karte editor's conveniences: the new karte's focus sequence with its pointer
     // moves, and the karte date's preset.

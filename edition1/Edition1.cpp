@@ -8,6 +8,7 @@
 #include "platform/os/Files.h"
 #include "platform/os/VersionInfo.h"
 #include "platform/widgets/Handler.h"
+#include "tables/FormSetting.h"
 
 #include <algorithm>
 
@@ -108,4 +109,15 @@ void TEdition1::DatePickerMade(TMonthCalendarForm& form)
     form.SpecifiedDateMaskEdit->setGeometry(48, 166, 96, 24);
     form.OkButton->setGeometry(8, 198, 75, 25);
     form.CancelButton->setGeometry(109, 198, 75, 25);
+}
+
+void TEdition1::SettingsMade(TSettingForm& form)
+{
+    // The window ends below the editors' buttons: no database folders to edit.
+    for (QWidget* folders :
+         {static_cast<QWidget*>(form.Label1), static_cast<QWidget*>(form.EditNetFileDir),
+          static_cast<QWidget*>(form.Label2), static_cast<QWidget*>(form.EditDatabaseName)})
+        folders->hide();
+    form.setFixedSize(323, 263);
+    form.CloseButton->move(114, 216);
 }

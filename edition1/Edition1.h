@@ -5,7 +5,8 @@
 // showing; the database reached through the engine alias "KVRKarte" on the default
 // session; the About box filled at every showing from its own string table; the date
 // picker that accepts a date only through OK; the diagnostics window on a double
-// click; no conveniences in the karte editor.
+// click; a settings window without the database folders; no conveniences in the
+// karte editor.
 #include "core/Edition.h"
 
 class TDBDM;
@@ -25,6 +26,8 @@ public:
     void DatePickerMade(TMonthCalendarForm& form) override;
     QString DateFieldText(const QString& dateText) const override { return dateText; }
     bool KarteConveniences() const override { return false; }
+    bool DatabaseFolderSettings() const override { return false; }
+    void SettingsMade(TSettingForm& form) override;
 
     // The program's folder with its trailing backslash.
     QString ProgramFolder() const;

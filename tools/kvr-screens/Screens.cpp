@@ -33,6 +33,7 @@ TSampleForm* SampleForm = nullptr;
 // reads the Kelvara1 program file of this build.
 TMonthCalendarForm* MonthCalendarForm1 = nullptr;
 TAboutForm* AboutForm1 = nullptr;
+TSettingForm* SettingForm1 = nullptr;
 
 TEdition1& Kelvara1()
 {
@@ -60,6 +61,7 @@ void CreateScreenObjects(widgets::Application& app)
     app.CreateForm(DebugForm);
     app.CreateForm(MonthCalendarForm1);
     app.CreateForm(AboutForm1);
+    app.CreateForm(SettingForm1);
     SetEdition(nullptr);
 }
 
@@ -104,6 +106,7 @@ const std::vector<Screen>& Screens()
          },
          BackToKelvara2},
         {"AboutForm1", [] { return AsKelvara1(AboutForm1); }, BackToKelvara2},
+        {"SettingForm1", [] { return AsKelvara1(SettingForm1); }, BackToKelvara2},
     };
     return screens;
 }
