@@ -232,7 +232,9 @@ void Form::closeEvent(QCloseEvent* event)
 
 void Form::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    emit OnDblClick();
+    // The window's own background only: a label or picture on it takes its double clicks.
+    if (!childAt(event->position().toPoint()))
+        emit OnDblClick();
     QDialog::mouseDoubleClickEvent(event);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/widgets/MessageForms.h"
 #include "tests/support/ScriptedInteraction.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest-spi.h>
@@ -262,6 +263,21 @@ TEST(FocusLeave, AWindowDestroyedWhileItHoldsTheFocusTakesNoFocusChange)
     ASSERT_TRUE(edit->hasFocus());
     delete form;
     EXPECT_FALSE(other.isAncestorOf(QApplication::focusWidget()));
+}
+
+TEST(DoubleClick, OnlyTheWindowsOwnBackgroundFiresIt)
+{
+    Form form;
+    form.resize(200, 100);
+    auto* label = new QLabel("caption", &form);
+    label->setGeometry(10, 10, 80, 20);
+    int clicks = 0;
+    Connect(&form, &Form::OnDblClick, &form, [&] { ++clicks; });
+    form.show();
+    QTest::mouseDClick(label, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(clicks, 0);
+    QTest::mouseDClick(&form, Qt::LeftButton, {}, QPoint(150, 80));
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST(MessageForms, EachIsItsSoundImmediatelyFollowedByItsBox)
