@@ -57,6 +57,10 @@ TEST(DebugWindow, ADoubleClickOnTheMainMenuShowsItWithoutBlocking)
     Kelvara1Program program;
     program.Start();
     ASSERT_FALSE(DebugForm->isVisible());
+    // The logo and its caption are no background.
+    QTest::mouseDClick(MainMenuForm->KvrLogoImage, Qt::LeftButton, {}, QPoint(50, 50));
+    QTest::mouseDClick(MainMenuForm->KvrLabel, Qt::LeftButton, {}, QPoint(70, 5));
+    EXPECT_FALSE(DebugForm->isVisible());
     DoubleClickBackground();
     EXPECT_TRUE(DebugForm->isVisible());
     EXPECT_FALSE(DebugForm->isModal());
