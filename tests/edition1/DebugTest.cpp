@@ -34,6 +34,7 @@ TEST(DebugWindow, ShowsItsDesign)
     TDebugForm form;
     EXPECT_EQ(form.windowTitle(), "Debug");
     EXPECT_EQ(form.size(), QSize(330, 494));
+    EXPECT_EQ(form.font().pixelSize(), 12);
     EXPECT_EQ(form.ShortDateFormatLabel->pos(), QPoint(32, 40));
     EXPECT_EQ(form.ShortDateFormatLabel->Caption(), "");
 }
