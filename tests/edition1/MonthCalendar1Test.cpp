@@ -2,6 +2,7 @@
 // copies the calendar's date into the edit; OK alone accepts a date.
 #include "core/MonthCalendarUnit.h"
 #include "edition1/Edition1.h"
+#include "tests/support/CalendarClicks.h"
 #include "tests/support/ScriptedInteraction.h"
 
 #include <QAbstractItemModel>
@@ -31,24 +32,7 @@ protected:
         SetEdition(nullptr);
     }
 
-    // Clicks day `day` of the month the calendar shows.
-    void ClickDay(int day)
-    {
-        auto* view = form->MonthCalendar1->findChild<QTableView*>();
-        ASSERT_NE(view, nullptr);
-        QAbstractItemModel* model = view->model();
-        for (int row = 0; row < model->rowCount(); ++row)
-            for (int col = 0; col < model->columnCount(); ++col) {
-                if ((day > 20 && row <= 1) || (day < 15 && row >= 5))
-                    continue;
-                const QModelIndex index = model->index(row, col);
-                if (model->data(index).toString() == QString::number(day)) {
-                    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-                    return;
-                }
-            }
-        FAIL() << "day not shown: " << day;
-    }
+    void ClickDay(int day) { ::ClickDay(form->MonthCalendar1, day); }
 
     TEdition1 edition{"Z:\\opt\\kvr\\Kelvara1"};
     ScriptedInteraction script;
