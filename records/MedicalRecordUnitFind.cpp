@@ -143,9 +143,10 @@ void TMedicalRecordForm::LoadCheckups(const QString& head)
     SchoolNameLabel->SetCaption(asPatientSchoolName);
 
     const bool selected = nCheckupRecords > 0;
-    if (selected)
+    if (selected) {
         ShowCheckupFormula(nCheckupRecords - 1);
-    else
+        UpdateToothCounts();
+    } else
         ClearDentalFormula();
     SetEnabled({DentalFormulaSgLabel, DentalFormulaSG, EditDentalFormulaButton}, selected);
     LoadDietInquiries(head);
