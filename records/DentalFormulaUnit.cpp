@@ -193,30 +193,24 @@ void TDentalFormulaForm::DentalFormulaSGKeyDown(int& key, widgets::TShiftState)
     }
 }
 
-void TDentalFormulaForm::MoveTo(const int (&cell)[2])
-{
-    DentalFormulaSG->SetCol(cell[0]);
-    DentalFormulaSG->SetRow(cell[1]);
-}
-
 void TDentalFormulaForm::MoveToNextTooth()
 {
-    const int col = DentalFormulaSG->Col();
-    const int row = DentalFormulaSG->Row();
-    if (col < 0 || col >= ChartCols || row < 0 || row >= ChartRows)
-        MoveTo({0, 3});
-    else
-        MoveTo(tnNextCell[col][row]);
+    MoveAlong(tnNextCell);
 }
 
 void TDentalFormulaForm::MoveToPreviousTooth()
 {
+    MoveAlong(tnPrevCell);
+}
+
+void TDentalFormulaForm::MoveAlong(const int (&cells)[ChartCols][ChartRows][2])
+{
     const int col = DentalFormulaSG->Col();
     const int row = DentalFormulaSG->Row();
-    if (col < 0 || col >= ChartCols || row < 0 || row >= ChartRows)
-        MoveTo({0, 3});
-    else
-        MoveTo(tnPrevCell[col][row]);
+    const bool inChart = col >= 0 && col < ChartCols && row >= 0 && row < ChartRows;
+    // Column first, then row; off the chart, back to the upper right 8.
+    DentalFormulaSG->SetCol(inChart ? cells[col][row][0] : 0);
+    DentalFormulaSG->SetRow(inChart ? cells[col][row][1] : 3);
 }
 
 TChartCell ToggledCell(int col, int row)

@@ -49,7 +49,8 @@ public:
     void CancelButtonClick();
 
 private:
-    void MoveTo(const int (&cell)[2]);
+    // To the entry of the current cell in `cells`.
+    void MoveAlong(const int (&cells)[ChartCols][ChartRows][2]);
 };
 
 extern TDentalFormulaForm* DentalFormulaForm;
