@@ -301,8 +301,8 @@ void TDentalFormulaForm::OkButtonClick()
 {
     TMedicalRecordForm* karte = MedicalRecordForm;
     const QString head = "[" + OkButton->Caption() + "]\n";
-    WriteDebLogBlock(ChartOkLog(karte->CheckupDateListBox->ItemIndex()));
     const int i = karte->CheckupDateListBox->ItemIndex();
+    WriteDebLogBlock(ChartOkLog(i));
     if (!karte->IsCheckupIndex(i)) {
         ShowError(NoCheckupSelected(head, "歯式表を更新する"));
         return;

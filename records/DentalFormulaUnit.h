@@ -5,9 +5,10 @@
 // walk over the jaw: the primary teeth as one ring (upper row left to right, lower
 // row right to left), the permanent teeth as another.
 //
-// The karte editor copies its chart grid in cell by cell and shows the dialog. OK turns the cells into codes,
-// stores the check-up with ReplaceCheckup and, when that succeeds, writes the record and the grid back into
-// the karte editor and has it recount. Cancel, Esc and the close box write nothing.
+// The karte editor copies its chart grid in cell by cell and shows the dialog. OK turns
+// the cells into codes, stores the check-up with ReplaceCheckup and, when that succeeds,
+// writes the record and the grid back into the karte editor and has it recount. Cancel,
+// Esc and the close box write nothing; a failed store leaves the dialog open.
 //
 // The karte editor's recount reads the position tables and CellTextToCode from here.
 #include "core/data/Dbapi.h"
