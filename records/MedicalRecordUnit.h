@@ -174,6 +174,9 @@ private:
     void ConnectCheckupHandlers();
     // Where the date picker opens for a check-up button.
     QPoint CheckupPickerPlace(const QWidget* button) const;
+    // The karte's check-ups into the array, the count label and the list (by date);
+    // false after the failing call's error message.
+    bool ReadCheckups(const QString& head);
     // The karte's check-ups read again after a delete, selecting list item `selected`
     // or the last one.
     void ReloadCheckups(const QString& head, int selected);

@@ -244,27 +244,33 @@ void TMedicalRecordForm::CheckupDate_DeleteMenuClick()
     ReloadCheckups(head, i);
 }
 
-void TMedicalRecordForm::ReloadCheckups(const QString& head, int selected)
+bool TMedicalRecordForm::ReadCheckups(const QString& head)
 {
     nCheckupRecords = 0;
-    SchoolNameLabel->SetCaption("");
     tstChekupRec[0].asKarteNo = MediRecNoEdit->Text();
     const int found = SearchCheckup(tstChekupRec[0]);
     if (found < 0) {
         ShowError(head + "検診テーブルを検索できませんでした。" + Code(found));
-        return;
+        return false;
     }
     nCheckupRecords = CapRowCount(found, MaxCheckupRecords, head + "検診件数が");
     CheckupLabel->SetCaption(QString::number(nCheckupRecords));
     const int read = GetCheckups(tstChekupRec, nCheckupRecords);
     if (read < 0) {
         ShowError(head + "検診テーブルからデータを取り出せませんでした。" + Code(read));
-        return;
+        return false;
     }
-
     CheckupDateListBox->clear();
     for (int i = 0; i < nCheckupRecords; ++i)
         CheckupDateListBox->addItem(DateToStr(tstChekupRec[i].tDate));
+    return true;
+}
+
+void TMedicalRecordForm::ReloadCheckups(const QString& head, int selected)
+{
+    SchoolNameLabel->SetCaption("");
+    if (!ReadCheckups(head))
+        return;
     const int shown = nCheckupRecords == 0 ? -1 : std::min(selected, nCheckupRecords - 1);
     CheckupDateListBox->SetItemIndex(shown);
     SetEnabled({CheckupEditButton, CheckupDeleteButton}, nCheckupRecords >= 1);
