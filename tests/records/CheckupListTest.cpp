@@ -136,6 +136,13 @@ TEST_F(CheckupList, TheChartShowsTheSymbolsAndCountsEachDentitionApart)
     everyCode.push_back(25);
     everyCode.push_back(-1);
     everyCode.resize(52, 19);
+    // Codes 0 to 19 on the primary teeth; 20 and two out of range on permanent ones.
+    std::vector<int> everyPrimaryCode;
+    for (int code = 0; code <= 19; ++code)
+        everyPrimaryCode.push_back(code);
+    for (int code : {20, 21, -5})
+        everyPrimaryCode.push_back(code);
+    everyPrimaryCode.resize(52, 19);
 
     const struct
     {
@@ -153,6 +160,19 @@ TEST_F(CheckupList, TheChartShowsTheSymbolsAndCountsEachDentitionApart)
                      {"Dmft", 7},   {"NoMilk", 1},   {"C1Milk", 2}, {"C2Milk", 1}, {"C3Milk", 1},
                      {"C4Milk", 3}, {"CrMilk", 1},   {"AfMilk", 2}, {"NeMilk", 1}, {"McMilk", 1},
                      {"MiMilk", 2}, {"DmftMilk", 12}})},
+        {"every code on the primary teeth", everyPrimaryCode,
+         CountsWith({{"Ne", 3},
+                     {"NoMilk", 1},
+                     {"C1Milk", 1},
+                     {"C2Milk", 1},
+                     {"C3Milk", 1},
+                     {"C4Milk", 1},
+                     {"CrMilk", 1},
+                     {"AfMilk", 1},
+                     {"NeMilk", 10},
+                     {"McMilk", 1},
+                     {"MiMilk", 1},
+                     {"DmftMilk", 7}})},
         {"nothing specified", Chart({}), CountsWith({})},
     };
     const auto karteNo = [](size_t i) { return QString("XX-0001-000%1").arg(i); };
@@ -436,10 +456,10 @@ TEST_F(CheckupList, ARefusedDateChangeLeavesTheCheckupAsStoredSoTheChartStoreKee
         });
         Click(f.EditDentalFormulaButton);
     });
-    EXPECT_EQ(
-        program.Database().Scalar("SELECT CDate || ',' || ifnull(Memo, '') || ',' || RT8 FROM CheckupTable WHERE Code=" +
-                                  QString::number(code)),
-        "2014-05-01,,1");
+    EXPECT_EQ(program.Database().Scalar(
+                  "SELECT CDate || ',' || ifnull(Memo, '') || ',' || RT8 FROM CheckupTable WHERE Code=" +
+                  QString::number(code)),
+              "2014-05-01,,1");
 }
 
 // --- Deleting ------------------------------------------------------------------------------
