@@ -256,6 +256,12 @@ int& ToothCode(stCheckupRecord& checkup, int position)
     return checkup.*ChartPositions[size_t(position)].field;
 }
 
+TChartCell ToothCell(int position)
+{
+    const ChartPosition& cell = ChartPositions[size_t(position)];
+    return {cell.col, cell.row};
+}
+
 void CopyChartCells(const widgets::StringGrid& from, widgets::StringGrid& to)
 {
     for (int col = 0; col < TDentalFormulaForm::ChartCols; ++col)

@@ -78,6 +78,8 @@ TChartCell ToggledCell(int col, int row);
 
 // The code of the tooth at chart position `position` (0 to 51) of `checkup`.
 int& ToothCode(stCheckupRecord& checkup, int position);
+// The grid cell of chart position `position`, the same in the karte editor's chart.
+TChartCell ToothCell(int position);
 
 // Every cell of the chart grid `from`, label rows included, into `to`.
 void CopyChartCells(const widgets::StringGrid& from, widgets::StringGrid& to);
