@@ -1,9 +1,272 @@
 #include "totals/SumupUnit.h"
 
+#include "core/FormMainMenu.h"
+#include "platform/os/Files.h"
+#include "platform/rtl/Paths.h"
+#include "platform/widgets/Application.h"
+#include "platform/widgets/Handler.h"
+#include "platform/widgets/MessageForms.h"
+
+#include <QCloseEvent>
+
 TSumupForm* SumupForm = nullptr;
 
-TSumupForm::TSumupForm(QWidget* parent) : widgets::Form(parent)
+namespace {
+
+QString Num(int n)
+{
+    return QString::number(n);
+}
+
+int YearOf(TDateTime date)
+{
+    int year = 0, month = 0, day = 0;
+    DecodeDate(date, year, month, day);
+    return year;
+}
+
+// The program folder as the class library gives it, with its trailing backslash.
+QString ProgramFolder()
+{
+    const widgets::Application* app = widgets::Application::Instance();
+    const QString exe = app ? app->ExeName() : QString();
+    return exe.left(exe.lastIndexOf('\\') + 1);
+}
+
+} // namespace
+
+TSumupForm::TSumupForm(QWidget* parent)
+    : widgets::Form(parent), tstSchoolRec(MaxSchools), tstCheckupRec(MaxCheckups),
+      wsDebChartName("DebChart.txt")
 {
     setupUi(this);
     Position = widgets::Position::OwnerCenter;
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    for (int code : {1, 2, 3, 4})
+        tnCodeFlag[code] = cfDecayed;
+    for (int code : {7, 8})
+        tnCodeFlag[code] = cfFilled;
+    tnCodeFlag[12] = cfMissing;
+
+    using widgets::Connect;
+    Connect(this, &Form::OnShow, this, &TSumupForm::FormShow);
+    Connect(SumupButton, &QPushButton::clicked, this, &TSumupForm::SumupButtonClick);
+    Connect(OpenButton, &QPushButton::clicked, this, &TSumupForm::OpenButtonClick);
+    Connect(CloseButton, &QPushButton::clicked, this, &TSumupForm::CloseButtonClick);
+}
+
+TSumupForm::~TSumupForm() = default;
+
+void TSumupForm::FormShow()
+{
+    asSumCsvPath = TMainMenuForm::GetSettingsFolder() + "\\KvrSum.csv";
+    const QString xls = MainMenuForm->IniFile->ReadString("Sum", "Xls", "Kvr2.xls");
+    layout = SumLayoutOf(xls);
+    asXlsPath = ProgramFolder() + "\\" + xls;
+    ShowStatus(QString());
+    LoadSchoolCombo();
+}
+
+void TSumupForm::LoadSchoolCombo()
+{
+    tstSchoolRec[0].asName.clear();
+    int n = SearchSchool(tstSchoolRec[0]);
+    if (n < 0) {
+        widgets::ShowError("学校テーブルを検索できません。(" + Num(n) + ")");
+        return;
+    }
+    if (n > MaxSchools) {
+        widgets::ShowWarning("学校数が " + Num(n) + " あります。\n" + "上限 " + Num(MaxSchools) +
+                             " を越えた分は無視されます。");
+        n = MaxSchools;
+    }
+    const int r = GetSchools(tstSchoolRec.data(), n);
+    if (r < 0) {
+        widgets::ShowError("学校テーブルを読み出せません。(" + Num(r) + ")");
+        return;
+    }
+    ComboBoxSchoolName->clear();
+    for (int i = 0; i < r; ++i)
+        ComboBoxSchoolName->addItem(tstSchoolRec[size_t(i)].asName);
+    // The list is offered, nothing chosen: the default school name starts empty.
+    ComboBoxSchoolName->SetItemIndex(-1);
+}
+
+int TSumupForm::LoadAllCheckups()
+{
+    nCheckupRecords = 0;
+    tstCheckupRec[0].asKarteNo.clear();
+    const int n = SearchCheckup(tstCheckupRec[0]);
+    if (n < 0) {
+        widgets::ShowError("検診テーブルを検索できませんでした。(" + Num(n) + ")");
+        return -1;
+    }
+    nCheckupRecords = n;
+    if (n > MaxCheckups) {
+        widgets::ShowWarning("検診件数が" + Num(n) + "あります。\n" + Num(MaxCheckups) +
+                             "を越える分は処理できません。");
+        nCheckupRecords = MaxCheckups;
+    }
+    const int r = GetCheckups(tstCheckupRec.data(), nCheckupRecords);
+    if (r < 0) {
+        widgets::ShowError("検診テーブルからデータを取り出せませんでした。(" + Num(r) + ")");
+        return -1;
+    }
+    nCheckupRecords = r; // only what was read is counted
+    return r;
+}
+
+void TSumupForm::SumupButtonClick()
+{
+    if (counting)
+        return;
+    // Nothing in the window may start while the run lets events through: not a second
+    // run, not the spreadsheet, not closing the window.
+    counting = true;
+    SetButtonsEnabled(false);
+    struct Restore
+    {
+        TSumupForm* form;
+        ~Restore()
+        {
+            form->counting = false;
+            form->SetButtonsEnabled(true);
+        }
+    } restore{this};
+
+    if (!RunSumup()) {
+        ShowStatus("集計できませんでした。");
+        return;
+    }
+    ShowStatus("集計完了。");
+    OpenButtonClick();
+}
+
+bool TSumupForm::RunSumup()
+{
+    ShowStatus("集計中...");
+    karteLookup.Reset();
+    if (LoadAllCheckups() < 0)
+        return false;
+    fpSumCsv = TDataFile::Open(asSumCsvPath, "w+");
+    if (!fpSumCsv) {
+        widgets::ShowError("集計 CSV ファイル を開くことができません。\n" + asSumCsvPath);
+        return false;
+    }
+    sumCsvWritten = fpSumCsv->Write(SumHeader(layout));
+    // Without the chart file the run goes on: the totals are what the run is for.
+    fpDebChart = TDataFile::Open(wsDebChartName, "w");
+
+    int r = 0;
+    for (int i = 0; i < nCheckupRecords; ++i) {
+        ShowStatus("集計中... " + Num(i) + "/" + Num(nCheckupRecords));
+        widgets::CurrentInteraction().ProcessMessages();
+        r = SumupChekupRec(tstCheckupRec[size_t(i)]);
+        if (r < 0)
+            break;
+    }
+
+    fpDebChart.reset();
+    // A totals file that did not reach the disk whole is no result.
+    sumCsvWritten = fpSumCsv->Close() && sumCsvWritten;
+    fpSumCsv.reset();
+    return r >= 0 && sumCsvWritten;
+}
+
+int TSumupForm::SumupChekupRec(stCheckupRecord& checkup)
+{
+    stSumMediRec.asMediRecNo = checkup.asKarteNo;
+    stSumMediRec.tDate = EncodeDate(1900, 1, 1);
+    tSumEndDate = EncodeDate(3000, 12, 31);
+    stSumPatientRec.asPatientNo.clear();
+    stSumPatientRec.asName0.clear();
+    stSumPatientRec.asName1.clear();
+    stSumPatientRec.asNameKana0.clear();
+    stSumPatientRec.asNameKana1.clear();
+    stSumPatientRec.tBirth = EncodeDate(1900, 1, 1);
+    stSumPatientRec.iSex = -1;
+    stSumPatientRec.asSchoolName.clear();
+    stSumPatientRec.asPortrait.clear();
+
+    const bool withoutPatient = NoPatientCheckBox->isChecked();
+    FoundMediRec = withoutPatient ? SearchMedicalRecordWithoutPatient(stSumMediRec, tSumEndDate)
+                                  : karteLookup.Search(stSumMediRec, tSumEndDate, stSumPatientRec);
+
+    if (TDataFile* log = MainMenuForm->fpDebLog; log && FoundMediRec != 1) {
+        log->Write("TSumupForm::SumupChekupRec 33:\n  FoundMediRec=" + Num(FoundMediRec) +
+                   " stSumMediRec.asMediRecNo=" + stSumMediRec.asMediRecNo + "\n");
+        log->Flush();
+    }
+    const QString n = Num(FoundMediRec);
+    if (FoundMediRec < 0) {
+        widgets::ShowError("カルテ・テーブル検索エラー。(" + n + ")\n" + n + " " + stSumMediRec.asMediRecNo +
+                           "\n  (SumupChekupRec)");
+        return -1;
+    }
+    if (FoundMediRec == 0)
+        return 0;
+    if (FoundMediRec > 1)
+        widgets::ShowError("カルテ・テーブルには，該当レコードが " + n + " 件あります。\n" +
+                           "２件目以降は件数を累積できません。\n  " + n + " " + stSumMediRec.asMediRecNo +
+                           "\n  (SumupChekupRec)");
+
+    const int r = withoutPatient
+                      ? GetMedicalRecordsWithoutPatient(&stSumMediRec, &stSumPatientRec, &stSumExcursusRec, 1)
+                      : karteLookup.Get(&stSumMediRec, &stSumPatientRec, &stSumExcursusRec, 1);
+    if (r < 0) {
+        widgets::ShowError("検索レコードを読み出せません。(" + Num(r) + ")");
+        return 0;
+    }
+
+    CountTeeth(checkup, tnCodeFlag, tnCount);
+    if (fpDebChart)
+        fpDebChart->Write(ChartBlock(checkup.asKarteNo, checkup.tDate, tnCount));
+
+    stSumLine line;
+    line.asSchoolName = GetSchoolName(stSumPatientRec.iSchoolCode);
+    if (line.asSchoolName.isEmpty())
+        line.asSchoolName = ComboBoxSchoolName->Text();
+    line.asName0 = stSumPatientRec.asName0;
+    line.asName1 = stSumPatientRec.asName1;
+    line.iSex = stSumPatientRec.iSex;
+    line.iAge = YearOf(checkup.tDate) - YearOf(stSumPatientRec.tBirth);
+    DecodeDate(checkup.tDate, line.iYear, line.iMonth, line.iDay);
+    line.asKarteNo = checkup.asKarteNo;
+    sumCsvWritten = fpSumCsv->Write(SumLines(layout, line, tnCount)) && sumCsvWritten;
+    return 0;
+}
+
+void TSumupForm::OpenButtonClick()
+{
+    if (os::FileExists(asXlsPath))
+        widgets::CurrentInteraction().OpenDocument(HostPath(asXlsPath));
+    else
+        widgets::ShowErrorSilently("集計用 Excel シートがありません。\n  \"" + asXlsPath + "\"");
+}
+
+void TSumupForm::CloseButtonClick()
+{
+    Close();
+}
+
+void TSumupForm::closeEvent(QCloseEvent* event)
+{
+    if (counting) {
+        event->ignore();
+        return;
+    }
+    Form::closeEvent(event);
+}
+
+void TSumupForm::SetButtonsEnabled(bool enabled)
+{
+    for (QWidget* button : {static_cast<QWidget*>(SumupButton), static_cast<QWidget*>(OpenButton),
+                            static_cast<QWidget*>(CloseButton)})
+        button->setEnabled(enabled);
+}
+
+void TSumupForm::ShowStatus(const QString& text)
+{
+    SumupStatusBar->SetSimpleText(text);
 }
