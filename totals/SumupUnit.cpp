@@ -8,6 +8,7 @@
 #include "platform/widgets/MessageForms.h"
 
 #include <QCloseEvent>
+#include <QPointer>
 
 TSumupForm* SumupForm = nullptr;
 
@@ -123,17 +124,21 @@ void TSumupForm::SumupButtonClick()
         return;
     // Nothing in the window may start while the run lets events through: not a second
     // run, not the spreadsheet, not closing the window.
-    counting = true;
-    SetButtonsEnabled(false);
+    // The disabled button loses the focus; it gets it back at the end.
     struct Restore
     {
         TSumupForm* form;
+        QPointer<QWidget> focused;
         ~Restore()
         {
             form->counting = false;
             form->SetButtonsEnabled(true);
+            if (focused && form->focusWidget() != focused)
+                focused->setFocus();
         }
-    } restore{this};
+    } restore{this, focusWidget()};
+    counting = true;
+    SetButtonsEnabled(false);
 
     if (!RunSumup()) {
         ShowStatus("集計できませんでした。");

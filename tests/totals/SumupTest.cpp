@@ -585,6 +585,7 @@ TEST_F(Sumup, NothingElseInTheWindowStartsWhileARunCounts)
         EXPECT_TRUE(SumupForm->SumupButton->isEnabled());
         EXPECT_TRUE(SumupForm->OpenButton->isEnabled());
         EXPECT_TRUE(SumupForm->CloseButton->isEnabled());
+        EXPECT_EQ(SumupForm->focusWidget(), SumupForm->SumupButton);
     });
     EXPECT_TRUE(tried);
     EXPECT_FALSE(enabledDuring);

@@ -7,6 +7,7 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Application.h"
 #include "tests/platform/widgets/SampleForm.h"
+#include "totals/SumupUnit.h"
 
 namespace {
 TSampleForm* SampleForm = nullptr;
@@ -23,6 +24,8 @@ const std::vector<Screen>& Screens()
 {
     static const std::vector<Screen> screens = {
         {"SampleForm", [] { return SampleForm; }},
+        // Before the main menu, whose close takes the configuration object with it.
+        {"SumupForm", [] { return SumupForm; }},
         {"MainMenuForm", [] { return MainMenuForm; }},
         {"AboutForm", [] { return AboutForm; }},
         {"MonthCalendarForm",
