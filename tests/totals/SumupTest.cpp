@@ -625,3 +625,48 @@ TEST_F(Sumup, AKarteNumberWithAQuoteIsCountedLikeAnyOther)
                             "PermanentTeeth,,,,,116,2015,1,10,XX'0001-0001,0,0,0,0,32,0,0,0,0,0,0,0,0,0,0\n"
                             "MilkTeeth,,,,,116,2015,1,10,XX'0001-0001,0,0,0,0,20,0,0,0,0,0,0,0,0,0,0\n"));
 }
+
+// The sum-up reads the kartes once and answers each check-up's lookup itself: it must
+// find what the data store's search finds, in the same order, wildcards and letter case
+// included.
+TEST_F(Sumup, TheKarteLookupFindsWhatTheDataStoreFinds)
+{
+    Start();
+    ASSERT_EQ(AddPatient(Examinee("1", "山田", "太郎", 0, 0, EncodeDate(2005, 1, 1))), 1);
+    for (const char* no : {"AB-1", "XAB-1", "AB-10", "ab-1", "A%B", "A_B", "AxB", "Q'1", "AB-1AB-1"})
+        AddKarte(no, QString(no).startsWith('X') ? "1" : "");
+    AddKarte("AB-11", "1");
+    ASSERT_EQ(DelMedicalRecord("AB-11"), 1);
+    AddKarte("AB-12", "1");
+    program.Database().Exec("DELETE FROM PSTable WHERE KarteCode = (SELECT Code FROM KarteTable WHERE "
+                            "KarteNo = 'AB-12');");
+
+    stMedicalRec filter;
+    filter.tDate = EncodeDate(1900, 1, 1);
+    const TDateTime end = EncodeDate(3000, 12, 31);
+    stPatientRec none;
+    none.iSex = -1;
+    const auto read = [](const std::function<int(stMedicalRec*, stPatientRec*, stExcursusRec*, int)>& get,
+                         int n) {
+        std::vector<stMedicalRec> kartes(size_t(std::max(n, 1)));
+        std::vector<stPatientRec> people(kartes.size());
+        std::vector<stExcursusRec> answers(kartes.size());
+        QStringList rows;
+        const int r = get(kartes.data(), people.data(), answers.data(), n);
+        for (int i = 0; i < r; ++i)
+            rows << kartes[size_t(i)].asMediRecNo + "|" + people[size_t(i)].asName0 + "|" +
+                        QString::number(answers[size_t(i)].iKarteCode);
+        return rows;
+    };
+
+    TSumupKarteLookup lookup;
+    for (const char* wanted :
+         {"AB-1", "B-1", "ab", "A%B", "A_B", "%", "_", "x", "Q'1", "AB-11", "AB-12", "Z", ""}) {
+        filter.asMediRecNo = wanted;
+        const int expected = SearchMedicalRecord(filter, end, none);
+        const QStringList expectedRows = read(GetMedicalRecords, expected);
+        const int found = lookup.Search(filter, end, none);
+        EXPECT_EQ(found, expected) << wanted;
+        EXPECT_EQ(read([&](auto... a) { return lookup.Get(a...); }, found), expectedRows) << wanted;
+    }
+}
