@@ -123,8 +123,8 @@ void TSumupForm::SumupButtonClick()
     if (counting)
         return;
     // Nothing in the window may start while the run lets events through: not a second
-    // run, not the spreadsheet, not closing the window.
-    // The disabled button loses the focus; it gets it back at the end.
+    // run, not the spreadsheet, not closing the window. The button that had the focus
+    // gets it back at the end.
     struct Restore
     {
         TSumupForm* form;
@@ -238,7 +238,8 @@ int TSumupForm::SumupChekupRec(stCheckupRecord& checkup)
     line.iAge = YearOf(checkup.tDate) - YearOf(stSumPatientRec.tBirth);
     DecodeDate(checkup.tDate, line.iYear, line.iMonth, line.iDay);
     line.asKarteNo = checkup.asKarteNo;
-    sumCsvWritten = fpSumCsv->Write(SumLines(layout, line, tnCount)) && sumCsvWritten;
+    if (fpSumCsv)
+        sumCsvWritten = fpSumCsv->Write(SumLines(layout, line, tnCount)) && sumCsvWritten;
     return 0;
 }
 
