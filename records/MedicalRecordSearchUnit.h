@@ -8,6 +8,9 @@ class TMedicalRecordSearchForm : public widgets::Form, public Ui::TMedicalRecord
     Q_OBJECT
 public:
     explicit TMedicalRecordSearchForm(QWidget* parent = nullptr);
+
+    // 1 once Open has written a karte into the karte editor; 0 otherwise.
+    unsigned char bOpened = 0;
 };
 
 extern TMedicalRecordSearchForm* MedicalRecordSearchForm;

@@ -1,13 +1,203 @@
 #pragma once
-// Only the window itself for now: caption, size and border.
+// The karte editor: the window the team works in all day. It holds one karte at a time:
+// its header (karte number, date, examinee), its questionnaire, its check-ups with the
+// chart and the diet rows of the selected one, its notes and its treatments.
+//
+// States: empty (after showing, Find's start, a delete), new karte (New), new karte
+// stored (a successful Add), loaded (Find opened a karte). Other windows write into this
+// one directly: the examinee window in selection mode, the karte search, the row
+// dialogs and the chart editor; the print dialogs read it.
+//
+// The handlers are split by concern over files named after the window:
+//   MedicalRecordUnit.cpp               layout, reset, states, New, the date, Close
+//   MedicalRecordUnitQuestionnaire.cpp  the questionnaire boxes and their mapping
+//   MedicalRecordUnitStore.cpp          header Add, Replace, Delete
+//   MedicalRecordUnitFind.cpp           Find and the loading of the rows
+//   MedicalRecordUnitChart.cpp          the chart grid's texts
+//   MedicalRecordUnitKarteNo.cpp        the karte-number rules (plain functions)
+#include "core/data/Dbapi.h"
 #include "platform/widgets/Form.h"
 #include "ui_MedicalRecordUnit.h"
+
+#include <QString>
+#include <functional>
+#include <initializer_list>
+
+namespace widgets {
+class PopupMenu;
+}
 
 class TMedicalRecordForm : public widgets::Form, public Ui::TMedicalRecordForm
 {
     Q_OBJECT
 public:
+    // Rows a karte shows at most; the surplus is announced and not shown.
+    static constexpr int MaxNoteRecords = 400;
+    static constexpr int MaxCheckupRecords = 30;
+    static constexpr int MaxDietInquiryRecords = 20;
+    static constexpr int DietInquiryRoom = 30; // the array has room beyond what is loaded
+    static constexpr int MaxTreatmentRecords = 400;
+
     explicit TMedicalRecordForm(QWidget* parent = nullptr);
+
+    // The configuration section of this window.
+    QString asIniSection = "MedicalRecord";
+    // [MedicalRecord] FormHeight as read when the window was shown.
+    int iFormHeight = 0;
+    // The karte-number prefix and counters ([MedicalRecord] Number1..3), read by New.
+    QString asKarteNoPrefix;
+    int iKarteNoMiddle = 0;
+    int iKarteNoLast = 0;
+
+    // The header and questionnaire as last assembled for a store.
+    stMedicalRec stMediRec;
+    stExcursusRec stExcuRec;
+    // Find's filters; only their karte number is ever set.
+    stNoteRecord stNoteFilter;
+    stTreatmentRecord stTreatmentFilter;
+    // Per tooth code 0 to 19: 1 for the decayed, missing and filled codes.
+    int tnDmftWeight[20] = {};
+
+    bool bReplaceMode = false;  // only while Replace runs the store
+    bool bNewKarteMode = false; // from New until the new karte's first chart, or Find
+    // The date last chosen with the picker in new-karte mode.
+    QString asLastRecordDate;
+    // A header, examinee or questionnaire control changed since shown, loaded or stored.
+    bool bHeaderChanged = false;
+
+    // The karte's examinee's school (written by the examinee window and the karte search).
+    int iPatientSchoolCode = 0;
+    QString asPatientSchoolName;
+    // The school shown with the selected check-up and given to a new one.
+    int iCheckupSchoolCode = 0;
+
+    // Grid row r shows element r - 1; the index arrays point into CommonForm's lists
+    // (-1 none).
+    stNoteRecord tstNoteRec[MaxNoteRecords];
+    int nNoteRecords = 0;
+    int tnNoteStaffIndex[MaxNoteRecords] = {};
+    // Oldest first; list item i is element i.
+    stCheckupRecord tstChekupRec[MaxCheckupRecords];
+    int nCheckupRecords = 0;
+    // The selected check-up's diet rows; element 0 doubles as the diet search's filter.
+    stDietInquiryRecord tstDietInquiryRec[DietInquiryRoom];
+    int nDietInquiryRecords = 0;
+    int tnDietFoodIndex[MaxDietInquiryRecords] = {};
+    int tnDietFrequencyIndex[MaxDietInquiryRecords] = {};
+    stTreatmentRecord tstTreatmentRec[MaxTreatmentRecords];
+    int nTreatmentRecords = 0;
+    int tnTreatmentStaffIndex[MaxTreatmentRecords] = {};
+
+    // The menu of the check-up dates, on CheckupDataLabel and CheckupDateListBox.
+    widgets::PopupMenu* CheckupDatePopupMenu = nullptr;
+    QAction* CheckupDate_AddMenu = nullptr;
+    QAction* CheckupDate_EditMenu = nullptr;
+    QAction* CheckupDate_DeleteMenu = nullptr;
+
+    // Window, header and examinee.
+    void FormShow();
+    void FormClose();
+    void NewButtonClick();
+    void MediRecNoEditKeyPress(QChar& key);
+    void MediRecDateBitBtnClick();
+    void MediRecDateEditContextPopup(const QPoint& pos, bool& handled);
+    void MediRecDateEditExit();
+    void RetrievePatientButtonClick();
+    void HeaderChange();
+    void CloseButtonClick();
+    // Enables or disables the header, examinee and questionnaire controls together.
+    void EnableHeaderControls(bool enabled);
+
+    // Questionnaire.
+    void NoneCheckBoxClick();
+    void AnemiaCheckBoxClick();
+    void SwollingCheckBoxClick();
+    void BleedingCheckBoxClick();
+    void FeverCheckBoxClick();
+    void NoExtCheckBoxClick();
+    void NoAllergyCheckBoxClick();
+    void AfterInjectionCheckBoxClick();
+    void AfterDosingCheckBoxClick();
+    // The questionnaire controls into stExcuRec and the next treatment into stMediRec.
+    void ControlsToExcursus();
+    // A stored questionnaire and next treatment into the controls (the karte search's
+    // Open), the exclusion rules running on every box that becomes checked.
+    void ExcursusToControls(const stExcursusRec& excursus, int next);
+    // All boxes clear, texts empty, no choices.
+    void ClearExcursus();
+
+    // Store and delete.
+    void AddButtonClick();
+    void ReplaceButtonClick();
+    void DeleteButtonClick();
+
+    // Find.
+    void FindButtonClick();
+    // The diet rows of the selected check-up into the diet grid; messages start with `head`.
+    void LoadDietInquiries(const QString& head);
+
+    // The chart grid.
+    static QString ToothCodeToSymbol(int code);
+    void ClearDentalFormula();
+    void ShowCheckupFormula(int index);
+
+private:
+    static void SetEnabled(std::initializer_list<QWidget*> controls, bool enabled);
+    void ConnectHandlers();
+    void SetKarteNoEditable(bool editable);
+    void BlankPhoto();
+    void RebuildChoiceLists();
+    void ResetGrid(widgets::StringGrid* grid);
+    void EmptyRows();
+    void Uncheck(std::initializer_list<widgets::CheckBox*> boxes);
+    void ExcludeWhenChecked(widgets::CheckBox* box, std::initializer_list<widgets::CheckBox*> others);
+    void SetFocusAndPointer(QWidget* control);
+    void LoadNotes(const QString& head);
+    void LoadCheckups(const QString& head);
+    void LoadTreatments(const QString& head);
 };
 
 extern TMedicalRecordForm* MedicalRecordForm;
+
+// The window's rules, without widgets.
+
+// True when `karteNo` has the form the program proposes: two letters, "-", four
+// digits, "-", four digits.
+bool IsKarteNoForm(const QString& karteNo);
+
+// A proposed number from the prefix and the two counters, each padded to four digits.
+QString KarteNoCandidate(const QString& prefix, int middle, int last);
+
+// The first free number from the counters on: the last block counts up to 9999, then
+// the middle block carries with the last at 0. `found` is false when the middle block
+// would pass 9999; `number` is then the last candidate tried.
+struct TKarteNoProposal
+{
+    QString number;
+    bool found = false;
+};
+TKarteNoProposal ProposeKarteNo(const QString& prefix, int middle, int last,
+                                const std::function<bool(const QString&)>& inUse);
+
+// The counters after a karte was stored under `stored`, whatever its form: the digits at
+// its end plus one, carrying into the digits before them, the middle wrapping to 0.
+struct TKarteNoCounters
+{
+    QString prefix;
+    int middle = 0;
+    int last = 0;
+};
+TKarteNoCounters NextKarteNoCounters(const QString& stored);
+
+// The input check of a store: one line per missing field, or the empty text.
+QString MissingHeaderFields(const QString& karteNo, const QString& date);
+
+// The debug-log block of a header add.
+QString AddMedicalRecordLog(int result, const stMedicalRec& header, const stExcursusRec& excursus,
+                            const QString& patientNo);
+// Writes a block to the debug log and flushes it, when the log is open.
+void WriteDebLogBlock(const QString& block);
+
+// `found` rows cut to `limit`: beyond it, a warning that starts with `announcement`
+// names both numbers.
+int CapRowCount(int found, int limit, const QString& announcement);

@@ -61,16 +61,21 @@ void Edit::inputMethodEvent(QInputMethodEvent* event)
 {
     if (event->commitString().isEmpty())
         return QLineEdit::inputMethodEvent(event);
+    const QString passed = Filtered(event->commitString()).left(qMax(0, Room()));
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(passed, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&filtered);
+}
+
+QString Edit::Filtered(const QString& typed)
+{
     QString passed;
-    for (QChar c : event->commitString()) {
+    for (QChar c : typed) {
         emit KeyPress(c);
         if (!c.isNull())
             passed += c;
     }
-    passed = passed.left(qMax(0, Room()));
-    QInputMethodEvent filtered(event->preeditString(), event->attributes());
-    filtered.setCommitString(passed, event->replacementStart(), event->replacementLength());
-    QLineEdit::inputMethodEvent(&filtered);
+    return passed;
 }
 
 void Edit::contextMenuEvent(QContextMenuEvent* event)

@@ -41,6 +41,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // The characters of `typed` that the key-press filter lets through, as it leaves them.
+    QString Filtered(const QString& typed);
 
 private:
     int Room() const;

@@ -40,12 +40,8 @@ protected:
         FAIL() << "day not shown: " << day;
     }
 
-    void TypeIntoEdit(const QString& digits)
-    {
-        form.SpecifiedDateMaskEdit->setFocus();
-        form.SpecifiedDateMaskEdit->selectAll();
-        QTest::keyClicks(form.SpecifiedDateMaskEdit, digits);
-    }
+    // Types into the edit as it stands: at the first showing its first place is selected.
+    void TypeIntoEdit(const QString& keys) { QTest::keyClicks(form.SpecifiedDateMaskEdit, keys); }
 
     TMonthCalendarForm form;
     ScriptedInteraction script;
@@ -85,6 +81,17 @@ TEST_F(DatePicker, AClickedDayAndOkReturnThatDay)
     EXPECT_EQ(form.Top(), 20);
 }
 
+TEST_F(DatePicker, ADateTypedAtTheFirstShowingAndOkReturnThatDate)
+{
+    script.OnModal(form, [&] {
+        TypeIntoEdit("20150410");
+        EXPECT_EQ(form.SpecifiedDateMaskEdit->Text(), "2015/04/10");
+        QTest::mouseClick(form.OkButton, Qt::LeftButton);
+    });
+    EXPECT_EQ(PickDate(0, 0, "2026/12/10"), "2015/04/10");
+    EXPECT_EQ(form.MonthCalendar1->Date(), EncodeDate(2015, 4, 10));
+}
+
 TEST_F(DatePicker, ATypedDateAndEnterReturnThatDateAndTheNextShowingStartsFromIt)
 {
     script.OnModal(form, [&] {
@@ -106,10 +113,14 @@ TEST_F(DatePicker, AnImpossibleTypedDateGivesTheErrorAndTheDialogStaysOpen)
     script.Expect(BoxKind::Error, "不正な日付です。\n  \"2015/02/29\"");
     script.Expect(BoxKind::Error, "不正な日付です。\n  \"2015/__/__\"");
     script.OnModal(form, [&] {
-        TypeIntoEdit("20150229");
+        TypeIntoEdit("2015/02/29");
         QTest::mouseClick(form.OkButton, Qt::LeftButton);
         EXPECT_EQ(form.ModalResult(), mrNone);
         EXPECT_TRUE(form.isVisible());
+        // Back into the edit, the whole date selected, the year typed over it.
+        QTest::mouseClick(form.SpecifiedDateMaskEdit, Qt::LeftButton);
+        QTest::keyClick(form.SpecifiedDateMaskEdit, Qt::Key_Home);
+        QTest::keyClick(form.SpecifiedDateMaskEdit, Qt::Key_End, Qt::ShiftModifier);
         TypeIntoEdit("2015");
         QTest::mouseClick(form.OkButton, Qt::LeftButton);
         EXPECT_EQ(form.ModalResult(), mrNone);

@@ -6,12 +6,28 @@
 #include "core/ProgramObjects.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Application.h"
+#include "records/MedicalRecordUnit.h"
+#include "registration/MemberUnit.h"
+#include "registration/PatientUnit.h"
+#include "registration/SearchMemberUnit.h"
+#include "registration/SearchPatientUnit.h"
+#include "tables/FormDentalFormulaTable.h"
+#include "tables/FormFoodTable.h"
+#include "tables/FormFrequencyTable.h"
+#include "tables/FormJobTable.h"
+#include "tables/FormKarteTable.h"
+#include "tables/FormPSTable.h"
+#include "tables/FormPatientTable.h"
+#include "tables/FormSchoolTable.h"
+#include "tables/FormSetting.h"
+#include "tables/FormStaffTable.h"
+#include "tables/FormTreatmentTable.h"
 #include "tests/platform/widgets/SampleForm.h"
 #include "totals/SumupUnit.h"
 
 namespace {
 TSampleForm* SampleForm = nullptr;
-}
+} // namespace
 
 void CreateScreenObjects(widgets::Application& app)
 {
@@ -33,6 +49,27 @@ const std::vector<Screen>& Screens()
              MonthCalendarForm->MonthCalendar1->SetDate(EncodeDate(2015, 4, 10));
              return MonthCalendarForm;
          }},
+        {"PatientForm",
+         [] {
+             PatientForm->OkButton->hide();
+             PatientForm->CancelButton->hide();
+             return PatientForm;
+         }},
+        {"SearchPatientForm", [] { return SearchPatientForm; }},
+        {"MedicalRecordForm", [] { return MedicalRecordForm; }},
+        {"MemberForm", [] { return MemberForm; }},
+        {"SearchMemberForm", [] { return SearchMemberForm; }},
+        {"SettingForm", [] { return SettingForm; }},
+        {"SchoolTableForm", [] { return SchoolTableForm; }},
+        {"JobTableForm", [] { return JobTableForm; }},
+        {"FoodTableForm", [] { return FoodTableForm; }},
+        {"FrequencyTableForm", [] { return FrequencyTableForm; }},
+        {"PatientTableForm", [] { return PatientTableForm; }},
+        {"StaffTableForm", [] { return StaffTableForm; }},
+        {"KarteTableForm", [] { return KarteTableForm; }},
+        {"PSTableForm", [] { return PSTableForm; }},
+        {"DentalFormulaTableForm", [] { return DentalFormulaTableForm; }},
+        {"TreatmentTableForm", [] { return TreatmentTableForm; }},
     };
     return screens;
 }
