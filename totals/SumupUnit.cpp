@@ -1,7 +1,9 @@
 #include "totals/SumupUnit.h"
 
 #include "core/FormMainMenu.h"
+#include "core/SchoolList.h"
 #include "platform/os/Files.h"
+#include "platform/rtl/IntText.h"
 #include "platform/rtl/Paths.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/Handler.h"
@@ -13,11 +15,6 @@
 TSumupForm* SumupForm = nullptr;
 
 namespace {
-
-QString Num(int n)
-{
-    return QString::number(n);
-}
 
 int YearOf(TDateTime date)
 {
@@ -71,27 +68,7 @@ void TSumupForm::FormShow()
 
 void TSumupForm::LoadSchoolCombo()
 {
-    tstSchoolRec[0].asName.clear();
-    int n = SearchSchool(tstSchoolRec[0]);
-    if (n < 0) {
-        widgets::ShowError("学校テーブルを検索できません。(" + Num(n) + ")");
-        return;
-    }
-    if (n > MaxSchools) {
-        widgets::ShowWarning("学校数が " + Num(n) + " あります。\n" + "上限 " + Num(MaxSchools) +
-                             " を越えた分は無視されます。");
-        n = MaxSchools;
-    }
-    const int r = GetSchools(tstSchoolRec.data(), n);
-    if (r < 0) {
-        widgets::ShowError("学校テーブルを読み出せません。(" + Num(r) + ")");
-        return;
-    }
-    ComboBoxSchoolName->clear();
-    for (int i = 0; i < r; ++i)
-        ComboBoxSchoolName->addItem(tstSchoolRec[size_t(i)].asName);
-    // The list is offered, nothing chosen: the default school name starts empty.
-    ComboBoxSchoolName->SetItemIndex(-1);
+    LoadSchoolList(tstSchoolRec, ComboBoxSchoolName);
 }
 
 int TSumupForm::LoadAllCheckups()
@@ -100,18 +77,18 @@ int TSumupForm::LoadAllCheckups()
     tstCheckupRec[0].asKarteNo.clear();
     const int n = SearchCheckup(tstCheckupRec[0]);
     if (n < 0) {
-        widgets::ShowError("検診テーブルを検索できませんでした。(" + Num(n) + ")");
+        widgets::ShowError("検診テーブルを検索できませんでした。(" + IntToStr(n) + ")");
         return -1;
     }
     nCheckupRecords = n;
     if (n > MaxCheckups) {
-        widgets::ShowWarning("検診件数が" + Num(n) + "あります。\n" + Num(MaxCheckups) +
+        widgets::ShowWarning("検診件数が" + IntToStr(n) + "あります。\n" + IntToStr(MaxCheckups) +
                              "を越える分は処理できません。");
         nCheckupRecords = MaxCheckups;
     }
     const int r = GetCheckups(tstCheckupRec.data(), nCheckupRecords);
     if (r < 0) {
-        widgets::ShowError("検診テーブルからデータを取り出せませんでした。(" + Num(r) + ")");
+        widgets::ShowError("検診テーブルからデータを取り出せませんでした。(" + IntToStr(r) + ")");
         return -1;
     }
     nCheckupRecords = r; // only what was read is counted
@@ -165,7 +142,7 @@ bool TSumupForm::RunSumup()
 
     int r = 0;
     for (int i = 0; i < nCheckupRecords; ++i) {
-        ShowStatus("集計中... " + Num(i) + "/" + Num(nCheckupRecords));
+        ShowStatus("集計中... " + IntToStr(i) + "/" + IntToStr(nCheckupRecords));
         widgets::CurrentInteraction().ProcessMessages();
         r = SumupChekupRec(tstCheckupRec[size_t(i)]);
         if (r < 0)
@@ -199,11 +176,11 @@ int TSumupForm::SumupChekupRec(stCheckupRecord& checkup)
                                   : karteLookup.Search(stSumMediRec, tSumEndDate, stSumPatientRec);
 
     if (TDataFile* log = MainMenuForm->fpDebLog; log && FoundMediRec != 1) {
-        log->Write("TSumupForm::SumupChekupRec 33:\n  FoundMediRec=" + Num(FoundMediRec) +
+        log->Write("TSumupForm::SumupChekupRec 33:\n  FoundMediRec=" + IntToStr(FoundMediRec) +
                    " stSumMediRec.asMediRecNo=" + stSumMediRec.asMediRecNo + "\n");
         log->Flush();
     }
-    const QString n = Num(FoundMediRec);
+    const QString n = IntToStr(FoundMediRec);
     if (FoundMediRec < 0) {
         widgets::ShowError("カルテ・テーブル検索エラー。(" + n + ")\n" + n + " " + stSumMediRec.asMediRecNo +
                            "\n  (SumupChekupRec)");
@@ -220,7 +197,7 @@ int TSumupForm::SumupChekupRec(stCheckupRecord& checkup)
                       ? GetMedicalRecordsWithoutPatient(&stSumMediRec, &stSumPatientRec, &stSumExcursusRec, 1)
                       : karteLookup.Get(&stSumMediRec, &stSumPatientRec, &stSumExcursusRec, 1);
     if (r < 0) {
-        widgets::ShowError("検索レコードを読み出せません。(" + Num(r) + ")");
+        widgets::ShowError("検索レコードを読み出せません。(" + IntToStr(r) + ")");
         return 0;
     }
 

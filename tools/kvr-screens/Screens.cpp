@@ -40,8 +40,6 @@ const std::vector<Screen>& Screens()
 {
     static const std::vector<Screen> screens = {
         {"SampleForm", [] { return SampleForm; }},
-        // Before the main menu, whose close takes the configuration object with it.
-        {"SumupForm", [] { return SumupForm; }},
         {"MainMenuForm", [] { return MainMenuForm; }},
         {"AboutForm", [] { return AboutForm; }},
         {"MonthCalendarForm",
@@ -70,6 +68,7 @@ const std::vector<Screen>& Screens()
         {"PSTableForm", [] { return PSTableForm; }},
         {"DentalFormulaTableForm", [] { return DentalFormulaTableForm; }},
         {"TreatmentTableForm", [] { return TreatmentTableForm; }},
+        {"SumupForm", [] { return SumupForm; }},
     };
     return screens;
 }
