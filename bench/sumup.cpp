@@ -11,7 +11,7 @@
 #include "core/data/Schema.h"
 #include "platform/rtl/Paths.h"
 #include "platform/widgets/Application.h"
-#include "platform/widgets/Interaction.h"
+#include "platform/widgets/DesktopInteraction.h"
 #include "totals/SumupUnit.h"
 
 #include <QDir>
@@ -28,25 +28,14 @@ namespace {
 constexpr int Kartes = 4000;
 const char* const Database = "C:\\kvr\\database";
 
-// Nothing blocks: boxes are answered at once (the spreadsheet is missing here).
-class QuietInteraction : public widgets::Interaction
+// The desktop's own, but boxes are answered at once and no document is opened (the
+// spreadsheet is missing here).
+class QuietInteraction : public widgets::DesktopInteraction
 {
 public:
-    int ShowModal(widgets::Form&) override { return widgets::mrCancel; }
     void PlaySound(widgets::Sound) override {}
-    int ShowBox(widgets::BoxKind, const QString&) override
-    {
-        ++boxes;
-        return widgets::mrOk;
-    }
-    QString OpenPicture(const QString&, const QString&) override { return QString(); }
-    bool PrinterSetup() override { return false; }
+    int ShowBox(widgets::BoxKind, const QString&) override { return widgets::mrOk; }
     bool OpenDocument(const QString&) override { return true; }
-    void MovePointer(const QPoint&) override {}
-    void ProcessMessages() override { QCoreApplication::processEvents(); }
-    TDateTime Now() override { return ::Now(); }
-    QAction* Popup(QMenu&, const QPoint&) override { return nullptr; }
-    int boxes = 0;
 };
 
 // Runs `sql` once per row 1..rows with what `bind` sets, in one transaction.
