@@ -4,7 +4,10 @@ is chosen: a grey head-and-shoulders outline in a dashed frame, with a small cam
 below, telling the operator to click it for a photo. Plain Python, so it needs nothing
 installed; run it again after changing the drawing and commit the bitmap."""
 import os
-import struct
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "art"))
+from bitmap import supersampled, write_bmp  # noqa: E402
 
 W, H = 90, 120
 PAPER = (250, 250, 250)
@@ -47,32 +50,6 @@ def colour(x, y):
     return PAPER
 
 
-def pixel(px, py):
-    total = [0, 0, 0]
-    for sy in range(SS):
-        for sx in range(SS):
-            c = colour(px + (sx + 0.5) / SS, py + (sy + 0.5) / SS)
-            for i in range(3):
-                total[i] += c[i]
-    return tuple(round(t / (SS * SS)) for t in total)
-
-
-def main():
-    row_size = (W * 3 + 3) // 4 * 4
-    pixels = bytearray()
-    for py in reversed(range(H)):  # bottom-up rows
-        row = bytearray()
-        for px in range(W):
-            r, g, b = pixel(px, py)
-            row += bytes((b, g, r))
-        row += bytes(row_size - len(row))
-        pixels += row
-    header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(pixels), 0, 0, 14 + 40)
-    info = struct.pack("<IiiHHIIiiII", 40, W, H, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "Prompt.bmp")
-    with open(out, "wb") as f:
-        f.write(header + info + pixels)
-
-
 if __name__ == "__main__":
-    main()
+    write_bmp(os.path.join(os.path.dirname(os.path.abspath(__file__)), "Prompt.bmp"), W, H,
+              supersampled(colour, SS))

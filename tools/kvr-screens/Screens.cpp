@@ -6,6 +6,7 @@
 #include "core/ProgramObjects.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Application.h"
+#include "records/DentalFormulaUnit.h"
 #include "records/MedicalRecordUnit.h"
 #include "registration/MemberUnit.h"
 #include "registration/PatientUnit.h"
@@ -55,6 +56,18 @@ const std::vector<Screen>& Screens()
          }},
         {"SearchPatientForm", [] { return SearchPatientForm; }},
         {"MedicalRecordForm", [] { return MedicalRecordForm; }},
+        {"DentalFormulaForm",
+         [] {
+             // A chart as the karte editor hands it over: its labels and a check-up's symbols.
+             MedicalRecordForm->FormShow();
+             stCheckupRecord& checkup = MedicalRecordForm->tstChekupRec[0];
+             const int codes[] = {6, 1, 2, 3, 4, 7, 8, 10, 11, 12, 19, 6, 6};
+             for (int p = 0; p < TDentalFormulaForm::ToothCount; ++p)
+                 ToothCode(checkup, p) = codes[p % std::size(codes)];
+             MedicalRecordForm->ShowCheckupFormula(0);
+             CopyChartCells(*MedicalRecordForm->DentalFormulaSG, *DentalFormulaForm->DentalFormulaSG);
+             return DentalFormulaForm;
+         }},
         {"MemberForm", [] { return MemberForm; }},
         {"SearchMemberForm", [] { return SearchMemberForm; }},
         {"SettingForm", [] { return SettingForm; }},
