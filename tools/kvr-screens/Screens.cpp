@@ -24,6 +24,7 @@
 #include "tables/FormStaffTable.h"
 #include "tables/FormTreatmentTable.h"
 #include "tests/platform/widgets/SampleForm.h"
+#include "totals/SumupUnit.h"
 
 namespace {
 TSampleForm* SampleForm = nullptr;
@@ -80,6 +81,7 @@ const std::vector<Screen>& Screens()
         {"PSTableForm", [] { return PSTableForm; }},
         {"DentalFormulaTableForm", [] { return DentalFormulaTableForm; }},
         {"TreatmentTableForm", [] { return TreatmentTableForm; }},
+        {"SumupForm", [] { return SumupForm; }},
     };
     return screens;
 }
