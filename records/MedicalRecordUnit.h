@@ -154,6 +154,14 @@ private:
     void LoadNotes(const QString& head);
     void LoadCheckups(const QString& head);
     void LoadTreatments(const QString& head);
+
+    // Printing: the karte sheets and the ID card of the karte on screen.
+public:
+    void PrintButtonClick();
+    void PrintCardButtonClick();
+
+private:
+    void ConnectPrintHandlers();
 };
 
 extern TMedicalRecordForm* MedicalRecordForm;

@@ -6,7 +6,10 @@
 #include "core/ProgramObjects.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Application.h"
+#include "records/MedicalRecordSearchUnit.h"
 #include "records/MedicalRecordUnit.h"
+#include "records/PrintCardUnit.h"
+#include "records/PrintMedicalRecordUnit.h"
 #include "tests/platform/widgets/SampleForm.h"
 
 namespace {
@@ -26,6 +29,9 @@ const std::vector<Screen>& Screens()
         {"SampleForm", [] { return SampleForm; }},
         // Before the main menu, whose closing lets the configuration file go.
         {"MedicalRecordForm", [] { return MedicalRecordForm; }},
+        {"MedicalRecordSearchForm", [] { return MedicalRecordSearchForm; }},
+        {"PrintMedicalRecordForm", [] { return PrintMedicalRecordForm; }},
+        {"PrintCardForm", [] { return PrintCardForm; }},
         {"MainMenuForm", [] { return MainMenuForm; }},
         {"AboutForm", [] { return AboutForm; }},
         {"MonthCalendarForm",
