@@ -140,14 +140,10 @@ void TMedicalRecordForm::FormShow()
     RebuildChoiceLists();
     ClearExcursus();
 
-    ResetGrid(NoteStringGrid);
+    // The grids' fixed texts; their rows and the tooth cells are emptied below.
     SetCaptions(NoteStringGrid, 0, 0, {"記録日(Date)", "内容(Description)", "記録者(Written by)"});
-    ResetGrid(DietInqSG);
     SetCaptions(DietInqSG, 0, 0, {"食事内容(Food type)", "頻度(Eating frequency)"});
-    ResetGrid(TreatmentSG);
     SetCaptions(TreatmentSG, 0, 0, {"処置日(Date)", "内容(Description)", "担当医(Dentist)"});
-
-    // The chart's fixed texts; the tooth cells are cleared with the rows below.
     const QStringList primary = {"E", "D", "C", "B", "A", "A", "B", "C", "D", "E"};
     const QStringList permanent = {"8", "7", "6", "5", "4", "3", "2", "1",
                                    "1", "2", "3", "4", "5", "6", "7", "8"};
@@ -159,8 +155,6 @@ void TMedicalRecordForm::FormShow()
     SetCaptions(DentalFormulaSG, 6, 3, primary);
     DentalFormulaSG->Cells[0][7] = "右下";
     DentalFormulaSG->Cells[15][7] = "左下";
-    DentalFormulaSG->SetCol(0);
-    DentalFormulaSG->SetRow(3);
 
     EmptyRows();
     SchoolNameLabel->SetCaption("");
@@ -183,29 +177,24 @@ void TMedicalRecordForm::ResetGrid(widgets::StringGrid* grid)
 
 void TMedicalRecordForm::EmptyRows()
 {
-    // Notes.
-    for (int col = 0; col < NoteStringGrid->ColCount(); ++col)
-        NoteStringGrid->Cells[col][1] = "";
-    NoteStringGrid->setRowCount(2);
+    ResetGrid(NoteStringGrid);
     for (int& index : tnNoteStaffIndex)
         index = -1;
     nNoteRecords = 0;
-    // Check-ups and the chart.
+
     CheckupDateListBox->clear();
     CheckupDateListBox->SetItemIndex(-1);
     nCheckupRecords = 0;
+    DentalFormulaSG->SetCol(0);
+    DentalFormulaSG->SetRow(3);
     ClearDentalFormula();
-    // Diet rows.
-    for (int col = 0; col < DietInqSG->ColCount(); ++col)
-        DietInqSG->Cells[col][1] = "";
-    DietInqSG->setRowCount(2);
+
+    ResetGrid(DietInqSG);
     for (int i = 0; i < MaxDietInquiryRecords; ++i)
         tnDietFoodIndex[i] = tnDietFrequencyIndex[i] = -1;
     nDietInquiryRecords = 0;
-    // Treatments.
-    for (int col = 0; col < TreatmentSG->ColCount(); ++col)
-        TreatmentSG->Cells[col][1] = "";
-    TreatmentSG->setRowCount(2);
+
+    ResetGrid(TreatmentSG);
     for (int& index : tnTreatmentStaffIndex)
         index = -1;
     nTreatmentRecords = 0;

@@ -150,6 +150,7 @@ private:
     void ResetGrid(widgets::StringGrid* grid);
     void EmptyRows();
     void Uncheck(std::initializer_list<widgets::CheckBox*> boxes);
+    void ExcludeWhenChecked(widgets::CheckBox* box, std::initializer_list<widgets::CheckBox*> others);
     void SetFocusAndPointer(QWidget* control);
     void LoadNotes(const QString& head);
     void LoadCheckups(const QString& head);

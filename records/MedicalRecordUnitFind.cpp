@@ -36,6 +36,40 @@ void SizeGrid(widgets::StringGrid* grid, int count)
         grid->Cells[col][1] = "";
 }
 
+// Notes and treatments alike: a date, a text and the member who wrote or gave it. Loads
+// the karte's rows of `table` ("備考", "療法・処置") into the records, the grid and the
+// count label; false after the failing call's error message.
+template <class Record>
+bool LoadStaffRows(const QString& head, const QString& table, const Record& filter, int (*search)(Record),
+                   int (*get)(Record*, int), Record* records, int limit, int& count, int* staffIndex,
+                   QString Record::*text, widgets::StringGrid* grid, widgets::Label* countLabel)
+{
+    count = 0;
+    const int found = search(filter);
+    if (found < 0) {
+        widgets::ShowError(head + table + "テーブルを検索できませんでした。" + Code(found));
+        return false;
+    }
+    count = CapRowCount(found, limit, head + table + "行数が");
+    countLabel->SetCaption(QString::number(count));
+    const int read = get(records, count);
+    if (read < 0) {
+        widgets::ShowError(head + table + "テーブルからデータを取り出せませんでした。" + Code(read));
+        return false;
+    }
+
+    CommonForm->LoadStaff();
+    SizeGrid(grid, count);
+    for (int i = 0; i < count; ++i) {
+        const Record& record = records[i];
+        staffIndex[i] = CommonForm->FindStaff(record.asStaffNo);
+        grid->Cells[0][i + 1] = DateToStr(record.tDate);
+        grid->Cells[1][i + 1] = record.*text;
+        grid->Cells[2][i + 1] = StaffName(staffIndex[i]);
+    }
+    return true;
+}
+
 } // namespace
 
 int CapRowCount(int found, int limit, const QString& announcement)
@@ -70,30 +104,11 @@ void TMedicalRecordForm::FindButtonClick()
 
 void TMedicalRecordForm::LoadNotes(const QString& head)
 {
-    nNoteRecords = 0;
     stNoteFilter.asKarteNo = MediRecNoEdit->Text();
-    const int found = SearchNote(stNoteFilter);
-    if (found < 0) {
-        widgets::ShowError(head + "備考テーブルを検索できませんでした。" + Code(found));
+    if (!LoadStaffRows(head, "備考", stNoteFilter, SearchNote, GetNotes, tstNoteRec, MaxNoteRecords,
+                       nNoteRecords, tnNoteStaffIndex, &stNoteRecord::asDescription, NoteStringGrid,
+                       NoteLabel))
         return;
-    }
-    nNoteRecords = CapRowCount(found, MaxNoteRecords, head + "備考行数が");
-    NoteLabel->SetCaption(QString::number(nNoteRecords));
-    const int read = GetNotes(tstNoteRec, nNoteRecords);
-    if (read < 0) {
-        widgets::ShowError(head + "備考テーブルからデータを取り出せませんでした。" + Code(read));
-        return;
-    }
-
-    CommonForm->LoadStaff();
-    SizeGrid(NoteStringGrid, nNoteRecords);
-    for (int i = 0; i < nNoteRecords; ++i) {
-        const stNoteRecord& note = tstNoteRec[i];
-        tnNoteStaffIndex[i] = CommonForm->FindStaff(note.asStaffNo);
-        NoteStringGrid->Cells[0][i + 1] = DateToStr(note.tDate);
-        NoteStringGrid->Cells[1][i + 1] = note.asDescription;
-        NoteStringGrid->Cells[2][i + 1] = StaffName(tnNoteStaffIndex[i]);
-    }
     SetEnabled({NoteSgLabel, NoteStringGrid, NoteNewButton}, true);
     NoteEditButton->setEnabled(nNoteRecords >= 1);
     NoteDeleteButton->setEnabled(nNoteRecords >= 1);
@@ -185,30 +200,11 @@ void TMedicalRecordForm::LoadDietInquiries(const QString& head)
 
 void TMedicalRecordForm::LoadTreatments(const QString& head)
 {
-    nTreatmentRecords = 0;
     stTreatmentFilter.asKarteNo = MediRecNoEdit->Text();
-    const int found = SearchTreatment(stTreatmentFilter);
-    if (found < 0) {
-        widgets::ShowError(head + "療法・処置テーブルを検索できませんでした。" + Code(found));
+    if (!LoadStaffRows(head, "療法・処置", stTreatmentFilter, SearchTreatment, GetTreatments, tstTreatmentRec,
+                       MaxTreatmentRecords, nTreatmentRecords, tnTreatmentStaffIndex,
+                       &stTreatmentRecord::asTreatment, TreatmentSG, TreatmentLabel))
         return;
-    }
-    nTreatmentRecords = CapRowCount(found, MaxTreatmentRecords, head + "療法・処置行数が");
-    TreatmentLabel->SetCaption(QString::number(nTreatmentRecords));
-    const int read = GetTreatments(tstTreatmentRec, nTreatmentRecords);
-    if (read < 0) {
-        widgets::ShowError(head + "療法・処置テーブルからデータを取り出せませんでした。" + Code(read));
-        return;
-    }
-
-    CommonForm->LoadStaff();
-    SizeGrid(TreatmentSG, nTreatmentRecords);
-    for (int i = 0; i < nTreatmentRecords; ++i) {
-        const stTreatmentRecord& treatment = tstTreatmentRec[i];
-        tnTreatmentStaffIndex[i] = CommonForm->FindStaff(treatment.asStaffNo);
-        TreatmentSG->Cells[0][i + 1] = DateToStr(treatment.tDate);
-        TreatmentSG->Cells[1][i + 1] = treatment.asTreatment;
-        TreatmentSG->Cells[2][i + 1] = StaffName(tnTreatmentStaffIndex[i]);
-    }
     SetEnabled({TreatmentSgLabel, TreatmentSG, TreatmentNewButton}, true);
     TreatmentEditButton->setEnabled(nTreatmentRecords >= 1);
     TreatmentDeleteButton->setEnabled(nTreatmentRecords >= 1);

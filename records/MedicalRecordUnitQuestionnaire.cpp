@@ -10,70 +10,63 @@ void TMedicalRecordForm::Uncheck(std::initializer_list<widgets::CheckBox*> boxes
         box->SetChecked(false);
 }
 
+void TMedicalRecordForm::ExcludeWhenChecked(widgets::CheckBox* box,
+                                            std::initializer_list<widgets::CheckBox*> others)
+{
+    // Clearing a box runs its own handler, which then finds it unchecked.
+    if (box->Checked())
+        Uncheck(others);
+    HeaderChange();
+}
+
 // Q1: "none" and "never had a tooth out" each exclude every other answer; the four
 // reactions go together.
 void TMedicalRecordForm::NoneCheckBoxClick()
 {
-    if (NoneCheckBox->Checked())
-        Uncheck({AnemiaCheckBox, SwollingCheckBox, BleedingCheckBox, FeverCheckBox, NoExtCheckBox});
-    HeaderChange();
+    ExcludeWhenChecked(NoneCheckBox,
+                       {AnemiaCheckBox, SwollingCheckBox, BleedingCheckBox, FeverCheckBox, NoExtCheckBox});
 }
 
 void TMedicalRecordForm::AnemiaCheckBoxClick()
 {
-    if (AnemiaCheckBox->Checked())
-        Uncheck({NoneCheckBox, NoExtCheckBox});
-    HeaderChange();
+    ExcludeWhenChecked(AnemiaCheckBox, {NoneCheckBox, NoExtCheckBox});
 }
 
 void TMedicalRecordForm::SwollingCheckBoxClick()
 {
-    if (SwollingCheckBox->Checked())
-        Uncheck({NoneCheckBox, NoExtCheckBox});
-    HeaderChange();
+    ExcludeWhenChecked(SwollingCheckBox, {NoneCheckBox, NoExtCheckBox});
 }
 
 void TMedicalRecordForm::BleedingCheckBoxClick()
 {
-    if (BleedingCheckBox->Checked())
-        Uncheck({NoneCheckBox, NoExtCheckBox});
-    HeaderChange();
+    ExcludeWhenChecked(BleedingCheckBox, {NoneCheckBox, NoExtCheckBox});
 }
 
 void TMedicalRecordForm::FeverCheckBoxClick()
 {
-    if (FeverCheckBox->Checked())
-        Uncheck({NoneCheckBox, NoExtCheckBox});
-    HeaderChange();
+    ExcludeWhenChecked(FeverCheckBox, {NoneCheckBox, NoExtCheckBox});
 }
 
 void TMedicalRecordForm::NoExtCheckBoxClick()
 {
-    if (NoExtCheckBox->Checked())
-        Uncheck({NoneCheckBox, AnemiaCheckBox, SwollingCheckBox, BleedingCheckBox, FeverCheckBox});
-    HeaderChange();
+    ExcludeWhenChecked(NoExtCheckBox,
+                       {NoneCheckBox, AnemiaCheckBox, SwollingCheckBox, BleedingCheckBox, FeverCheckBox});
 }
 
 // Q2: "none" excludes the injection and medicine answers; "others" goes with anything.
 void TMedicalRecordForm::NoAllergyCheckBoxClick()
 {
-    if (NoAllergyCheckBox->Checked())
-        Uncheck({AfterInjectionCheckBox, AfterDosingCheckBox});
-    HeaderChange();
+    ExcludeWhenChecked(NoAllergyCheckBox, {AfterInjectionCheckBox, AfterDosingCheckBox});
 }
 
 void TMedicalRecordForm::AfterInjectionCheckBoxClick()
 {
-    if (AfterInjectionCheckBox->Checked())
-        Uncheck({NoAllergyCheckBox});
-    HeaderChange();
+    ExcludeWhenChecked(AfterInjectionCheckBox, {NoAllergyCheckBox});
 }
 
 void TMedicalRecordForm::AfterDosingCheckBoxClick()
 {
-    if (AfterDosingCheckBox->Checked())
-        Uncheck({NoAllergyCheckBox});
-    HeaderChange();
+    ExcludeWhenChecked(AfterDosingCheckBox, {NoAllergyCheckBox});
 }
 
 void TMedicalRecordForm::ControlsToExcursus()

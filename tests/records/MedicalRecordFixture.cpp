@@ -1,0 +1,152 @@
+#include "tests/records/MedicalRecordFixture.h"
+
+#include "core/FormMainMenu.h"
+#include "core/MonthCalendarUnit.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/Paths.h"
+#include "records/MedicalRecordSearchUnit.h"
+
+#include <QFile>
+
+using namespace widgets;
+
+QString KarteEditor::DebLog()
+{
+    QFile file(HostPath(ProgramFixture::SettingsFolder() + "\\DebLog.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll()).replace("\r\n", "\n");
+}
+
+QStringList KarteEditor::GridRow(StringGrid* grid, int row)
+{
+    QStringList cells;
+    for (int col = 0; col < grid->ColCount(); ++col)
+        cells << grid->Cells[col][row];
+    return cells;
+}
+
+QStringList KarteEditor::GridColumn(StringGrid* grid, int col)
+{
+    QStringList cells;
+    for (int row = 1; row < grid->RowCount(); ++row)
+        cells << grid->Cells[col][row];
+    return cells;
+}
+
+QString KarteEditor::Setting(const QString& key) const
+{
+    return MainMenuForm->IniFile->ReadString("MedicalRecord", key, "(none)");
+}
+
+void KarteEditor::Show(const std::function<void()>& body)
+{
+    Script().OnModal(*MedicalRecordForm, [&] {
+        body();
+        if (MedicalRecordForm->ModalResult() == mrNone)
+            MedicalRecordForm->Close();
+    });
+    QTest::mouseClick(MainMenuForm->KarteButton, Qt::LeftButton);
+}
+
+void KarteEditor::Click(QWidget* control)
+{
+    ASSERT_TRUE(control->isEnabled()) << control->objectName().toStdString();
+    QTest::mouseClick(control, Qt::LeftButton);
+}
+
+void KarteEditor::Tick(QWidget* box)
+{
+    ASSERT_TRUE(box->isEnabled()) << box->objectName().toStdString();
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+}
+
+void KarteEditor::TypeOver(QWidget* edit, const QString& text)
+{
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_End);
+    for (int i = 0; i < 30; ++i)
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+void KarteEditor::TypeIntoPicker(const QString& digits)
+{
+    QWidget* edit = MonthCalendarForm->SpecifiedDateMaskEdit;
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, digits);
+}
+
+void KarteEditor::NextPickedDate(const QString& digits)
+{
+    Script().OnModal(*MonthCalendarForm, [digits] {
+        if (digits.isEmpty()) {
+            QTest::keyClick(MonthCalendarForm->SpecifiedDateMaskEdit, Qt::Key_Escape);
+            return;
+        }
+        TypeIntoPicker(digits);
+        QTest::keyClick(MonthCalendarForm->SpecifiedDateMaskEdit, Qt::Key_Return);
+    });
+}
+
+void KarteEditor::NewKarteDated(const QString& digits)
+{
+    Click(Form().NewButton);
+    NextPickedDate(digits);
+    Click(Form().MediRecDateBitBtn);
+}
+
+int KarteEditor::StoreKarte(const QString& karteNo, const QString& date, stExcursusRec excursus, int next)
+{
+    stMedicalRec header;
+    header.asMediRecNo = karteNo;
+    header.tDate = StrToDate(date);
+    header.iNext = next;
+    EXPECT_EQ(AddMedicalRecord(header, excursus, ""), 1) << karteNo.toStdString();
+    return program.Database().Scalar("SELECT Code FROM KarteTable WHERE KarteNo='" + karteNo + "'").toInt();
+}
+
+void KarteEditor::NextSearchOpens(const QString& karteNo)
+{
+    Script().OnModal(*MedicalRecordSearchForm, [karteNo] {
+        MedicalRecordSearchForm->bOpened = 0;
+        if (karteNo.isEmpty()) {
+            MedicalRecordSearchForm->Close();
+            return;
+        }
+        // What the search's Open writes, from the same rows the search reads.
+        stMedicalRec filter;
+        filter.asMediRecNo = karteNo;
+        filter.tDate = StrToDate("1900/01/01");
+        stPatientRec anyone;
+        anyone.iSex = -1;
+        stMedicalRec header;
+        stPatientRec patient;
+        stExcursusRec excursus;
+        ASSERT_EQ(SearchMedicalRecord(filter, StrToDate("3000/12/31"), anyone), 1);
+        ASSERT_EQ(GetMedicalRecords(&header, &patient, &excursus, 1), 1);
+        TMedicalRecordForm* f = MedicalRecordForm;
+        f->MediRecNoEdit->SetText(header.asMediRecNo);
+        f->MediRecDateEdit->SetText(DateToStr(header.tDate));
+        f->PatientNoEdit->SetText(patient.asPatientNo);
+        f->NameEdit->SetText(patient.asName1 + " " + patient.asName0);
+        f->FamilyNameLabel->SetCaption(patient.asName0);
+        f->PersonalNameLabel->SetCaption(patient.asName1);
+        f->KanaEdit->SetText(patient.asNameKana1 + " " + patient.asNameKana0);
+        f->BirthDateEdit->SetText(patient.asPatientNo.isEmpty() ? "" : DateToStr(patient.tBirth));
+        f->SexEdit->SetText(patient.asPatientNo.isEmpty() ? "" : patient.iSex == 0 ? "Male" : "Female");
+        f->PhotoLabel->SetCaption("");
+        f->iPatientSchoolCode = patient.iSchoolCode;
+        f->asPatientSchoolName = patient.asSchoolName;
+        f->ExcursusToControls(excursus, header.iNext);
+        f->AddButton->setEnabled(false);
+        MedicalRecordSearchForm->bOpened = 1;
+        MedicalRecordSearchForm->Close();
+    });
+}
+
+void KarteEditor::Find(const QString& karteNo)
+{
+    NextSearchOpens(karteNo);
+    Click(Form().FindButton);
+}
