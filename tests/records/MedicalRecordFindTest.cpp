@@ -56,24 +56,26 @@ protected:
         staff.asNameKanji1 = personal;
         ASSERT_EQ(AddStaff(staff), 1);
     }
+    // A note or a treatment: a date, a text and the member who wrote or gave it.
+    template <class Record>
+    void AddStaffRow(int (*add)(Record), QString Record::*text, const QString& karteNo, const QString& date,
+                     const QString& body, const QString& staffNo)
+    {
+        Record row;
+        row.tDate = StrToDate(date);
+        row.*text = body;
+        row.asStaffNo = staffNo;
+        row.asKarteNo = karteNo;
+        ASSERT_EQ(add(row), 1);
+    }
     void AddNoteRow(const QString& karteNo, const QString& date, const QString& text, const QString& staffNo)
     {
-        stNoteRecord note;
-        note.tDate = StrToDate(date);
-        note.asDescription = text;
-        note.asStaffNo = staffNo;
-        note.asKarteNo = karteNo;
-        ASSERT_EQ(AddNote(note), 1);
+        AddStaffRow(AddNote, &stNoteRecord::asDescription, karteNo, date, text, staffNo);
     }
     void AddTreatmentRow(const QString& karteNo, const QString& date, const QString& text,
                          const QString& staffNo)
     {
-        stTreatmentRecord treatment;
-        treatment.tDate = StrToDate(date);
-        treatment.asTreatment = text;
-        treatment.asStaffNo = staffNo;
-        treatment.asKarteNo = karteNo;
-        ASSERT_EQ(AddTreatment(treatment), 1);
+        AddStaffRow(AddTreatment, &stTreatmentRecord::asTreatment, karteNo, date, text, staffNo);
     }
     int AddCheckupRow(const QString& karteNo, const QString& date, int rte = 19, int lt1 = 19)
     {

@@ -619,6 +619,10 @@ TEST_F(KarteEditor, TheHeightIsKeptOnlyWhenItChanged)
     Show([&] {
         EXPECT_EQ(Form().Height(), 760);
         EXPECT_EQ(Form().iFormHeight, 760);
+        // Find starts over from the kept height, undoing a resize since the showing.
+        Form().SetHeight(720);
+        Find("");
+        EXPECT_EQ(Form().Height(), 760);
     });
 }
 
