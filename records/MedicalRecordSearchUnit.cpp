@@ -17,7 +17,7 @@ namespace {
 const QStringList ColumnHeaders = {"Medi.Rec #",    "Date",        "Patient #",     "Family Name",
                                    "Personal Name", "Family Kana", "Personal Kana", "Birth",
                                    "Sex",           "School Name", "Print"};
-const int DesignColWidths[] = {84, 72, 60, 80, 88, 80, 88, 72, 44, 100, 36};
+const int DesignColWidths[] = {100, 80, 64, 84, 92, 84, 92, 80, 56, 110, 40};
 
 // The design's distances from the right and bottom edges, kept when the window is resized.
 constexpr int GridBottomMargin = 446 - 404;

@@ -68,26 +68,33 @@ void KarteData::AddMember(const QString& no, const QString& family, const QStrin
     ASSERT_EQ(AddStaff(staff), 1);
 }
 
+namespace {
+
+// A note or a treatment: the same four fields under their own names.
+template <class Record>
+void AddStaffRow(int (*add)(Record), QString Record::*text, const QString& karteNo, const QString& date,
+                 const QString& description, const QString& staffNo)
+{
+    Record row;
+    row.tDate = StrToDate(date);
+    row.*text = description;
+    row.asStaffNo = staffNo;
+    row.asKarteNo = karteNo;
+    ASSERT_EQ(add(row), 1);
+}
+
+} // namespace
+
 void KarteData::AddNoteRow(const QString& karteNo, const QString& date, const QString& text,
                            const QString& staffNo)
 {
-    stNoteRecord note;
-    note.tDate = StrToDate(date);
-    note.asDescription = text;
-    note.asStaffNo = staffNo;
-    note.asKarteNo = karteNo;
-    ASSERT_EQ(AddNote(note), 1);
+    AddStaffRow(AddNote, &stNoteRecord::asDescription, karteNo, date, text, staffNo);
 }
 
 void KarteData::AddTreatmentRow(const QString& karteNo, const QString& date, const QString& text,
                                 const QString& staffNo)
 {
-    stTreatmentRecord treatment;
-    treatment.tDate = StrToDate(date);
-    treatment.asTreatment = text;
-    treatment.asStaffNo = staffNo;
-    treatment.asKarteNo = karteNo;
-    ASSERT_EQ(AddTreatment(treatment), 1);
+    AddStaffRow(AddTreatment, &stTreatmentRecord::asTreatment, karteNo, date, text, staffNo);
 }
 
 int KarteData::AddCheckupRow(const QString& karteNo, const QString& date, int school,
