@@ -411,6 +411,7 @@ void TMedicalRecordSearchForm::PrintCardButtonClick()
     if (PrintCardForm->OpenDataFile() != 0)
         return;
     PrintCardForm->WriteHeader();
+    // Counted on a copy: when the main document is missing the marks stay, and so must their count.
     int marks = nPrintMarks;
     for (int row = 1; row < MediRecSG->RowCount() && marks > 0; ++row) {
         if (MediRecSG->Cell(Imrsg_Print, row).isEmpty())
