@@ -74,6 +74,7 @@ TMedicalRecordForm::TMedicalRecordForm(QWidget* parent) : widgets::Form(parent)
 
     ConnectHandlers();
     ConnectCheckupHandlers();
+    ConnectPrintHandlers();
 }
 
 void TMedicalRecordForm::ConnectHandlers()

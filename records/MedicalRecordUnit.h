@@ -180,6 +180,14 @@ private:
     // The karte's check-ups read again after a delete, selecting list item `selected`
     // or the last one.
     void ReloadCheckups(const QString& head, int selected);
+
+    // Printing: the karte sheets and the ID card of the karte on screen.
+public:
+    void PrintButtonClick();
+    void PrintCardButtonClick();
+
+private:
+    void ConnectPrintHandlers();
 };
 
 extern TMedicalRecordForm* MedicalRecordForm;

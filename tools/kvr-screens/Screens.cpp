@@ -7,7 +7,10 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Application.h"
 #include "records/DentalFormulaUnit.h"
+#include "records/MedicalRecordSearchUnit.h"
 #include "records/MedicalRecordUnit.h"
+#include "records/PrintCardUnit.h"
+#include "records/PrintMedicalRecordUnit.h"
 #include "registration/MemberUnit.h"
 #include "registration/PatientUnit.h"
 #include "registration/SearchMemberUnit.h"
@@ -56,6 +59,9 @@ const std::vector<Screen>& Screens()
          }},
         {"SearchPatientForm", [] { return SearchPatientForm; }},
         {"MedicalRecordForm", [] { return MedicalRecordForm; }},
+        {"MedicalRecordSearchForm", [] { return MedicalRecordSearchForm; }},
+        {"PrintMedicalRecordForm", [] { return PrintMedicalRecordForm; }},
+        {"PrintCardForm", [] { return PrintCardForm; }},
         {"DentalFormulaForm",
          [] {
              // A chart as the karte editor hands it over: its labels and a check-up's symbols.
