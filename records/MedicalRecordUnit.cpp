@@ -73,6 +73,7 @@ TMedicalRecordForm::TMedicalRecordForm(QWidget* parent) : widgets::Form(parent)
         tnDietFoodIndex[i] = tnDietFrequencyIndex[i] = -1;
 
     ConnectHandlers();
+    ConnectRowHandlers();
 }
 
 void TMedicalRecordForm::ConnectHandlers()
