@@ -6,8 +6,14 @@
 #include "core/ProgramObjects.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Application.h"
+#include "records/DoctorUnit.h"
+#include "records/EditDietUnit.h"
+#include "records/EditNoteUnit.h"
+#include "records/EditTreatmentUnit.h"
 #include "records/MedicalRecordUnit.h"
+#include "records/WrittenByUnit.h"
 #include "tests/platform/widgets/SampleForm.h"
+#include "totals/FormTotal.h"
 
 namespace {
 TSampleForm* SampleForm = nullptr;
@@ -33,6 +39,12 @@ const std::vector<Screen>& Screens()
              MonthCalendarForm->MonthCalendar1->SetDate(EncodeDate(2015, 4, 10));
              return MonthCalendarForm;
          }},
+        {"EditNoteForm", [] { return EditNoteForm; }},
+        {"EditTreatmentForm", [] { return EditTreatmentForm; }},
+        {"EditDietForm", [] { return EditDietForm; }},
+        {"DoctorForm", [] { return DoctorForm; }},
+        {"WrittenByForm", [] { return WrittenByForm; }},
+        {"TotalForm", [] { return TotalForm; }},
     };
     return screens;
 }
