@@ -126,11 +126,7 @@ void TMainMenuForm::FormClose()
 
 void TMainMenuForm::PatientButtonClick()
 {
-    // Registration mode: the karte editor may have left it in selection mode.
-    PatientForm->OkButton->hide();
-    PatientForm->CancelButton->hide();
-    PatientForm->CloseButton->show();
-    PatientForm->ShowModal();
+    PatientForm->RegisterPatients();
 }
 
 void TMainMenuForm::KarteButtonClick()

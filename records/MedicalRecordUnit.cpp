@@ -73,6 +73,8 @@ TMedicalRecordForm::TMedicalRecordForm(QWidget* parent) : widgets::Form(parent)
         tnDietFoodIndex[i] = tnDietFrequencyIndex[i] = -1;
 
     ConnectHandlers();
+    ConnectCheckupHandlers();
+    ConnectPrintHandlers();
     ConnectRowHandlers();
 }
 
@@ -346,11 +348,8 @@ void TMedicalRecordForm::MediRecDateEditExit()
 
 void TMedicalRecordForm::RetrievePatientButtonClick()
 {
-    // Selection mode; the examinee window's OK fills this window.
-    PatientForm->OkButton->show();
-    PatientForm->CancelButton->show();
-    PatientForm->CloseButton->hide();
-    PatientForm->ShowModal();
+    // The examinee window's OK fills this window.
+    PatientForm->SelectPatient();
 }
 
 void TMedicalRecordForm::HeaderChange()

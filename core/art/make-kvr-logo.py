@@ -4,7 +4,10 @@ sparkle on a blue disc. Plain Python, so it needs nothing installed; run it agai
 after changing the drawing and commit the bitmap."""
 import math
 import os
-import struct
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "art"))
+from bitmap import supersampled, write_bmp  # noqa: E402
 
 W, H = 104, 101
 FACE = (240, 240, 240)  # the window's face colour around the disc
@@ -70,31 +73,6 @@ def colour(x, y):
     return base
 
 
-def pixel(px, py):
-    acc = [0, 0, 0]
-    for sy in range(SS):
-        for sx in range(SS):
-            c = colour(px + (sx + 0.5) / SS, py + (sy + 0.5) / SS)
-            for i in range(3):
-                acc[i] += c[i]
-    return tuple(v // (SS * SS) for v in acc)
-
-
-def write_bmp(path):
-    row_size = (W * 3 + 3) & ~3
-    data = bytearray()
-    for py in range(H - 1, -1, -1):  # bottom-up rows
-        row = bytearray()
-        for px in range(W):
-            r, g, b = pixel(px, py)
-            row += bytes((b, g, r))
-        row += b"\0" * (row_size - len(row))
-        data += row
-    header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(data), 0, 0, 14 + 40)
-    info = struct.pack("<IiiHHIIiiII", 40, W, H, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    with open(path, "wb") as f:
-        f.write(header + info + data)
-
-
 if __name__ == "__main__":
-    write_bmp(os.path.join(os.path.dirname(os.path.abspath(__file__)), "KvrLogo.bmp"))
+    write_bmp(os.path.join(os.path.dirname(os.path.abspath(__file__)), "KvrLogo.bmp"), W, H,
+              supersampled(colour, SS))

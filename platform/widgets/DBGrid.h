@@ -4,8 +4,12 @@
 // changes, so it always shows what the dataset holds (no rows when it is closed).
 // The current row is the dataset's current record both ways: the operator's choice
 // of a row moves the dataset (a table then posts or drops its pending record).
-// Column settings (Visible, Width) last until the next rebuild, as default columns do.
+// A default column is as wide as its title and texts need, 64 to 240 pixels.
+// Column settings (Visible, Width) last until the next rebuild, as default columns do;
+// a grid given its own columns (SetColumns) keeps them, and their widths, whatever the
+// dataset holds.
 // The grid is not edited in place.
+#include <QStringList>
 #include <QTableView>
 
 class TDataSource;
@@ -26,9 +30,12 @@ public:
 
     int ColumnCount() const;
     bool ColumnVisible(int column) const { return !isColumnHidden(column); }
-    void SetColumnVisible(int column, bool visible) { setColumnHidden(column, !visible); }
+    // Hiding the current cell's column moves the current cell to the row's first shown one.
+    void SetColumnVisible(int column, bool visible);
     int ColumnWidth(int column) const { return columnWidth(column); }
     void SetColumnWidth(int column, int width) { setColumnWidth(column, width); }
+    // The grid's own columns: these fields, in this order, each `width` pixels wide.
+    void SetColumns(const QStringList& fieldNames, int width);
     bool RowSelect() const { return selectionBehavior() == QAbstractItemView::SelectRows; }
     void setRowSelect(bool value);
 
@@ -37,10 +44,12 @@ signals:
 
 private:
     void Rebuild();
+    int DefaultWidth(int column) const;
     void FollowCursor();
     void RowChosen(const QModelIndex& current);
     TDataSource* source = nullptr;
     DBGridModel* rows;
+    int ownColumnWidth = 0;
     bool following = false;
 };
 

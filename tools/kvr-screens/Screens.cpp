@@ -6,18 +6,38 @@
 #include "core/ProgramObjects.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Application.h"
+#include "records/DentalFormulaUnit.h"
 #include "records/DoctorUnit.h"
 #include "records/EditDietUnit.h"
 #include "records/EditNoteUnit.h"
 #include "records/EditTreatmentUnit.h"
+#include "records/MedicalRecordSearchUnit.h"
 #include "records/MedicalRecordUnit.h"
+#include "records/PrintCardUnit.h"
+#include "records/PrintMedicalRecordUnit.h"
 #include "records/WrittenByUnit.h"
+#include "registration/MemberUnit.h"
+#include "registration/PatientUnit.h"
+#include "registration/SearchMemberUnit.h"
+#include "registration/SearchPatientUnit.h"
+#include "tables/FormDentalFormulaTable.h"
+#include "tables/FormFoodTable.h"
+#include "tables/FormFrequencyTable.h"
+#include "tables/FormJobTable.h"
+#include "tables/FormKarteTable.h"
+#include "tables/FormPSTable.h"
+#include "tables/FormPatientTable.h"
+#include "tables/FormSchoolTable.h"
+#include "tables/FormSetting.h"
+#include "tables/FormStaffTable.h"
+#include "tables/FormTreatmentTable.h"
 #include "tests/platform/widgets/SampleForm.h"
 #include "totals/FormTotal.h"
+#include "totals/SumupUnit.h"
 
 namespace {
 TSampleForm* SampleForm = nullptr;
-}
+} // namespace
 
 void CreateScreenObjects(widgets::Application& app)
 {
@@ -30,8 +50,6 @@ const std::vector<Screen>& Screens()
 {
     static const std::vector<Screen> screens = {
         {"SampleForm", [] { return SampleForm; }},
-        // Before the main menu, whose closing lets the configuration file go.
-        {"MedicalRecordForm", [] { return MedicalRecordForm; }},
         {"MainMenuForm", [] { return MainMenuForm; }},
         {"AboutForm", [] { return AboutForm; }},
         {"MonthCalendarForm",
@@ -39,6 +57,43 @@ const std::vector<Screen>& Screens()
              MonthCalendarForm->MonthCalendar1->SetDate(EncodeDate(2015, 4, 10));
              return MonthCalendarForm;
          }},
+        {"PatientForm",
+         [] {
+             PatientForm->OkButton->hide();
+             PatientForm->CancelButton->hide();
+             return PatientForm;
+         }},
+        {"SearchPatientForm", [] { return SearchPatientForm; }},
+        {"MedicalRecordForm", [] { return MedicalRecordForm; }},
+        {"MedicalRecordSearchForm", [] { return MedicalRecordSearchForm; }},
+        {"PrintMedicalRecordForm", [] { return PrintMedicalRecordForm; }},
+        {"PrintCardForm", [] { return PrintCardForm; }},
+        {"DentalFormulaForm",
+         [] {
+             // A chart as the karte editor hands it over: its labels and a check-up's symbols.
+             MedicalRecordForm->FormShow();
+             stCheckupRecord& checkup = MedicalRecordForm->tstChekupRec[0];
+             const int codes[] = {6, 1, 2, 3, 4, 7, 8, 10, 11, 12, 19, 6, 6};
+             for (int p = 0; p < TDentalFormulaForm::ToothCount; ++p)
+                 ToothCode(checkup, p) = codes[p % std::size(codes)];
+             MedicalRecordForm->ShowCheckupFormula(0);
+             CopyChartCells(*MedicalRecordForm->DentalFormulaSG, *DentalFormulaForm->DentalFormulaSG);
+             return DentalFormulaForm;
+         }},
+        {"MemberForm", [] { return MemberForm; }},
+        {"SearchMemberForm", [] { return SearchMemberForm; }},
+        {"SettingForm", [] { return SettingForm; }},
+        {"SchoolTableForm", [] { return SchoolTableForm; }},
+        {"JobTableForm", [] { return JobTableForm; }},
+        {"FoodTableForm", [] { return FoodTableForm; }},
+        {"FrequencyTableForm", [] { return FrequencyTableForm; }},
+        {"PatientTableForm", [] { return PatientTableForm; }},
+        {"StaffTableForm", [] { return StaffTableForm; }},
+        {"KarteTableForm", [] { return KarteTableForm; }},
+        {"PSTableForm", [] { return PSTableForm; }},
+        {"DentalFormulaTableForm", [] { return DentalFormulaTableForm; }},
+        {"TreatmentTableForm", [] { return TreatmentTableForm; }},
+        {"SumupForm", [] { return SumupForm; }},
         {"EditNoteForm", [] { return EditNoteForm; }},
         {"EditTreatmentForm", [] { return EditTreatmentForm; }},
         {"EditDietForm", [] { return EditDietForm; }},

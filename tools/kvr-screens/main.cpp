@@ -68,8 +68,16 @@ int main(int argc, char** argv)
             } else {
                 std::printf("%s\n", qPrintable(file));
             }
+            // The main form stays open under the others, as when it opens them: its closing
+            // would free what they read (the configuration).
+            if (form == app.MainForm())
+                continue;
             form->SetModalResult(widgets::mrCancel);
             form->EndModal();
+        }
+        if (widgets::Form* main = app.MainForm(); main && main->InModal()) {
+            main->SetModalResult(widgets::mrCancel);
+            main->EndModal();
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());

@@ -45,6 +45,9 @@ TEST_F(DataAware, GridShowsTheFieldsAndRowsOfWhateverTheQueryHolds)
     EXPECT_EQ(grid.model()->rowCount(), 3);
     EXPECT_EQ(Text(1, 1), "歯科衛生士");
     grid.SetColumnVisible(0, false);
+    // The current cell stays where it shows.
+    EXPECT_EQ(grid.currentIndex(), grid.model()->index(0, 1));
+    EXPECT_EQ(query->RecNo(), 1);
 
     // Reopened on another statement: new default columns, settings gone.
     query->SQL->Clear();
@@ -70,6 +73,42 @@ TEST_F(DataAware, TheCurrentRowIsTheCurrentRecordBothWays)
                       grid.visualRect(grid.model()->index(1, 1)).center());
     EXPECT_EQ(query->RecNo(), 2);
     EXPECT_EQ(query->FieldByName("Job")->AsString(), "歯科衛生士");
+}
+
+TEST_F(DataAware, DefaultColumnsAreWideEnoughForTheirTextsWithinBounds)
+{
+    db.Exec("INSERT INTO JobTable (Job) VALUES ('a longer occupation name');");
+    query->SQL->Add("SELECT Code, Job, 'x' AS LongTitleOfAColumn, '" + QString(200, 'w') +
+                    "' AS W FROM JobTable;");
+    query->Open();
+    const QFontMetrics metrics = grid.fontMetrics();
+    EXPECT_EQ(grid.ColumnWidth(0), 64);
+    EXPECT_GT(grid.ColumnWidth(1), metrics.horizontalAdvance("a longer occupation name"));
+    EXPECT_GT(grid.ColumnWidth(2), metrics.horizontalAdvance("LongTitleOfAColumn"));
+    EXPECT_EQ(grid.ColumnWidth(3), 240);
+}
+
+TEST_F(DataAware, AGridWithItsOwnColumnsKeepsThemAndTheirWidthWhateverTheDatasetHolds)
+{
+    grid.SetColumns({"Job"}, 150);
+    EXPECT_EQ(grid.ColumnCount(), 1);
+    EXPECT_EQ(Title(0), "Job");
+    query->SQL->Add("SELECT Code, Job FROM JobTable ORDER BY Code;");
+    query->Open();
+    ASSERT_EQ(grid.ColumnCount(), 1);
+    EXPECT_EQ(grid.ColumnWidth(0), 150);
+    EXPECT_EQ(Text(2, 0), "事務");
+    query->Next();
+    EXPECT_EQ(grid.currentIndex().row(), 1);
+    // Reopened without the field: the column stays, empty.
+    query->SQL->Clear();
+    query->SQL->Add("SELECT Code FROM JobTable;");
+    query->Open();
+    ASSERT_EQ(grid.ColumnCount(), 1);
+    EXPECT_EQ(Title(0), "Job");
+    EXPECT_EQ(grid.model()->rowCount(), 3);
+    EXPECT_EQ(Text(0, 0), "");
+    EXPECT_EQ(grid.ColumnWidth(0), 150);
 }
 
 TEST_F(DataAware, EditShowsTheCurrentRecordAndWritesWhatIsTyped)

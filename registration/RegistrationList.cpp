@@ -1,0 +1,136 @@
+#include "registration/RegistrationList.h"
+
+#include "platform/os/Folders.h"
+#include "platform/rtl/IntText.h"
+#include "platform/widgets/MessageForms.h"
+
+namespace registration {
+
+int ProposeNumber(int start, const std::function<bool(const QString&)>& inUse)
+{
+    int number = start;
+    while (inUse(IntToStr(number)))
+        ++number;
+    return number;
+}
+
+void DiscardComma(QChar& key)
+{
+    if (key == u',')
+        key = QChar();
+}
+
+QString SexText(int sex)
+{
+    switch (sex) {
+    case 0:
+        return "Male";
+    case 1:
+        return "Female";
+    default:
+        return QString();
+    }
+}
+
+int SexIndexOfText(const QString& text)
+{
+    if (text == "Male")
+        return 0;
+    if (text == "Female")
+        return 1;
+    return 2;
+}
+
+QString ProgramFolder()
+{
+    const QString file = os::GetProgramFilePath();
+    return file.left(file.lastIndexOf('\\') + 1);
+}
+
+int ListedRows(const widgets::StringGrid* grid)
+{
+    return grid->Cell(0, 1).isEmpty() ? 0 : grid->RowCount() - 1;
+}
+
+void ClearList(widgets::StringGrid* grid, const QStringList& headers)
+{
+    SizeList(grid, 0);
+    for (int col = 0; col < headers.size(); ++col)
+        grid->SetCell(col, 0, headers[col]);
+    grid->SetRow(1);
+    grid->SetCol(0);
+}
+
+void SizeList(widgets::StringGrid* grid, int count)
+{
+    grid->setRowCount(count + 1 < 2 ? 2 : count + 1);
+    if (count == 0)
+        for (int col = 0; col < grid->ColCount(); ++col)
+            grid->SetCell(col, 1, QString());
+}
+
+int AppendListRow(widgets::StringGrid* grid)
+{
+    if (ListedRows(grid) > 0)
+        grid->setRowCount(grid->RowCount() + 1);
+    const int row = grid->RowCount() - 1;
+    grid->SetRow(row);
+    return row;
+}
+
+void RemoveListRow(widgets::StringGrid* grid, int row)
+{
+    for (int r = row; r + 1 < grid->RowCount(); ++r)
+        for (int col = 0; col < grid->ColCount(); ++col)
+            grid->SetCell(col, r, grid->Cell(col, r + 1));
+    if (grid->RowCount() < 3)
+        SizeList(grid, 0);
+    else
+        grid->setRowCount(grid->RowCount() - 1);
+}
+
+QString JoinCells(const widgets::StringGrid* grid, int row, std::initializer_list<int> cols)
+{
+    QStringList cells;
+    for (int col : cols)
+        cells << grid->Cell(col, row);
+    return cells.join(',');
+}
+
+void WarnListCut(const QString& table, int found, int limit)
+{
+    widgets::ShowWarning(table + "には，該当レコードが " + IntToStr(found) + " 件あります。\n" +
+                         IntToStr(limit) + "を越えた分は表示できません。");
+}
+
+bool InputComplete(const QString& message)
+{
+    if (message.isEmpty())
+        return true;
+    widgets::ShowError(message);
+    return false;
+}
+
+void WarnNothingFound(const QString& table)
+{
+    widgets::ShowWarning(table + "に，該当レコードがありません。");
+}
+
+void ShowSearchError(const QString& table, int result)
+{
+    widgets::ShowError(table + "検索エラー。(" + IntToStr(result) + ")");
+}
+
+void ShowReadError(int result)
+{
+    widgets::ShowError("検索レコードを読み出せません。(" + IntToStr(result) + ")");
+}
+
+int RowAfterRemoval(int editRow, int removed)
+{
+    if (editRow == removed)
+        return 0;
+    return editRow > removed ? editRow - 1 : editRow;
+}
+
+} // namespace registration
