@@ -27,13 +27,18 @@ void TEditNoteForm::FormShow()
     FillMemberList(WrittenByCB);
     const TMedicalRecordForm* karte = MedicalRecordForm;
     const int row = karte->NoteStringGrid->Row();
-    ShowDatedRowForMode({this, DateEdit, DescriptionEdit, WrittenByCB, OkButton, "備考編集"}, iEditMode,
-                        karte->NoteStringGrid, row, row >= 1 ? karte->tnNoteStaffIndex[row - 1] : -1);
+    ShowDatedRowForMode(Controls(), iEditMode, karte->NoteStringGrid, row,
+                        row >= 1 ? karte->tnNoteStaffIndex[row - 1] : -1);
+}
+
+TDatedRowDialog TEditNoteForm::Controls()
+{
+    return {this, DateEdit, DescriptionEdit, WrittenByCB, OkButton, "備考編集"};
 }
 
 void TEditNoteForm::DateBitBtnClick()
 {
-    PickDatedRowDate({this, DateEdit, DescriptionEdit, WrittenByCB, OkButton, ""});
+    PickDatedRowDate(Controls());
 }
 
 void TEditNoteForm::DateEditContextPopup(const QPoint&, bool& handled)
@@ -44,46 +49,22 @@ void TEditNoteForm::DateEditContextPopup(const QPoint&, bool& handled)
 
 void TEditNoteForm::OkButtonClick()
 {
-    const QString missing = MissingDatedRowFields("記録日", DateEdit->Text(), DescriptionEdit->Text(),
-                                                  "記録者", WrittenByCB->Text());
-    if (!missing.isEmpty()) {
-        widgets::ShowError(missing);
-        return;
-    }
     TMedicalRecordForm* karte = MedicalRecordForm;
-    const bool adding = iEditMode == 0;
-    const int row = karte->NoteStringGrid->Row();
-    if (!adding && (row < 1 || row > karte->nNoteRecords))
-        return;
-    if (adding && !karte->RoomForNote("[" + karte->NoteNewButton->Caption() + "]\n"))
-        return;
-
-    // A replaced row keeps its code: it selects the database row.
-    stNoteRecord note = adding ? stNoteRecord{} : karte->tstNoteRec[row - 1];
-    note.tDate = StrToDateTime(DateEdit->Text());
-    note.asDescription = DescriptionEdit->Text();
-    note.asStaffNo = ChosenStaffNo(WrittenByCB->ItemIndex());
-    note.asKarteNo = karte->MediRecNoEdit->Text();
-    const QStringList cells = {DateEdit->Text(), DescriptionEdit->Text(), WrittenByCB->Text()};
-
-    if (adding) {
-        const int rc = AddNote(note);
-        if (rc < 0) {
-            widgets::ShowError(RowFailureMessage("備考テーブルに追加できませんでした。", rc, cells));
-            return;
-        }
-        // Without its code a later edit or delete of this row would miss it.
-        note.iCode = GetAddedCode();
-        karte->ShowAddedNote(note, WrittenByCB->ItemIndex(), cells);
-    } else {
-        const int rc = ReplaceNote(note);
-        if (rc < 0) {
-            widgets::ShowError(RowFailureMessage("備考テーブルを書き換えられませんでした。", rc, cells));
-            return;
-        }
-        karte->ShowReplacedNote(row, note, WrittenByCB->ItemIndex(), cells);
-    }
-    Close();
+    const TDatedRowKind<stNoteRecord> kind = {"記録日",
+                                              "記録者",
+                                              "備考",
+                                              &stNoteRecord::asDescription,
+                                              AddNote,
+                                              ReplaceNote,
+                                              karte->NoteStringGrid,
+                                              karte->tstNoteRec,
+                                              karte->nNoteRecords,
+                                              karte->NoteNewButton,
+                                              &TMedicalRecordForm::RoomForNote,
+                                              &TMedicalRecordForm::ShowAddedNote,
+                                              &TMedicalRecordForm::ShowReplacedNote};
+    if (StoreDatedRow(Controls(), iEditMode, kind))
+        Close();
 }
 
 void TEditNoteForm::CancelButtonClick()
@@ -108,6 +89,7 @@ void ShowDatedRowForMode(const TDatedRowDialog& dialog, int mode, widgets::Strin
     if (mode == 1) {
         dialog.form->SetCaption(dialog.title + " - 変更");
         dialog.dateEdit->SetText(grid->Cells[0][row]);
+        dialog.dateEdit->setCursorPosition(0); // the narrow field shows the year first
         dialog.textEdit->SetText(grid->Cells[1][row]);
         dialog.memberCB->SetItemIndex(staffIndex < dialog.memberCB->count() ? staffIndex : -1);
         dialog.okButton->SetCaption("置換(&R)");
@@ -124,8 +106,10 @@ void PickDatedRowDate(const TDatedRowDialog& dialog)
 {
     const int left = dialog.form->Left() + dialog.dateEdit->x();
     const int top = dialog.form->Top() + dialog.dateEdit->y() - MonthCalendarForm->Height() / 4;
-    if (const auto date = PickDate(left, top, dialog.dateEdit->Text()))
+    if (const auto date = PickDate(left, top, dialog.dateEdit->Text())) {
         dialog.dateEdit->SetText(*date);
+        dialog.dateEdit->setCursorPosition(0);
+    }
 }
 
 QString MissingDatedRowFields(const QString& dateCaption, const QString& date, const QString& text,

@@ -3,6 +3,7 @@
 // karte editor (mode 0) or replaces the treatment of its current grid row (mode 1),
 // with the dentist from the member list.
 #include "platform/widgets/Form.h"
+#include "records/EditNoteUnit.h"
 #include "ui_EditTreatmentUnit.h"
 
 class TEditTreatmentForm : public widgets::Form, public Ui::TEditTreatmentForm
@@ -18,6 +19,9 @@ public:
     void DateEditContextPopup(const QPoint& pos, bool& handled);
     void OkButtonClick();
     void CancelButtonClick();
+
+private:
+    TDatedRowDialog Controls();
 };
 
 extern TEditTreatmentForm* EditTreatmentForm;

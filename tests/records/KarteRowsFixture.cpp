@@ -6,7 +6,7 @@ using namespace widgets;
 
 void KarteRows::SetUp()
 {
-    KarteEditor::SetUp();
+    KarteData::SetUp();
     AddMember("101", "山田", "太郎");
     AddMember("102", "佐藤", "花子");
     // Listed by name, shown by display order.
@@ -16,27 +16,6 @@ void KarteRows::SetUp()
     AddFrequency("Daily", 1);
     AddFrequency("Weekly", 2);
     AddFrequency("Never", 3);
-}
-
-void KarteRows::AddMember(const QString& no, const QString& family, const QString& personal)
-{
-    stStaffRecord staff;
-    staff.asStaffNo = no;
-    staff.iJobCode = 1;
-    staff.asNameKanji0 = family;
-    staff.asNameKanji1 = personal;
-    ASSERT_EQ(AddStaff(staff), 1);
-}
-
-void KarteRows::AddFood(const QString& name)
-{
-    program.Database().Exec("INSERT INTO FoodTable (Name) VALUES ('" + name + "');");
-}
-
-void KarteRows::AddFrequency(const QString& name, int order)
-{
-    program.Database().Exec("INSERT INTO FrequencyTable (Name, DispOrder) VALUES ('" + name + "', " +
-                            QString::number(order) + ");");
 }
 
 int KarteRows::FoodCode(const QString& name)
@@ -51,41 +30,22 @@ int KarteRows::FrequencyCode(const QString& name)
 
 void KarteRows::StoreNote(const QString& date, const QString& text, const QString& staffNo)
 {
-    stNoteRecord note;
-    note.tDate = StrToDate(date);
-    note.asDescription = text;
-    note.asStaffNo = staffNo;
-    note.asKarteNo = Karte;
-    ASSERT_EQ(AddNote(note), 1);
+    AddNoteRow(Karte, date, text, staffNo);
 }
 
 void KarteRows::StoreTreatment(const QString& date, const QString& text, const QString& staffNo)
 {
-    stTreatmentRecord treatment;
-    treatment.tDate = StrToDate(date);
-    treatment.asTreatment = text;
-    treatment.asStaffNo = staffNo;
-    treatment.asKarteNo = Karte;
-    ASSERT_EQ(AddTreatment(treatment), 1);
+    AddTreatmentRow(Karte, date, text, staffNo);
 }
 
 int KarteRows::StoreCheckup(const QString& date)
 {
-    stCheckupRecord checkup;
-    checkup.tDate = StrToDate(date);
-    checkup.asKarteNo = Karte;
-    const int code = AddCheckup(checkup);
-    EXPECT_GT(code, 0);
-    return code;
+    return AddCheckupRow(Karte, date, 0);
 }
 
 void KarteRows::StoreDietRow(int checkupCode, const QString& food, const QString& frequency)
 {
-    stDietInquiryRecord row;
-    row.iFoodCode = FoodCode(food);
-    row.iFrequencyCode = FrequencyCode(frequency);
-    row.iCheckupCode = checkupCode;
-    ASSERT_EQ(AddDietInquiry(row), 1);
+    AddDietRow(checkupCode, FoodCode(food), FrequencyCode(frequency));
 }
 
 void KarteRows::ShowKarte(const std::function<void()>& body)

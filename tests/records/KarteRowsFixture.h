@@ -3,21 +3,17 @@
 // treatments and diet rows and of their dialogs: the program started on a fresh
 // database holding two members, three foods and three frequencies, and the rows of the
 // test stored through the data store before the karte is found.
-#include "tests/records/MedicalRecordFixture.h"
+#include "tests/records/KarteDataFixture.h"
 
 #include <QStringList>
 
-class KarteRows : public KarteEditor
+class KarteRows : public KarteData
 {
 protected:
     static constexpr const char* Karte = "AB-0001-0001";
 
     void SetUp() override;
 
-    // Reference rows.
-    void AddMember(const QString& no, const QString& family, const QString& personal);
-    void AddFood(const QString& name);
-    void AddFrequency(const QString& name, int order);
     int FoodCode(const QString& name);
     int FrequencyCode(const QString& name);
 
