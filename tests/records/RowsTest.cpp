@@ -452,3 +452,22 @@ TEST_F(Rows, ARowWhoseMemberFoodOrFrequencyIsGoneShowsAnEmptyName)
         EXPECT_EQ(f.tnDietFrequencyIndex[0], -1);
     });
 }
+
+TEST_F(Rows, OnceItsLastDietRowIsDeletedTheCheckupCanGo)
+{
+    StoreKarte();
+    checkup = StoreCheckup("2015/04/01");
+    StoreDietRow(checkup, "Rice", "Daily");
+    ShowKarte([&] {
+        TMedicalRecordForm& f = Form();
+        Script().Expect(BoxKind::Error, "[検診削除]\n先に，[食事調査]データを削除してください。");
+        Click(f.CheckupDeleteButton);
+        SelectRow(f.DietInqSG, 1);
+        Script().Expect(BoxKind::Question, mrYes);
+        Click(f.DietDeleteButton);
+        // Now only the check-up's own question comes.
+        Script().Expect(BoxKind::Question, mrNo);
+        Click(f.CheckupDeleteButton);
+    });
+    EXPECT_EQ(StoredDietRows(checkup), QStringList());
+}
