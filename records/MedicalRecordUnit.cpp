@@ -75,6 +75,7 @@ TMedicalRecordForm::TMedicalRecordForm(QWidget* parent) : widgets::Form(parent)
     ConnectHandlers();
     ConnectCheckupHandlers();
     ConnectPrintHandlers();
+    ConnectRowHandlers();
 }
 
 void TMedicalRecordForm::ConnectHandlers()

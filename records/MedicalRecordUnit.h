@@ -188,6 +188,47 @@ public:
 
 private:
     void ConnectPrintHandlers();
+
+    // Notes, treatments and diet rows: their grids' buttons, and the row dialogs'
+    // write-back (MedicalRecordUnitRows.cpp).
+public:
+    void NoteNewButtonClick();
+    void NoteEditButtonClick();
+    void NoteDeleteButtonClick();
+    void TreatmentNewButtonClick();
+    void TreatmentEditButtonClick();
+    void TreatmentDeleteButtonClick();
+    void DietNewButtonClick();
+    void DietEditButtonClick();
+    void DietDeleteButtonClick();
+
+    // False, after a warning that starts with `head`, when the section already shows
+    // as many rows as its array holds.
+    bool RoomForNote(const QString& head);
+    bool RoomForTreatment(const QString& head);
+    bool RoomForDietRow(const QString& head);
+    // A row a dialog stored: added after the last row, or replacing grid row `row`,
+    // with its cells and its positions in CommonForm's lists.
+    void ShowAddedNote(const stNoteRecord& note, int staffIndex, const QStringList& cells);
+    void ShowReplacedNote(int row, const stNoteRecord& note, int staffIndex, const QStringList& cells);
+    void ShowAddedTreatment(const stTreatmentRecord& treatment, int staffIndex, const QStringList& cells);
+    void ShowReplacedTreatment(int row, const stTreatmentRecord& treatment, int staffIndex,
+                               const QStringList& cells);
+    void ShowAddedDietRow(const stDietInquiryRecord& diet, int foodIndex, int frequencyIndex,
+                          const QStringList& cells);
+    void ShowReplacedDietRow(int row, const stDietInquiryRecord& diet, int foodIndex, int frequencyIndex,
+                             const QStringList& cells);
+
+private:
+    void ConnectRowHandlers();
+    void PlaceDietDialog();
+    bool RoomForRows(int count, int limit, const QString& head, const QString& rows);
+    // The last data row of a grid and its count label, edit and delete buttons.
+    void AppendGridRow(widgets::StringGrid* grid, int& count, widgets::Label* label, QWidget* edit,
+                       QWidget* del, const QStringList& cells);
+    // Grid row `row` removed, the rows below moving up; two rows are always left.
+    void RemoveGridRow(widgets::StringGrid* grid, int row, int& count, widgets::Label* label, QWidget* edit,
+                       QWidget* del);
 };
 
 extern TMedicalRecordForm* MedicalRecordForm;
@@ -254,3 +295,7 @@ QString CheckupButtonLog(const QString& handler, const QString& button, const QS
                          const QString& name, int itemIndex);
 // The debug-log block of a check-up add: the result, the count before it, the record.
 QString AddCheckupLog(int result, int count, const stCheckupRecord& checkup);
+
+// The message of a row the data store refused: the sentence, the return code in
+// parentheses and, after a line break and two blanks, the row's values.
+QString RowFailureMessage(const QString& sentence, int code, const QStringList& values);

@@ -1391,6 +1391,12 @@ int TDBDM::ReplaceDietInquiry(stDietInquiryRecord record)
     }
 }
 
+int TDBDM::GetAddedCode()
+{
+    // Every insert runs on this one connection, so its last row is the caller's add.
+    return int(Query2->LastInsertId());
+}
+
 // ---------------------------------------------------------------------------------------------
 // Karte search and read
 

@@ -85,6 +85,7 @@ public:
     int DelDietInquiry(int code);
     int AddDietInquiry(stDietInquiryRecord record);
     int ReplaceDietInquiry(stDietInquiryRecord record);
+    int GetAddedCode();
 
     // Kartes
     int GetMedicalRecordCount();

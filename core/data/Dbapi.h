@@ -212,6 +212,9 @@ int GetDietInquiries(stDietInquiryRecord* records, int max);
 int DelDietInquiry(stDietInquiryRecord record);
 int AddDietInquiry(stDietInquiryRecord record);
 int ReplaceDietInquiry(stDietInquiryRecord record);
+// The Code the table gave the row of the last successful add of a note, treatment or
+// diet row (those adds return 1, not the code).
+int GetAddedCode();
 
 // Kartes
 int GetMedicalRecordCount();

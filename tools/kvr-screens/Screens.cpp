@@ -7,10 +7,15 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Application.h"
 #include "records/DentalFormulaUnit.h"
+#include "records/DoctorUnit.h"
+#include "records/EditDietUnit.h"
+#include "records/EditNoteUnit.h"
+#include "records/EditTreatmentUnit.h"
 #include "records/MedicalRecordSearchUnit.h"
 #include "records/MedicalRecordUnit.h"
 #include "records/PrintCardUnit.h"
 #include "records/PrintMedicalRecordUnit.h"
+#include "records/WrittenByUnit.h"
 #include "registration/MemberUnit.h"
 #include "registration/PatientUnit.h"
 #include "registration/SearchMemberUnit.h"
@@ -27,6 +32,7 @@
 #include "tables/FormStaffTable.h"
 #include "tables/FormTreatmentTable.h"
 #include "tests/platform/widgets/SampleForm.h"
+#include "totals/FormTotal.h"
 #include "totals/SumupUnit.h"
 
 namespace {
@@ -88,6 +94,12 @@ const std::vector<Screen>& Screens()
         {"DentalFormulaTableForm", [] { return DentalFormulaTableForm; }},
         {"TreatmentTableForm", [] { return TreatmentTableForm; }},
         {"SumupForm", [] { return SumupForm; }},
+        {"EditNoteForm", [] { return EditNoteForm; }},
+        {"EditTreatmentForm", [] { return EditTreatmentForm; }},
+        {"EditDietForm", [] { return EditDietForm; }},
+        {"DoctorForm", [] { return DoctorForm; }},
+        {"WrittenByForm", [] { return WrittenByForm; }},
+        {"TotalForm", [] { return TotalForm; }},
     };
     return screens;
 }

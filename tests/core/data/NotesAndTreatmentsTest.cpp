@@ -274,3 +274,21 @@ TEST_F(NotesAndTreatments, DietRowsOfACheckup)
 }
 
 } // namespace
+
+TEST_F(NotesAndTreatments, TheAddedCodeIsThatOfTheRowJustAdded)
+{
+    for (const Family& f : Families) {
+        AddThree(f);
+        // A lookup between the add and the read-back inserts nothing.
+        ASSERT_EQ(f.add(MakeEntry(Day(2020, 4, 1), "last", "7", "KA-0001-0003")), 1) << f.table;
+        EXPECT_TRUE(ExistKarteNo("KA-0001-0001"));
+        EXPECT_EQ(GetAddedCode(),
+                  Value(QString("SELECT Code FROM %1 WHERE KarteCode = 3").arg(f.table), "Code").toInt())
+            << f.table;
+    }
+    stDietInquiryRecord row;
+    row.iCheckupCode = 11;
+    ASSERT_EQ(AddDietInquiry(row), 1);
+    ASSERT_EQ(AddDietInquiry(row), 1);
+    EXPECT_EQ(GetAddedCode(), 2);
+}
