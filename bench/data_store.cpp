@@ -128,11 +128,7 @@ int main()
     QDir().mkpath(HostPath("C:\\KVR"));
 
     TDBDM dm;
-    dm.Session_kvr->NetFileDir = "C:\\KVR";
-    for (TDataSet* dataSet : {static_cast<TDataSet*>(dm.JobTable), static_cast<TDataSet*>(dm.Query1),
-                              static_cast<TDataSet*>(dm.Query2), static_cast<TDataSet*>(dm.Query3)})
-        dataSet->DatabaseName = Database;
-    dm.Session_kvr->SetActive(true);
+    dm.OpenDatabase("C:\\KVR", Database);
     FillDatabase(dm);
 
     std::vector<stPatientRec> patients(4000);
