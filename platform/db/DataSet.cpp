@@ -52,11 +52,12 @@ QString TField::AsString() const
     const QVariant v = owner->CurrentValue(index);
     if (v.isNull())
         return QString();
+    TDateTime date;
     switch (type) {
     case TFieldType::Date:
-        return DateToStr(ValueAsDateTime(v, name));
+        return ReadStoredDate(v, date) ? DateToStr(date) : QString();
     case TFieldType::DateTime:
-        return DateTimeToStr(ValueAsDateTime(v, name));
+        return ReadStoredDate(v, date) ? DateTimeToStr(date) : QString();
     case TFieldType::Boolean:
         return ValueAsBoolean(v, name) ? "True" : "False";
     default:
@@ -66,7 +67,7 @@ QString TField::AsString() const
 
 TDateTime TField::AsDateTime() const
 {
-    return ValueAsDateTime(owner->CurrentValue(index), name);
+    return ValueAsDateTime(owner->CurrentValue(index));
 }
 
 bool TField::AsBoolean() const
@@ -130,7 +131,8 @@ void TField::SetAsString(const QString& value)
 
 void TField::SetAsDateTime(TDateTime value)
 {
-    owner->WriteValue(index, QVariant(type == TFieldType::DateTime ? DateTimeText(value) : DateText(value)));
+    owner->WriteValue(
+        index, QVariant(type == TFieldType::DateTime ? DateTimeText(value, name) : DateText(value, name)));
 }
 
 void TField::SetAsBoolean(bool value)

@@ -80,23 +80,27 @@ QString ValueAsString(const QVariant& value)
     return value.toString();
 }
 
-TDateTime ValueAsDateTime(const QVariant& value, const QString& field)
+bool ReadStoredDate(const QVariant& value, TDateTime& date)
 {
-    if (value.isNull())
-        return TDateTime(0);
+    if (value.isNull()) {
+        date = TDateTime(0);
+        return true;
+    }
     switch (value.typeId()) {
     case QMetaType::LongLong:
     case QMetaType::Int:
     case QMetaType::Double:
-        return TDateTime(value.toDouble());
+        date = TDateTime(value.toDouble());
+        return IsStorableDate(date);
     default:
-        break;
+        return ParseStoredDate(value.toString(), date);
     }
-    TDateTime d;
-    if (!ParseStoredDate(value.toString(), d))
-        throw EDatabaseError(
-            QString("'%1' is not a valid date for field '%2'.").arg(value.toString(), field));
-    return d;
+}
+
+TDateTime ValueAsDateTime(const QVariant& value)
+{
+    TDateTime date;
+    return ReadStoredDate(value, date) ? date : TDateTime(0);
 }
 
 bool ValueAsBoolean(const QVariant& value, const QString& field)
@@ -125,21 +129,46 @@ bool ValueAsBoolean(const QVariant& value, const QString& field)
     return v != 0;
 }
 
-QString DateText(TDateTime value)
+bool IsStorableDate(TDateTime value)
+{
+    static const double first = EncodeDate(1, 1, 1).Val;
+    static const double end = EncodeDate(9999, 12, 31).Val + 1;
+    return std::isfinite(value.Val) && value.Val >= first && value.Val < end;
+}
+
+namespace {
+
+void RequireStorable(TDateTime value, const QString& name)
+{
+    if (!IsStorableDate(value))
+        throw EDatabaseError(
+            QString("'%1' is not a valid date for '%2'.").arg(QString::number(value.Val, 'g', 17), name));
+}
+
+QString DatePart(TDateTime value)
 {
     int y, m, d;
     DecodeDate(TDateTime(std::floor(value.Val)), y, m, d);
     return QString("%1-%2-%3").arg(y, 4, 10, QChar('0')).arg(m, 2, 10, QChar('0')).arg(d, 2, 10, QChar('0'));
 }
 
-QString DateTimeText(TDateTime value)
+} // namespace
+
+QString DateText(TDateTime value, const QString& name)
 {
+    RequireStorable(value, name);
+    return DatePart(value);
+}
+
+QString DateTimeText(TDateTime value, const QString& name)
+{
+    RequireStorable(value, name);
     const double day = std::floor(value.Val);
     if (value.Val == day)
-        return DateText(value);
+        return DatePart(value);
     int h, n, s, ms;
     DecodeTime(value, h, n, s, ms);
-    return DateText(value) +
+    return DatePart(value) +
            QString(" %1:%2:%3").arg(h, 2, 10, QChar('0')).arg(n, 2, 10, QChar('0')).arg(s, 2, 10, QChar('0'));
 }
 

@@ -23,13 +23,13 @@ void TParam::SetAsSmallInt(int v)
 
 void TParam::SetAsDate(TDateTime v)
 {
-    value = QVariant(DateText(v));
+    value = QVariant(DateText(v, name));
     bound = true;
 }
 
 void TParam::SetAsDateTime(TDateTime v)
 {
-    value = QVariant(DateTimeText(v));
+    value = QVariant(DateTimeText(v, name));
     bound = true;
 }
 
