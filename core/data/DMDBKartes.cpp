@@ -5,7 +5,6 @@
 #include "platform/rtl/IntText.h"
 
 #include <iterator>
-#include <memory>
 
 using namespace dmdb;
 
@@ -280,6 +279,13 @@ int TDBDM::DelMedicalRecord(QString karteNo)
 
 int TDBDM::AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo)
 {
+    // Deliberately one write transaction, taken before the check, where the steps used to
+    // run one by one: a failed step left the earlier ones written (a live karte without its
+    // questionnaire is never found, yet holds its number), and two programs adding the same
+    // number at once both passed the check. The codes of the steps are unchanged.
+    WriteTransaction transaction(Query2);
+    if (!transaction.Started())
+        return dbFailed;
     if (const int rc = CheckNumberFree(GetKarteCode(record.asMediRecNo)); rc < 0)
         return rc;
     int patientCode = -1;
@@ -288,12 +294,8 @@ int TDBDM::AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString
         if (patientCode < 0)
             return dbFailed;
     }
-    // Deliberately one transaction, where a failed step used to leave the earlier ones
-    // written: a live karte without its questionnaire row would never be found, yet would
-    // hold its number. The codes of the steps are unchanged.
-    std::unique_ptr<StoreTransaction> transaction;
+    int karteCode;
     try {
-        transaction = std::make_unique<StoreTransaction>(Query2);
         Query2->SQL->Clear();
         AddLines(Query2, {"INSERT INTO KarteTable", "(", "KarteNo,", "RDate,", "Next,", "PatientCode,",
                           "DeleteFlag", ")", "VALUES", "(", ":KarteNo,", ":RDate,", ":Next,", ":PatientCode,",
@@ -302,20 +304,28 @@ int TDBDM::AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString
         Query2->ParamByName("PatientCode")->SetAsInteger(patientCode);
         Query2->ParamByName("DeleteFlag")->SetAsBoolean(false);
         Query2->ExecSQL();
+        karteCode = int(Query2->LastInsertId());
     } catch (...) {
         return dbKarteNotInserted;
     }
-    const int karteCode = GetKarteCode(record.asMediRecNo);
-    if (karteCode < 0)
+    // The new header's code comes from its insert; the read-back by number confirms it is
+    // the live karte of that number.
+    if (GetKarteCode(record.asMediRecNo) != karteCode)
         return dbKarteNotReadBack;
     excursus.iKarteCode = karteCode;
     if (AddExcursus(excursus) < 0)
         return dbExcursusNotInserted;
-    return transaction->Commit(1, dbExcursusNotInserted);
+    return transaction.Commit(1, dbExcursusNotInserted);
 }
 
 int TDBDM::ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo)
 {
+    // Deliberately one write transaction, taken before the lookups, where the steps used to
+    // run one by one: a failed step left the header rewritten. Header and questionnaire are
+    // rewritten together or not at all; the codes are unchanged.
+    WriteTransaction transaction(Query2);
+    if (!transaction.Started())
+        return dbFailed;
     // Without an examinee number the karte is detached from its examinee; its steps have
     // codes of their own.
     const bool detach = patientNo.isEmpty();
@@ -328,11 +338,7 @@ int TDBDM::ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QSt
     const int karteCode = GetKarteCode(record.asMediRecNo);
     if (karteCode < 0)
         return detach ? dbNoKarteToDetach : dbNoRow;
-    // Deliberately one transaction, where a failed step used to leave the header rewritten:
-    // header and questionnaire are rewritten together or not at all. The codes are unchanged.
-    std::unique_ptr<StoreTransaction> transaction;
     try {
-        transaction = std::make_unique<StoreTransaction>(Query2);
         Query2->SQL->Clear();
         AddLines(Query2,
                  {"UPDATE KarteTable SET", "  KarteNo=:KarteNo,", "  RDate=:RDate,", "  Next=:Next,",
@@ -352,7 +358,7 @@ int TDBDM::ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QSt
     excursus.iCode = excursusCode;
     if (ReplaceExcursus(excursus) < 0)
         return dbExcursusNotUpdated;
-    return transaction->Commit(1, dbExcursusNotUpdated);
+    return transaction.Commit(1, dbExcursusNotUpdated);
 }
 
 void TDBDM::BindKarte(const stMedicalRec& record)

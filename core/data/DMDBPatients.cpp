@@ -107,6 +107,11 @@ int TDBDM::DelPatient(int iArgPatientNo)
 
 int TDBDM::AddPatient(stPatientRec record)
 {
+    // Deliberately one write transaction from the check to the insert: two programs adding
+    // the same number at once both passed the check.
+    WriteTransaction transaction(Query2);
+    if (!transaction.Started())
+        return dbFailed;
     if (const int rc = CheckNumberFree(GetPatientCode(record.asPatientNo)); rc < 0)
         return rc;
     try {
@@ -140,10 +145,10 @@ int TDBDM::AddPatient(stPatientRec record)
         BindPatient(record);
         Query2->ParamByName("DeleteFlag")->SetAsBoolean(false);
         Query2->ExecSQL();
-        return 1;
     } catch (...) {
         return dbFailed;
     }
+    return transaction.Commit(1, dbFailed);
 }
 
 int TDBDM::ReplacePatient(stPatientRec record)

@@ -77,6 +77,11 @@ int TDBDM::DelStaff(int staffNo)
 
 int TDBDM::AddStaff(stStaffRecord record)
 {
+    // Deliberately one write transaction from the check to the insert: two programs adding
+    // the same number at once both passed the check.
+    WriteTransaction transaction(Query2);
+    if (!transaction.Started())
+        return dbFailed;
     if (const int rc = CheckNumberFree(GetStaffCode(record.asStaffNo)); rc < 0)
         return rc;
     try {
@@ -110,10 +115,10 @@ int TDBDM::AddStaff(stStaffRecord record)
         BindStaff(record);
         Query2->ParamByName("DeleteFlag")->SetAsBoolean(false);
         Query2->ExecSQL();
-        return 1;
     } catch (...) {
         return dbFailed;
     }
+    return transaction.Commit(1, dbFailed);
 }
 
 int TDBDM::ReplaceStaff(stStaffRecord record)

@@ -175,34 +175,44 @@ Columns::Columns(TQuery* query, std::initializer_list<const char*> names)
         fields.push_back(query->FieldByName(QString::fromLatin1(name)));
 }
 
-StoreTransaction::StoreTransaction(TQuery* query) : session(query->Session)
+WriteTransaction::WriteTransaction(TQuery* query) : session(query->Session)
 {
-    session->StartTransaction(query->DatabaseName);
-}
-
-StoreTransaction::~StoreTransaction()
-{
-    if (open) {
-        try {
-            session->Rollback();
-        } catch (...) {
-            // The failure that brought us here is what the caller reports.
-        }
+    try {
+        session->StartWriteTransaction(query->DatabaseName);
+        open = true;
+    } catch (...) {
+        // Another program held the write lock through the busy timeout, or the database
+        // cannot be reached: the caller reports it.
     }
 }
 
-void StoreTransaction::Commit()
+WriteTransaction::~WriteTransaction()
 {
-    open = false;
-    session->Commit();
+    Rollback();
 }
 
-int StoreTransaction::Commit(int success, int failure)
+void WriteTransaction::Rollback()
+{
+    if (!open)
+        return;
+    open = false;
+    try {
+        session->Rollback();
+    } catch (...) {
+        // The session has let go of the transaction all the same.
+    }
+}
+
+int WriteTransaction::Commit(int success, int failure)
 {
     try {
-        Commit();
+        session->Commit();
+        open = false;
         return success;
     } catch (...) {
+        // Deliberately rolled back: a transaction left open after a refused commit kept the
+        // write lock from every other program and made every later store of this one fail.
+        Rollback();
         return failure;
     }
 }

@@ -47,11 +47,12 @@ template <class Read> int WalkRows(TQuery* query, int max, Read read)
 {
     int i = 0;
     query->First();
-    while (!query->Eof()) {
+    // Deliberately tested before each row, where it was tested after: asked for no rows, a
+    // reader copied one into an array that may have none.
+    while (i < max && !query->Eof()) {
         read(i);
         query->Next();
-        if (++i >= max)
-            break;
+        ++i;
     }
     return i;
 }
@@ -122,22 +123,29 @@ private:
     std::vector<TField*> fields;
 };
 
-// The statements of one store form one unit: unless committed, the session undoes them
-// when this goes.
-class StoreTransaction
+// One add or replace as one unit, in a write transaction taken before its checks, so
+// that another program cannot slip the same number in between check and insert (it waits
+// the busy timeout for this one, then finds the number in use). Unless committed, it is
+// rolled back when this goes, and the session is free again.
+class WriteTransaction
 {
 public:
-    explicit StoreTransaction(TQuery* query);
-    ~StoreTransaction();
-    StoreTransaction(const StoreTransaction&) = delete;
-    StoreTransaction& operator=(const StoreTransaction&) = delete;
-    void Commit();
-    // Commits and gives `success`, or `failure` when the commit is refused.
+    // Never raises: Started() says whether the write lock was taken.
+    explicit WriteTransaction(TQuery* query);
+    ~WriteTransaction();
+    WriteTransaction(const WriteTransaction&) = delete;
+    WriteTransaction& operator=(const WriteTransaction&) = delete;
+    bool Started() const { return open; }
+    // Commits and gives `success`. A commit another program's read lock refuses is retried by
+    // the engine for the busy timeout; refused still, everything is rolled back and this gives
+    // `failure`.
     int Commit(int success, int failure);
 
 private:
+    void Rollback();
+
     TSession* session;
-    bool open = true;
+    bool open = false;
 };
 
 // A long walk of lookups reads under one shared lock instead of taking and dropping

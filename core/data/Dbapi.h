@@ -28,7 +28,9 @@
 //   dbKarteNotUpdated       -3  the header update failed
 //   dbNoExcursus            -4  the karte has no questionnaire row (or its lookup failed)
 //   dbExcursusNotUpdated    -5  the questionnaire update failed (or the commit)
-// A karte store that fails at any step writes nothing: its statements run in one transaction.
+// AddPatient, AddStaff and the karte stores run in one write transaction from their checks
+// to their commit: a step that fails writes nothing, and one that cannot take the write lock
+// (another program held it through the busy timeout) gives dbFailed.
 // AddCheckup (success: the new row's code):
 //   dbCheckupNotReadBack    -4  the new row could not be read back
 inline constexpr int dbFailed = -1;
