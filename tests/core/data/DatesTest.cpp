@@ -29,6 +29,17 @@ protected:
     QString Stored(const QString& sql) { return Value(sql, "d"); }
 };
 
+// A check-up, note or treatment of the fixture's karte (and member) on date `d`.
+template <class Record> Record OnTheKarte(TDateTime d)
+{
+    Record r;
+    r.tDate = d;
+    r.asKarteNo = "KD-0001";
+    if constexpr (requires { r.asStaffNo; })
+        r.asStaffNo = "7";
+    return r;
+}
+
 const double NaN = std::numeric_limits<double>::quiet_NaN();
 const double Infinity = std::numeric_limits<double>::infinity();
 
@@ -69,31 +80,9 @@ TEST_F(Dates, ADateTheStoreCannotKeepIsRefusedAndWritesNothing)
          dbKarteNotInserted},
         {"ReplaceMedicalRecord",
          [](TDateTime d) { return ReplaceMedicalRecord(Karte("KD-0001", d), {}, "1"); }, dbKarteNotUpdated},
-        {"AddCheckup",
-         [](TDateTime d) {
-             stCheckupRecord r;
-             r.asKarteNo = "KD-0001";
-             r.tDate = d;
-             return AddCheckup(r);
-         },
-         dbFailed},
-        {"AddNote",
-         [](TDateTime d) {
-             stNoteRecord r;
-             r.tDate = d;
-             r.asStaffNo = "7";
-             r.asKarteNo = "KD-0001";
-             return AddNote(r);
-         },
-         dbFailed},
-        {"AddTreatment",
-         [](TDateTime d) {
-             stTreatmentRecord r;
-             r.tDate = d;
-             r.asStaffNo = "7";
-             r.asKarteNo = "KD-0001";
-             return AddTreatment(r);
-         },
+        {"AddCheckup", [](TDateTime d) { return AddCheckup(OnTheKarte<stCheckupRecord>(d)); }, dbFailed},
+        {"AddNote", [](TDateTime d) { return AddNote(OnTheKarte<stNoteRecord>(d)); }, dbFailed},
+        {"AddTreatment", [](TDateTime d) { return AddTreatment(OnTheKarte<stTreatmentRecord>(d)); },
          dbFailed},
         {"SearchMedicalRecord",
          [](TDateTime d) {

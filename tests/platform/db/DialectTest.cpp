@@ -272,7 +272,8 @@ namespace {
 
 TEST(StoredDates, ADateTheFileCannotKeepIsRefusedWhereItIsGiven)
 {
-    const double NoDates[] = {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+    const double NoDates[] = {std::numeric_limits<double>::quiet_NaN(),
+                              std::numeric_limits<double>::infinity(),
                               -std::numeric_limits<double>::infinity(), EncodeDate(1, 1, 1).Val - 1,
                               EncodeDate(9999, 12, 31).Val + 1};
     TempDatabase db;
