@@ -64,14 +64,19 @@ int TDBDM::SearchEntries(std::initializer_list<const char*> select, const char* 
 template <class Entry>
 int TDBDM::ReadEntries(Entry* records, int max, const char* textColumn, QString Entry::*text)
 {
-    return ReadRows(Query1, max, [&](int i) {
-        Entry& r = records[i];
-        r.iCode = Query1->FieldByName("Code")->AsInteger();
-        r.tDate = Query1->FieldByName("RDate")->AsDateTime();
-        r.*text = Query1->FieldByName(QString::fromLatin1(textColumn))->AsString();
-        r.asStaffNo = IntToStr(GetStaffNo(Query1->FieldByName("StaffCode")->AsInteger()));
-        r.asKarteNo = GetKarteNo(Query1->FieldByName("KarteCode")->AsInteger());
-    });
+    try {
+        const Columns c(Query1, {"Code", "RDate", textColumn, "StaffCode", "KarteCode"});
+        return WalkRows(Query1, max, [&](int i) {
+            Entry& r = records[i];
+            r.iCode = c[0]->AsInteger();
+            r.tDate = c[1]->AsDateTime();
+            r.*text = c[2]->AsString();
+            r.asStaffNo = IntToStr(GetStaffNo(c[3]->AsInteger()));
+            r.asKarteNo = GetKarteNo(c[4]->AsInteger());
+        });
+    } catch (...) {
+        return dbFailed;
+    }
 }
 
 // Binds the codes of a note's or treatment's member and karte, looked up on Query3:

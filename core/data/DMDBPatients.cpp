@@ -63,25 +63,23 @@ int TDBDM::SearchPatient(stPatientRec filter)
 
 int TDBDM::GetPatients(stPatientRec* records, int max)
 {
-    auto read = [this](stPatientRec& r, bool withSchoolName) {
-        r.asPatientNo = IntToStr(Query1->FieldByName("PatientNo")->AsInteger());
-        r.asName0 = Query1->FieldByName("Name0")->AsString();
-        r.asName1 = Query1->FieldByName("Name1")->AsString();
-        r.asNameKana0 = Query1->FieldByName("NameKana0")->AsString();
-        r.asNameKana1 = Query1->FieldByName("NameKana1")->AsString();
-        r.tBirth = Query1->FieldByName("Birth")->AsDateTime();
-        r.iSex = Query1->FieldByName("Sex")->AsInteger();
-        r.iSchoolCode = Query1->FieldByName("SchoolCode")->AsInteger();
-        r.asSchoolName = withSchoolName ? Query1->FieldByName("SchoolName")->AsString() : QString();
-        r.asPortrait = Query1->FieldByName("Portrait")->AsString();
-    };
     try {
+        const Columns c(Query1, {"PatientNo", "Name0", "Name1", "NameKana0", "NameKana1", "Birth", "Sex",
+                                 "SchoolCode", "Portrait"});
+        // Without the school's name when the result has none.
+        const TField* schoolName = Query1->FindField("SchoolName");
         return WalkRows(Query1, max, [&](int i) {
-            try {
-                read(records[i], true);
-            } catch (...) {
-                read(records[i], false);
-            }
+            stPatientRec& r = records[i];
+            r.asPatientNo = IntToStr(c[0]->AsInteger());
+            r.asName0 = c[1]->AsString();
+            r.asName1 = c[2]->AsString();
+            r.asNameKana0 = c[3]->AsString();
+            r.asNameKana1 = c[4]->AsString();
+            r.tBirth = c[5]->AsDateTime();
+            r.iSex = c[6]->AsInteger();
+            r.iSchoolCode = c[7]->AsInteger();
+            r.asSchoolName = schoolName ? schoolName->AsString() : QString();
+            r.asPortrait = c[8]->AsString();
         });
     } catch (...) {
         return dbFailed;

@@ -46,18 +46,24 @@ int TDBDM::SearchStaff(stStaffRecord filter)
 
 int TDBDM::GetStaffs(stStaffRecord* records, int max)
 {
-    return ReadRows(Query1, max, [&](int i) {
-        stStaffRecord& r = records[i];
-        r.asStaffNo = IntToStr(Query1->FieldByName("StaffNo")->AsInteger());
-        r.iJobCode = Query1->FieldByName("JobCode")->AsInteger();
-        r.iSex = Query1->FieldByName("Sex")->AsInteger();
-        r.asNameKanji0 = Query1->FieldByName("NameKanji0")->AsString();
-        r.asNameKanji1 = Query1->FieldByName("NameKanji1")->AsString();
-        r.asNameKana0 = Query1->FieldByName("NameKana0")->AsString();
-        r.asNameKana1 = Query1->FieldByName("NameKana1")->AsString();
-        r.asNameAlphabet0 = Query1->FieldByName("NameAlphabet0")->AsString();
-        r.asNameAlphabet1 = Query1->FieldByName("NameAlphabet1")->AsString();
-    });
+    try {
+        const Columns c(Query1, {"StaffNo", "JobCode", "Sex", "NameKanji0", "NameKanji1", "NameKana0",
+                                 "NameKana1", "NameAlphabet0", "NameAlphabet1"});
+        return WalkRows(Query1, max, [&](int i) {
+            stStaffRecord& r = records[i];
+            r.asStaffNo = IntToStr(c[0]->AsInteger());
+            r.iJobCode = c[1]->AsInteger();
+            r.iSex = c[2]->AsInteger();
+            r.asNameKanji0 = c[3]->AsString();
+            r.asNameKanji1 = c[4]->AsString();
+            r.asNameKana0 = c[5]->AsString();
+            r.asNameKana1 = c[6]->AsString();
+            r.asNameAlphabet0 = c[7]->AsString();
+            r.asNameAlphabet1 = c[8]->AsString();
+        });
+    } catch (...) {
+        return dbFailed;
+    }
 }
 
 int TDBDM::DelStaff(int staffNo)

@@ -49,7 +49,7 @@ int TField::AsInteger() const
 
 QString TField::AsString() const
 {
-    const QVariant v = owner->CurrentValue(index);
+    const QVariant& v = owner->CurrentValue(index);
     if (v.isNull())
         return QString();
     TDateTime date;
@@ -77,7 +77,7 @@ bool TField::AsBoolean() const
 
 QVariant TField::Value() const
 {
-    const QVariant v = owner->CurrentValue(index);
+    const QVariant& v = owner->CurrentValue(index);
     if (v.isNull())
         return QVariant();
     switch (type) {
@@ -288,10 +288,11 @@ TField* TDataSet::FieldByName(const QString& name) const
     return field;
 }
 
-QVariant TDataSet::CurrentValue(int column) const
+const QVariant& TDataSet::CurrentValue(int column) const
 {
+    static const QVariant none;
     if (current < 0 || current >= int(rows.size()))
-        return QVariant();
+        return none;
     return rows[current][column];
 }
 
@@ -331,13 +332,11 @@ void TDataSet::LoadResult(sqlite3_stmt* statement, const QString& sql)
                                                   QString::fromUtf8(sqlite3_column_name(statement, c)),
                                                   TField::TypeOfDeclared(QString::fromLatin1(declared))));
     }
+    rows.Reset(columns);
     int rc;
-    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
-        std::vector<QVariant>& row = rows.emplace_back();
-        row.reserve(columns);
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
         for (int c = 0; c < columns; ++c)
-            row.push_back(ColumnValue(statement, c));
-    }
+            rows.push_back(ColumnValue(statement, c));
     if (rc != SQLITE_DONE) {
         DropResult();
         connection->Raise(sql);
@@ -349,7 +348,7 @@ void TDataSet::LoadResult(sqlite3_stmt* statement, const QString& sql)
 
 void TDataSet::DropResult()
 {
-    rows.clear();
+    rows.Reset(0);
     fields.clear();
     current = -1;
     bof = eof = true;

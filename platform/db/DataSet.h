@@ -55,6 +55,45 @@ private:
     TFieldType type;
 };
 
+// The rows of an open result in one run of cells, row after row: no object of its own
+// per row, and a cell's text converted once, when it is read from the file.
+class ResultRows
+{
+public:
+    void Reset(int columnCount)
+    {
+        cells.clear();
+        columns = columnCount;
+    }
+    int size() const { return columns == 0 ? 0 : int(cells.size()) / columns; }
+    bool empty() const { return cells.empty(); }
+    QVariant* operator[](int row) { return cells.data() + size_t(row) * size_t(columns); }
+    const QVariant* operator[](int row) const { return cells.data() + size_t(row) * size_t(columns); }
+    void push_back(QVariant&& cell) { cells.push_back(std::move(cell)); }
+    // A row of NULL cells at `row`.
+    void insert(int row)
+    {
+        cells.insert(cells.begin() + size_t(row) * size_t(columns), size_t(columns), QVariant());
+    }
+    void erase(int row)
+    {
+        const auto first = cells.begin() + size_t(row) * size_t(columns);
+        cells.erase(first, first + columns);
+    }
+    std::vector<QVariant> Copy(int row) const
+    {
+        return std::vector<QVariant>((*this)[row], (*this)[row] + columns);
+    }
+    void Assign(int row, const std::vector<QVariant>& values)
+    {
+        std::copy(values.begin(), values.end(), (*this)[row]);
+    }
+
+private:
+    int columns = 0;
+    std::vector<QVariant> cells;
+};
+
 // Base of queries and tables. Notifies its data sources (signals) when it opens,
 // closes, moves or changes.
 class TDataSet : public QObject
@@ -106,7 +145,7 @@ signals:
 protected:
     friend class TField;
     // The current row's value of a column; an empty dataset gives a null value.
-    virtual QVariant CurrentValue(int column) const;
+    const QVariant& CurrentValue(int column) const;
     virtual void WriteValue(int column, const QVariant& value);
     void SetState(TDataSetState newState);
 
@@ -121,7 +160,7 @@ protected:
     TSession* connectionSession = nullptr;
     QString connectionName;
     std::vector<std::unique_ptr<TField>> fields;
-    std::vector<std::vector<QVariant>> rows;
+    ResultRows rows;
     int current = -1; // index into rows, -1 when empty
     bool eof = true;
     bool bof = true;

@@ -122,7 +122,7 @@ void TTable::BeginInsert(int at)
         throw EDatabaseError("Cannot perform this operation on a closed dataset.");
     CheckBrowseMode();
     at = std::clamp(at, 0, int(rows.size()));
-    rows.insert(rows.begin() + at, std::vector<QVariant>(fields.size()));
+    rows.insert(at);
     modified = false;
     eof = bof = false;
     current = at;
@@ -151,7 +151,7 @@ void TTable::Edit()
         Insert();
         return;
     }
-    original = rows[current];
+    original = rows.Copy(current);
     modified = false;
     SetState(TDataSetState::Edit);
 }
@@ -174,7 +174,7 @@ void TTable::Post()
         return;
     DbConnection& db = Connection();
     const int codeColumn = CodeColumn();
-    std::vector<QVariant>& row = rows[current];
+    QVariant* row = rows[current];
     QStringList names;
     std::vector<QVariant> values;
     for (const auto& f : fields) {
@@ -220,11 +220,11 @@ void TTable::Cancel()
 {
     const TDataSetState s = State();
     if (s == TDataSetState::Insert) {
-        rows.erase(rows.begin() + current);
+        rows.erase(current);
         current = rows.empty() ? -1 : std::min(current, int(rows.size()) - 1);
         eof = bof = rows.empty();
     } else if (s == TDataSetState::Edit) {
-        rows[current] = original;
+        rows.Assign(current, original);
     } else {
         return;
     }
@@ -252,7 +252,7 @@ void TTable::Delete()
     BindValue(statement.get(), 1, rows[current][codeColumn]);
     if (sqlite3_step(statement.get()) != SQLITE_DONE)
         db.Raise(sql);
-    rows.erase(rows.begin() + current);
+    rows.erase(current);
     current = rows.empty() ? -1 : std::min(current, int(rows.size()) - 1);
     eof = bof = rows.empty();
     emit DataChanged();
