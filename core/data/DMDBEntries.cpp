@@ -66,6 +66,8 @@ int TDBDM::ReadEntries(Entry* records, int max, const char* textColumn, QString 
 {
     try {
         const Columns c(Query1, {"Code", "RDate", textColumn, "StaffCode", "KarteCode"});
+        // Two lookups a row: under one shared lock rather than one each.
+        ReadingTransaction reading(Query3);
         return WalkRows(Query1, max, [&](int i) {
             Entry& r = records[i];
             r.iCode = c[0]->AsInteger();
