@@ -5,6 +5,7 @@
 #include "platform/db/Session.h"
 #include "platform/rtl/Exceptions.h"
 
+#include <QStringDecoder>
 #include <sqlite3.h>
 
 // ---- TField ----
@@ -39,45 +40,58 @@ TFieldType TField::TypeOfDeclared(const QString& declaredType)
 
 bool TField::IsNull() const
 {
-    return owner->CurrentValue(index).isNull();
+    const ResultCell* cell = owner->CurrentCell(index);
+    return !cell || cell->kind == ResultCell::Null;
 }
 
 int TField::AsInteger() const
 {
+    const ResultCell* cell = owner->CurrentCell(index);
+    if (cell && cell->kind == ResultCell::Integer)
+        return int(cell->integer);
     return int(ValueAsInteger(owner->CurrentValue(index), name));
 }
 
 QString TField::AsString() const
 {
-    const QVariant& v = owner->CurrentValue(index);
-    if (v.isNull())
+    const ResultCell* cell = owner->CurrentCell(index);
+    if (!cell || cell->kind == ResultCell::Null)
         return QString();
     TDateTime date;
     switch (type) {
     case TFieldType::Date:
-        return ReadStoredDate(v, date) ? DateToStr(date) : QString();
+        return ReadStoredDate(owner->CurrentValue(index), date) ? DateToStr(date) : QString();
     case TFieldType::DateTime:
-        return ReadStoredDate(v, date) ? DateTimeToStr(date) : QString();
+        return ReadStoredDate(owner->CurrentValue(index), date) ? DateTimeToStr(date) : QString();
     case TFieldType::Boolean:
-        return ValueAsBoolean(v, name) ? "True" : "False";
+        return ValueAsBoolean(owner->CurrentValue(index), name) ? "True" : "False";
     default:
-        return ValueAsString(v);
+        if (cell->kind == ResultCell::Text)
+            return owner->rows.Text(*cell).toString();
+        return ValueAsString(owner->CurrentValue(index));
     }
 }
 
 TDateTime TField::AsDateTime() const
 {
+    const ResultCell* cell = owner->CurrentCell(index);
+    TDateTime date;
+    if (cell && cell->kind == ResultCell::Text)
+        return ReadStoredDate(owner->rows.Text(*cell), date) ? date : TDateTime(0);
     return ValueAsDateTime(owner->CurrentValue(index));
 }
 
 bool TField::AsBoolean() const
 {
+    const ResultCell* cell = owner->CurrentCell(index);
+    if (cell && cell->kind == ResultCell::Integer)
+        return cell->integer != 0;
     return ValueAsBoolean(owner->CurrentValue(index), name);
 }
 
 QVariant TField::Value() const
 {
-    const QVariant& v = owner->CurrentValue(index);
+    const QVariant v = owner->CurrentValue(index);
     if (v.isNull())
         return QVariant();
     switch (type) {
@@ -170,6 +184,137 @@ void TField::SetValue(const QVariant& value)
 void TField::Clear()
 {
     owner->WriteValue(index, QVariant());
+}
+
+// ---- ResultRows ----
+
+void ResultRows::Reset(int columnCount)
+{
+    cells.clear();
+    texts.clear();
+    blobs.clear();
+    columns = columnCount;
+}
+
+void ResultRows::AppendText(ResultCell& cell, QStringView text)
+{
+    cell.kind = ResultCell::Text;
+    cell.offset = qsizetype(texts.size());
+    cell.length = text.size();
+    texts.insert(texts.end(), text.utf16(), text.utf16() + text.size());
+}
+
+void ResultRows::AppendRow(sqlite3_stmt* statement)
+{
+    for (int c = 0; c < columns; ++c) {
+        ResultCell& cell = cells.emplace_back();
+        switch (sqlite3_column_type(statement, c)) {
+        case SQLITE_INTEGER:
+            cell.kind = ResultCell::Integer;
+            cell.integer = sqlite3_column_int64(statement, c);
+            break;
+        case SQLITE_FLOAT:
+            cell.kind = ResultCell::Real;
+            cell.real = sqlite3_column_double(statement, c);
+            break;
+        case SQLITE_TEXT: {
+            const char* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(statement, c));
+            const qsizetype bytes = sqlite3_column_bytes(statement, c);
+            // As QString::fromUtf8 converts it, straight into the buffer.
+            QStringDecoder decoder(QStringDecoder::Utf8,
+                                   QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+            const size_t start = texts.size();
+            texts.resize(start + size_t(decoder.requiredSpace(bytes)));
+            QChar* end = decoder.appendToBuffer(reinterpret_cast<QChar*>(texts.data() + start),
+                                                QByteArrayView(utf8, bytes));
+            texts.resize(size_t(reinterpret_cast<char16_t*>(end) - texts.data()));
+            cell.kind = ResultCell::Text;
+            cell.offset = qsizetype(start);
+            cell.length = qsizetype(texts.size() - start);
+            break;
+        }
+        case SQLITE_BLOB: {
+            const char* data = static_cast<const char*>(sqlite3_column_blob(statement, c));
+            const qsizetype bytes = sqlite3_column_bytes(statement, c);
+            cell.kind = ResultCell::Blob;
+            cell.offset = qsizetype(blobs.size());
+            cell.length = bytes;
+            blobs.insert(blobs.end(), data, data + bytes);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+}
+
+void ResultRows::insert(int row)
+{
+    cells.insert(cells.begin() + ptrdiff_t(size_t(row) * size_t(columns)), size_t(columns), ResultCell());
+}
+
+void ResultRows::erase(int row)
+{
+    const auto first = cells.begin() + ptrdiff_t(size_t(row) * size_t(columns));
+    cells.erase(first, first + columns);
+}
+
+std::vector<ResultCell> ResultRows::Copy(int row) const
+{
+    return std::vector<ResultCell>((*this)[row], (*this)[row] + columns);
+}
+
+void ResultRows::Assign(int row, const std::vector<ResultCell>& values)
+{
+    std::copy(values.begin(), values.end(), (*this)[row]);
+}
+
+void ResultRows::Set(int row, int column, const QVariant& value)
+{
+    ResultCell cell;
+    if (!value.isNull()) {
+        switch (value.typeId()) {
+        case QMetaType::Bool:
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+        case QMetaType::UInt:
+        case QMetaType::ULongLong:
+            cell.kind = ResultCell::Integer;
+            cell.integer = value.toLongLong();
+            break;
+        case QMetaType::Double:
+            cell.kind = ResultCell::Real;
+            cell.real = value.toDouble();
+            break;
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = value.toByteArray();
+            cell.kind = ResultCell::Blob;
+            cell.offset = qsizetype(blobs.size());
+            cell.length = bytes.size();
+            blobs.insert(blobs.end(), bytes.begin(), bytes.end());
+            break;
+        }
+        default:
+            AppendText(cell, value.toString());
+        }
+    }
+    (*this)[row][column] = cell;
+}
+
+QVariant ResultRows::Value(const ResultCell& cell) const
+{
+    switch (cell.kind) {
+    case ResultCell::Integer:
+        return QVariant(qlonglong(cell.integer));
+    case ResultCell::Real:
+        return QVariant(cell.real);
+    case ResultCell::Text:
+        return QVariant(Text(cell).toString());
+    case ResultCell::Blob:
+        return QVariant(QByteArray(blobs.data() + cell.offset, cell.length));
+    default:
+        return QVariant();
+    }
 }
 
 // ---- TDataSet ----
@@ -288,12 +433,17 @@ TField* TDataSet::FieldByName(const QString& name) const
     return field;
 }
 
-const QVariant& TDataSet::CurrentValue(int column) const
+const ResultCell* TDataSet::CurrentCell(int column) const
 {
-    static const QVariant none;
     if (current < 0 || current >= int(rows.size()))
-        return none;
-    return rows[current][column];
+        return nullptr;
+    return &rows[current][column];
+}
+
+QVariant TDataSet::CurrentValue(int column) const
+{
+    const ResultCell* cell = CurrentCell(column);
+    return cell ? rows.Value(*cell) : QVariant();
 }
 
 void TDataSet::WriteValue(int, const QVariant&)
@@ -335,8 +485,7 @@ void TDataSet::LoadResult(sqlite3_stmt* statement, const QString& sql)
     rows.Reset(columns);
     int rc;
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
-        for (int c = 0; c < columns; ++c)
-            rows.push_back(ColumnValue(statement, c));
+        rows.AppendRow(statement);
     if (rc != SQLITE_DONE) {
         DropResult();
         connection->Raise(sql);

@@ -55,43 +55,57 @@ private:
     TFieldType type;
 };
 
-// The rows of an open result in one run of cells, row after row: no object of its own
-// per row, and a cell's text converted once, when it is read from the file.
+// One value of a result: NULL, an integer, a real, or a text (UTF-16) or blob kept in
+// the result's own buffers.
+struct ResultCell
+{
+    enum Kind : unsigned char { Null, Integer, Real, Text, Blob };
+    Kind kind = Null;
+    qsizetype length = 0; // of a text in UTF-16 units, of a blob in bytes
+    union {
+        long long integer = 0;
+        double real;
+        qsizetype offset; // of a text or blob in its buffer
+    };
+};
+
+// The rows of an open result in one run of cells, row after row, with every text
+// converted once, as it is read from the file, into one buffer: no object of its own per
+// row or per cell.
 class ResultRows
 {
 public:
-    void Reset(int columnCount)
-    {
-        cells.clear();
-        columns = columnCount;
-    }
-    int size() const { return columns == 0 ? 0 : int(cells.size()) / columns; }
+    void Reset(int columnCount);
+    int size() const { return columns == 0 ? 0 : int(cells.size() / size_t(columns)); }
     bool empty() const { return cells.empty(); }
-    QVariant* operator[](int row) { return cells.data() + size_t(row) * size_t(columns); }
-    const QVariant* operator[](int row) const { return cells.data() + size_t(row) * size_t(columns); }
-    void push_back(QVariant&& cell) { cells.push_back(std::move(cell)); }
+    ResultCell* operator[](int row) { return cells.data() + size_t(row) * size_t(columns); }
+    const ResultCell* operator[](int row) const { return cells.data() + size_t(row) * size_t(columns); }
+    // Appends the statement's current row.
+    void AppendRow(sqlite3_stmt* statement);
     // A row of NULL cells at `row`.
-    void insert(int row)
+    void insert(int row);
+    void erase(int row);
+    std::vector<ResultCell> Copy(int row) const;
+    void Assign(int row, const std::vector<ResultCell>& values);
+    // Keeps a value written by an edit: integers and booleans as integers, doubles as
+    // reals, byte arrays as blobs, anything else as its text.
+    void Set(int row, int column, const QVariant& value);
+
+    // The text of a text cell, valid until the rows change.
+    QStringView Text(const ResultCell& cell) const
     {
-        cells.insert(cells.begin() + size_t(row) * size_t(columns), size_t(columns), QVariant());
+        return QStringView(texts.data() + cell.offset, cell.length);
     }
-    void erase(int row)
-    {
-        const auto first = cells.begin() + size_t(row) * size_t(columns);
-        cells.erase(first, first + columns);
-    }
-    std::vector<QVariant> Copy(int row) const
-    {
-        return std::vector<QVariant>((*this)[row], (*this)[row] + columns);
-    }
-    void Assign(int row, const std::vector<QVariant>& values)
-    {
-        std::copy(values.begin(), values.end(), (*this)[row]);
-    }
+    // The value as a variant: null, qlonglong, double, QString or QByteArray.
+    QVariant Value(const ResultCell& cell) const;
 
 private:
+    void AppendText(ResultCell& cell, QStringView text);
+
     int columns = 0;
-    std::vector<QVariant> cells;
+    std::vector<ResultCell> cells;
+    std::vector<char16_t> texts;
+    std::vector<char> blobs;
 };
 
 // Base of queries and tables. Notifies its data sources (signals) when it opens,
@@ -145,7 +159,9 @@ signals:
 protected:
     friend class TField;
     // The current row's value of a column; an empty dataset gives a null value.
-    const QVariant& CurrentValue(int column) const;
+    QVariant CurrentValue(int column) const;
+    // The current row's cell of a column, null when there is no current row.
+    const ResultCell* CurrentCell(int column) const;
     virtual void WriteValue(int column, const QVariant& value);
     void SetState(TDataSetState newState);
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-int Digits(const QString& s, int from, int count, bool& ok)
+int Digits(QStringView s, int from, int count, bool& ok)
 {
     int v = 0;
     for (int i = from; i < from + count; ++i) {
@@ -21,7 +21,7 @@ int Digits(const QString& s, int from, int count, bool& ok)
 }
 
 // "YYYY-MM-DD", optionally followed by " HH:MM[:SS]" or "THH:MM[:SS]".
-bool ParseStoredDate(const QString& s, TDateTime& out)
+bool ParseStoredDate(QStringView s, TDateTime& out)
 {
     bool ok = true;
     if (s.size() < 10 || s[4] != '-' || s[7] != '-')
@@ -78,6 +78,11 @@ QString ValueAsString(const QVariant& value)
     if (value.typeId() == QMetaType::QByteArray)
         return QString::fromUtf8(value.toByteArray());
     return value.toString();
+}
+
+bool ReadStoredDate(QStringView text, TDateTime& date)
+{
+    return ParseStoredDate(text, date);
 }
 
 bool ReadStoredDate(const QVariant& value, TDateTime& date)
