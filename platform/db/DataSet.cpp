@@ -475,13 +475,29 @@ void TDataSet::LoadResult(sqlite3_stmt* statement, const QString& sql)
 {
     DropResult();
     const int columns = sqlite3_column_count(statement);
-    fields.reserve(columns);
-    for (int c = 0; c < columns; ++c) {
+    // A dataset mostly opens the same statement again (a lookup, a search): its columns'
+    // names and types are worked out once, while the statement's columns stay the same.
+    bool same = int(columnMemo.size()) == columns;
+    for (int c = 0; same && c < columns; ++c) {
         const char* declared = sqlite3_column_decltype(statement, c);
-        fields.push_back(std::make_unique<TField>(this, c,
-                                                  QString::fromUtf8(sqlite3_column_name(statement, c)),
-                                                  TField::TypeOfDeclared(QString::fromLatin1(declared))));
+        same = columnMemo[c].rawName == sqlite3_column_name(statement, c) &&
+               columnMemo[c].rawDeclared == (declared ? declared : "");
     }
+    if (!same) {
+        columnMemo.clear();
+        for (int c = 0; c < columns; ++c) {
+            const char* declared = sqlite3_column_decltype(statement, c);
+            ColumnMemo memo;
+            memo.rawName = sqlite3_column_name(statement, c);
+            memo.rawDeclared = declared ? declared : "";
+            memo.name = QString::fromUtf8(memo.rawName);
+            memo.type = TField::TypeOfDeclared(QString::fromLatin1(memo.rawDeclared));
+            columnMemo.push_back(std::move(memo));
+        }
+    }
+    fields.reserve(columns);
+    for (int c = 0; c < columns; ++c)
+        fields.push_back(std::make_unique<TField>(this, c, columnMemo[c].name, columnMemo[c].type));
     rows.Reset(columns);
     int rc;
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW)

@@ -177,7 +177,15 @@ protected:
     QString connectionName;
     std::vector<std::unique_ptr<TField>> fields;
     ResultRows rows;
-    int current = -1; // index into rows, -1 when empty
+    struct ColumnMemo
+    {
+        QByteArray rawName;
+        QByteArray rawDeclared;
+        QString name;
+        TFieldType type;
+    };
+    std::vector<ColumnMemo> columnMemo; // the columns of the last result
+    int current = -1;                   // index into rows, -1 when empty
     bool eof = true;
     bool bof = true;
     TDataSetState state = TDataSetState::Inactive;

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <sqlite3.h>
+#include <unordered_map>
 
 // ---- TParam ----
 
@@ -76,7 +77,16 @@ void TQuery::ParseParams() const
     if (!paramsStale)
         return;
     paramsStale = false;
-    for (const QString& name : ParameterNames(Text()))
+    // The names of a text are found once: the program builds the same texts again and again.
+    static std::unordered_map<QString, QStringList> known;
+    const QString text = Text();
+    auto found = known.find(text);
+    if (found == known.end()) {
+        if (known.size() >= 512)
+            known.clear();
+        found = known.emplace(text, ParameterNames(text)).first;
+    }
+    for (const QString& name : found->second)
         params.push_back(std::make_unique<TParam>(name));
 }
 
