@@ -5,7 +5,6 @@
 #include "platform/db/Session.h"
 #include "platform/rtl/Exceptions.h"
 
-#include <QStringDecoder>
 #include <sqlite3.h>
 
 // ---- TField ----
@@ -67,7 +66,7 @@ QString TField::AsString() const
         return ValueAsBoolean(owner->CurrentValue(index), name) ? "True" : "False";
     default:
         if (cell->kind == ResultCell::Text)
-            return owner->rows.Text(*cell).toString();
+            return owner->rows.Text(*cell);
         return ValueAsString(owner->CurrentValue(index));
     }
 }
@@ -77,7 +76,7 @@ TDateTime TField::AsDateTime() const
     const ResultCell* cell = owner->CurrentCell(index);
     TDateTime date;
     if (cell && cell->kind == ResultCell::Text)
-        return ReadStoredDate(owner->rows.Text(*cell), date) ? date : TDateTime(0);
+        return ReadStoredDate(owner->rows.Bytes(*cell), date) ? date : TDateTime(0);
     return ValueAsDateTime(owner->CurrentValue(index));
 }
 
@@ -191,17 +190,16 @@ void TField::Clear()
 void ResultRows::Reset(int columnCount)
 {
     cells.clear();
-    texts.clear();
-    blobs.clear();
+    bytes.clear();
     columns = columnCount;
 }
 
-void ResultRows::AppendText(ResultCell& cell, QStringView text)
+void ResultRows::AppendBytes(ResultCell& cell, ResultCell::Kind kind, const char* data, qsizetype size)
 {
-    cell.kind = ResultCell::Text;
-    cell.offset = qsizetype(texts.size());
-    cell.length = text.size();
-    texts.insert(texts.end(), text.utf16(), text.utf16() + text.size());
+    cell.kind = kind;
+    cell.offset = qsizetype(bytes.size());
+    cell.length = size;
+    bytes.insert(bytes.end(), data, data + size);
 }
 
 void ResultRows::AppendRow(sqlite3_stmt* statement)
@@ -217,31 +215,15 @@ void ResultRows::AppendRow(sqlite3_stmt* statement)
             cell.kind = ResultCell::Real;
             cell.real = sqlite3_column_double(statement, c);
             break;
-        case SQLITE_TEXT: {
-            const char* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(statement, c));
-            const qsizetype bytes = sqlite3_column_bytes(statement, c);
-            // As QString::fromUtf8 converts it, straight into the buffer.
-            QStringDecoder decoder(QStringDecoder::Utf8,
-                                   QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-            const size_t start = texts.size();
-            texts.resize(start + size_t(decoder.requiredSpace(bytes)));
-            QChar* end = decoder.appendToBuffer(reinterpret_cast<QChar*>(texts.data() + start),
-                                                QByteArrayView(utf8, bytes));
-            texts.resize(size_t(reinterpret_cast<char16_t*>(end) - texts.data()));
-            cell.kind = ResultCell::Text;
-            cell.offset = qsizetype(start);
-            cell.length = qsizetype(texts.size() - start);
+        case SQLITE_TEXT:
+            AppendBytes(cell, ResultCell::Text,
+                        reinterpret_cast<const char*>(sqlite3_column_text(statement, c)),
+                        sqlite3_column_bytes(statement, c));
             break;
-        }
-        case SQLITE_BLOB: {
-            const char* data = static_cast<const char*>(sqlite3_column_blob(statement, c));
-            const qsizetype bytes = sqlite3_column_bytes(statement, c);
-            cell.kind = ResultCell::Blob;
-            cell.offset = qsizetype(blobs.size());
-            cell.length = bytes;
-            blobs.insert(blobs.end(), data, data + bytes);
+        case SQLITE_BLOB:
+            AppendBytes(cell, ResultCell::Blob, static_cast<const char*>(sqlite3_column_blob(statement, c)),
+                        sqlite3_column_bytes(statement, c));
             break;
-        }
         default:
             break;
         }
@@ -287,15 +269,14 @@ void ResultRows::Set(int row, int column, const QVariant& value)
             cell.real = value.toDouble();
             break;
         case QMetaType::QByteArray: {
-            const QByteArray bytes = value.toByteArray();
-            cell.kind = ResultCell::Blob;
-            cell.offset = qsizetype(blobs.size());
-            cell.length = bytes.size();
-            blobs.insert(blobs.end(), bytes.begin(), bytes.end());
+            const QByteArray blob = value.toByteArray();
+            AppendBytes(cell, ResultCell::Blob, blob.constData(), blob.size());
             break;
         }
-        default:
-            AppendText(cell, value.toString());
+        default: {
+            const QByteArray text = value.toString().toUtf8();
+            AppendBytes(cell, ResultCell::Text, text.constData(), text.size());
+        }
         }
     }
     (*this)[row][column] = cell;
@@ -309,9 +290,9 @@ QVariant ResultRows::Value(const ResultCell& cell) const
     case ResultCell::Real:
         return QVariant(cell.real);
     case ResultCell::Text:
-        return QVariant(Text(cell).toString());
+        return QVariant(Text(cell));
     case ResultCell::Blob:
-        return QVariant(QByteArray(blobs.data() + cell.offset, cell.length));
+        return QVariant(Bytes(cell).toByteArray());
     default:
         return QVariant();
     }

@@ -55,23 +55,23 @@ private:
     TFieldType type;
 };
 
-// One value of a result: NULL, an integer, a real, or a text (UTF-16) or blob kept in
-// the result's own buffers.
+// One value of a result: NULL, an integer, a real, or a text (UTF-8, as the file has it)
+// or blob kept in the result's own buffer.
 struct ResultCell
 {
     enum Kind : unsigned char { Null, Integer, Real, Text, Blob };
     Kind kind = Null;
-    qsizetype length = 0; // of a text in UTF-16 units, of a blob in bytes
+    qsizetype length = 0; // of a text or blob, in bytes
     union {
         long long integer = 0;
         double real;
-        qsizetype offset; // of a text or blob in its buffer
+        qsizetype offset; // of a text or blob in the buffer
     };
 };
 
-// The rows of an open result in one run of cells, row after row, with every text
-// converted once, as it is read from the file, into one buffer: no object of its own per
-// row or per cell.
+// The rows of an open result in one run of cells, row after row, their texts and blobs
+// in one buffer: no object of its own per row or per cell. A text is converted when a
+// field reads it, so the rows a reader skips cost no conversion.
 class ResultRows
 {
 public:
@@ -91,21 +91,21 @@ public:
     // reals, byte arrays as blobs, anything else as its text.
     void Set(int row, int column, const QVariant& value);
 
-    // The text of a text cell, valid until the rows change.
-    QStringView Text(const ResultCell& cell) const
+    // The bytes of a text or blob cell, valid until the rows change.
+    QByteArrayView Bytes(const ResultCell& cell) const
     {
-        return QStringView(texts.data() + cell.offset, cell.length);
+        return QByteArrayView(bytes.data() + cell.offset, cell.length);
     }
+    QString Text(const ResultCell& cell) const { return QString::fromUtf8(Bytes(cell)); }
     // The value as a variant: null, qlonglong, double, QString or QByteArray.
     QVariant Value(const ResultCell& cell) const;
 
 private:
-    void AppendText(ResultCell& cell, QStringView text);
+    void AppendBytes(ResultCell& cell, ResultCell::Kind kind, const char* data, qsizetype size);
 
     int columns = 0;
     std::vector<ResultCell> cells;
-    std::vector<char16_t> texts;
-    std::vector<char> blobs;
+    std::vector<char> bytes;
 };
 
 // Base of queries and tables. Notifies its data sources (signals) when it opens,

@@ -3,6 +3,7 @@
 #include "platform/rtl/Exceptions.h"
 
 #include <cmath>
+#include <iterator>
 #include <sqlite3.h>
 
 namespace {
@@ -80,9 +81,18 @@ QString ValueAsString(const QVariant& value)
     return value.toString();
 }
 
-bool ReadStoredDate(QStringView text, TDateTime& date)
+bool ReadStoredDate(QByteArrayView utf8, TDateTime& date)
 {
-    return ParseStoredDate(text, date);
+    // A stored date is a short ASCII text: read it without making a string of it.
+    char16_t units[32];
+    if (utf8.size() > qsizetype(std::size(units)))
+        return ParseStoredDate(QString::fromUtf8(utf8), date);
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        if (static_cast<unsigned char>(utf8[i]) >= 0x80)
+            return ParseStoredDate(QString::fromUtf8(utf8), date);
+        units[i] = char16_t(utf8[i]);
+    }
+    return ParseStoredDate(QStringView(units, utf8.size()), date);
 }
 
 bool ReadStoredDate(const QVariant& value, TDateTime& date)

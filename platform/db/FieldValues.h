@@ -18,7 +18,7 @@ bool ValueAsBoolean(const QVariant& value, const QString& field);
 // no date: ReadStoredDate gives false, ValueAsDateTime the empty date 0, so one such row
 // never stops a whole result from being read.
 bool ReadStoredDate(const QVariant& value, TDateTime& date);
-bool ReadStoredDate(QStringView text, TDateTime& date);
+bool ReadStoredDate(QByteArrayView utf8, TDateTime& date);
 TDateTime ValueAsDateTime(const QVariant& value);
 
 // Dates are kept for the years 1 to 9999; NaN and the infinities are no dates.
