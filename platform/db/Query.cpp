@@ -70,6 +70,7 @@ void TQuery::SqlChanged()
     Close();
     params.clear();
     paramsStale = true;
+    textStale = true;
 }
 
 void TQuery::ParseParams() const
@@ -92,7 +93,12 @@ void TQuery::ParseParams() const
 
 QString TQuery::Text() const
 {
-    return SQL->Text();
+    // Joined once per change of the lines.
+    if (textStale) {
+        text = SQL->Text();
+        textStale = false;
+    }
+    return text;
 }
 
 TParam* TQuery::ParamByName(const QString& name)
