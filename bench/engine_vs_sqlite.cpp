@@ -54,10 +54,16 @@ public:
     TDateTime Date(int c) const
     {
         const char* t = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-        int y, m, d;
-        if (!t || std::sscanf(t, "%4d-%2d-%2d", &y, &m, &d) != 3 || !IsValidDate(y, m, d))
+        if (!t || sqlite3_column_bytes(stmt, c) < 10 || t[4] != '-' || t[7] != '-')
             return TDateTime(0);
-        return EncodeDate(y, m, d);
+        const auto number = [t](int from, int count) {
+            int v = 0;
+            for (int i = from; i < from + count; ++i)
+                v = t[i] >= '0' && t[i] <= '9' ? v * 10 + (t[i] - '0') : -100000;
+            return v;
+        };
+        const int y = number(0, 4), m = number(5, 2), d = number(8, 2);
+        return IsValidDate(y, m, d) ? EncodeDate(y, m, d) : TDateTime(0);
     }
 
 private:
@@ -80,7 +86,9 @@ int main()
     FilledDatabase database;
     TDBDM& dm = database.dm;
     sqlite3* db = nullptr;
-    sqlite3_open_v2(database.File().toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // Opened as the engine opens its connections.
+    sqlite3_open_v2(database.File().toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                    nullptr);
 
     // The statements the searches build, as the engine runs them.
     stPatientRec women;

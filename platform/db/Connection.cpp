@@ -73,7 +73,9 @@ DbConnection::DbConnection(const QString& databaseName, const QString& hostFolde
     if (!QFileInfo(file).isFile())
         throw EDatabaseError(QString("The database folder \"%1\" has no database file %2.")
                                  .arg(databaseName, DatabaseFileName));
-    const int rc = sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // One thread uses a connection: SQLite need not lock it for every call.
+    const int rc =
+        sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString message = db ? DbErrorText(db) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close(db);
