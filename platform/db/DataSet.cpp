@@ -194,7 +194,7 @@ void ResultRows::Reset(int columnCount)
     columns = columnCount;
 }
 
-void ResultRows::AppendBytes(ResultCell& cell, ResultCell::Kind kind, const char* data, qsizetype size)
+void ResultRows::AppendBytes(ResultCell& cell, ResultCell::Kind kind, const char* data, int size)
 {
     cell.kind = kind;
     cell.offset = qsizetype(bytes.size());
@@ -270,12 +270,12 @@ void ResultRows::Set(int row, int column, const QVariant& value)
             break;
         case QMetaType::QByteArray: {
             const QByteArray blob = value.toByteArray();
-            AppendBytes(cell, ResultCell::Blob, blob.constData(), blob.size());
+            AppendBytes(cell, ResultCell::Blob, blob.constData(), int(blob.size()));
             break;
         }
         default: {
             const QByteArray text = value.toString().toUtf8();
-            AppendBytes(cell, ResultCell::Text, text.constData(), text.size());
+            AppendBytes(cell, ResultCell::Text, text.constData(), int(text.size()));
         }
         }
     }

@@ -61,13 +61,15 @@ struct ResultCell
 {
     enum Kind : unsigned char { Null, Integer, Real, Text, Blob };
     Kind kind = Null;
-    qsizetype length = 0; // of a text or blob, in bytes
+    int length = 0; // of a text or blob, in bytes (SQLite's own limit is below 2 GB)
     union {
         long long integer = 0;
         double real;
         qsizetype offset; // of a text or blob in the buffer
     };
 };
+
+static_assert(sizeof(ResultCell) == 16);
 
 // The rows of an open result in one run of cells, row after row, their texts and blobs
 // in one buffer: no object of its own per row or per cell. A text is converted when a
@@ -101,7 +103,7 @@ public:
     QVariant Value(const ResultCell& cell) const;
 
 private:
-    void AppendBytes(ResultCell& cell, ResultCell::Kind kind, const char* data, qsizetype size);
+    void AppendBytes(ResultCell& cell, ResultCell::Kind kind, const char* data, int size);
 
     int columns = 0;
     std::vector<ResultCell> cells;
