@@ -20,7 +20,21 @@ void Restart(TQuery* query)
 
 void Select(TQuery* query, std::initializer_list<const char*> lines)
 {
-    Restart(query);
+    if (query->Active())
+        query->Close();
+    // The same text again (a lookup run for every row of a walk) is kept with its parsed
+    // parameters, whose values the caller binds anew: the statement run is the same.
+    const TStrings& sql = *query->SQL;
+    bool same = sql.Count() == int(lines.size());
+    int i = 0;
+    for (const char* line : lines) {
+        if (!same)
+            break;
+        same = sql[i++] == QLatin1StringView(line);
+    }
+    if (same)
+        return;
+    query->SQL->Clear();
     AddLines(query, lines);
 }
 

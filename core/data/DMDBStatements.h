@@ -16,7 +16,8 @@ void AddLines(TQuery* query, std::initializer_list<const char*> lines);
 // A statement that gives rows starts on a closed query with an empty text.
 void Restart(TQuery* query);
 
-// Restarts the query with the lines of a SELECT.
+// Restarts the query with the lines of a SELECT (the same lines as it has keep their
+// parsed parameters).
 void Select(TQuery* query, std::initializer_list<const char*> lines);
 
 // Opens the SELECT of `query` and gives its row count.
