@@ -206,23 +206,23 @@ void ResultRows::AppendRow(sqlite3_stmt* statement)
 {
     for (int c = 0; c < columns; ++c) {
         ResultCell& cell = cells.emplace_back();
-        switch (sqlite3_column_type(statement, c)) {
+        sqlite3_value* value = sqlite3_column_value(statement, c);
+        switch (sqlite3_value_type(value)) {
         case SQLITE_INTEGER:
             cell.kind = ResultCell::Integer;
-            cell.integer = sqlite3_column_int64(statement, c);
+            cell.integer = sqlite3_value_int64(value);
             break;
         case SQLITE_FLOAT:
             cell.kind = ResultCell::Real;
-            cell.real = sqlite3_column_double(statement, c);
+            cell.real = sqlite3_value_double(value);
             break;
         case SQLITE_TEXT:
-            AppendBytes(cell, ResultCell::Text,
-                        reinterpret_cast<const char*>(sqlite3_column_text(statement, c)),
-                        sqlite3_column_bytes(statement, c));
+            AppendBytes(cell, ResultCell::Text, reinterpret_cast<const char*>(sqlite3_value_text(value)),
+                        sqlite3_value_bytes(value));
             break;
         case SQLITE_BLOB:
-            AppendBytes(cell, ResultCell::Blob, static_cast<const char*>(sqlite3_column_blob(statement, c)),
-                        sqlite3_column_bytes(statement, c));
+            AppendBytes(cell, ResultCell::Blob, static_cast<const char*>(sqlite3_value_blob(value)),
+                        sqlite3_value_bytes(value));
             break;
         default:
             break;
