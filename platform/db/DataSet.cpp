@@ -476,9 +476,14 @@ void TDataSet::LoadResult(sqlite3_stmt* statement, const QString& sql)
             columnMemo.push_back(std::move(memo));
         }
     }
-    fields.reserve(columns);
-    for (int c = 0; c < columns; ++c)
-        fields.push_back(std::make_unique<TField>(this, c, columnMemo[c].name, columnMemo[c].type));
+    if (same && int(spareFields.size()) == columns) {
+        fields = std::move(spareFields);
+    } else {
+        fields.reserve(columns);
+        for (int c = 0; c < columns; ++c)
+            fields.push_back(std::make_unique<TField>(this, c, columnMemo[c].name, columnMemo[c].type));
+    }
+    spareFields.clear();
     rows.Reset(columns);
     int rc;
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
@@ -495,6 +500,8 @@ void TDataSet::LoadResult(sqlite3_stmt* statement, const QString& sql)
 void TDataSet::DropResult()
 {
     rows.Reset(0);
+    // Kept aside for the next result of the same columns; the dataset shows none.
+    spareFields = std::move(fields);
     fields.clear();
     current = -1;
     bof = eof = true;

@@ -186,8 +186,9 @@ protected:
         QString name;
         TFieldType type;
     };
-    std::vector<ColumnMemo> columnMemo; // the columns of the last result
-    int current = -1;                   // index into rows, -1 when empty
+    std::vector<ColumnMemo> columnMemo;               // the columns of the last result
+    std::vector<std::unique_ptr<TField>> spareFields; // its fields, once it is closed
+    int current = -1;                                 // index into rows, -1 when empty
     bool eof = true;
     bool bof = true;
     TDataSetState state = TDataSetState::Inactive;
