@@ -49,8 +49,8 @@ DbStatement::~DbStatement()
 void DbStatement::Release()
 {
     if (lent) {
+        // Its values are all bound again before it runs next.
         sqlite3_reset(stmt);
-        sqlite3_clear_bindings(stmt);
         *lent = false;
     } else {
         sqlite3_finalize(stmt);

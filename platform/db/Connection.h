@@ -13,8 +13,8 @@ struct sqlite3_stmt;
 // The name of the database file inside the database folder.
 inline const char* const DatabaseFileName = "kvr.sqlite3";
 
-// A prepared statement. One lent from its connection's cache goes back there (reset, its
-// values cleared) when it goes out of scope; any other is finalized.
+// A prepared statement. One lent from its connection's cache goes back there (reset)
+// when it goes out of scope; any other is finalized.
 class DbStatement
 {
 public:

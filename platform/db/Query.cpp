@@ -125,14 +125,15 @@ DbStatement TQuery::PrepareBound(const QString& sql)
     const int count = sqlite3_bind_parameter_count(stmt);
     for (int i = 1; i <= count; ++i) {
         const char* raw = sqlite3_bind_parameter_name(stmt, i);
-        const QString name = raw ? QString::fromUtf8(raw + 1) : QString();
+        // Compared as SQLite has it, without making a string of each name.
+        const QUtf8StringView name = raw ? QUtf8StringView(raw + 1) : QUtf8StringView();
         TParam* param = nullptr;
         for (const auto& p : params)
-            if (p->Name().compare(name, Qt::CaseInsensitive) == 0)
+            if (QAnyStringView::compare(p->Name(), name, Qt::CaseInsensitive) == 0)
                 param = p.get();
         if (!param || !param->Bound())
-            throw EDatabaseError(
-                QString("No value for parameter '%1'.\nStatement:\n%2").arg(name, sql.trimmed()));
+            throw EDatabaseError(QString("No value for parameter '%1'.\nStatement:\n%2")
+                                     .arg(QString::fromUtf8(raw ? raw + 1 : ""), sql.trimmed()));
         if (BindValue(stmt, i, param->Value()) != SQLITE_OK)
             db.Raise(sql);
     }
