@@ -74,6 +74,9 @@ TMedicalRecordForm::TMedicalRecordForm(QWidget* parent) : widgets::Form(parent)
         tnDietFoodIndex[i] = tnDietFrequencyIndex[i] = -1;
 
     ConnectHandlers();
+    ConnectCheckupHandlers();
+    ConnectPrintHandlers();
+    ConnectRowHandlers();
 }
 
 void TMedicalRecordForm::ConnectHandlers()

@@ -155,6 +155,80 @@ private:
     void LoadNotes(const QString& head);
     void LoadCheckups(const QString& head);
     void LoadTreatments(const QString& head);
+
+    // Check-ups: the list with its menu and buttons, the chart editor's opening, the
+    // tooth counts (MedicalRecordUnitCheckups.cpp).
+public:
+    void CheckupDateListBoxClick();
+    void CheckupDate_AddMenuClick();
+    void CheckupDate_EditMenuClick();
+    void CheckupDate_DeleteMenuClick();
+    void EditDentalFormulaButtonClick();
+    void DentalFormulaSGContextPopup(const QPoint& pos, bool& handled);
+    // Counts the symbols the chart grid shows, per dentition, into the count labels.
+    void UpdateToothCounts();
+    // True when list item `index` is one of the karte's check-ups.
+    bool IsCheckupIndex(int index) const;
+
+private:
+    void ConnectCheckupHandlers();
+    // Where the date picker opens for a check-up button.
+    QPoint CheckupPickerPlace(const QWidget* button) const;
+    // The karte's check-ups into the array, the count label and the list (by date);
+    // false after the failing call's error message.
+    bool ReadCheckups(const QString& head);
+    // The karte's check-ups read again after a delete, selecting list item `selected`
+    // or the last one.
+    void ReloadCheckups(const QString& head, int selected);
+
+    // Printing: the karte sheets and the ID card of the karte on screen.
+public:
+    void PrintButtonClick();
+    void PrintCardButtonClick();
+
+private:
+    void ConnectPrintHandlers();
+
+    // Notes, treatments and diet rows: their grids' buttons, and the row dialogs'
+    // write-back (MedicalRecordUnitRows.cpp).
+public:
+    void NoteNewButtonClick();
+    void NoteEditButtonClick();
+    void NoteDeleteButtonClick();
+    void TreatmentNewButtonClick();
+    void TreatmentEditButtonClick();
+    void TreatmentDeleteButtonClick();
+    void DietNewButtonClick();
+    void DietEditButtonClick();
+    void DietDeleteButtonClick();
+
+    // False, after a warning that starts with `head`, when the section already shows
+    // as many rows as its array holds.
+    bool RoomForNote(const QString& head);
+    bool RoomForTreatment(const QString& head);
+    bool RoomForDietRow(const QString& head);
+    // A row a dialog stored: added after the last row, or replacing grid row `row`,
+    // with its cells and its positions in CommonForm's lists.
+    void ShowAddedNote(const stNoteRecord& note, int staffIndex, const QStringList& cells);
+    void ShowReplacedNote(int row, const stNoteRecord& note, int staffIndex, const QStringList& cells);
+    void ShowAddedTreatment(const stTreatmentRecord& treatment, int staffIndex, const QStringList& cells);
+    void ShowReplacedTreatment(int row, const stTreatmentRecord& treatment, int staffIndex,
+                               const QStringList& cells);
+    void ShowAddedDietRow(const stDietInquiryRecord& diet, int foodIndex, int frequencyIndex,
+                          const QStringList& cells);
+    void ShowReplacedDietRow(int row, const stDietInquiryRecord& diet, int foodIndex, int frequencyIndex,
+                             const QStringList& cells);
+
+private:
+    void ConnectRowHandlers();
+    void PlaceDietDialog();
+    bool RoomForRows(int count, int limit, const QString& head, const QString& rows);
+    // The last data row of a grid and its count label, edit and delete buttons.
+    void AppendGridRow(widgets::StringGrid* grid, int& count, widgets::Label* label, QWidget* edit,
+                       QWidget* del, const QStringList& cells);
+    // Grid row `row` removed, the rows below moving up; two rows are always left.
+    void RemoveGridRow(widgets::StringGrid* grid, int row, int& count, widgets::Label* label, QWidget* edit,
+                       QWidget* del);
 };
 
 extern TMedicalRecordForm* MedicalRecordForm;
@@ -201,3 +275,27 @@ void WriteDebLogBlock(const QString& block);
 // `found` rows cut to `limit`: beyond it, a warning that starts with `announcement`
 // names both numbers.
 int CapRowCount(int found, int limit, const QString& announcement);
+
+// Check-ups, without widgets.
+
+// The memo a check-up gets from its karte number: its leading letters and digits
+// ("AB" for AB-0012-0034).
+QString KarteNoMemo(const QString& karteNo);
+
+// A new check-up of the karte `karteNo` on `date`: every tooth not specified.
+stCheckupRecord NewCheckup(TDateTime date, const QString& karteNo, int schoolCode);
+
+// The error of a check-up command given with no check-up selected; `action` says
+// what would have been done ("日付を修正する").
+QString NoCheckupSelected(const QString& head, const QString& action);
+
+// The debug-log block a check-up button writes when pressed: the handler, the
+// button's name and the karte's examinee.
+QString CheckupButtonLog(const QString& handler, const QString& button, const QString& patientNo,
+                         const QString& name, int itemIndex);
+// The debug-log block of a check-up add: the result, the count before it, the record.
+QString AddCheckupLog(int result, int count, const stCheckupRecord& checkup);
+
+// The message of a row the data store refused: the sentence, the return code in
+// parentheses and, after a line break and two blanks, the row's values.
+QString RowFailureMessage(const QString& sentence, int code, const QStringList& values);

@@ -116,25 +116,9 @@ void TMedicalRecordForm::LoadNotes(const QString& head)
 
 void TMedicalRecordForm::LoadCheckups(const QString& head)
 {
-    nCheckupRecords = 0;
-    tstChekupRec[0].asKarteNo = MediRecNoEdit->Text();
-    const int found = SearchCheckup(tstChekupRec[0]);
-    if (found < 0) {
-        widgets::ShowError(head + "検診テーブルを検索できませんでした。" + Code(found));
+    if (!ReadCheckups(head))
         return;
-    }
-    nCheckupRecords = CapRowCount(found, MaxCheckupRecords, head + "検診件数が");
-    CheckupLabel->SetCaption(QString::number(nCheckupRecords));
-    const int read = GetCheckups(tstChekupRec, nCheckupRecords);
-    if (read < 0) {
-        widgets::ShowError(head + "検診テーブルからデータを取り出せませんでした。" + Code(read));
-        return;
-    }
-
     // The data store gives them by date: the last is the latest.
-    CheckupDateListBox->clear();
-    for (int i = 0; i < nCheckupRecords; ++i)
-        CheckupDateListBox->addItem(DateToStr(tstChekupRec[i].tDate));
     CheckupDateListBox->SetItemIndex(nCheckupRecords - 1);
     SetEnabled({CheckupDataLabel, CheckupDateListBox, SchoolTitleLabel, CheckupNewButton}, true);
     CheckupEditButton->setEnabled(nCheckupRecords >= 1);
@@ -143,9 +127,10 @@ void TMedicalRecordForm::LoadCheckups(const QString& head)
     SchoolNameLabel->SetCaption(asPatientSchoolName);
 
     const bool selected = nCheckupRecords > 0;
-    if (selected)
+    if (selected) {
         ShowCheckupFormula(nCheckupRecords - 1);
-    else
+        UpdateToothCounts();
+    } else
         ClearDentalFormula();
     SetEnabled({DentalFormulaSgLabel, DentalFormulaSG, EditDentalFormulaButton}, selected);
     LoadDietInquiries(head);

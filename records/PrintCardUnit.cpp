@@ -1,8 +1,85 @@
 #include "records/PrintCardUnit.h"
 
+#include "core/FormMainMenu.h"
+#include "platform/os/Files.h"
+#include "platform/rtl/Paths.h"
+#include "platform/widgets/Application.h"
+#include "platform/widgets/Handler.h"
+#include "platform/widgets/MessageForms.h"
+
 TPrintCardForm* PrintCardForm = nullptr;
 
 TPrintCardForm::TPrintCardForm(QWidget* parent) : widgets::Form(parent)
 {
     setupUi(this);
+    widgets::Connect(CloseButton, &QPushButton::clicked, this, &TPrintCardForm::CloseButtonClick);
+}
+
+int TPrintCardForm::OpenDataFile()
+{
+    fpCardFile = OpenMergeDataFile(asCardFileName);
+    return fpCardFile ? 0 : -1;
+}
+
+void TPrintCardForm::WriteHeader()
+{
+    if (fpCardFile)
+        fpCardFile->Write("Name,BirthDate,Sex,MediRecNo,IssueDate,PatientNo\n");
+}
+
+void TPrintCardForm::WriteCard(const stCardLine& card)
+{
+    if (fpCardFile)
+        fpCardFile->Write(QStringList{Quoted(card.asName), Quoted(card.asBirthDate), Quoted(card.asSex),
+                                      Quoted(card.asMediRecNo), Quoted(card.asIssueDate),
+                                      Quoted(card.asPatientNo)}
+                              .join(",") +
+                          "\n");
+}
+
+void TPrintCardForm::CloseDataFile()
+{
+    if (fpCardFile)
+        fpCardFile->Close();
+    fpCardFile.reset();
+}
+
+int TPrintCardForm::OpenMergeDocument()
+{
+    return OpenMergeMainDocument("DocCard", "IdCard.doc");
+}
+
+void TPrintCardForm::CloseButtonClick()
+{
+    Close();
+}
+
+QString ProgramFolder()
+{
+    const QString exe = widgets::Application::Instance()->ExeName();
+    return exe.left(exe.lastIndexOf('\\') + 1);
+}
+
+QString Quoted(const QString& text)
+{
+    return "\"" + text + "\"";
+}
+
+std::unique_ptr<TDataFile> OpenMergeDataFile(const QString& fileName)
+{
+    std::unique_ptr<TDataFile> file = TDataFile::Open(fileName, "w");
+    if (!file)
+        widgets::ShowError("印刷用データ・ファイルを開くことができません。\n" + fileName);
+    return file;
+}
+
+int OpenMergeMainDocument(const QString& key, const QString& defaultName)
+{
+    const QString path = ProgramFolder() + MainMenuForm->IniFile->ReadString("Print", key, defaultName);
+    if (!os::FileExists(path)) {
+        widgets::ShowErrorSilently("差し込み印刷のメイン文書がありません。\n  \"" + path + "\"");
+        return -1;
+    }
+    widgets::CurrentInteraction().OpenDocument(HostPath(path));
+    return 0;
 }

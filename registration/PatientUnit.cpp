@@ -2,6 +2,7 @@
 
 #include "core/FormMainMenu.h"
 #include "core/MonthCalendarUnit.h"
+#include "core/SchoolList.h"
 #include "platform/os/Files.h"
 #include "platform/os/Folders.h"
 #include "platform/rtl/IntText.h"
@@ -130,26 +131,8 @@ void TPatientForm::FormClose()
 
 void TPatientForm::LoadSchoolList()
 {
-    const int found = SearchSchool(stSchoolRecord());
-    if (found < 0) {
-        ShowError("学校テーブルを検索できません。(" + IntToStr(found) + ")");
-        return;
-    }
-    nSchoolRecords = found;
-    if (found > MaxSchools) {
-        widgets::ShowWarning("学校数が " + IntToStr(found) + " あります。\n" + "上限 " +
-                             IntToStr(MaxSchools) + " を越えた分は無視されます。");
-        nSchoolRecords = MaxSchools;
-    }
-    const int read = GetSchools(tstSchoolRec.data(), nSchoolRecords);
-    if (read < 0) {
-        ShowError("学校テーブルを読み出せません。(" + IntToStr(read) + ")");
-        return;
-    }
-    SchoolNameCB->clear();
-    for (int i = 0; i < nSchoolRecords; ++i)
-        SchoolNameCB->addItem(tstSchoolRec[size_t(i)].asName);
-    SchoolNameCB->SetItemIndex(-1);
+    if (const int listed = ::LoadSchoolList(tstSchoolRec, SchoolNameCB); listed >= 0)
+        nSchoolRecords = listed;
 }
 
 int TPatientForm::SchoolIndexOfName(const QString& name) const

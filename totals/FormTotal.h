@@ -1,5 +1,6 @@
 #pragma once
-// Only the window itself for now: caption, size and border.
+// A totals window by birth-date range that was never finished: its controls are laid
+// out but nothing opens it and it has no handler; the sum-up window makes the totals.
 #include "platform/widgets/Form.h"
 #include "ui_FormTotal.h"
 

@@ -89,3 +89,20 @@ int TCommonForm::FindFrequency(int code) const
             return i;
     return -1;
 }
+
+QString TCommonForm::StaffName(int index) const
+{
+    if (index < 0 || index >= nStaffRecords)
+        return QString();
+    return tstStaffRec[index].asNameKanji0 + ", " + tstStaffRec[index].asNameKanji1;
+}
+
+QString TCommonForm::FoodName(int index) const
+{
+    return index < 0 || index >= nFoodRecords ? QString() : tstFoodRec[index].asName;
+}
+
+QString TCommonForm::FrequencyName(int index) const
+{
+    return index < 0 || index >= nFrequencyRecords ? QString() : tstFrequencyRec[index].asName;
+}

@@ -38,6 +38,13 @@ public:
     int FindStaff(const QString& staffNo) const;
     int FindFood(int code) const;
     int FindFrequency(int code) const;
+
+    // The names the karte windows show for entry `index`: a member as family name ", "
+    // personal name in kanji, a food or frequency by its name; the empty text for an
+    // index that is not that of a listed entry (-1 from a find that found nothing).
+    QString StaffName(int index) const;
+    QString FoodName(int index) const;
+    QString FrequencyName(int index) const;
 };
 
 extern TCommonForm* CommonForm;

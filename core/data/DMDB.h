@@ -4,6 +4,11 @@
 // operation. Searches leave their rows on Query1 for the reader; counts, writes and
 // the member-number lookup run on Query2; the other lookups on Query3, so that a
 // lookup can run while a search is being read or a write is being built.
+//
+// Its definitions live in one file per family: DMDB.cpp (components, opening the
+// database), DMDBPatients, DMDBStaff, DMDBLookups (code lookups, existence checks,
+// reference lists), DMDBEntries (treatments, notes, diet rows), DMDBKartes, DMDBCheckups;
+// DMDBStatements holds how they build, run and read statements.
 #include "core/data/Dbapi.h"
 #include "platform/db/DataSource.h"
 #include "platform/db/Query.h"
@@ -11,6 +16,8 @@
 #include "platform/db/Table.h"
 
 #include <QObject>
+#include <initializer_list>
+#include <vector>
 
 class TIniFile;
 
@@ -33,6 +40,11 @@ public:
     // Points the session and the datasets at the configured folders and opens the
     // occupation table. Raises what the engine raises; the caller shows it.
     void OpenDatabase(TIniFile* IniFile);
+    // The same with the folders given: the session's network control folder and the
+    // database folder of every dataset of the module.
+    void OpenDatabase(const QString& netFileDir, const QString& databaseName);
+    // The datasets whose database is the database folder.
+    std::vector<TDataSet*> DataSets() const;
 
     // Examinees
     int GetPatientCount();
@@ -85,6 +97,7 @@ public:
     int DelDietInquiry(int code);
     int AddDietInquiry(stDietInquiryRecord record);
     int ReplaceDietInquiry(stDietInquiryRecord record);
+    int GetAddedCode();
 
     // Kartes
     int GetMedicalRecordCount();
@@ -106,8 +119,33 @@ public:
     int ReplaceCheckup(stCheckupRecord record);
 
 private:
+    // Binders: one per record, shared by its add and its replace, binding on Query2.
+    void BindPatient(const stPatientRec& record);
+    void BindStaff(const stStaffRecord& record);
+    void BindKarte(const stMedicalRec& record);
+    void BindDietInquiry(const stDietInquiryRecord& record);
+    // Binds the questionnaire on Query2 and runs the statement there.
+    void BindExcursusAndRun(const stExcursusRec& excursus);
+    // Binds the check-up, the karte code last (looked up into iWrkKarteCode): dbNoKarte
+    // when no live karte has its number (KarteCode then stays unbound), else 0.
+    int SetCheckupParams(stCheckupRecord record);
+
+    // Treatments and notes share their statements' shape: a dated text by a member on a karte.
+    int SearchEntries(std::initializer_list<const char*> select, const char* like, const char* likeParam,
+                      const QString& text, const QString& staffNo, const QString& karteNo);
+    template <class Entry>
+    int ReadEntries(Entry* records, int max, const char* textColumn, QString Entry::*text);
+    // Binds a note's or treatment's date, text, member and karte on Query2 and runs the
+    // statement: 1, or the code of the lookup that failed (nothing is run then).
+    int BindEntryAndRun(TDateTime date, const char* textParam, const QString& text, const QString& staffNo,
+                        const QString& karteNo);
     int BindStaffAndKarte(TQuery* query, const QString& staffNo, const QString& karteNo);
     int ResolveStaffAndKarte(const QString& staffNo, const QString& karteNo, int& staffCode, int& karteCode);
+    int ListKartesOfStaff(std::initializer_list<const char*> select, QString staffNo, QString& first);
+    int SearchList(std::initializer_list<const char*> select, const char* like, const char* likeParam,
+                   const QString& text, const char* order);
+    int DeleteByCode(const char* table, int code);
+
     int GetKarteCode(QString karteNo);
     QString GetKarteNo(int karteCode);
     int GetExcursusCode(int karteCode);
@@ -117,8 +155,6 @@ private:
 
     int AddExcursus(stExcursusRec excursus);
     int ReplaceExcursus(stExcursusRec excursus);
-    void SetExcursusParams(stExcursusRec excursus);
-    int SetCheckupParams(stCheckupRecord record);
 
     int iWrkKarteCode = 0; // the karte code of the last check-up add or replace
 };

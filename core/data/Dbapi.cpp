@@ -177,6 +177,10 @@ int ReplaceDietInquiry(stDietInquiryRecord record)
 {
     return DBDM->ReplaceDietInquiry(record);
 }
+int GetAddedCode()
+{
+    return DBDM->GetAddedCode();
+}
 
 int GetMedicalRecordCount()
 {

@@ -7,9 +7,45 @@
 
 // Return codes of the data store. Success is a count, a code or 1. The values are part of
 // the windows' messages, which print them in parentheses, so they never change.
-inline constexpr int dbFailed = -1;        // the statement raised an exception
-inline constexpr int dbNoRow = -2;         // a lookup found no row
-inline constexpr int dbNumberInUse = -100; // the number to be added belongs to a live row
+//
+// Every operation:
+//   dbFailed       -1    a statement raised an exception (a count, search, reader, write);
+//                        for a karte store also: the examinee number has no live examinee
+//   dbNoRow        -2    a lookup found no row; for notes and treatments (search, add,
+//                        replace): the member number has no live member; for
+//                        ReplaceMedicalRecord with an examinee: no live karte has the number
+//   dbNumberInUse  -100  the number to be added belongs to a live row (AddPatient,
+//                        AddStaff, AddMedicalRecord); nothing is written
+// Notes, treatments and check-ups (search, add, replace):
+//   dbNoKarte      -3    the karte number has no live karte; nothing is written
+// AddMedicalRecord, one code per step:
+//   dbKarteNotInserted      -2  the header insert failed; nothing is written
+//   dbKarteNotReadBack      -3  the new header could not be looked up by its number
+//   dbExcursusNotInserted   -4  the questionnaire insert failed (or the commit)
+// ReplaceMedicalRecord, one code per step:
+//   dbNoKarteToDetach       -12 no examinee given, and no live karte has the number
+//   dbKarteNotDetached      -13 no examinee given, and the header update failed
+//   dbKarteNotUpdated       -3  the header update failed
+//   dbNoExcursus            -4  the karte has no questionnaire row (or its lookup failed)
+//   dbExcursusNotUpdated    -5  the questionnaire update failed (or the commit)
+// AddPatient, AddStaff and the karte stores run in one write transaction from their checks
+// to their commit: a step that fails writes nothing, and one that cannot take the write lock
+// (another program held it through the busy timeout) gives dbFailed.
+// AddCheckup (success: the new row's code):
+//   dbCheckupNotReadBack    -4  the new row could not be read back
+inline constexpr int dbFailed = -1;
+inline constexpr int dbNoRow = -2;
+inline constexpr int dbNumberInUse = -100;
+inline constexpr int dbNoKarte = -3;
+inline constexpr int dbKarteNotInserted = -2;
+inline constexpr int dbKarteNotReadBack = -3;
+inline constexpr int dbExcursusNotInserted = -4;
+inline constexpr int dbNoKarteToDetach = -12;
+inline constexpr int dbKarteNotDetached = -13;
+inline constexpr int dbKarteNotUpdated = -3;
+inline constexpr int dbNoExcursus = -4;
+inline constexpr int dbExcursusNotUpdated = -5;
+inline constexpr int dbCheckupNotReadBack = -4;
 
 // One examinee, with the name of the school.
 struct stPatientRec
@@ -212,6 +248,9 @@ int GetDietInquiries(stDietInquiryRecord* records, int max);
 int DelDietInquiry(stDietInquiryRecord record);
 int AddDietInquiry(stDietInquiryRecord record);
 int ReplaceDietInquiry(stDietInquiryRecord record);
+// The Code the table gave the row of the last successful add of a note, treatment or
+// diet row (those adds return 1, not the code).
+int GetAddedCode();
 
 // Kartes
 int GetMedicalRecordCount();

@@ -32,16 +32,31 @@ bool OnlyBlanks(const char* tail)
 DbStatement& DbStatement::operator=(DbStatement&& other) noexcept
 {
     if (this != &other) {
-        sqlite3_finalize(stmt);
+        Release();
         stmt = other.stmt;
+        lent = other.lent;
         other.stmt = nullptr;
+        other.lent = nullptr;
     }
     return *this;
 }
 
 DbStatement::~DbStatement()
 {
-    sqlite3_finalize(stmt);
+    Release();
+}
+
+void DbStatement::Release()
+{
+    if (lent) {
+        // Its values are all bound again before it runs next.
+        sqlite3_reset(stmt);
+        *lent = false;
+    } else {
+        sqlite3_finalize(stmt);
+    }
+    stmt = nullptr;
+    lent = nullptr;
 }
 
 QString DbErrorText(sqlite3* db)
@@ -58,7 +73,9 @@ DbConnection::DbConnection(const QString& databaseName, const QString& hostFolde
     if (!QFileInfo(file).isFile())
         throw EDatabaseError(QString("The database folder \"%1\" has no database file %2.")
                                  .arg(databaseName, DatabaseFileName));
-    const int rc = sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // One thread uses a connection: SQLite need not lock it for every call.
+    const int rc =
+        sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString message = db ? DbErrorText(db) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close(db);
@@ -72,6 +89,7 @@ DbConnection::DbConnection(const QString& databaseName, const QString& hostFolde
         // Touching the schema makes a file that is not a database fail here, at open.
         Run("SELECT count(*) FROM sqlite_master;");
     } catch (...) {
+        DropCache();
         sqlite3_close(db);
         db = nullptr;
         throw;
@@ -80,7 +98,15 @@ DbConnection::DbConnection(const QString& databaseName, const QString& hostFolde
 
 DbConnection::~DbConnection()
 {
+    DropCache();
     sqlite3_close_v2(db);
+}
+
+void DbConnection::DropCache()
+{
+    for (auto& [text, cached] : cache)
+        sqlite3_finalize(cached.stmt);
+    cache.clear();
 }
 
 void DbConnection::Raise(const QString& sql) const
@@ -89,6 +115,37 @@ void DbConnection::Raise(const QString& sql) const
 }
 
 DbStatement DbConnection::Prepare(const QString& sql)
+{
+    // Enough for every statement of the program; texts made up anew (values pasted in)
+    // would otherwise grow it without end.
+    constexpr size_t MostCached = 256;
+    auto found = cache.find(sql);
+    if (found != cache.end()) {
+        if (found->second.lent) // in use further up: this use gets one of its own
+            return PrepareNew(sql);
+        found->second.lent = true;
+        return DbStatement(found->second.stmt, &found->second.lent);
+    }
+    DbStatement fresh = PrepareNew(sql);
+    if (cache.size() >= MostCached) {
+        for (auto i = cache.begin(); i != cache.end();) {
+            if (i->second.lent) {
+                ++i;
+                continue;
+            }
+            sqlite3_finalize(i->second.stmt);
+            i = cache.erase(i);
+        }
+        if (cache.size() >= MostCached)
+            return fresh;
+    }
+    Cached& entry = cache[sql];
+    entry.stmt = fresh.Take();
+    entry.lent = true;
+    return DbStatement(entry.stmt, &entry.lent);
+}
+
+DbStatement DbConnection::PrepareNew(const QString& sql)
 {
     static const QString ambiguous = "ambiguous column name: ";
     QString text = sql;

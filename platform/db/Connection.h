@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <unordered_map>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -12,22 +13,38 @@ struct sqlite3_stmt;
 // The name of the database file inside the database folder.
 inline const char* const DatabaseFileName = "kvr.sqlite3";
 
-// A prepared statement, finalized when it goes out of scope.
+// A prepared statement. One lent from its connection's cache goes back there (reset)
+// when it goes out of scope; any other is finalized.
 class DbStatement
 {
 public:
     DbStatement() = default;
-    explicit DbStatement(sqlite3_stmt* stmt) : stmt(stmt) {}
-    DbStatement(DbStatement&& other) noexcept : stmt(other.stmt) { other.stmt = nullptr; }
+    explicit DbStatement(sqlite3_stmt* stmt, bool* lent = nullptr) : stmt(stmt), lent(lent) {}
+    DbStatement(DbStatement&& other) noexcept : stmt(other.stmt), lent(other.lent)
+    {
+        other.stmt = nullptr;
+        other.lent = nullptr;
+    }
     DbStatement& operator=(DbStatement&& other) noexcept;
     DbStatement(const DbStatement&) = delete;
     DbStatement& operator=(const DbStatement&) = delete;
     ~DbStatement();
 
     sqlite3_stmt* get() const { return stmt; }
+    // Hands the statement over to the caller, who finalizes it.
+    sqlite3_stmt* Take()
+    {
+        sqlite3_stmt* taken = stmt;
+        stmt = nullptr;
+        lent = nullptr;
+        return taken;
+    }
 
 private:
+    void Release();
+
     sqlite3_stmt* stmt = nullptr;
+    bool* lent = nullptr; // the cache's mark that the statement is in use
 };
 
 class DbConnection
@@ -45,6 +62,8 @@ public:
 
     // Prepares the whole text as one statement. When SQLite calls a bare column
     // ambiguous, it is taken as the column of the first FROM table that has it.
+    // The statements are kept by their text and lent out again, so a statement the
+    // program runs thousands of times is prepared once.
     DbStatement Prepare(const QString& sql);
     // Steps a statement to its end, raising on failure.
     void Run(const QString& sql);
@@ -57,8 +76,17 @@ public:
     [[noreturn]] void Raise(const QString& sql) const;
 
 private:
+    DbStatement PrepareNew(const QString& sql);
+    void DropCache();
+
+    struct Cached
+    {
+        sqlite3_stmt* stmt = nullptr;
+        bool lent = false;
+    };
     QString databaseName;
     sqlite3* db = nullptr;
+    std::unordered_map<QString, Cached> cache;
 };
 
 // The text SQLite gives for the connection's last error.

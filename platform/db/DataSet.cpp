@@ -39,38 +39,52 @@ TFieldType TField::TypeOfDeclared(const QString& declaredType)
 
 bool TField::IsNull() const
 {
-    return owner->CurrentValue(index).isNull();
+    const ResultCell* cell = owner->CurrentCell(index);
+    return !cell || cell->kind == ResultCell::Null;
 }
 
 int TField::AsInteger() const
 {
+    const ResultCell* cell = owner->CurrentCell(index);
+    if (cell && cell->kind == ResultCell::Integer)
+        return int(cell->integer);
     return int(ValueAsInteger(owner->CurrentValue(index), name));
 }
 
 QString TField::AsString() const
 {
-    const QVariant v = owner->CurrentValue(index);
-    if (v.isNull())
+    const ResultCell* cell = owner->CurrentCell(index);
+    if (!cell || cell->kind == ResultCell::Null)
         return QString();
+    TDateTime date;
     switch (type) {
     case TFieldType::Date:
-        return DateToStr(ValueAsDateTime(v, name));
+        return ReadStoredDate(owner->CurrentValue(index), date) ? DateToStr(date) : QString();
     case TFieldType::DateTime:
-        return DateTimeToStr(ValueAsDateTime(v, name));
+        return ReadStoredDate(owner->CurrentValue(index), date) ? DateTimeToStr(date) : QString();
     case TFieldType::Boolean:
-        return ValueAsBoolean(v, name) ? "True" : "False";
+        return ValueAsBoolean(owner->CurrentValue(index), name) ? "True" : "False";
     default:
-        return ValueAsString(v);
+        if (cell->kind == ResultCell::Text)
+            return owner->rows.Text(*cell);
+        return ValueAsString(owner->CurrentValue(index));
     }
 }
 
 TDateTime TField::AsDateTime() const
 {
-    return ValueAsDateTime(owner->CurrentValue(index), name);
+    const ResultCell* cell = owner->CurrentCell(index);
+    TDateTime date;
+    if (cell && cell->kind == ResultCell::Text)
+        return ReadStoredDate(owner->rows.Bytes(*cell), date) ? date : TDateTime(0);
+    return ValueAsDateTime(owner->CurrentValue(index));
 }
 
 bool TField::AsBoolean() const
 {
+    const ResultCell* cell = owner->CurrentCell(index);
+    if (cell && cell->kind == ResultCell::Integer)
+        return cell->integer != 0;
     return ValueAsBoolean(owner->CurrentValue(index), name);
 }
 
@@ -130,7 +144,8 @@ void TField::SetAsString(const QString& value)
 
 void TField::SetAsDateTime(TDateTime value)
 {
-    owner->WriteValue(index, QVariant(type == TFieldType::DateTime ? DateTimeText(value) : DateText(value)));
+    owner->WriteValue(
+        index, QVariant(type == TFieldType::DateTime ? DateTimeText(value, name) : DateText(value, name)));
 }
 
 void TField::SetAsBoolean(bool value)
@@ -168,6 +183,119 @@ void TField::SetValue(const QVariant& value)
 void TField::Clear()
 {
     owner->WriteValue(index, QVariant());
+}
+
+// ---- ResultRows ----
+
+void ResultRows::Reset(int columnCount)
+{
+    cells.clear();
+    bytes.clear();
+    columns = columnCount;
+}
+
+void ResultRows::AppendBytes(ResultCell& cell, ResultCell::Kind kind, const char* data, int size)
+{
+    cell.kind = kind;
+    cell.offset = qsizetype(bytes.size());
+    cell.length = size;
+    bytes.insert(bytes.end(), data, data + size);
+}
+
+void ResultRows::AppendRow(sqlite3_stmt* statement)
+{
+    for (int c = 0; c < columns; ++c) {
+        ResultCell& cell = cells.emplace_back();
+        sqlite3_value* value = sqlite3_column_value(statement, c);
+        switch (sqlite3_value_type(value)) {
+        case SQLITE_INTEGER:
+            cell.kind = ResultCell::Integer;
+            cell.integer = sqlite3_value_int64(value);
+            break;
+        case SQLITE_FLOAT:
+            cell.kind = ResultCell::Real;
+            cell.real = sqlite3_value_double(value);
+            break;
+        case SQLITE_TEXT:
+            AppendBytes(cell, ResultCell::Text, reinterpret_cast<const char*>(sqlite3_value_text(value)),
+                        sqlite3_value_bytes(value));
+            break;
+        case SQLITE_BLOB:
+            AppendBytes(cell, ResultCell::Blob, static_cast<const char*>(sqlite3_value_blob(value)),
+                        sqlite3_value_bytes(value));
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void ResultRows::insert(int row)
+{
+    cells.insert(cells.begin() + ptrdiff_t(size_t(row) * size_t(columns)), size_t(columns), ResultCell());
+}
+
+void ResultRows::erase(int row)
+{
+    const auto first = cells.begin() + ptrdiff_t(size_t(row) * size_t(columns));
+    cells.erase(first, first + columns);
+}
+
+std::vector<ResultCell> ResultRows::Copy(int row) const
+{
+    return std::vector<ResultCell>((*this)[row], (*this)[row] + columns);
+}
+
+void ResultRows::Assign(int row, const std::vector<ResultCell>& values)
+{
+    std::copy(values.begin(), values.end(), (*this)[row]);
+}
+
+void ResultRows::Set(int row, int column, const QVariant& value)
+{
+    ResultCell cell;
+    if (!value.isNull()) {
+        switch (value.typeId()) {
+        case QMetaType::Bool:
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+        case QMetaType::UInt:
+        case QMetaType::ULongLong:
+            cell.kind = ResultCell::Integer;
+            cell.integer = value.toLongLong();
+            break;
+        case QMetaType::Double:
+            cell.kind = ResultCell::Real;
+            cell.real = value.toDouble();
+            break;
+        case QMetaType::QByteArray: {
+            const QByteArray blob = value.toByteArray();
+            AppendBytes(cell, ResultCell::Blob, blob.constData(), int(blob.size()));
+            break;
+        }
+        default: {
+            const QByteArray text = value.toString().toUtf8();
+            AppendBytes(cell, ResultCell::Text, text.constData(), int(text.size()));
+        }
+        }
+    }
+    (*this)[row][column] = cell;
+}
+
+QVariant ResultRows::Value(const ResultCell& cell) const
+{
+    switch (cell.kind) {
+    case ResultCell::Integer:
+        return QVariant(qlonglong(cell.integer));
+    case ResultCell::Real:
+        return QVariant(cell.real);
+    case ResultCell::Text:
+        return QVariant(Text(cell));
+    case ResultCell::Blob:
+        return QVariant(Bytes(cell).toByteArray());
+    default:
+        return QVariant();
+    }
 }
 
 // ---- TDataSet ----
@@ -286,11 +414,17 @@ TField* TDataSet::FieldByName(const QString& name) const
     return field;
 }
 
-QVariant TDataSet::CurrentValue(int column) const
+const ResultCell* TDataSet::CurrentCell(int column) const
 {
     if (current < 0 || current >= int(rows.size()))
-        return QVariant();
-    return rows[current][column];
+        return nullptr;
+    return &rows[current][column];
+}
+
+QVariant TDataSet::CurrentValue(int column) const
+{
+    const ResultCell* cell = CurrentCell(column);
+    return cell ? rows.Value(*cell) : QVariant();
 }
 
 void TDataSet::WriteValue(int, const QVariant&)
@@ -322,20 +456,38 @@ void TDataSet::LoadResult(sqlite3_stmt* statement, const QString& sql)
 {
     DropResult();
     const int columns = sqlite3_column_count(statement);
-    fields.reserve(columns);
-    for (int c = 0; c < columns; ++c) {
+    // A dataset mostly opens the same statement again (a lookup, a search): its columns'
+    // names and types are worked out once, while the statement's columns stay the same.
+    bool same = int(columnMemo.size()) == columns;
+    for (int c = 0; same && c < columns; ++c) {
         const char* declared = sqlite3_column_decltype(statement, c);
-        fields.push_back(std::make_unique<TField>(this, c,
-                                                  QString::fromUtf8(sqlite3_column_name(statement, c)),
-                                                  TField::TypeOfDeclared(QString::fromLatin1(declared))));
+        same = columnMemo[c].rawName == sqlite3_column_name(statement, c) &&
+               columnMemo[c].rawDeclared == (declared ? declared : "");
     }
-    int rc;
-    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
-        std::vector<QVariant>& row = rows.emplace_back();
-        row.reserve(columns);
+    if (!same) {
+        columnMemo.clear();
+        for (int c = 0; c < columns; ++c) {
+            const char* declared = sqlite3_column_decltype(statement, c);
+            ColumnMemo memo;
+            memo.rawName = sqlite3_column_name(statement, c);
+            memo.rawDeclared = declared ? declared : "";
+            memo.name = QString::fromUtf8(memo.rawName);
+            memo.type = TField::TypeOfDeclared(QString::fromLatin1(memo.rawDeclared));
+            columnMemo.push_back(std::move(memo));
+        }
+    }
+    if (same && int(spareFields.size()) == columns) {
+        fields = std::move(spareFields);
+    } else {
+        fields.reserve(columns);
         for (int c = 0; c < columns; ++c)
-            row.push_back(ColumnValue(statement, c));
+            fields.push_back(std::make_unique<TField>(this, c, columnMemo[c].name, columnMemo[c].type));
     }
+    spareFields.clear();
+    rows.Reset(columns);
+    int rc;
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
+        rows.AppendRow(statement);
     if (rc != SQLITE_DONE) {
         DropResult();
         connection->Raise(sql);
@@ -347,7 +499,9 @@ void TDataSet::LoadResult(sqlite3_stmt* statement, const QString& sql)
 
 void TDataSet::DropResult()
 {
-    rows.clear();
+    rows.Reset(0);
+    // Kept aside for the next result of the same columns; the dataset shows none.
+    spareFields = std::move(fields);
     fields.clear();
     current = -1;
     bof = eof = true;

@@ -55,6 +55,61 @@ private:
     TFieldType type;
 };
 
+// One value of a result: NULL, an integer, a real, or a text (UTF-8, as the file has it)
+// or blob kept in the result's own buffer.
+struct ResultCell
+{
+    enum Kind : unsigned char { Null, Integer, Real, Text, Blob };
+    Kind kind = Null;
+    int length = 0; // of a text or blob, in bytes (SQLite's own limit is below 2 GB)
+    union {
+        long long integer = 0;
+        double real;
+        qsizetype offset; // of a text or blob in the buffer
+    };
+};
+
+static_assert(sizeof(ResultCell) == 16);
+
+// The rows of an open result in one run of cells, row after row, their texts and blobs
+// in one buffer: no object of its own per row or per cell. A text is converted when a
+// field reads it, so the rows a reader skips cost no conversion.
+class ResultRows
+{
+public:
+    void Reset(int columnCount);
+    int size() const { return columns == 0 ? 0 : int(cells.size() / size_t(columns)); }
+    bool empty() const { return cells.empty(); }
+    ResultCell* operator[](int row) { return cells.data() + size_t(row) * size_t(columns); }
+    const ResultCell* operator[](int row) const { return cells.data() + size_t(row) * size_t(columns); }
+    // Appends the statement's current row.
+    void AppendRow(sqlite3_stmt* statement);
+    // A row of NULL cells at `row`.
+    void insert(int row);
+    void erase(int row);
+    std::vector<ResultCell> Copy(int row) const;
+    void Assign(int row, const std::vector<ResultCell>& values);
+    // Keeps a value written by an edit: integers and booleans as integers, doubles as
+    // reals, byte arrays as blobs, anything else as its text.
+    void Set(int row, int column, const QVariant& value);
+
+    // The bytes of a text or blob cell, valid until the rows change.
+    QByteArrayView Bytes(const ResultCell& cell) const
+    {
+        return QByteArrayView(bytes.data() + cell.offset, cell.length);
+    }
+    QString Text(const ResultCell& cell) const { return QString::fromUtf8(Bytes(cell)); }
+    // The value as a variant: null, qlonglong, double, QString or QByteArray.
+    QVariant Value(const ResultCell& cell) const;
+
+private:
+    void AppendBytes(ResultCell& cell, ResultCell::Kind kind, const char* data, int size);
+
+    int columns = 0;
+    std::vector<ResultCell> cells;
+    std::vector<char> bytes;
+};
+
 // Base of queries and tables. Notifies its data sources (signals) when it opens,
 // closes, moves or changes.
 class TDataSet : public QObject
@@ -106,7 +161,9 @@ signals:
 protected:
     friend class TField;
     // The current row's value of a column; an empty dataset gives a null value.
-    virtual QVariant CurrentValue(int column) const;
+    QVariant CurrentValue(int column) const;
+    // The current row's cell of a column, null when there is no current row.
+    const ResultCell* CurrentCell(int column) const;
     virtual void WriteValue(int column, const QVariant& value);
     void SetState(TDataSetState newState);
 
@@ -121,8 +178,17 @@ protected:
     TSession* connectionSession = nullptr;
     QString connectionName;
     std::vector<std::unique_ptr<TField>> fields;
-    std::vector<std::vector<QVariant>> rows;
-    int current = -1; // index into rows, -1 when empty
+    ResultRows rows;
+    struct ColumnMemo
+    {
+        QByteArray rawName;
+        QByteArray rawDeclared;
+        QString name;
+        TFieldType type;
+    };
+    std::vector<ColumnMemo> columnMemo;               // the columns of the last result
+    std::vector<std::unique_ptr<TField>> spareFields; // its fields, once it is closed
+    int current = -1;                                 // index into rows, -1 when empty
     bool eof = true;
     bool bof = true;
     TDataSetState state = TDataSetState::Inactive;

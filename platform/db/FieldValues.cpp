@@ -3,11 +3,12 @@
 #include "platform/rtl/Exceptions.h"
 
 #include <cmath>
+#include <iterator>
 #include <sqlite3.h>
 
 namespace {
 
-int Digits(const QString& s, int from, int count, bool& ok)
+int Digits(QStringView s, int from, int count, bool& ok)
 {
     int v = 0;
     for (int i = from; i < from + count; ++i) {
@@ -21,7 +22,7 @@ int Digits(const QString& s, int from, int count, bool& ok)
 }
 
 // "YYYY-MM-DD", optionally followed by " HH:MM[:SS]" or "THH:MM[:SS]".
-bool ParseStoredDate(const QString& s, TDateTime& out)
+bool ParseStoredDate(QStringView s, TDateTime& out)
 {
     bool ok = true;
     if (s.size() < 10 || s[4] != '-' || s[7] != '-')
@@ -80,23 +81,41 @@ QString ValueAsString(const QVariant& value)
     return value.toString();
 }
 
-TDateTime ValueAsDateTime(const QVariant& value, const QString& field)
+bool ReadStoredDate(QByteArrayView utf8, TDateTime& date)
 {
-    if (value.isNull())
-        return TDateTime(0);
+    // A stored date is a short ASCII text: read it without making a string of it.
+    char16_t units[32];
+    if (utf8.size() > qsizetype(std::size(units)))
+        return ParseStoredDate(QString::fromUtf8(utf8), date);
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        if (static_cast<unsigned char>(utf8[i]) >= 0x80)
+            return ParseStoredDate(QString::fromUtf8(utf8), date);
+        units[i] = char16_t(utf8[i]);
+    }
+    return ParseStoredDate(QStringView(units, utf8.size()), date);
+}
+
+bool ReadStoredDate(const QVariant& value, TDateTime& date)
+{
+    if (value.isNull()) {
+        date = TDateTime(0);
+        return true;
+    }
     switch (value.typeId()) {
     case QMetaType::LongLong:
     case QMetaType::Int:
     case QMetaType::Double:
-        return TDateTime(value.toDouble());
+        date = TDateTime(value.toDouble());
+        return IsStorableDate(date);
     default:
-        break;
+        return ParseStoredDate(value.toString(), date);
     }
-    TDateTime d;
-    if (!ParseStoredDate(value.toString(), d))
-        throw EDatabaseError(
-            QString("'%1' is not a valid date for field '%2'.").arg(value.toString(), field));
-    return d;
+}
+
+TDateTime ValueAsDateTime(const QVariant& value)
+{
+    TDateTime date;
+    return ReadStoredDate(value, date) ? date : TDateTime(0);
 }
 
 bool ValueAsBoolean(const QVariant& value, const QString& field)
@@ -125,21 +144,46 @@ bool ValueAsBoolean(const QVariant& value, const QString& field)
     return v != 0;
 }
 
-QString DateText(TDateTime value)
+bool IsStorableDate(TDateTime value)
+{
+    static const double first = EncodeDate(1, 1, 1).Val;
+    static const double end = EncodeDate(9999, 12, 31).Val + 1;
+    return std::isfinite(value.Val) && value.Val >= first && value.Val < end;
+}
+
+namespace {
+
+void RequireStorable(TDateTime value, const QString& name)
+{
+    if (!IsStorableDate(value))
+        throw EDatabaseError(
+            QString("'%1' is not a valid date for '%2'.").arg(QString::number(value.Val, 'g', 17), name));
+}
+
+QString DatePart(TDateTime value)
 {
     int y, m, d;
     DecodeDate(TDateTime(std::floor(value.Val)), y, m, d);
     return QString("%1-%2-%3").arg(y, 4, 10, QChar('0')).arg(m, 2, 10, QChar('0')).arg(d, 2, 10, QChar('0'));
 }
 
-QString DateTimeText(TDateTime value)
+} // namespace
+
+QString DateText(TDateTime value, const QString& name)
 {
+    RequireStorable(value, name);
+    return DatePart(value);
+}
+
+QString DateTimeText(TDateTime value, const QString& name)
+{
+    RequireStorable(value, name);
     const double day = std::floor(value.Val);
     if (value.Val == day)
-        return DateText(value);
+        return DatePart(value);
     int h, n, s, ms;
     DecodeTime(value, h, n, s, ms);
-    return DateText(value) +
+    return DatePart(value) +
            QString(" %1:%2:%3").arg(h, 2, 10, QChar('0')).arg(n, 2, 10, QChar('0')).arg(s, 2, 10, QChar('0'));
 }
 

@@ -12,11 +12,20 @@ struct sqlite3_stmt;
 // `field` names the value in the error raised when it does not convert.
 long long ValueAsInteger(const QVariant& value, const QString& field);
 QString ValueAsString(const QVariant& value);
-TDateTime ValueAsDateTime(const QVariant& value, const QString& field);
 bool ValueAsBoolean(const QVariant& value, const QString& field);
 
-QString DateText(TDateTime value);     // the date part only
-QString DateTimeText(TDateTime value); // the date, and the time when there is one
+// A stored date that cannot be read as one (another tool may have written anything) is
+// no date: ReadStoredDate gives false, ValueAsDateTime the empty date 0, so one such row
+// never stops a whole result from being read.
+bool ReadStoredDate(const QVariant& value, TDateTime& date);
+bool ReadStoredDate(QByteArrayView utf8, TDateTime& date);
+TDateTime ValueAsDateTime(const QVariant& value);
+
+// Dates are kept for the years 1 to 9999; NaN and the infinities are no dates.
+bool IsStorableDate(TDateTime value);
+// The stored text of a date; raises EDatabaseError naming `name` for one that cannot be kept.
+QString DateText(TDateTime value, const QString& name);     // the date part only
+QString DateTimeText(TDateTime value, const QString& name); // the date, and the time when there is one
 
 // Column `c` of the statement's current row: null, qlonglong, double, QString or QByteArray.
 QVariant ColumnValue(sqlite3_stmt* statement, int c);

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <sqlite3.h>
+#include <unordered_map>
 
 // ---- TParam ----
 
@@ -23,13 +24,13 @@ void TParam::SetAsSmallInt(int v)
 
 void TParam::SetAsDate(TDateTime v)
 {
-    value = QVariant(DateText(v));
+    value = QVariant(DateText(v, name));
     bound = true;
 }
 
 void TParam::SetAsDateTime(TDateTime v)
 {
-    value = QVariant(DateTimeText(v));
+    value = QVariant(DateTimeText(v, name));
     bound = true;
 }
 
@@ -69,6 +70,7 @@ void TQuery::SqlChanged()
     Close();
     params.clear();
     paramsStale = true;
+    textStale = true;
 }
 
 void TQuery::ParseParams() const
@@ -76,13 +78,27 @@ void TQuery::ParseParams() const
     if (!paramsStale)
         return;
     paramsStale = false;
-    for (const QString& name : ParameterNames(Text()))
+    // The names of a text are found once: the program builds the same texts again and again.
+    static std::unordered_map<QString, QStringList> known;
+    const QString text = Text();
+    auto found = known.find(text);
+    if (found == known.end()) {
+        if (known.size() >= 512)
+            known.clear();
+        found = known.emplace(text, ParameterNames(text)).first;
+    }
+    for (const QString& name : found->second)
         params.push_back(std::make_unique<TParam>(name));
 }
 
 QString TQuery::Text() const
 {
-    return SQL->Text();
+    // Joined once per change of the lines.
+    if (textStale) {
+        text = SQL->Text();
+        textStale = false;
+    }
+    return text;
 }
 
 TParam* TQuery::ParamByName(const QString& name)
@@ -109,14 +125,15 @@ DbStatement TQuery::PrepareBound(const QString& sql)
     const int count = sqlite3_bind_parameter_count(stmt);
     for (int i = 1; i <= count; ++i) {
         const char* raw = sqlite3_bind_parameter_name(stmt, i);
-        const QString name = raw ? QString::fromUtf8(raw + 1) : QString();
+        // Compared as SQLite has it, without making a string of each name.
+        const QUtf8StringView name = raw ? QUtf8StringView(raw + 1) : QUtf8StringView();
         TParam* param = nullptr;
         for (const auto& p : params)
-            if (p->Name().compare(name, Qt::CaseInsensitive) == 0)
+            if (QAnyStringView::compare(p->Name(), name, Qt::CaseInsensitive) == 0)
                 param = p.get();
         if (!param || !param->Bound())
-            throw EDatabaseError(
-                QString("No value for parameter '%1'.\nStatement:\n%2").arg(name, sql.trimmed()));
+            throw EDatabaseError(QString("No value for parameter '%1'.\nStatement:\n%2")
+                                     .arg(QString::fromUtf8(raw ? raw + 1 : ""), sql.trimmed()));
         if (BindValue(stmt, i, param->Value()) != SQLITE_OK)
             db.Raise(sql);
     }

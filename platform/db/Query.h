@@ -63,5 +63,7 @@ private:
     void ParseParams() const;
     mutable std::vector<std::unique_ptr<TParam>> params;
     mutable bool paramsStale = false;
+    mutable QString text;
+    mutable bool textStale = true;
     int rowsAffected = 0;
 };

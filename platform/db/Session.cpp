@@ -80,10 +80,20 @@ std::shared_ptr<DbConnection> TSession::Connection(const QString& databaseName)
 
 void TSession::StartTransaction(const QString& databaseName)
 {
+    BeginTransaction(databaseName, "BEGIN;");
+}
+
+void TSession::StartWriteTransaction(const QString& databaseName)
+{
+    BeginTransaction(databaseName, "BEGIN IMMEDIATE;");
+}
+
+void TSession::BeginTransaction(const QString& databaseName, const char* statement)
+{
     if (transaction)
         throw EDatabaseError("A transaction is already active.");
     auto connection = Connection(databaseName);
-    connection->Run("BEGIN;");
+    connection->Run(statement);
     transaction = connection;
 }
 

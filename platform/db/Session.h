@@ -26,6 +26,10 @@ public:
     // One transaction at a time on one database folder; without one every statement
     // commits on its own.
     void StartTransaction(const QString& databaseName);
+    // The same, taking the write lock at once (another program's write waits for it, or
+    // this waits the busy timeout for another's): what is read inside cannot be changed
+    // by another program before the commit.
+    void StartWriteTransaction(const QString& databaseName);
     void Commit();
     void Rollback();
     bool InTransaction() const { return transaction != nullptr; }
@@ -50,6 +54,7 @@ public:
     static TSession* Default();
 
 private:
+    void BeginTransaction(const QString& databaseName, const char* statement);
     void EndTransaction(const char* statement);
 
     bool active = false;

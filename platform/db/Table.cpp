@@ -51,7 +51,7 @@ void TTable::ReadRows(long long keepCode)
     if (keepCode >= 0 && FindField("Code")) {
         const int c = FindField("Code")->Index();
         for (int r = 0; r < int(rows.size()); ++r)
-            if (rows[r][c].toLongLong() == keepCode) {
+            if (rows.Value(rows[r][c]).toLongLong() == keepCode) {
                 current = r;
                 bof = r == 0;
                 eof = false;
@@ -122,7 +122,7 @@ void TTable::BeginInsert(int at)
         throw EDatabaseError("Cannot perform this operation on a closed dataset.");
     CheckBrowseMode();
     at = std::clamp(at, 0, int(rows.size()));
-    rows.insert(rows.begin() + at, std::vector<QVariant>(fields.size()));
+    rows.insert(at);
     modified = false;
     eof = bof = false;
     current = at;
@@ -151,7 +151,7 @@ void TTable::Edit()
         Insert();
         return;
     }
-    original = rows[current];
+    original = rows.Copy(current);
     modified = false;
     SetState(TDataSetState::Edit);
 }
@@ -162,7 +162,7 @@ void TTable::WriteValue(int column, const QVariant& value)
         Edit();
     if (State() != TDataSetState::Edit && State() != TDataSetState::Insert)
         throw EDatabaseError("Dataset not in edit or insert mode.");
-    rows[current][column] = value;
+    rows.Set(current, column, value);
     modified = true;
     emit DataChanged();
 }
@@ -174,14 +174,15 @@ void TTable::Post()
         return;
     DbConnection& db = Connection();
     const int codeColumn = CodeColumn();
-    std::vector<QVariant>& row = rows[current];
+    const ResultCell* row = rows[current];
     QStringList names;
     std::vector<QVariant> values;
     for (const auto& f : fields) {
-        if (f->Index() == codeColumn && (s == TDataSetState::Edit || row[codeColumn].isNull()))
+        if (f->Index() == codeColumn &&
+            (s == TDataSetState::Edit || row[codeColumn].kind == ResultCell::Null))
             continue;
         names.append(Quoted(f->FieldName()));
-        values.push_back(row[f->Index()]);
+        values.push_back(rows.Value(row[f->Index()]));
     }
     QString sql;
     if (s == TDataSetState::Insert) {
@@ -200,7 +201,7 @@ void TTable::Post()
         for (const QString& n : names)
             sets.append(n + " = ?");
         sql = QString("UPDATE %1 SET %2 WHERE \"Code\" = ?;").arg(Quoted(PhysicalName()), sets.join(", "));
-        values.push_back(original[codeColumn]);
+        values.push_back(rows.Value(original[codeColumn]));
     }
     DbStatement statement = db.Prepare(sql);
     for (size_t i = 0; i < values.size(); ++i)
@@ -208,8 +209,8 @@ void TTable::Post()
             db.Raise(sql);
     if (sqlite3_step(statement.get()) != SQLITE_DONE)
         db.Raise(sql);
-    if (s == TDataSetState::Insert && row[codeColumn].isNull())
-        row[codeColumn] = QVariant(qlonglong(db.LastInsertId()));
+    if (s == TDataSetState::Insert && rows[current][codeColumn].kind == ResultCell::Null)
+        rows.Set(current, codeColumn, QVariant(qlonglong(db.LastInsertId())));
     modified = false;
     original.clear();
     SetState(TDataSetState::Browse);
@@ -220,11 +221,11 @@ void TTable::Cancel()
 {
     const TDataSetState s = State();
     if (s == TDataSetState::Insert) {
-        rows.erase(rows.begin() + current);
+        rows.erase(current);
         current = rows.empty() ? -1 : std::min(current, int(rows.size()) - 1);
         eof = bof = rows.empty();
     } else if (s == TDataSetState::Edit) {
-        rows[current] = original;
+        rows.Assign(current, original);
     } else {
         return;
     }
@@ -249,10 +250,10 @@ void TTable::Delete()
     const int codeColumn = CodeColumn();
     const QString sql = QString("DELETE FROM %1 WHERE \"Code\" = ?;").arg(Quoted(PhysicalName()));
     DbStatement statement = db.Prepare(sql);
-    BindValue(statement.get(), 1, rows[current][codeColumn]);
+    BindValue(statement.get(), 1, rows.Value(rows[current][codeColumn]));
     if (sqlite3_step(statement.get()) != SQLITE_DONE)
         db.Raise(sql);
-    rows.erase(rows.begin() + current);
+    rows.erase(current);
     current = rows.empty() ? -1 : std::min(current, int(rows.size()) - 1);
     eof = bof = rows.empty();
     emit DataChanged();
@@ -266,7 +267,7 @@ void TTable::Refresh()
     CheckBrowseMode();
     long long code = -1;
     if (current >= 0 && FindField("Code"))
-        code = rows[current][FindField("Code")->Index()].toLongLong();
+        code = rows.Value(rows[current][FindField("Code")->Index()]).toLongLong();
     ReadRows(code);
     emit DataChanged();
     emit CursorMoved();

@@ -45,9 +45,15 @@ public:
     // Every line followed by CR LF.
     QString Text() const
     {
-        QString text;
+        qsizetype size = 0;
         for (const QString& l : lines)
-            text += l + "\r\n";
+            size += l.size() + 2;
+        QString text;
+        text.reserve(size);
+        for (const QString& l : lines) {
+            text += l;
+            text += QLatin1String("\r\n");
+        }
         return text;
     }
     const QStringList& List() const { return lines; }

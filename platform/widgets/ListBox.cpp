@@ -46,6 +46,15 @@ void ListBox::keyPressEvent(QKeyEvent* event)
         emit Click();
 }
 
+void ListBox::focusInEvent(QFocusEvent* event)
+{
+    // Qt's view makes the first item current on a keyboard focus; nothing is chosen yet.
+    const bool none = currentRow() < 0;
+    QListWidget::focusInEvent(event);
+    if (none && currentRow() >= 0)
+        setCurrentRow(-1);
+}
+
 void ListBox::contextMenuEvent(QContextMenuEvent* event)
 {
     ContextPopupOf(this, popupMenu, event);

@@ -1,6 +1,7 @@
 #pragma once
 // A list box whose Click fires on the operator's clicks and keyboard moves only,
 // never when the program sets ItemIndex. A right click leaves the selection alone.
+// Taking the focus chooses no item (ItemIndex stays -1 until the operator chooses).
 #include <QListWidget>
 
 namespace widgets {
@@ -27,6 +28,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyboardSearch(const QString&) override {}
 

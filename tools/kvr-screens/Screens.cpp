@@ -9,7 +9,16 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Paths.h"
 #include "platform/widgets/Application.h"
+#include "records/DentalFormulaUnit.h"
+#include "records/DoctorUnit.h"
+#include "records/EditDietUnit.h"
+#include "records/EditNoteUnit.h"
+#include "records/EditTreatmentUnit.h"
+#include "records/MedicalRecordSearchUnit.h"
 #include "records/MedicalRecordUnit.h"
+#include "records/PrintCardUnit.h"
+#include "records/PrintMedicalRecordUnit.h"
+#include "records/WrittenByUnit.h"
 #include "registration/MemberUnit.h"
 #include "registration/PatientUnit.h"
 #include "registration/SearchMemberUnit.h"
@@ -26,6 +35,8 @@
 #include "tables/FormStaffTable.h"
 #include "tables/FormTreatmentTable.h"
 #include "tests/platform/widgets/SampleForm.h"
+#include "totals/FormTotal.h"
+#include "totals/SumupUnit.h"
 
 namespace {
 TSampleForm* SampleForm = nullptr;
@@ -85,6 +96,21 @@ const std::vector<Screen>& Screens()
          }},
         {"SearchPatientForm", [] { return SearchPatientForm; }},
         {"MedicalRecordForm", [] { return MedicalRecordForm; }},
+        {"MedicalRecordSearchForm", [] { return MedicalRecordSearchForm; }},
+        {"PrintMedicalRecordForm", [] { return PrintMedicalRecordForm; }},
+        {"PrintCardForm", [] { return PrintCardForm; }},
+        {"DentalFormulaForm",
+         [] {
+             // A chart as the karte editor hands it over: its labels and a check-up's symbols.
+             MedicalRecordForm->FormShow();
+             stCheckupRecord& checkup = MedicalRecordForm->tstChekupRec[0];
+             const int codes[] = {6, 1, 2, 3, 4, 7, 8, 10, 11, 12, 19, 6, 6};
+             for (int p = 0; p < TDentalFormulaForm::ToothCount; ++p)
+                 ToothCode(checkup, p) = codes[p % std::size(codes)];
+             MedicalRecordForm->ShowCheckupFormula(0);
+             CopyChartCells(*MedicalRecordForm->DentalFormulaSG, *DentalFormulaForm->DentalFormulaSG);
+             return DentalFormulaForm;
+         }},
         {"MemberForm", [] { return MemberForm; }},
         {"SearchMemberForm", [] { return SearchMemberForm; }},
         {"SettingForm", [] { return SettingForm; }},
@@ -98,6 +124,13 @@ const std::vector<Screen>& Screens()
         {"PSTableForm", [] { return PSTableForm; }},
         {"DentalFormulaTableForm", [] { return DentalFormulaTableForm; }},
         {"TreatmentTableForm", [] { return TreatmentTableForm; }},
+        {"SumupForm", [] { return SumupForm; }},
+        {"EditNoteForm", [] { return EditNoteForm; }},
+        {"EditTreatmentForm", [] { return EditTreatmentForm; }},
+        {"EditDietForm", [] { return EditDietForm; }},
+        {"DoctorForm", [] { return DoctorForm; }},
+        {"WrittenByForm", [] { return WrittenByForm; }},
+        {"TotalForm", [] { return TotalForm; }},
         {"DebugForm", [] { return AsKelvara1(DebugForm); }, BackToKelvara2},
         {"MonthCalendarForm1",
          [] {

@@ -112,17 +112,17 @@ TEST_F(CheckupOperations, AddReturnsTheNewRowsCode)
     EXPECT_NE(second, first);
     EXPECT_EQ(Value(QString("SELECT Memo FROM CheckupTable WHERE Code = %1").arg(second), "Memo"), "second");
 
-    EXPECT_EQ(AddCheckup(Checkup("KC-9999-9999", Day(2021, 1, 1))), -3);
+    EXPECT_EQ(AddCheckup(Checkup("KC-9999-9999", Day(2021, 1, 1))), dbNoKarte);
     EXPECT_EQ(Rows("SELECT Code FROM CheckupTable"), 2);
 
     // A row the read-back cannot find is no success: its code is not known.
     Exec("CREATE TRIGGER move AFTER INSERT ON CheckupTable BEGIN "
          "UPDATE CheckupTable SET CDate = '1999-09-09' WHERE Code = NEW.Code; END");
-    EXPECT_EQ(AddCheckup(Checkup("KC-0001-0001", Day(2021, 1, 1))), -4);
+    EXPECT_EQ(AddCheckup(Checkup("KC-0001-0001", Day(2021, 1, 1))), dbCheckupNotReadBack);
     Exec("DROP TRIGGER move");
 
     Break(module->Query2);
-    EXPECT_EQ(AddCheckup(Checkup("KC-0001-0001", Day(2021, 1, 1))), -1);
+    EXPECT_EQ(AddCheckup(Checkup("KC-0001-0001", Day(2021, 1, 1))), dbFailed);
 }
 
 TEST_F(CheckupOperations, ReplaceAndDelete)
@@ -138,7 +138,7 @@ TEST_F(CheckupOperations, ReplaceAndDelete)
     EXPECT_EQ(Value("SELECT RT1 FROM CheckupTable", "RT1"), "3");
 
     changed.asKarteNo = "KC-9999-9999";
-    EXPECT_EQ(ReplaceCheckup(changed), -3);
+    EXPECT_EQ(ReplaceCheckup(changed), dbNoKarte);
     stCheckupRecord missing = Checkup("KC-0001-0001", Day(2021, 3, 3), "nowhere");
     missing.iCode = code + 10;
     EXPECT_EQ(ReplaceCheckup(missing), 1);
@@ -150,8 +150,8 @@ TEST_F(CheckupOperations, ReplaceAndDelete)
     EXPECT_EQ(Rows("SELECT Code FROM CheckupTable"), 0);
 
     Break(module->Query2);
-    EXPECT_EQ(ReplaceCheckup(missing), -1);
-    EXPECT_EQ(DelCheckup(victim), -1);
+    EXPECT_EQ(ReplaceCheckup(missing), dbFailed);
+    EXPECT_EQ(DelCheckup(victim), dbFailed);
 }
 
 } // namespace

@@ -27,13 +27,7 @@ protected:
     {
         database = std::make_unique<TempDatabase>();
         module = std::make_unique<TDBDM>();
-        module->Session_kvr->NetFileDir = TempDatabase::NetFileDir;
-        for (TDataSet* dataSet :
-             {static_cast<TDataSet*>(module->JobTable), static_cast<TDataSet*>(module->Query1),
-              static_cast<TDataSet*>(module->Query2), static_cast<TDataSet*>(module->Query3)})
-            dataSet->DatabaseName = TempDatabase::DatabaseName;
-        module->Session_kvr->SetActive(true);
-        module->JobTable->Open();
+        module->OpenDatabase(TempDatabase::NetFileDir, TempDatabase::DatabaseName);
         raw = database->NewQuery();
     }
     void TearDown() override

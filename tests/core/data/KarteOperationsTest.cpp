@@ -354,27 +354,27 @@ TEST_F(KarteOperations, AddFailuresWriteNothing)
     const int answers = Live("PSTable");
     const auto unchanged = [&] { return Live("KarteTable") == kartes && Live("PSTable") == answers; };
 
-    EXPECT_EQ(Store("KB-0001-0001", Day(2021, 1, 1), ""), -100);
+    EXPECT_EQ(Store("KB-0001-0001", Day(2021, 1, 1), ""), dbNumberInUse);
     EXPECT_TRUE(unchanged());
-    EXPECT_EQ(Store("KN-0001-0001", Day(2021, 1, 1), "3"), -1); // examinee 3 is flagged
-    EXPECT_EQ(Store("KN-0001-0001", Day(2021, 1, 1), "42"), -1);
+    EXPECT_EQ(Store("KN-0001-0001", Day(2021, 1, 1), "3"), dbFailed); // examinee 3 is flagged
+    EXPECT_EQ(Store("KN-0001-0001", Day(2021, 1, 1), "42"), dbFailed);
     EXPECT_TRUE(unchanged());
 
     Exec("CREATE TRIGGER refuse BEFORE INSERT ON KarteTable BEGIN SELECT RAISE(ABORT, 'refused'); END");
-    EXPECT_EQ(Store("KN-0001-0001", Day(2021, 1, 1), ""), -2);
+    EXPECT_EQ(Store("KN-0001-0001", Day(2021, 1, 1), ""), dbKarteNotInserted);
     EXPECT_TRUE(unchanged());
     Exec("DROP TRIGGER refuse");
 
     // The new header cannot be found again: the karte would be left without its questionnaire.
     Exec("CREATE TRIGGER hide AFTER INSERT ON KarteTable BEGIN "
          "UPDATE KarteTable SET DeleteFlag = 1 WHERE Code = NEW.Code; END");
-    EXPECT_EQ(Store("KN-0001-0001", Day(2021, 1, 1), ""), -3);
+    EXPECT_EQ(Store("KN-0001-0001", Day(2021, 1, 1), ""), dbKarteNotReadBack);
     EXPECT_TRUE(unchanged());
     Exec("DROP TRIGGER hide");
 
     // Run one by one, the header stayed: a live karte no search finds, holding its number.
     Exec("CREATE TRIGGER refuse BEFORE INSERT ON PSTable BEGIN SELECT RAISE(ABORT, 'refused'); END");
-    EXPECT_EQ(Store("KN-0001-0001", Day(2021, 1, 1), ""), -4);
+    EXPECT_EQ(Store("KN-0001-0001", Day(2021, 1, 1), ""), dbExcursusNotInserted);
     EXPECT_TRUE(unchanged());
     EXPECT_FALSE(ExistKarteNo("KN-0001-0001"));
     Exec("DROP TRIGGER refuse");
@@ -385,7 +385,7 @@ TEST_F(KarteOperations, AddInsertsNothingWhenTheDuplicateCheckFails)
 {
     const int kartes = Live("KarteTable");
     Break(module->Query3);
-    EXPECT_EQ(Store("KB-0001-0001", Day(2021, 1, 1), ""), -1);
+    EXPECT_EQ(Store("KB-0001-0001", Day(2021, 1, 1), ""), dbFailed);
     EXPECT_EQ(Live("KarteTable"), kartes);
 }
 
@@ -425,21 +425,22 @@ TEST_F(KarteOperations, ReplaceFailuresLeaveTheKarteAsItWas)
     stExcursusRec answers;
     answers.bQ40 = true;
 
-    EXPECT_EQ(ReplaceMedicalRecord(Karte("KB-0001-0005", Day(2023, 3, 3)), answers, ""), -12); // flagged
-    EXPECT_EQ(ReplaceMedicalRecord(Karte("KB-9999-9999", Day(2023, 3, 3)), answers, "1"), -2);
-    EXPECT_EQ(ReplaceMedicalRecord(changed, answers, "42"), -1);
+    EXPECT_EQ(ReplaceMedicalRecord(Karte("KB-0001-0005", Day(2023, 3, 3)), answers, ""),
+              dbNoKarteToDetach); // flagged
+    EXPECT_EQ(ReplaceMedicalRecord(Karte("KB-9999-9999", Day(2023, 3, 3)), answers, "1"), dbNoRow);
+    EXPECT_EQ(ReplaceMedicalRecord(changed, answers, "42"), dbFailed);
     EXPECT_EQ(header(), before);
 
     Exec("CREATE TRIGGER refuse BEFORE UPDATE ON KarteTable BEGIN SELECT RAISE(ABORT, 'refused'); END");
-    EXPECT_EQ(ReplaceMedicalRecord(changed, answers, ""), -13);
-    EXPECT_EQ(ReplaceMedicalRecord(changed, answers, "1"), -3);
+    EXPECT_EQ(ReplaceMedicalRecord(changed, answers, ""), dbKarteNotDetached);
+    EXPECT_EQ(ReplaceMedicalRecord(changed, answers, "1"), dbKarteNotUpdated);
     Exec("DROP TRIGGER refuse");
     EXPECT_EQ(header(), before);
 
     // Run one by one, the header was rewritten although the questionnaire was not.
     Exec("CREATE TRIGGER refuse BEFORE UPDATE ON PSTable BEGIN SELECT RAISE(ABORT, 'refused'); END");
-    EXPECT_EQ(ReplaceMedicalRecord(changed, answers, "1"), -5);
-    EXPECT_EQ(ReplaceMedicalRecord(changed, answers, ""), -5);
+    EXPECT_EQ(ReplaceMedicalRecord(changed, answers, "1"), dbExcursusNotUpdated);
+    EXPECT_EQ(ReplaceMedicalRecord(changed, answers, ""), dbExcursusNotUpdated);
     Exec("DROP TRIGGER refuse");
     EXPECT_EQ(header(), before);
 
@@ -448,7 +449,7 @@ TEST_F(KarteOperations, ReplaceFailuresLeaveTheKarteAsItWas)
         return Value("SELECT RDate FROM KarteTable WHERE KarteNo = 'KB-0001-0006'", "RDate");
     };
     const QString before6 = header6();
-    EXPECT_EQ(ReplaceMedicalRecord(Karte("KB-0001-0006", Day(2023, 3, 3)), answers, "2"), -4);
+    EXPECT_EQ(ReplaceMedicalRecord(Karte("KB-0001-0006", Day(2023, 3, 3)), answers, "2"), dbNoExcursus);
     EXPECT_EQ(header6(), before6);
 }
 
@@ -460,8 +461,8 @@ TEST_F(KarteOperations, DeleteFlagsEveryRowWithTheNumber)
     EXPECT_EQ(Rows("SELECT Code FROM PSTable"), 7); // questionnaires stay
     EXPECT_EQ(GetMedicalRecordCount(), 6);
     Break(module->Query2);
-    EXPECT_EQ(DelMedicalRecord("KB-0001-0001"), -1);
-    EXPECT_EQ(GetMedicalRecordCount(), -1);
+    EXPECT_EQ(DelMedicalRecord("KB-0001-0001"), dbFailed);
+    EXPECT_EQ(GetMedicalRecordCount(), dbFailed);
 }
 
 TEST_F(KarteOperations, KartesOfAnExaminee)
@@ -475,7 +476,7 @@ TEST_F(KarteOperations, KartesOfAnExaminee)
     EXPECT_EQ(GetMedicalRecordOfPatient("3", first), 1); // the examinee's own flag is not looked at
     EXPECT_EQ(GetMedicalRecordOfPatient("42", first), 0);
     EXPECT_EQ(first, ", ");
-    EXPECT_EQ(GetMedicalRecordOfPatient("x", first), -1);
+    EXPECT_EQ(GetMedicalRecordOfPatient("x", first), dbFailed);
 }
 
 } // namespace

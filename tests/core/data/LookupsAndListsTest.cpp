@@ -120,11 +120,11 @@ TEST_F(LookupsAndLists, ReaderCutsAtMaxAndCountsOccupations)
 
     Break(module->Query1);
     Break(module->Query2);
-    EXPECT_EQ(SearchSchool(stSchoolRecord()), -1);
-    EXPECT_EQ(SearchJob(stJobRecord()), -1);
-    EXPECT_EQ(SearchFood(stFoodRecord()), -1);
-    EXPECT_EQ(SearchFrequency(stFrequencyRecord()), -1);
-    EXPECT_EQ(GetJobCount(), -1);
+    EXPECT_EQ(SearchSchool(stSchoolRecord()), dbFailed);
+    EXPECT_EQ(SearchJob(stJobRecord()), dbFailed);
+    EXPECT_EQ(SearchFood(stFoodRecord()), dbFailed);
+    EXPECT_EQ(SearchFrequency(stFrequencyRecord()), dbFailed);
+    EXPECT_EQ(GetJobCount(), dbFailed);
 }
 
 } // namespace

@@ -173,8 +173,8 @@ TEST_F(NotesAndTreatments, AddReplaceAndDeleteReportTheirCodes)
 {
     for (const Family& f : Families) {
         const QString count = QString("SELECT Code FROM %1").arg(f.table);
-        EXPECT_EQ(f.add(MakeEntry(Day(2020, 1, 1), "no member", "", "KA-0001-0001")), -2) << f.table;
-        EXPECT_EQ(f.add(MakeEntry(Day(2020, 1, 1), "no karte", "7", "KA-9999-9999")), -3) << f.table;
+        EXPECT_EQ(f.add(MakeEntry(Day(2020, 1, 1), "no member", "", "KA-0001-0001")), dbNoRow) << f.table;
+        EXPECT_EQ(f.add(MakeEntry(Day(2020, 1, 1), "no karte", "7", "KA-9999-9999")), dbNoKarte) << f.table;
         EXPECT_EQ(Rows(count), 0) << f.table;
         ASSERT_EQ(f.add(MakeEntry(Day(2020, 1, 1), "first", "7", "KA-0001-0001")), 1) << f.table;
         const int code = Value(count, "Code").toInt();
@@ -192,10 +192,10 @@ TEST_F(NotesAndTreatments, AddReplaceAndDeleteReportTheirCodes)
 
         Entry bad = changed;
         bad.asStaffNo = "99";
-        EXPECT_EQ(f.replace(bad), -2) << f.table;
+        EXPECT_EQ(f.replace(bad), dbNoRow) << f.table;
         bad = changed;
         bad.asKarteNo = "KA-9999-9999";
-        EXPECT_EQ(f.replace(bad), -3) << f.table;
+        EXPECT_EQ(f.replace(bad), dbNoKarte) << f.table;
         Entry missing = changed;
         missing.iCode = code + 100;
         missing.text = "nowhere";
@@ -210,8 +210,8 @@ TEST_F(NotesAndTreatments, AddReplaceAndDeleteReportTheirCodes)
     }
     Break(module->Query2);
     for (const Family& f : Families) {
-        EXPECT_EQ(f.add(MakeEntry(Day(2020, 1, 1), "refused", "7", "KA-0001-0001")), -1) << f.table;
-        EXPECT_EQ(f.del(1), -1) << f.table;
+        EXPECT_EQ(f.add(MakeEntry(Day(2020, 1, 1), "refused", "7", "KA-0001-0001")), dbFailed) << f.table;
+        EXPECT_EQ(f.del(1), dbFailed) << f.table;
     }
 }
 
@@ -228,7 +228,7 @@ TEST_F(NotesAndTreatments, KartesHoldingAMembersEntriesCountLiveKartesOnce)
         EXPECT_EQ(f.karteList("7", first), 1) << f.table;
         EXPECT_EQ(first, "KA-0001-0001, 2020/01/01") << f.table;
         EXPECT_EQ(f.karteList("8", first), 0) << f.table;
-        EXPECT_EQ(f.karteList("seven", first), -1) << f.table;
+        EXPECT_EQ(f.karteList("seven", first), dbFailed) << f.table;
     }
 }
 
@@ -267,10 +267,28 @@ TEST_F(NotesAndTreatments, DietRowsOfACheckup)
 
     Break(module->Query1);
     Break(module->Query2);
-    EXPECT_EQ(SearchDietInquiry(filter), -1);
-    EXPECT_EQ(AddDietInquiry(row), -1);
-    EXPECT_EQ(ReplaceDietInquiry(row), -1);
-    EXPECT_EQ(DelDietInquiry(row), -1);
+    EXPECT_EQ(SearchDietInquiry(filter), dbFailed);
+    EXPECT_EQ(AddDietInquiry(row), dbFailed);
+    EXPECT_EQ(ReplaceDietInquiry(row), dbFailed);
+    EXPECT_EQ(DelDietInquiry(row), dbFailed);
 }
 
 } // namespace
+
+TEST_F(NotesAndTreatments, TheAddedCodeIsThatOfTheRowJustAdded)
+{
+    for (const Family& f : Families) {
+        AddThree(f);
+        // A lookup between the add and the read-back inserts nothing.
+        ASSERT_EQ(f.add(MakeEntry(Day(2020, 4, 1), "last", "7", "KA-0001-0003")), 1) << f.table;
+        EXPECT_TRUE(ExistKarteNo("KA-0001-0001"));
+        EXPECT_EQ(GetAddedCode(),
+                  Value(QString("SELECT Code FROM %1 WHERE KarteCode = 3").arg(f.table), "Code").toInt())
+            << f.table;
+    }
+    stDietInquiryRecord row;
+    row.iCheckupCode = 11;
+    ASSERT_EQ(AddDietInquiry(row), 1);
+    ASSERT_EQ(AddDietInquiry(row), 1);
+    EXPECT_EQ(GetAddedCode(), 2);
+}

@@ -51,7 +51,7 @@ TEST_F(OpenDatabase, AWrongFolderRaisesForTheCallerToShow)
     ini.WriteString("Paradox", "DatabaseName", "C:\\nowhere");
     EXPECT_THROW(module.OpenDatabase(&ini), EDatabaseError);
     EXPECT_EQ(module.Query3->DatabaseName, "C:\\nowhere");
-    EXPECT_EQ(GetJobCount(), -1); // the operations report their own failures afterwards
+    EXPECT_EQ(GetJobCount(), dbFailed); // the operations report their own failures afterwards
 
     TDBDM other;
     ini.WriteString("Paradox", "NetFileDir", "C:\\no\\control\\folder");

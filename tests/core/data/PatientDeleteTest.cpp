@@ -36,7 +36,7 @@ TEST_F(PatientDelete, TheBoxComesAlsoWhenTheUpdateFails)
 {
     Break(module->Query2);
     script.Expect(widgets::BoxKind::Plain, "iArgPatientNo=5\n(TDBDM::DelPatient)");
-    EXPECT_EQ(DelPatient("5"), -1);
+    EXPECT_EQ(DelPatient("5"), dbFailed);
 }
 
 } // namespace

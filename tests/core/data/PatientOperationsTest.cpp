@@ -150,12 +150,12 @@ TEST_F(PatientOperations, CountIsOfLiveExaminees)
 {
     EXPECT_EQ(GetPatientCount(), 4);
     Break(module->Query2);
-    EXPECT_EQ(GetPatientCount(), -1);
+    EXPECT_EQ(GetPatientCount(), dbFailed);
 }
 
 TEST_F(PatientOperations, AddRefusesANumberALiveExamineeHas)
 {
-    EXPECT_EQ(AddPatient(Patient("3", "Other")), -100);
+    EXPECT_EQ(AddPatient(Patient("3", "Other")), dbNumberInUse);
     EXPECT_EQ(Rows("SELECT Code FROM Patient2Table WHERE PatientNo = 3"), 1);
 
     // Only a flagged row has number 4: it is free again, and the new row is the one found.
@@ -174,14 +174,14 @@ TEST_F(PatientOperations, AddInsertsNothingWhenTheDuplicateCheckFails)
 {
     // The check runs on its own query; the insert would go through without it.
     Break(module->Query3);
-    EXPECT_EQ(AddPatient(Patient("3", "Twin")), -1);
+    EXPECT_EQ(AddPatient(Patient("3", "Twin")), dbFailed);
     EXPECT_EQ(Rows("SELECT Code FROM Patient2Table WHERE PatientNo = 3"), 1);
 }
 
 TEST_F(PatientOperations, AddReportsAFailingInsert)
 {
     Exec("CREATE TRIGGER refuse BEFORE INSERT ON Patient2Table BEGIN SELECT RAISE(ABORT, 'refused'); END");
-    EXPECT_EQ(AddPatient(Patient("7", "Refused")), -1);
+    EXPECT_EQ(AddPatient(Patient("7", "Refused")), dbFailed);
 }
 
 TEST_F(PatientOperations, ReplaceRewritesTheLiveRowOnly)
@@ -203,13 +203,13 @@ TEST_F(PatientOperations, ReplaceRewritesTheLiveRowOnly)
     EXPECT_EQ(Rows("SELECT Code FROM Patient2Table WHERE Name0 = 'Nobody'"), 0);
 
     Break(module->Query2);
-    EXPECT_EQ(ReplacePatient(changed), -1);
+    EXPECT_EQ(ReplacePatient(changed), dbFailed);
 }
 
 TEST_F(PatientOperations, SearchReportsAFailingStatement)
 {
     Break(module->Query1);
-    EXPECT_EQ(SearchPatient(AnyPatient()), -1);
+    EXPECT_EQ(SearchPatient(AnyPatient()), dbFailed);
 }
 
 } // namespace

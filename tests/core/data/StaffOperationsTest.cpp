@@ -102,7 +102,7 @@ TEST_F(StaffOperations, ReaderCopiesEachNameIntoItsOwnField)
 TEST_F(StaffOperations, AddReplaceAndDeleteReportTheirCodes)
 {
     EXPECT_EQ(GetStaffCount(), 4);
-    EXPECT_EQ(AddStaff(Staff("20", "Again")), -100);
+    EXPECT_EQ(AddStaff(Staff("20", "Again")), dbNumberInUse);
     EXPECT_EQ(AddStaff(Staff("40", "Kimura")), 1); // only a flagged row had it
     EXPECT_EQ(GetStaffCount(), 5);
 
@@ -119,16 +119,16 @@ TEST_F(StaffOperations, AddReplaceAndDeleteReportTheirCodes)
     EXPECT_FALSE(ExistStaffNo("0"));
 
     Break(module->Query2);
-    EXPECT_EQ(GetStaffCount(), -1);
-    EXPECT_EQ(ReplaceStaff(changed), -1);
-    EXPECT_EQ(DelStaff("20"), -1);
-    EXPECT_EQ(AddStaff(Staff("60", "Refused")), -1);
+    EXPECT_EQ(GetStaffCount(), dbFailed);
+    EXPECT_EQ(ReplaceStaff(changed), dbFailed);
+    EXPECT_EQ(DelStaff("20"), dbFailed);
+    EXPECT_EQ(AddStaff(Staff("60", "Refused")), dbFailed);
 }
 
 TEST_F(StaffOperations, AddInsertsNothingWhenTheDuplicateCheckFails)
 {
     Break(module->Query3);
-    EXPECT_EQ(AddStaff(Staff("20", "Twin")), -1);
+    EXPECT_EQ(AddStaff(Staff("20", "Twin")), dbFailed);
     EXPECT_EQ(Rows("SELECT Code FROM Staff2Table WHERE StaffNo = 20"), 1);
 }
 

@@ -5,6 +5,8 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <limits>
+#include <sqlite3.h>
 
 namespace {
 
@@ -262,6 +264,65 @@ TEST(Session, TransactionRollsBackBothStatements)
     q->ExecSQL();
     db.Session().Commit();
     EXPECT_EQ(db.Scalar("SELECT count(*) FROM JobTable;"), "1");
+}
+
+} // namespace
+
+namespace {
+
+TEST(StoredDates, ADateTheFileCannotKeepIsRefusedWhereItIsGiven)
+{
+    const double NoDates[] = {std::numeric_limits<double>::quiet_NaN(),
+                              std::numeric_limits<double>::infinity(),
+                              -std::numeric_limits<double>::infinity(), EncodeDate(1, 1, 1).Val - 1,
+                              EncodeDate(9999, 12, 31).Val + 1};
+    TempDatabase db;
+    auto q = db.NewQuery();
+    q->SQL->Add("INSERT INTO NoteTable (RDate) VALUES (:RDate);");
+    auto table = db.NewTable("NoteTable.db");
+    table->Open();
+    table->Append();
+    for (double value : NoDates) {
+        EXPECT_THROW(q->ParamByName("RDate")->SetAsDate(TDateTime(value)), EDatabaseError) << value;
+        EXPECT_THROW(q->ParamByName("RDate")->SetAsDateTime(TDateTime(value)), EDatabaseError) << value;
+        EXPECT_THROW(table->FieldByName("RDate")->SetAsDateTime(TDateTime(value)), EDatabaseError) << value;
+    }
+    EXPECT_FALSE(q->ParamByName("RDate")->Bound());
+    table->Cancel();
+    // The first and the last day are kept.
+    q->ParamByName("RDate")->SetAsDate(EncodeDate(1, 1, 1));
+    q->ExecSQL();
+    q->ParamByName("RDate")->SetAsDate(EncodeDate(9999, 12, 31) + 0.5);
+    q->ExecSQL();
+    EXPECT_EQ(db.Scalar("SELECT group_concat(RDate, ' ') FROM NoteTable;"), "0001-01-01 9999-12-31");
+}
+
+TEST(StoredDates, AStoredValueThatIsNoDateReadsAsTheEmptyDate)
+{
+    TempDatabase db;
+    db.Exec(
+        "INSERT INTO NoteTable (Code, RDate) VALUES (1, 'garbage'), (2, '0000-01-01'), (3, '10000-01-01'), "
+        "(4, 1e300), (5, '2021-02-30'), (6, '2021-03-04');");
+    auto q = db.NewQuery();
+    q->SQL->Add("SELECT Code, RDate FROM NoteTable ORDER BY Code;");
+    q->Open();
+    for (; !q->Eof(); q->Next()) {
+        const bool good = q->FieldByName("Code")->AsInteger() == 6;
+        EXPECT_EQ(q->FieldByName("RDate")->AsDateTime(), good ? EncodeDate(2021, 3, 4) : TDateTime(0));
+        EXPECT_EQ(q->FieldByName("RDate")->AsString(), good ? "2021/03/04" : "");
+    }
+}
+
+TEST(Session, AWriteTransactionTakesTheWriteLockAtOnce)
+{
+    TempDatabase db;
+    sqlite3* other = nullptr;
+    sqlite3_open_v2(db.DatabaseFile().toUtf8().constData(), &other, SQLITE_OPEN_READWRITE, nullptr);
+    db.Session().StartWriteTransaction(TempDatabase::DatabaseName);
+    EXPECT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE;", nullptr, nullptr, nullptr), SQLITE_BUSY);
+    db.Session().Commit();
+    EXPECT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE; COMMIT;", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
 }
 
 } // namespace

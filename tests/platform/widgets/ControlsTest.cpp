@@ -265,6 +265,19 @@ TEST_F(Controls, ListBoxClickIsTheOperatorsOnly)
     });
 }
 
+TEST_F(Controls, ListBoxTakesTheFocusWithoutChoosingAnItem)
+{
+    WhileShown([&] {
+        ListBox* list = form.CheckupDateListBox;
+        list->SetItemIndex(-1);
+        list->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(list->ItemIndex(), -1);
+        // The first arrow key chooses the first item.
+        QTest::keyClick(list, Qt::Key_Down);
+        EXPECT_EQ(list->ItemIndex(), 0);
+    });
+}
+
 // A 2 x 1 Windows bitmap.
 QByteArray TinyBitmap()
 {

@@ -1,0 +1,370 @@
+// The engine against SQLite itself: each read of the data-store benchmark, and its twin
+// that runs the same statement (as the engine hands it to SQLite) straight through the C
+// API, reading every column into the same records, with the same lookups. Both run in one
+// process on one database, in alternating order; the ratio is the figure to watch
+// (goal: within 1.5).
+#include "bench/DataStoreRows.h"
+#include "core/data/Dbapi.h"
+#include "platform/rtl/IntText.h"
+
+#include <cstdio>
+#include <map>
+#include <sqlite3.h>
+
+namespace {
+
+using namespace bench;
+
+// The statements of the twins: the texts the engine hands SQLite for the data module's.
+enum Statement {
+    PatientSearch,
+    KarteSearch,
+    CheckupSearch,
+    NoteSearch,
+    KarteCodeLookup,
+    KarteNoLookup,
+    StaffNoLookup,
+    StatementCount
+};
+
+std::vector<QByteArray> TwinStatements(TDBDM& dm)
+{
+    QStringList texts;
+    stPatientRec women;
+    women.iSex = 1;
+    SearchPatient(women);
+    texts << dm.Query1->SQL->Text();
+    stMedicalRec fromStart;
+    fromStart.tDate = EncodeDate(1900, 1, 1);
+    stPatientRec anyone;
+    anyone.iSex = -1;
+    SearchMedicalRecord(fromStart, EncodeDate(3000, 12, 31), anyone);
+    texts << dm.Query1->SQL->Text();
+    SearchCheckup(stCheckupRecord());
+    texts << dm.Query1->SQL->Text();
+    stNoteRecord ofKarte1;
+    ofKarte1.asKarteNo = KarteNo(1);
+    SearchNote(ofKarte1);
+    texts << dm.Query1->SQL->Text();
+    texts << "SELECT\n  Code, KarteNo, DeleteFlag\nFROM\n  KarteTable\nWHERE\n  DeleteFlag = False\nAND\n  "
+             "KarteNo=:KarteNo;"
+          << "SELECT\nCode, KarteNo\nFROM\nKarteTable\nWHERE\nCode=:Code;"
+          << "SELECT\n  Code, StaffNo, DeleteFlag\nFROM\n  Staff2Table\nWHERE\n  DeleteFlag = False\nAND\n  "
+             "Code=:Code;";
+    std::vector<QByteArray> statements;
+    for (const QString& text : texts)
+        statements.push_back(sqlite3_sql(dm.Session_kvr->Connection(Database)->Prepare(text).get()));
+    return statements;
+}
+
+// One statement of the twin.
+class RawStatement
+{
+public:
+    RawStatement(sqlite3* db, const QByteArray& sql)
+    {
+        sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr);
+    }
+    ~RawStatement() { sqlite3_finalize(stmt); }
+    RawStatement(const RawStatement&) = delete;
+    RawStatement& operator=(const RawStatement&) = delete;
+
+    void Bind(const char* name, int value) { sqlite3_bind_int(stmt, Index(name), value); }
+    void Bind(const char* name, const char* value)
+    {
+        sqlite3_bind_text(stmt, Index(name), value, -1, SQLITE_TRANSIENT);
+    }
+    bool Step() { return sqlite3_step(stmt) == SQLITE_ROW; }
+    void Reset() { sqlite3_reset(stmt); }
+    int Column(const char* name) const
+    {
+        for (int c = 0; c < sqlite3_column_count(stmt); ++c)
+            if (qstricmp(sqlite3_column_name(stmt, c), name) == 0)
+                return c;
+        std::fprintf(stderr, "no column %s\n", name);
+        std::abort();
+    }
+    const char* Name(int c) const { return sqlite3_column_name(stmt, c); }
+    int Int(int c) const { return sqlite3_column_int(stmt, c); }
+    QString Text(int c) const
+    {
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)),
+                                 sqlite3_column_bytes(stmt, c));
+    }
+    TDateTime Date(int c) const
+    {
+        const char* t = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+        if (!t || sqlite3_column_bytes(stmt, c) < 10 || t[4] != '-' || t[7] != '-')
+            return TDateTime(0);
+        const auto number = [t](int from, int count) {
+            int v = 0;
+            for (int i = from; i < from + count; ++i)
+                v = t[i] >= '0' && t[i] <= '9' ? v * 10 + (t[i] - '0') : -100000;
+            return v;
+        };
+        const int y = number(0, 4), m = number(5, 2), d = number(8, 2);
+        return IsValidDate(y, m, d) ? EncodeDate(y, m, d) : TDateTime(0);
+    }
+
+private:
+    int Index(const char* name) { return sqlite3_bind_parameter_index(stmt, name); }
+    sqlite3_stmt* stmt = nullptr;
+};
+
+struct Twins
+{
+    const char* title;
+    int rows;
+    std::function<int()> engine;
+    std::function<int(sqlite3*)> raw;
+};
+
+} // namespace
+
+int main()
+{
+    FilledDatabase database;
+    TDBDM& dm = database.dm;
+    sqlite3* db = nullptr;
+    // Opened as the engine opens its connections.
+    sqlite3_open_v2(database.File().toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                    nullptr);
+    // Translated once, outside the timings.
+    const std::vector<QByteArray> sql = TwinStatements(dm);
+    stPatientRec women;
+    women.iSex = 1;
+    stMedicalRec fromStart;
+    fromStart.tDate = EncodeDate(1900, 1, 1);
+    stPatientRec anyone;
+    anyone.iSex = -1;
+    stNoteRecord ofKarte1;
+    ofKarte1.asKarteNo = KarteNo(1);
+
+    std::vector<stPatientRec> patients(Kartes);
+    std::vector<stMedicalRec> kartes(Kartes);
+    std::vector<stExcursusRec> answers(Kartes);
+    std::vector<stCheckupRecord> checkups(Checkups);
+    std::vector<stNoteRecord> notes(Entries);
+    const char* const teeth[52] = {
+        "RTA", "RTB", "RTC", "RTD", "RTE", "RT1", "RT2", "RT3", "RT4", "RT5", "RT6", "RT7", "RT8",
+        "LTA", "LTB", "LTC", "LTD", "LTE", "LT1", "LT2", "LT3", "LT4", "LT5", "LT6", "LT7", "LT8",
+        "RBA", "RBB", "RBC", "RBD", "RBE", "RB1", "RB2", "RB3", "RB4", "RB5", "RB6", "RB7", "RB8",
+        "LBA", "LBB", "LBC", "LBD", "LBE", "LB1", "LB2", "LB3", "LB4", "LB5", "LB6", "LB7", "LB8"};
+    int stCheckupRecord::*const toothFields[52] = {
+        &stCheckupRecord::iRTA, &stCheckupRecord::iRTB, &stCheckupRecord::iRTC, &stCheckupRecord::iRTD,
+        &stCheckupRecord::iRTE, &stCheckupRecord::iRT1, &stCheckupRecord::iRT2, &stCheckupRecord::iRT3,
+        &stCheckupRecord::iRT4, &stCheckupRecord::iRT5, &stCheckupRecord::iRT6, &stCheckupRecord::iRT7,
+        &stCheckupRecord::iRT8, &stCheckupRecord::iLTA, &stCheckupRecord::iLTB, &stCheckupRecord::iLTC,
+        &stCheckupRecord::iLTD, &stCheckupRecord::iLTE, &stCheckupRecord::iLT1, &stCheckupRecord::iLT2,
+        &stCheckupRecord::iLT3, &stCheckupRecord::iLT4, &stCheckupRecord::iLT5, &stCheckupRecord::iLT6,
+        &stCheckupRecord::iLT7, &stCheckupRecord::iLT8, &stCheckupRecord::iRBA, &stCheckupRecord::iRBB,
+        &stCheckupRecord::iRBC, &stCheckupRecord::iRBD, &stCheckupRecord::iRBE, &stCheckupRecord::iRB1,
+        &stCheckupRecord::iRB2, &stCheckupRecord::iRB3, &stCheckupRecord::iRB4, &stCheckupRecord::iRB5,
+        &stCheckupRecord::iRB6, &stCheckupRecord::iRB7, &stCheckupRecord::iRB8, &stCheckupRecord::iLBA,
+        &stCheckupRecord::iLBB, &stCheckupRecord::iLBC, &stCheckupRecord::iLBD, &stCheckupRecord::iLBE,
+        &stCheckupRecord::iLB1, &stCheckupRecord::iLB2, &stCheckupRecord::iLB3, &stCheckupRecord::iLB4,
+        &stCheckupRecord::iLB5, &stCheckupRecord::iLB6, &stCheckupRecord::iLB7, &stCheckupRecord::iLB8,
+    };
+
+    const Twins twins[] = {
+        {"SearchPatient + GetPatients (4000)", 4000,
+         [&] {
+             SearchPatient(women);
+             return GetPatients(patients.data(), 4000);
+         },
+         [&](sqlite3* raw) {
+             RawStatement q(raw, sql[PatientSearch]);
+             q.Bind(":Sex", 1);
+             int found = 0;
+             const int no = q.Column("PatientNo"), n0 = q.Column("Name0"), n1 = q.Column("Name1"),
+                       k0 = q.Column("NameKana0"), k1 = q.Column("NameKana1"), birth = q.Column("Birth"),
+                       sex = q.Column("Sex"), school = q.Column("SchoolCode"),
+                       schoolName = q.Column("SchoolName"), portrait = q.Column("Portrait");
+             for (; q.Step(); ++found) {
+                 if (found >= 4000)
+                     continue;
+                 stPatientRec& r = patients[found];
+                 r.asPatientNo = IntToStr(q.Int(no));
+                 r.asName0 = q.Text(n0);
+                 r.asName1 = q.Text(n1);
+                 r.asNameKana0 = q.Text(k0);
+                 r.asNameKana1 = q.Text(k1);
+                 r.tBirth = q.Date(birth);
+                 r.iSex = q.Int(sex);
+                 r.iSchoolCode = q.Int(school);
+                 r.asSchoolName = q.Text(schoolName);
+                 r.asPortrait = q.Text(portrait);
+             }
+             return std::min(found, 4000);
+         }},
+        {"SearchMedicalRecord + GetMedicalRecords (4000)", Kartes,
+         [&] {
+             SearchMedicalRecord(fromStart, EncodeDate(3000, 12, 31), anyone);
+             return GetMedicalRecords(kartes.data(), patients.data(), answers.data(), Kartes);
+         },
+         [&](sqlite3* raw) {
+             RawStatement q(raw, sql[KarteSearch]);
+             q.Bind(":StartDate", "1900-01-01");
+             q.Bind(":EndDate", "3000-12-31");
+             const char* const texts[] = {"KarteNo",    "PName0",     "PName1",   "PNameKana0",
+                                          "PNameKana1", "SchoolName", "PPortrait"};
+             int textColumns[7];
+             for (int t = 0; t < 7; ++t)
+                 textColumns[t] = q.Column(texts[t]);
+             const int date = q.Column("RDate"), next = q.Column("Next"), patient = q.Column("PatientCode"),
+                       no = q.Column("PPatientNo"), birth = q.Column("PBirth"), sex = q.Column("PSex"),
+                       school = q.Column("PSchoolCode"), psCode = q.Column("PSCode");
+             const int firstAnswer = q.Column("PSKarteCode") + 1;
+             bool isMemo[31];
+             for (int c = 0; c < 31; ++c)
+                 isMemo[c] = QByteArray(q.Name(firstAnswer + c)).endsWith("Memo");
+             int i = 0;
+             for (; q.Step() && i < Kartes; ++i) {
+                 stMedicalRec& r = kartes[i];
+                 stPatientRec& p = patients[i];
+                 r.asMediRecNo = q.Text(textColumns[0]);
+                 r.tDate = q.Date(date);
+                 r.iNext = q.Int(next);
+                 r.iPatientCode = q.Int(patient);
+                 p.asPatientNo = IntToStr(q.Int(no));
+                 p.asName0 = q.Text(textColumns[1]);
+                 p.asName1 = q.Text(textColumns[2]);
+                 p.asNameKana0 = q.Text(textColumns[3]);
+                 p.asNameKana1 = q.Text(textColumns[4]);
+                 p.tBirth = q.Date(birth);
+                 p.iSex = q.Int(sex);
+                 p.iSchoolCode = q.Int(school);
+                 p.asSchoolName = q.Text(textColumns[5]);
+                 p.asPortrait = q.Text(textColumns[6]);
+                 stExcursusRec& a = answers[i];
+                 a.iCode = q.Int(psCode);
+                 a.iKarteCode = q.Int(firstAnswer - 1);
+                 // The 31 answers: flags as integers, memos as texts, in column order.
+                 bool* const flags[] = {&a.bAIDS,
+                                        &a.bHepatitis,
+                                        &a.bHepatitisB,
+                                        &a.bHepatitisC,
+                                        &a.bTuberculosis,
+                                        &a.bAirialInfection,
+                                        &a.bBloodInfection,
+                                        &a.bOtherInfection,
+                                        &a.bQ1None,
+                                        &a.bQ1Anemia,
+                                        &a.bQ1Swelling,
+                                        &a.bQ1Bleeding,
+                                        &a.bQ1Fever,
+                                        &a.bQ1NoExtraction,
+                                        &a.bQ2None,
+                                        &a.bQ2Injection,
+                                        &a.bQ2Medicine,
+                                        &a.bQ2Others,
+                                        &a.bQ3,
+                                        &a.bQ43,
+                                        &a.bQ42,
+                                        &a.bQ41,
+                                        &a.bQ40};
+                 QString* const memos[] = {&a.asTuberculosisMemo,
+                                           &a.asAirialInfectionMemo,
+                                           &a.asBloodInfectionMemo,
+                                           &a.asOtherInfectionMemo,
+                                           &a.asQ2OthersMemo,
+                                           &a.asQ43Memo,
+                                           &a.asQ42Memo,
+                                           &a.asQ41Memo};
+                 int f = 0, m = 0;
+                 for (int c = firstAnswer; c < firstAnswer + 31; ++c) {
+                     if (isMemo[c - firstAnswer])
+                         *memos[m++] = q.Text(c);
+                     else
+                         *flags[f++] = q.Int(c) != 0;
+                 }
+             }
+             return i;
+         }},
+        {"SearchCheckup + GetCheckups (10000)", Checkups,
+         [&] {
+             SearchCheckup(stCheckupRecord());
+             return GetCheckups(checkups.data(), Checkups);
+         },
+         [&](sqlite3* raw) {
+             RawStatement q(raw, sql[CheckupSearch]);
+             RawStatement karte(raw, sql[KarteNoLookup]);
+             int toothColumns[52];
+             for (int t = 0; t < 52; ++t)
+                 toothColumns[t] = q.Column(teeth[t]);
+             const int code = q.Column("Code"), date = q.Column("CDate"), karteCode = q.Column("KarteCode"),
+                       school = q.Column("SchoolCode"), memo = q.Column("Memo");
+             std::map<int, QString> karteNumbers;
+             sqlite3_exec(raw, "BEGIN;", nullptr, nullptr, nullptr);
+             int i = 0;
+             for (; q.Step() && i < Checkups; ++i) {
+                 stCheckupRecord& r = checkups[i];
+                 r.iCode = q.Int(code);
+                 r.tDate = q.Date(date);
+                 for (int t = 0; t < 52; ++t)
+                     r.*toothFields[t] = q.Int(toothColumns[t]);
+                 const int k = q.Int(karteCode);
+                 auto known = karteNumbers.find(k);
+                 if (known == karteNumbers.end()) {
+                     karte.Reset();
+                     karte.Bind(":Code", k);
+                     known = karteNumbers.emplace(k, karte.Step() ? karte.Text(1) : QString("-2")).first;
+                 }
+                 r.asKarteNo = known->second;
+                 r.iSchoolCode = q.Int(school);
+                 r.asMemo = q.Text(memo);
+             }
+             sqlite3_exec(raw, "COMMIT;", nullptr, nullptr, nullptr);
+             return i;
+         }},
+        {"SearchNote + GetNotes (400)", Entries,
+         [&] {
+             SearchNote(ofKarte1);
+             return GetNotes(notes.data(), Entries);
+         },
+         [&](sqlite3* raw) {
+             RawStatement karteCode(raw, sql[KarteCodeLookup]);
+             karteCode.Bind(":KarteNo", KarteNo(1).toUtf8().constData());
+             karteCode.Step();
+             const int k = karteCode.Int(0);
+             RawStatement q(raw, sql[NoteSearch]);
+             RawStatement karte(raw, sql[KarteNoLookup]);
+             RawStatement staff(raw, sql[StaffNoLookup]);
+             q.Bind(":KarteCode", k);
+             const int code = q.Column("Code"), date = q.Column("RDate"), text = q.Column("Description"),
+                       staffCode = q.Column("StaffCode"), karteColumn = q.Column("KarteCode");
+             int i = 0;
+             for (; q.Step() && i < Entries; ++i) {
+                 stNoteRecord& r = notes[i];
+                 r.iCode = q.Int(code);
+                 r.tDate = q.Date(date);
+                 r.asDescription = q.Text(text);
+                 staff.Reset();
+                 staff.Bind(":Code", q.Int(staffCode));
+                 r.asStaffNo = IntToStr(staff.Step() ? staff.Int(1) : -2);
+                 karte.Reset();
+                 karte.Bind(":Code", q.Int(karteColumn));
+                 r.asKarteNo = karte.Step() ? karte.Text(1) : QString("-2");
+             }
+             return i;
+         }},
+    };
+
+    std::printf("%-48s %10s %10s %7s\n", "read", "engine", "sqlite", "ratio");
+    for (const Twins& t : twins) {
+        int engineRows = 0, rawRows = 0;
+        // Alternating, so that neither side gets the warmer caches.
+        std::vector<double> engine, raw;
+        for (int round = 0; round < 5; ++round) {
+            engine.push_back(MedianMs([&] { engineRows = t.engine(); }, 3));
+            raw.push_back(MedianMs([&] { rawRows = t.raw(db); }, 3));
+        }
+        std::sort(engine.begin(), engine.end());
+        std::sort(raw.begin(), raw.end());
+        const double e = engine[engine.size() / 2], r = raw[raw.size() / 2];
+        std::printf("%-48s %7.2f ms %7.2f ms %6.2fx%s\n", t.title, e, r, e / r,
+                    engineRows == t.rows && rawRows == t.rows ? "" : "  WRONG ROW COUNT");
+    }
+    sqlite3_close(db);
+    return 0;
+}

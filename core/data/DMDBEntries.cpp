@@ -1,0 +1,317 @@
+// The data module's rows of a karte and a check-up: treatments and notes (a dated text
+// by a member on a karte, one statement shape for both) and diet rows.
+#include "core/data/DMDB.h"
+#include "core/data/DMDBStatements.h"
+#include "platform/rtl/IntText.h"
+
+using namespace dmdb;
+
+// ---------------------------------------------------------------------------------------------
+// Treatments and notes
+
+// The codes of a note or treatment search's member and karte criteria (0 where a criterion
+// is empty): dbNoRow when the member has no live row, dbNoKarte when the karte has none, else 0.
+int TDBDM::ResolveStaffAndKarte(const QString& staffNo, const QString& karteNo, int& staffCode,
+                                int& karteCode)
+{
+    if (!staffNo.isEmpty()) {
+        staffCode = GetStaffCode(staffNo);
+        if (staffCode < 0)
+            return dbNoRow;
+    }
+    if (!karteNo.isEmpty()) {
+        karteCode = GetKarteCode(karteNo);
+        if (karteCode < 0)
+            return dbNoKarte;
+    }
+    return 0;
+}
+
+int TDBDM::SearchEntries(std::initializer_list<const char*> select, const char* like, const char* likeParam,
+                         const QString& text, const QString& staffNo, const QString& karteNo)
+{
+    try {
+        if (Query1->Active())
+            Query1->Close();
+        int staffCode = 0;
+        int karteCode = 0;
+        if (const int rc = ResolveStaffAndKarte(staffNo, karteNo, staffCode, karteCode); rc < 0)
+            return rc;
+        Query1->SQL->Clear();
+        AddLines(Query1, select);
+        if (!text.isEmpty() || !staffNo.isEmpty() || !karteNo.isEmpty()) {
+            AddLines(Query1, {"WHERE"});
+            Alternatives criteria(Query1);
+            if (!text.isEmpty())
+                criteria.Add("OR", like);
+            if (!staffNo.isEmpty())
+                criteria.Add("OR", "  StaffCode=:StaffCode");
+            if (!karteNo.isEmpty())
+                criteria.Add("OR", "  KarteCode=:KarteCode");
+        }
+        AddLines(Query1, {"ORDER BY", "  RDate;"});
+        if (!staffNo.isEmpty())
+            Query1->ParamByName("StaffCode")->SetAsInteger(staffCode);
+        if (!karteNo.isEmpty())
+            Query1->ParamByName("KarteCode")->SetAsInteger(karteCode);
+        BindContains(Query1, likeParam, text);
+        return OpenCount(Query1);
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+template <class Entry>
+int TDBDM::ReadEntries(Entry* records, int max, const char* textColumn, QString Entry::*text)
+{
+    try {
+        const Columns c(Query1, {"Code", "RDate", textColumn, "StaffCode", "KarteCode"});
+        // Two lookups a row: under one shared lock rather than one each.
+        ReadingTransaction reading(Query3);
+        return WalkRows(Query1, max, [&](int i) {
+            Entry& r = records[i];
+            r.iCode = c[0]->AsInteger();
+            r.tDate = c[1]->AsDateTime();
+            r.*text = c[2]->AsString();
+            r.asStaffNo = IntToStr(GetStaffNo(c[3]->AsInteger()));
+            r.asKarteNo = GetKarteNo(c[4]->AsInteger());
+        });
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+// Binds the codes of a note's or treatment's member and karte, looked up on Query3:
+// dbNoRow when the member has no live row, dbNoKarte when the karte has none, else 0.
+int TDBDM::BindStaffAndKarte(TQuery* query, const QString& staffNo, const QString& karteNo)
+{
+    const int staffCode = GetStaffCode(staffNo);
+    if (staffCode < 0)
+        return dbNoRow;
+    query->ParamByName("StaffCode")->SetAsInteger(staffCode);
+    const int karteCode = GetKarteCode(karteNo);
+    if (karteCode < 0)
+        return dbNoKarte;
+    query->ParamByName("KarteCode")->SetAsInteger(karteCode);
+    return 0;
+}
+
+int TDBDM::BindEntryAndRun(TDateTime date, const char* textParam, const QString& text, const QString& staffNo,
+                           const QString& karteNo)
+{
+    Query2->ParamByName("RDate")->SetAsDate(date);
+    Query2->ParamByName(QString::fromLatin1(textParam))->SetAsString(text);
+    if (const int rc = BindStaffAndKarte(Query2, staffNo, karteNo); rc < 0)
+        return rc;
+    Query2->ExecSQL();
+    return 1;
+}
+
+int TDBDM::DeleteByCode(const char* table, int code)
+{
+    try {
+        Query2->SQL->Clear();
+        Query2->SQL->Add("DELETE FROM " + QString::fromLatin1(table));
+        Query2->SQL->Add("WHERE Code=:Code;");
+        Query2->ParamByName("Code")->SetAsInteger(code);
+        Query2->ExecSQL();
+        return 1;
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::ListKartesOfStaff(std::initializer_list<const char*> select, QString staffNo, QString& first)
+{
+    first = QString();
+    try {
+        Select(Query2, select);
+        Query2->ParamByName("MemberNo")->SetAsInteger(StrToInt(staffNo));
+        return OpenKarteList(Query2, first);
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::SearchTreatment(stTreatmentRecord filter)
+{
+    return SearchEntries({"SELECT", "  Code,", "  RDate,", "  Treatment,", "  StaffCode,", "  KarteCode",
+                          "FROM", "  TreatmentTable"},
+                         "Treatment LIKE :TreatmentLike", "TreatmentLike", filter.asTreatment,
+                         filter.asStaffNo, filter.asKarteNo);
+}
+
+int TDBDM::GetTreatments(stTreatmentRecord* records, int max)
+{
+    return ReadEntries(records, max, "Treatment", &stTreatmentRecord::asTreatment);
+}
+
+int TDBDM::DelTreatment(int code)
+{
+    return DeleteByCode("TreatmentTable", code);
+}
+
+int TDBDM::AddTreatment(stTreatmentRecord record)
+{
+    try {
+        Query2->SQL->Clear();
+        AddLines(Query2, {"INSERT INTO TreatmentTable", "(", "  RDate,", "  Treatment,", "  StaffCode,",
+                          "  KarteCode", ")", "VALUES", "(", "  :RDate,", "  :Treatment,", "  :StaffCode,",
+                          "  :KarteCode", ");"});
+        return BindEntryAndRun(record.tDate, "Treatment", record.asTreatment, record.asStaffNo,
+                               record.asKarteNo);
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::ReplaceTreatment(stTreatmentRecord record)
+{
+    try {
+        Query2->SQL->Clear();
+        AddLines(Query2, {"UPDATE TreatmentTable SET", "  RDate=:RDate,", "  Treatment=:Treatment,",
+                          "  StaffCode=:StaffCode,", "  KarteCode=:KarteCode", "WHERE", "  Code=:Code;"});
+        Query2->ParamByName("Code")->SetAsInteger(record.iCode);
+        return BindEntryAndRun(record.tDate, "Treatment", record.asTreatment, record.asStaffNo,
+                               record.asKarteNo);
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::GetMedicalRecordOfStaffTreatment(QString staffNo, QString& first)
+{
+    return ListKartesOfStaff({"SELECT", "  DISTINCT KT.Code, KT.KarteNo, KT.RDate, KT.PatientCode", "FROM",
+                              "  TreatmentTable AS TT,", "  Staff2Table AS ST,", "  KarteTable AS KT",
+                              "WHERE", "  TT.StaffCode = ST.Code", "AND", "  ST.StaffNo  = :MemberNo", "AND",
+                              "  TT.KarteCode = KT.Code", "AND", "  KT.DeleteFlag = false", ";"},
+                             staffNo, first);
+}
+
+int TDBDM::SearchNote(stNoteRecord filter)
+{
+    return SearchEntries({"SELECT", "  Code,", "  RDate,", "  Description,", "  StaffCode,", "  KarteCode",
+                          "FROM", "  NoteTable"},
+                         "  Description LIKE :DescriptionLike", "DescriptionLike", filter.asDescription,
+                         filter.asStaffNo, filter.asKarteNo);
+}
+
+int TDBDM::GetNotes(stNoteRecord* records, int max)
+{
+    return ReadEntries(records, max, "Description", &stNoteRecord::asDescription);
+}
+
+int TDBDM::DelNote(int code)
+{
+    return DeleteByCode("NoteTable", code);
+}
+
+int TDBDM::AddNote(stNoteRecord record)
+{
+    try {
+        Query2->SQL->Clear();
+        AddLines(Query2, {"INSERT INTO NoteTable", "(", "RDate,", "Description,", "StaffCode,", "KarteCode",
+                          ")", "VALUES", "(", ":RDate,", ":Description,", ":StaffCode,", ":KarteCode", ");"});
+        return BindEntryAndRun(record.tDate, "Description", record.asDescription, record.asStaffNo,
+                               record.asKarteNo);
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::ReplaceNote(stNoteRecord record)
+{
+    try {
+        Query2->SQL->Clear();
+        AddLines(Query2, {"UPDATE NoteTable SET", "  RDate=:RDate,", "  Description=:Description,",
+                          "  StaffCode=:StaffCode,", "  KarteCode=:KarteCode", "WHERE", "  Code=:Code;"});
+        Query2->ParamByName("Code")->SetAsInteger(record.iCode);
+        return BindEntryAndRun(record.tDate, "Description", record.asDescription, record.asStaffNo,
+                               record.asKarteNo);
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::GetMedicalRecordOfStaffNote(QString staffNo, QString& first)
+{
+    return ListKartesOfStaff({"SELECT", "  DISTINCT KT.Code, KT.KarteNo, KT.RDate, KT.PatientCode", "FROM",
+                              "  NoteTable AS NT,", "  Staff2Table AS ST,", "  KarteTable AS KT", "WHERE",
+                              "  NT.StaffCode = ST.Code", "AND", "  ST.StaffNo = :MemberNo", "AND",
+                              "  NT.KarteCode = KT.Code", "AND", "  KT.DeleteFlag = false", ";"},
+                             staffNo, first);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Diet rows
+
+int TDBDM::SearchDietInquiry(stDietInquiryRecord filter)
+{
+    try {
+        Select(Query1, {"SELECT", "  Code,", "  FoodCode,", "  FrequencyCode,", "  CheckupCode", "FROM",
+                        "  DietInquiryTable", "WHERE", "  CheckupCode=:CheckupCode;"});
+        Query1->ParamByName("CheckupCode")->SetAsInteger(filter.iCheckupCode);
+        return OpenCount(Query1);
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::GetDietInquiries(stDietInquiryRecord* records, int max)
+{
+    return ReadRows(Query1, max, [&](int i) {
+        records[i].iCode = Query1->FieldByName("Code")->AsInteger();
+        records[i].iFoodCode = Query1->FieldByName("FoodCode")->AsInteger();
+        records[i].iFrequencyCode = Query1->FieldByName("FrequencyCode")->AsInteger();
+        records[i].iCheckupCode = Query1->FieldByName("CheckupCode")->AsInteger();
+    });
+}
+
+int TDBDM::DelDietInquiry(int code)
+{
+    return DeleteByCode("DietInquiryTable", code);
+}
+
+int TDBDM::AddDietInquiry(stDietInquiryRecord record)
+{
+    try {
+        Query2->SQL->Clear();
+        AddLines(Query2,
+                 {"INSERT INTO DietInquiryTable", "(", "  FoodCode,", "  FrequencyCode,", "  CheckupCode",
+                  ")", "VALUES", "(", "  :FoodCode,", "  :FrequencyCode,", "  :CheckupCode", ");"});
+        BindDietInquiry(record);
+        Query2->ExecSQL();
+        return 1;
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::ReplaceDietInquiry(stDietInquiryRecord record)
+{
+    try {
+        Query2->SQL->Clear();
+        AddLines(Query2,
+                 {"UPDATE DietInquiryTable SET", "  FoodCode=:FoodCode,", "  FrequencyCode=:FrequencyCode,",
+                  "  CheckupCode=:CheckupCode", "WHERE", "  Code=:Code;"});
+        Query2->ParamByName("Code")->SetAsInteger(record.iCode);
+        BindDietInquiry(record);
+        Query2->ExecSQL();
+        return 1;
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::GetAddedCode()
+{
+    // Every insert runs on this one connection, so its last row is the caller's add.
+    return int(Query2->LastInsertId());
+}
+
+void TDBDM::BindDietInquiry(const stDietInquiryRecord& record)
+{
+    Query2->ParamByName("FoodCode")->SetAsInteger(record.iFoodCode);
+    Query2->ParamByName("FrequencyCode")->SetAsInteger(record.iFrequencyCode);
+    Query2->ParamByName("CheckupCode")->SetAsInteger(record.iCheckupCode);
+}

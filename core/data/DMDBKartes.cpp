@@ -1,0 +1,422 @@
+// The data module's kartes: the karte searches and their readers, the examinee's karte
+// list, and the store and delete of a karte with its questionnaire.
+#include "core/data/DMDB.h"
+#include "core/data/DMDBStatements.h"
+#include "platform/rtl/IntText.h"
+
+#include <iterator>
+
+using namespace dmdb;
+
+namespace {
+
+// The questionnaire's answers in the column order of the statements.
+struct Answer
+{
+    const char* column;
+    bool stExcursusRec::*flag;
+    QString stExcursusRec::*memo;
+};
+// clang-format off
+#define FLAG(name) {#name, &stExcursusRec::b##name, nullptr}
+#define MEMO(name) {#name, nullptr, &stExcursusRec::as##name}
+const Answer AnswersInColumnOrder[] = {
+    FLAG(AIDS), FLAG(Hepatitis), FLAG(HepatitisB), FLAG(HepatitisC),
+    FLAG(Tuberculosis), MEMO(TuberculosisMemo),
+    FLAG(AirialInfection), MEMO(AirialInfectionMemo),
+    FLAG(BloodInfection), MEMO(BloodInfectionMemo),
+    FLAG(OtherInfection), MEMO(OtherInfectionMemo),
+    FLAG(Q1None), FLAG(Q1Anemia), FLAG(Q1Swelling), FLAG(Q1Bleeding), FLAG(Q1Fever), FLAG(Q1NoExtraction),
+    FLAG(Q2None), FLAG(Q2Injection), FLAG(Q2Medicine), FLAG(Q2Others), MEMO(Q2OthersMemo),
+    FLAG(Q3),
+    FLAG(Q43), MEMO(Q43Memo),
+    FLAG(Q42), MEMO(Q42Memo),
+    FLAG(Q41), MEMO(Q41Memo),
+    FLAG(Q40),
+};
+#undef FLAG
+#undef MEMO
+// clang-format on
+
+QString AliasLine(const QString& column, const QString& alias, bool last = false)
+{
+    return "  " + column.leftJustified(27, ' ') + " AS " + alias + (last ? "" : ",");
+}
+
+void AddExcursusAliasLines(TQuery* query)
+{
+    query->SQL->Add(AliasLine("PSTable.Code", "PSCode"));
+    query->SQL->Add(AliasLine("PSTable.KarteCode", "PSKarteCode"));
+    const int count = int(std::size(AnswersInColumnOrder));
+    for (int i = 0; i < count; ++i) {
+        const QString column = QString::fromLatin1(AnswersInColumnOrder[i].column);
+        query->SQL->Add(AliasLine("PSTable." + column, "PS" + column, i == count - 1));
+    }
+}
+
+// The questionnaire columns of a karte search, looked up once per walk.
+class ExcursusColumns
+{
+public:
+    explicit ExcursusColumns(TQuery* query)
+        : code(query->FieldByName("PSCode")), karteCode(query->FieldByName("PSKarteCode"))
+    {
+        for (const Answer& answer : AnswersInColumnOrder)
+            answers.push_back(query->FieldByName("PS" + QString::fromLatin1(answer.column)));
+    }
+    void Read(stExcursusRec& excursus) const
+    {
+        excursus.iCode = code->AsInteger();
+        excursus.iKarteCode = karteCode->AsInteger();
+        for (size_t i = 0; i < answers.size(); ++i) {
+            const Answer& answer = AnswersInColumnOrder[i];
+            if (answer.flag)
+                excursus.*answer.flag = answers[i]->AsBoolean();
+            else
+                excursus.*answer.memo = answers[i]->AsString();
+        }
+    }
+
+private:
+    TField* code;
+    TField* karteCode;
+    std::vector<TField*> answers;
+};
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Karte search and read
+
+int TDBDM::GetMedicalRecordCount()
+{
+    return CountRows(Query2, {"SELECT", "  Code", "FROM", "  KarteTable", "WHERE", "  DeleteFlag = False;"});
+}
+
+int TDBDM::SearchMedicalRecord(stMedicalRec filter, TDateTime endDate, stPatientRec patientFilter)
+{
+    try {
+        Select(Query1,
+               {"SELECT", "  Code,", "  KarteNo,", "  RDate,", "  Next,", "  DeleteFlag,", "  PatientCode,"});
+        Query1->SQL->Add(AliasLine("Patient2Table.PatientNo", "PPatientNo"));
+        Query1->SQL->Add(AliasLine("Patient2Table.Birth", "PBirth"));
+        Query1->SQL->Add(AliasLine("Patient2Table.Sex", "PSex"));
+        Query1->SQL->Add(AliasLine("Patient2Table.Name0", "PName0"));
+        Query1->SQL->Add(AliasLine("Patient2Table.Name1", "PName1"));
+        Query1->SQL->Add(AliasLine("Patient2Table.Namekana0", "PNamekana0"));
+        Query1->SQL->Add(AliasLine("Patient2Table.NameKana1", "PNameKana1"));
+        Query1->SQL->Add(AliasLine("Patient2Table.SchoolCode", "PSchoolCode"));
+        Query1->SQL->Add(AliasLine("SchoolTable.Name", "SchoolName"));
+        Query1->SQL->Add(AliasLine("Patient2Table.Portrait", "PPortrait"));
+        Query1->SQL->Add(AliasLine("Patient2Table.DeleteFlag", "PDeleteFlag"));
+        AddExcursusAliasLines(Query1);
+        AddLines(Query1, {"FROM",
+                          "  (",
+                          "    (",
+                          "    KarteTable ",
+                          "    LEFT OUTER JOIN",
+                          "      Patient2Table",
+                          "    ON",
+                          "      PatientCode = Patient2Table.Code",
+                          "    )",
+                          "    LEFT OUTER JOIN",
+                          "      SchoolTable",
+                          "    ON",
+                          "      Patient2Table.SchoolCode = SchoolTable.Code",
+                          "  )",
+                          "  ,",
+                          "  PSTable",
+                          "WHERE",
+                          "(",
+                          "    DeleteFlag = False",
+                          "  AND",
+                          "    Code = PSTable.KarteCode"});
+        if (patientFilter.iSex != -1)
+            AddLines(Query1, {"  AND", "    Patient2Table.Sex = :Sex"});
+        AddLines(Query1, {"  AND", "    RDate >= :StartDate", "  AND", "    RDate <= :EndDate", ")"});
+        const Criterion criteria[] = {
+            {patientFilter.asPatientNo, "  OR", "    Patient2Table.PatientNo = :PatientNo", "PatientNo",
+             Criterion::Number},
+            {filter.asMediRecNo, "  OR", "    KarteNo LIKE :KarteNoLike", "KarteNoLike"},
+            {patientFilter.asName0, "  OR", "    Patient2Table.Name0 LIKE :Name0Like", "Name0Like"},
+            {patientFilter.asName1, "  OR", "    Patient2Table.Name1 LIKE :Name1Like", "Name1Like"},
+            {patientFilter.asNameKana0, "  OR", "    Patient2Table.NameKana0 LIKE :NameKana0Like",
+             "NameKana0Like"},
+            {patientFilter.asNameKana1, "OR", "Patient2Table.NameKana1 LIKE :NameKana1Like", "NameKana1Like"},
+            {patientFilter.asSchoolName, "  OR", "    SchoolTable.Name LIKE :SchoolNameLike",
+             "SchoolNameLike"},
+        };
+        AddAlternatives(Query1, {"AND", "("}, criteria, ")");
+        AddLines(Query1, {"ORDER BY", "  KarteNo;"});
+        if (patientFilter.iSex != -1)
+            Query1->ParamByName("Sex")->SetAsSmallInt(patientFilter.iSex);
+        Query1->ParamByName("StartDate")->SetAsDate(filter.tDate);
+        Query1->ParamByName("EndDate")->SetAsDate(endDate);
+        BindCriteria(Query1, criteria);
+        return OpenCount(Query1);
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::SearchMedicalRecordWithoutPatient(stMedicalRec filter, TDateTime endDate)
+{
+    try {
+        Select(Query1,
+               {"SELECT", "  Code,", "  KarteNo,", "  RDate,", "  Next,", "  PatientCode,", "  DeleteFlag,"});
+        AddExcursusAliasLines(Query1);
+        AddLines(Query1, {"FROM", "  KarteTable,", "  PSTable", "WHERE", "(", "    DeleteFlag = False",
+                          "  AND", "    PatientCode = -1", "  AND", "    Code = PSTable.KarteCode", "  AND",
+                          "    RDate >= :StartDate", "  AND", "    RDate <= :EndDate", ")"});
+        if (!filter.asMediRecNo.isEmpty())
+            AddLines(Query1, {"AND", "(", "    KarteNo LIKE :KarteNoLike", ")"});
+        AddLines(Query1, {"ORDER BY", "  KarteNo;"});
+        Query1->ParamByName("StartDate")->SetAsDate(filter.tDate);
+        Query1->ParamByName("EndDate")->SetAsDate(endDate);
+        BindContains(Query1, "KarteNoLike", filter.asMediRecNo);
+        return OpenCount(Query1);
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::GetMedicalRecords(stMedicalRec* records, stPatientRec* patients, stExcursusRec* excursuses,
+                             int max)
+{
+    try {
+        Query1->First();
+        if (Query1->Eof())
+            return 0;
+        const Columns c(Query1, {"KarteNo", "RDate", "Next", "PatientCode", "PPatientNo", "PName0", "PName1",
+                                 "PNameKana0", "PNameKana1", "PBirth", "PSex", "PSchoolCode", "SchoolName",
+                                 "PPortrait"});
+        const ExcursusColumns answers(Query1);
+        return WalkRows(Query1, max, [&](int i) {
+            stMedicalRec& r = records[i];
+            stPatientRec& p = patients[i];
+            r.asMediRecNo = c[0]->AsString();
+            r.tDate = c[1]->AsDateTime();
+            r.iNext = c[2]->AsInteger();
+            r.iPatientCode = c[3]->AsInteger();
+            p.asPatientNo = IntToStr(c[4]->AsInteger());
+            p.asName0 = c[5]->AsString();
+            p.asName1 = c[6]->AsString();
+            p.asNameKana0 = c[7]->AsString();
+            p.asNameKana1 = c[8]->AsString();
+            p.tBirth = c[9]->AsDateTime();
+            p.iSex = c[10]->AsInteger();
+            if (r.iPatientCode == -1) {
+                p.asPatientNo = QString();
+                p.iSex = -1;
+            }
+            p.iSchoolCode = c[11]->AsInteger();
+            p.asSchoolName = c[12]->AsString();
+            p.asPortrait = c[13]->AsString();
+            answers.Read(excursuses[i]);
+        });
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::GetMedicalRecordsWithoutPatient(stMedicalRec* records, stPatientRec* patients,
+                                           stExcursusRec* excursuses, int max)
+{
+    try {
+        Query1->First();
+        if (Query1->Eof())
+            return 0;
+        const Columns c(Query1, {"KarteNo", "RDate", "Next"});
+        const ExcursusColumns answers(Query1);
+        return WalkRows(Query1, max, [&](int i) {
+            stMedicalRec& r = records[i];
+            r.asMediRecNo = c[0]->AsString();
+            r.tDate = c[1]->AsDateTime();
+            r.iNext = c[2]->AsInteger();
+            r.iPatientCode = -1;
+            stPatientRec blank;
+            blank.tBirth = 0;
+            blank.iSex = -1;
+            blank.iSchoolCode = -1;
+            patients[i] = blank;
+            answers.Read(excursuses[i]);
+        });
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::GetMedicalRecordOfPatient(QString patientNo, QString& first)
+{
+    first = QString();
+    try {
+        Select(Query2, {"SELECT", "  Code, KarteNo, RDate, PatientCode", "FROM",
+                        "  KarteTable AS KT, Patient2Table AS PT", "WHERE", "  KT.DeleteFlag = false", "AND",
+                        "  KT.PatientCode = PT.Code", "AND", "  PT.PatientNo = :PatientNo", ";"});
+        Query2->ParamByName("PatientNo")->SetAsInteger(StrToInt(patientNo));
+        return OpenKarteList(Query2, first);
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Karte store and delete
+
+int TDBDM::DelMedicalRecord(QString karteNo)
+{
+    try {
+        Query2->SQL->Clear();
+        AddLines(Query2, {"UPDATE KarteTable SET", "DeleteFlag=:DeleteFlag", "WHERE", "KarteNo=:KarteNo;"});
+        Query2->ParamByName("DeleteFlag")->SetAsBoolean(true);
+        Query2->ParamByName("KarteNo")->SetAsString(karteNo);
+        Query2->ExecSQL();
+        return 1;
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo)
+{
+    // Deliberately one write transaction, taken before the check, where the steps used to
+    // run one by one: a failed step left the earlier ones written (a live karte without its
+    // questionnaire is never found, yet holds its number), and two programs adding the same
+    // number at once both passed the check. The codes of the steps are unchanged.
+    WriteTransaction transaction(Query2);
+    if (!transaction.Started())
+        return dbFailed;
+    if (const int rc = CheckNumberFree(GetKarteCode(record.asMediRecNo)); rc < 0)
+        return rc;
+    int patientCode = -1;
+    if (!patientNo.isEmpty()) {
+        patientCode = GetPatientCode(patientNo);
+        if (patientCode < 0)
+            return dbFailed;
+    }
+    int karteCode;
+    try {
+        Query2->SQL->Clear();
+        AddLines(Query2, {"INSERT INTO KarteTable", "(", "KarteNo,", "RDate,", "Next,", "PatientCode,",
+                          "DeleteFlag", ")", "VALUES", "(", ":KarteNo,", ":RDate,", ":Next,", ":PatientCode,",
+                          ":DeleteFlag", ");"});
+        BindKarte(record);
+        Query2->ParamByName("PatientCode")->SetAsInteger(patientCode);
+        Query2->ParamByName("DeleteFlag")->SetAsBoolean(false);
+        Query2->ExecSQL();
+        karteCode = int(Query2->LastInsertId());
+    } catch (...) {
+        return dbKarteNotInserted;
+    }
+    // The new header's code comes from its insert; the read-back by number confirms it is
+    // the live karte of that number.
+    if (GetKarteCode(record.asMediRecNo) != karteCode)
+        return dbKarteNotReadBack;
+    excursus.iKarteCode = karteCode;
+    if (AddExcursus(excursus) < 0)
+        return dbExcursusNotInserted;
+    return transaction.Commit(1, dbExcursusNotInserted);
+}
+
+int TDBDM::ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo)
+{
+    // Deliberately one write transaction, taken before the lookups, where the steps used to
+    // run one by one: a failed step left the header rewritten. Header and questionnaire are
+    // rewritten together or not at all; the codes are unchanged.
+    WriteTransaction transaction(Query2);
+    if (!transaction.Started())
+        return dbFailed;
+    // Without an examinee number the karte is detached from its examinee; its steps have
+    // codes of their own.
+    const bool detach = patientNo.isEmpty();
+    int patientCode = -1;
+    if (!detach) {
+        patientCode = GetPatientCode(patientNo);
+        if (patientCode < 0)
+            return dbFailed;
+    }
+    const int karteCode = GetKarteCode(record.asMediRecNo);
+    if (karteCode < 0)
+        return detach ? dbNoKarteToDetach : dbNoRow;
+    try {
+        Query2->SQL->Clear();
+        AddLines(Query2,
+                 {"UPDATE KarteTable SET", "  KarteNo=:KarteNo,", "  RDate=:RDate,", "  Next=:Next,",
+                  detach ? "  PatientCode=-1" : "  PatientCode=:PatientCode", "WHERE", "  Code=:Code;"});
+        Query2->ParamByName("Code")->SetAsInteger(karteCode);
+        BindKarte(record);
+        if (!detach)
+            Query2->ParamByName("PatientCode")->SetAsInteger(patientCode);
+        Query2->ExecSQL();
+    } catch (...) {
+        return detach ? dbKarteNotDetached : dbKarteNotUpdated;
+    }
+    excursus.iKarteCode = karteCode;
+    const int excursusCode = GetExcursusCode(karteCode);
+    if (excursusCode < 0)
+        return dbNoExcursus;
+    excursus.iCode = excursusCode;
+    if (ReplaceExcursus(excursus) < 0)
+        return dbExcursusNotUpdated;
+    return transaction.Commit(1, dbExcursusNotUpdated);
+}
+
+void TDBDM::BindKarte(const stMedicalRec& record)
+{
+    Query2->ParamByName("KarteNo")->SetAsString(record.asMediRecNo);
+    Query2->ParamByName("RDate")->SetAsDate(record.tDate);
+    Query2->ParamByName("Next")->SetAsInteger(record.iNext);
+}
+
+int TDBDM::AddExcursus(stExcursusRec excursus)
+{
+    try {
+        Query2->SQL->Clear();
+        AddLines(Query2, {"INSERT INTO PSTable", "(", "KarteCode,"});
+        const int count = int(std::size(AnswersInColumnOrder));
+        for (int i = 0; i < count; ++i)
+            Query2->SQL->Add(QString::fromLatin1(AnswersInColumnOrder[i].column) +
+                             (i == count - 1 ? "" : ","));
+        AddLines(Query2, {")", "VALUES", "(", ":KarteCode,"});
+        for (int i = 0; i < count; ++i)
+            Query2->SQL->Add(":" + QString::fromLatin1(AnswersInColumnOrder[i].column) +
+                             (i == count - 1 ? "" : ","));
+        AddLines(Query2, {");"});
+        BindExcursusAndRun(excursus);
+        return 1;
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::ReplaceExcursus(stExcursusRec excursus)
+{
+    try {
+        Query2->SQL->Clear();
+        AddLines(Query2, {"UPDATE PSTable SET", "KarteCode=:KarteCode,"});
+        const int count = int(std::size(AnswersInColumnOrder));
+        for (int i = 0; i < count; ++i) {
+            const QString column = QString::fromLatin1(AnswersInColumnOrder[i].column);
+            Query2->SQL->Add(column + "=:" + column + (i == count - 1 ? "" : ","));
+        }
+        AddLines(Query2, {"WHERE", "Code=:Code;"});
+        Query2->ParamByName("Code")->SetAsInteger(excursus.iCode);
+        BindExcursusAndRun(excursus);
+        return 1;
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+void TDBDM::BindExcursusAndRun(const stExcursusRec& excursus)
+{
+    Query2->ParamByName("KarteCode")->SetAsInteger(excursus.iKarteCode);
+    for (const Answer& answer : AnswersInColumnOrder) {
+        TParam* param = Query2->ParamByName(QString::fromLatin1(answer.column));
+        if (answer.flag)
+            param->SetAsBoolean(excursus.*answer.flag);
+        else
+            param->SetAsString(excursus.*answer.memo);
+    }
+    Query2->ExecSQL();
+}

@@ -1,0 +1,184 @@
+// The data module's lookups between numbers and codes, existence checks, the school
+// name, and the reference lists (schools, occupations, foods, frequencies).
+#include "core/data/DMDB.h"
+#include "core/data/DMDBStatements.h"
+#include "platform/rtl/IntText.h"
+
+using namespace dmdb;
+
+// ---------------------------------------------------------------------------------------------
+// Code and number lookups
+
+int TDBDM::GetExcursusCode(int karteCode)
+{
+    return LookUpInteger(
+        Query3, {"SELECT", "  Code, KarteCode", "FROM", "  PSTable", "WHERE", "  KarteCode = :KarteCode;"},
+        "KarteCode", karteCode, "Code");
+}
+
+int TDBDM::GetPatientCode(QString patientNo)
+{
+    return LookUpInteger(Query3,
+                         {"SELECT", "  Code, PatientNo, DeleteFlag", "FROM", "  Patient2Table", "WHERE",
+                          "  DeleteFlag = False", "AND", "  PatientNo=:PatientNo;"},
+                         "PatientNo", StrToIntDef(patientNo, 0), "Code");
+}
+
+int TDBDM::GetStaffCode(QString staffNo)
+{
+    return LookUpInteger(Query3,
+                         {"SELECT", "  Code, StaffNo, DeleteFlag", "FROM", "  Staff2Table", "WHERE",
+                          "  DeleteFlag = False", "AND", "  StaffNo=:StaffNo;"},
+                         "StaffNo", StrToIntDef(staffNo, 0), "Code");
+}
+
+int TDBDM::GetStaffNo(int staffCode)
+{
+    return LookUpInteger(Query2,
+                         {"SELECT", "  Code, StaffNo, DeleteFlag", "FROM", "  Staff2Table", "WHERE",
+                          "  DeleteFlag = False", "AND", "  Code=:Code;"},
+                         "Code", staffCode, "StaffNo");
+}
+
+int TDBDM::GetKarteCode(QString karteNo)
+{
+    return LookUpInteger(Query3,
+                         {"SELECT", "  Code, KarteNo, DeleteFlag", "FROM", "  KarteTable", "WHERE",
+                          "  DeleteFlag = False", "AND", "  KarteNo=:KarteNo;"},
+                         "KarteNo", karteNo, "Code");
+}
+
+QString TDBDM::GetKarteNo(int karteCode)
+{
+    try {
+        Select(Query3, {"SELECT", "Code, KarteNo", "FROM", "KarteTable", "WHERE", "Code=:Code;"});
+        Query3->ParamByName("Code")->SetAsInteger(karteCode);
+        if (OpenCount(Query3) == 0)
+            return IntToStr(dbNoRow);
+        return Query3->FieldByName("KarteNo")->AsString();
+    } catch (...) {
+        return IntToStr(dbFailed);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Existence checks and the school name
+
+bool TDBDM::ExistKarteNo(QString karteNo)
+{
+    return HasRows(
+        Query3,
+        {"SELECT", "  KarteNo", "FROM", "  KarteTable", "WHERE", "  KarteNo=:KarteNo AND DeleteFlag=false;"},
+        "KarteNo", karteNo);
+}
+
+bool TDBDM::ExistStaffNo(QString staffNo)
+{
+    return HasRows(
+        Query3,
+        {"SELECT", "  StaffNo", "FROM", "  Staff2Table", "WHERE", "  StaffNo=:StaffNo AND DeleteFlag=false;"},
+        "StaffNo", StrToIntDef(staffNo, 0));
+}
+
+bool TDBDM::ExistPatientNo(QString patientNo)
+{
+    return HasRows(Query3,
+                   {"SELECT", "  PatientNo", "FROM", "  Patient2Table", "WHERE",
+                    "  PatientNo=:PatientNo AND DeleteFlag=false;"},
+                   "PatientNo", StrToIntDef(patientNo, 0));
+}
+
+void TDBDM::GetSchoolName(int schoolCode, QString& name)
+{
+    name = QString();
+    try {
+        Select(Query3, {"SELECT", "  Code, Name", "FROM", "  SchoolTable", "WHERE", "  Code=:Code;"});
+        Query3->ParamByName("Code")->SetAsInteger(schoolCode);
+        if (OpenCount(Query3) != 0)
+            name = Query3->FieldByName("Name")->AsString();
+    } catch (...) {
+        name = QString();
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reference lists
+
+// The searches of the reference lists: `select` up to the table, the name criterion when
+// `text` is not empty, then the order.
+int TDBDM::SearchList(std::initializer_list<const char*> select, const char* like, const char* likeParam,
+                      const QString& text, const char* order)
+{
+    try {
+        Select(Query1, select);
+        if (!text.isEmpty())
+            AddLines(Query1, {"WHERE", like});
+        AddLines(Query1, {"ORDER BY", order});
+        BindContains(Query1, likeParam, text);
+        return OpenCount(Query1);
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::SearchSchool(stSchoolRecord filter)
+{
+    return SearchList({"SELECT", "  Code,", "  Name", "FROM", "  SchoolTable"}, "  Name LIKE :NameLike",
+                      "NameLike", filter.asName, "  Name;");
+}
+
+int TDBDM::GetSchools(stSchoolRecord* records, int max)
+{
+    return ReadRows(Query1, max, [&](int i) {
+        records[i].iCode = Query1->FieldByName("Code")->AsInteger();
+        records[i].asName = Query1->FieldByName("Name")->AsString();
+    });
+}
+
+int TDBDM::GetJobCount()
+{
+    return CountRows(Query2, {"SELECT", "Code", "FROM", "JobTable;"});
+}
+
+int TDBDM::SearchJob(stJobRecord filter)
+{
+    return SearchList({"SELECT", "  Code,", "  Job", "FROM", "  JobTable"}, "  Job LIKE :JobLike", "JobLike",
+                      filter.asJob, "  Job;");
+}
+
+int TDBDM::GetJobs(stJobRecord* records, int max)
+{
+    return ReadRows(Query1, max, [&](int i) {
+        records[i].iCode = Query1->FieldByName("Code")->AsInteger();
+        records[i].asJob = Query1->FieldByName("Job")->AsString();
+    });
+}
+
+int TDBDM::SearchFood(stFoodRecord filter)
+{
+    return SearchList({"SELECT", "  Code,", "  Name", "FROM", "  FoodTable"}, "  Name LIKE :NameLike",
+                      "NameLike", filter.asName, "  Name;");
+}
+
+int TDBDM::GetFoods(stFoodRecord* records, int max)
+{
+    return ReadRows(Query1, max, [&](int i) {
+        records[i].iCode = Query1->FieldByName("Code")->AsInteger();
+        records[i].asName = Query1->FieldByName("Name")->AsString();
+    });
+}
+
+int TDBDM::SearchFrequency(stFrequencyRecord filter)
+{
+    return SearchList({"SELECT", "  Code,", "  Name,", "  DispOrder", "FROM", "  FrequencyTable"},
+                      "  Name LIKE :NameLike", "NameLike", filter.asName, "  DispOrder;");
+}
+
+int TDBDM::GetFrequencies(stFrequencyRecord* records, int max)
+{
+    return ReadRows(Query1, max, [&](int i) {
+        records[i].iCode = Query1->FieldByName("Code")->AsInteger();
+        records[i].asName = Query1->FieldByName("Name")->AsString();
+        records[i].iDispOrder = Query1->FieldByName("DispOrder")->AsInteger();
+    });
+}

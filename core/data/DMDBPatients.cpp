@@ -1,0 +1,181 @@
+// The data module's examinee operations.
+#include "core/data/DMDB.h"
+#include "core/data/DMDBStatements.h"
+#include "platform/rtl/IntText.h"
+#include "platform/widgets/MessageForms.h"
+
+using namespace dmdb;
+
+int TDBDM::GetPatientCount()
+{
+    return CountRows(Query2,
+                     {"SELECT", "  Code", "FROM", "  Patient2Table", "WHERE", "  DeleteFlag = False;"});
+}
+
+int TDBDM::SearchPatient(stPatientRec filter)
+{
+    try {
+        Select(Query1, {"SELECT",
+                        "  Code,",
+                        "  PatientNo,",
+                        "  Birth,",
+                        "  Sex,",
+                        "  Name0,",
+                        "  Name1,",
+                        "  Namekana0,",
+                        "  NameKana1,",
+                        "  SchoolCode,",
+                        "  SchoolTable.Name AS SchoolName,",
+                        "  Portrait,",
+                        "  DeleteFlag",
+                        "FROM",
+                        "  (",
+                        "    Patient2Table",
+                        "  LEFT OUTER JOIN",
+                        "    SchoolTable",
+                        "  ON",
+                        "    SchoolCode = SchoolTable.Code",
+                        "  )",
+                        "WHERE",
+                        "  (",
+                        "    DeleteFlag = False"});
+        if (filter.iSex != -1)
+            AddLines(Query1, {"  AND", "    Sex = :Sex"});
+        AddLines(Query1, {"  )"});
+        const Criterion criteria[] = {
+            {filter.asPatientNo, "  OR", "    PatientNo = :PatientNo", "PatientNo", Criterion::Number},
+            {filter.asName0, "  OR", "    Name0 LIKE :Name0Like", "Name0Like"},
+            {filter.asName1, "  OR", "    Name1 LIKE :Name1Like", "Name1Like"},
+            {filter.asNameKana0, "  OR", "    NameKana0 LIKE :NameKana0Like", "NameKana0Like"},
+            {filter.asNameKana1, "  OR", "    NameKana1 LIKE :NameKana1Like", "NameKana1Like"},
+            {filter.asSchoolName, "  OR", "    SchoolTable.Name LIKE :SchoolNameLike", "SchoolNameLike"},
+        };
+        AddAlternatives(Query1, {"  AND", "  ("}, criteria, "  )");
+        AddLines(Query1, {"ORDER BY", "  PatientNo;"});
+        if (filter.iSex != -1)
+            Query1->ParamByName("Sex")->SetAsSmallInt(filter.iSex);
+        BindCriteria(Query1, criteria);
+        return OpenCount(Query1);
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::GetPatients(stPatientRec* records, int max)
+{
+    try {
+        const Columns c(Query1, {"PatientNo", "Name0", "Name1", "NameKana0", "NameKana1", "Birth", "Sex",
+                                 "SchoolCode", "Portrait"});
+        // Without the school's name when the result has none.
+        const TField* schoolName = Query1->FindField("SchoolName");
+        return WalkRows(Query1, max, [&](int i) {
+            stPatientRec& r = records[i];
+            r.asPatientNo = IntToStr(c[0]->AsInteger());
+            r.asName0 = c[1]->AsString();
+            r.asName1 = c[2]->AsString();
+            r.asNameKana0 = c[3]->AsString();
+            r.asNameKana1 = c[4]->AsString();
+            r.tBirth = c[5]->AsDateTime();
+            r.iSex = c[6]->AsInteger();
+            r.iSchoolCode = c[7]->AsInteger();
+            r.asSchoolName = schoolName ? schoolName->AsString() : QString();
+            r.asPortrait = c[8]->AsString();
+        });
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::DelPatient(int iArgPatientNo)
+{
+    try {
+        widgets::ShowMessage("iArgPatientNo=" + IntToStr(iArgPatientNo) + "\n" + "(" + "TDBDM::DelPatient" +
+                             ")");
+        Query2->SQL->Clear();
+        AddLines(Query2, {"UPDATE Patient2Table SET", "  DeleteFlag=:DeleteFlag", "WHERE",
+                          "  PatientNo=:PatientNo;"});
+        Query2->ParamByName("DeleteFlag")->SetAsBoolean(true);
+        Query2->ParamByName("PatientNo")->SetAsInteger(iArgPatientNo);
+        Query2->ExecSQL();
+        return 1;
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::AddPatient(stPatientRec record)
+{
+    // Deliberately one write transaction from the check to the insert: two programs adding
+    // the same number at once both passed the check.
+    WriteTransaction transaction(Query2);
+    if (!transaction.Started())
+        return dbFailed;
+    if (const int rc = CheckNumberFree(GetPatientCode(record.asPatientNo)); rc < 0)
+        return rc;
+    try {
+        Query2->SQL->Clear();
+        AddLines(Query2, {"INSERT INTO Patient2Table",
+                          "(",
+                          "  PatientNo,",
+                          "  Birth,",
+                          "  Sex,",
+                          "  Name0,",
+                          "  Name1,",
+                          "  NameKana0,",
+                          "  NameKana1,",
+                          "  SchoolCode,",
+                          "  Portrait,",
+                          "  DeleteFlag",
+                          ")",
+                          "VALUES",
+                          "(",
+                          "  :PatientNo,",
+                          "  :Birth,",
+                          "  :Sex,",
+                          "  :Name0,",
+                          "  :Name1,",
+                          "  :NameKana0,",
+                          "  :NameKana1,",
+                          "  :SchoolCode,",
+                          "  :Portrait,",
+                          "  :DeleteFlag",
+                          ");"});
+        BindPatient(record);
+        Query2->ParamByName("DeleteFlag")->SetAsBoolean(false);
+        Query2->ExecSQL();
+    } catch (...) {
+        return dbFailed;
+    }
+    return transaction.Commit(1, dbFailed);
+}
+
+int TDBDM::ReplacePatient(stPatientRec record)
+{
+    try {
+        Query2->SQL->Clear();
+        // Deliberately only the live row, where every row of the number used to be rewritten:
+        // a flagged examinee whose number was given again keeps its data.
+        AddLines(Query2,
+                 {"UPDATE Patient2Table SET", "Birth=:Birth,", "Sex=:Sex,", "Name0=:Name0,", "Name1=:Name1,",
+                  "NameKana0=:NameKana0,", "NameKana1=:NameKana1,", "SchoolCode=:SchoolCode,",
+                  "Portrait=:Portrait", "WHERE", "PatientNo=:PatientNo", "AND DeleteFlag = False;"});
+        BindPatient(record);
+        Query2->ExecSQL();
+        return 1;
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+void TDBDM::BindPatient(const stPatientRec& record)
+{
+    Query2->ParamByName("PatientNo")->SetAsInteger(StrToIntDef(record.asPatientNo, 0));
+    Query2->ParamByName("Birth")->SetAsDate(record.tBirth);
+    Query2->ParamByName("Sex")->SetAsSmallInt(record.iSex);
+    Query2->ParamByName("Name0")->SetAsString(record.asName0);
+    Query2->ParamByName("Name1")->SetAsString(record.asName1);
+    Query2->ParamByName("NameKana0")->SetAsString(record.asNameKana0);
+    Query2->ParamByName("NameKana1")->SetAsString(record.asNameKana1);
+    Query2->ParamByName("SchoolCode")->SetAsInteger(record.iSchoolCode);
+    Query2->ParamByName("Portrait")->SetAsString(record.asPortrait);
+}

@@ -1,0 +1,160 @@
+// The data module's member operations.
+#include "core/data/DMDB.h"
+#include "core/data/DMDBStatements.h"
+#include "platform/rtl/IntText.h"
+
+using namespace dmdb;
+
+int TDBDM::GetStaffCount()
+{
+    return CountRows(Query2, {"SELECT", "Code", "FROM", "Staff2Table", "WHERE", "DeleteFlag = False;"});
+}
+
+int TDBDM::SearchStaff(stStaffRecord filter)
+{
+    try {
+        Select(Query1,
+               {"SELECT", "  Code,", "  JobCode,", "  StaffNo,", "  Sex,", "  NameKanji0,", "  NameKanji1,",
+                "  Namekana0,", "  NameKana1,", "  NameAlphabet0,", "  NameAlphabet1,", "  DeleteFlag",
+                "FROM", "  Staff2Table", "WHERE", "(", "  DeleteFlag = False"});
+        if (filter.iSex != -1)
+            AddLines(Query1, {"AND", "  Sex=:Sex"});
+        if (filter.iJobCode != -1)
+            AddLines(Query1, {"AND", "  JobCode=:JobCode"});
+        AddLines(Query1, {")"});
+        const Criterion criteria[] = {
+            {filter.asStaffNo, "OR", "  StaffNo=:StaffNo", "StaffNo", Criterion::Number},
+            {filter.asNameKanji0, "OR", "  NameKanji0 LIKE :NameKanji0Like", "NameKanji0Like"},
+            {filter.asNameKanji1, "OR", "  NameKanji1 LIKE :NameKanji1Like", "NameKanji1Like"},
+            {filter.asNameKana0, "OR", "NameKana0 LIKE :NameKana0Like", "NameKana0Like"},
+            {filter.asNameKana1, "OR", "NameKana1 LIKE :NameKana1Like", "NameKana1Like"},
+            {filter.asNameAlphabet0, "OR", "NameAlphabet0 LIKE :NameAlphabet0Like", "NameAlphabet0Like"},
+            {filter.asNameAlphabet1, "OR", "NameAlphabet1 LIKE :NameAlphabet1Like", "NameAlphabet1Like"},
+        };
+        AddAlternatives(Query1, {"AND", "("}, criteria, ")");
+        AddLines(Query1, {"ORDER BY", "  StaffNo;"});
+        if (filter.iSex != -1)
+            Query1->ParamByName("Sex")->SetAsSmallInt(filter.iSex);
+        if (filter.iJobCode != -1)
+            Query1->ParamByName("JobCode")->SetAsInteger(filter.iJobCode);
+        BindCriteria(Query1, criteria);
+        return OpenCount(Query1);
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::GetStaffs(stStaffRecord* records, int max)
+{
+    try {
+        const Columns c(Query1, {"StaffNo", "JobCode", "Sex", "NameKanji0", "NameKanji1", "NameKana0",
+                                 "NameKana1", "NameAlphabet0", "NameAlphabet1"});
+        return WalkRows(Query1, max, [&](int i) {
+            stStaffRecord& r = records[i];
+            r.asStaffNo = IntToStr(c[0]->AsInteger());
+            r.iJobCode = c[1]->AsInteger();
+            r.iSex = c[2]->AsInteger();
+            r.asNameKanji0 = c[3]->AsString();
+            r.asNameKanji1 = c[4]->AsString();
+            r.asNameKana0 = c[5]->AsString();
+            r.asNameKana1 = c[6]->AsString();
+            r.asNameAlphabet0 = c[7]->AsString();
+            r.asNameAlphabet1 = c[8]->AsString();
+        });
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::DelStaff(int staffNo)
+{
+    try {
+        Query2->SQL->Clear();
+        AddLines(Query2,
+                 {"UPDATE Staff2Table SET", "  DeleteFlag = :DeleteFlag", "WHERE", " StaffNo = :STaffNo;"});
+        Query2->ParamByName("DeleteFlag")->SetAsBoolean(true);
+        Query2->ParamByName("StaffNo")->SetAsInteger(staffNo);
+        Query2->ExecSQL();
+        return 1;
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::AddStaff(stStaffRecord record)
+{
+    // Deliberately one write transaction from the check to the insert: two programs adding
+    // the same number at once both passed the check.
+    WriteTransaction transaction(Query2);
+    if (!transaction.Started())
+        return dbFailed;
+    if (const int rc = CheckNumberFree(GetStaffCode(record.asStaffNo)); rc < 0)
+        return rc;
+    try {
+        Query2->SQL->Clear();
+        AddLines(Query2, {"INSERT INTO Staff2Table",
+                          "(",
+                          "  JobCode,",
+                          "  StaffNo,",
+                          "  Sex,",
+                          "  NameKanji0,",
+                          "  NameKanji1,",
+                          "  NameKana0,",
+                          "  NameKana1,",
+                          "  NameAlphabet0,",
+                          "  NameAlphabet1,",
+                          "  DeleteFlag",
+                          ")",
+                          "VALUES",
+                          "(",
+                          "  :JobCode,",
+                          "  :StaffNo,",
+                          "  :Sex,",
+                          "  :NameKanji0,",
+                          "  :NameKanji1,",
+                          "  :NameKana0,",
+                          "  :NameKana1,",
+                          "  :NameAlphabet0,",
+                          "  :NameAlphabet1,",
+                          "  :DeleteFlag",
+                          ");"});
+        BindStaff(record);
+        Query2->ParamByName("DeleteFlag")->SetAsBoolean(false);
+        Query2->ExecSQL();
+    } catch (...) {
+        return dbFailed;
+    }
+    return transaction.Commit(1, dbFailed);
+}
+
+int TDBDM::ReplaceStaff(stStaffRecord record)
+{
+    try {
+        Query2->SQL->Clear();
+        // Deliberately only the live row, where every row of the number used to be rewritten:
+        // a flagged member whose number was given again keeps its data.
+        AddLines(Query2, {"UPDATE Staff2Table SET", "  JobCode = :JobCode,", "  Sex = :Sex,",
+                          "  NameKanji0 = :NameKanji0,", "  NameKanji1 = :NameKanji1,",
+                          "  NameKana0 = :NameKana0,", "  NameKana1 = :NameKana1,",
+                          "  NameAlphabet0 = :NameAlphabet0,", "  NameAlphabet1 = :NameAlphabet1", "WHERE",
+                          "  StaffNo = :StaffNo", "  AND DeleteFlag = False;"});
+        BindStaff(record);
+        Query2->ExecSQL();
+        return 1;
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+void TDBDM::BindStaff(const stStaffRecord& record)
+{
+    Query2->ParamByName("JobCode")->SetAsInteger(record.iJobCode);
+    Query2->ParamByName("StaffNo")->SetAsInteger(StrToIntDef(record.asStaffNo, 0));
+    Query2->ParamByName("Sex")->SetAsSmallInt(record.iSex);
+    Query2->ParamByName("NameKanji0")->SetAsString(record.asNameKanji0);
+    Query2->ParamByName("NameKanji1")->SetAsString(record.asNameKanji1);
+    Query2->ParamByName("NameKana0")->SetAsString(record.asNameKana0);
+    Query2->ParamByName("NameKana1")->SetAsString(record.asNameKana1);
+    Query2->ParamByName("NameAlphabet0")->SetAsString(record.asNameAlphabet0);
+    Query2->ParamByName("NameAlphabet1")->SetAsString(record.asNameAlphabet1);
+}

@@ -1,0 +1,259 @@
+#include "core/data/DMDBStatements.h"
+
+#include "platform/db/Session.h"
+#include "platform/rtl/IntText.h"
+
+namespace dmdb {
+
+void AddLines(TQuery* query, std::initializer_list<const char*> lines)
+{
+    for (const char* line : lines)
+        query->SQL->Add(QString::fromLatin1(line));
+}
+
+void Restart(TQuery* query)
+{
+    if (query->Active())
+        query->Close();
+    query->SQL->Clear();
+}
+
+void Select(TQuery* query, std::initializer_list<const char*> lines)
+{
+    if (query->Active())
+        query->Close();
+    // The same text again (a lookup run for every row of a walk) is kept with its parsed
+    // parameters, whose values the caller binds anew: the statement run is the same.
+    const TStrings& sql = *query->SQL;
+    bool same = sql.Count() == int(lines.size());
+    int i = 0;
+    for (const char* line : lines) {
+        if (!same)
+            break;
+        same = sql[i++] == QLatin1StringView(line);
+    }
+    if (same)
+        return;
+    query->SQL->Clear();
+    AddLines(query, lines);
+}
+
+int OpenCount(TQuery* query)
+{
+    query->Open();
+    return query->RecordCount();
+}
+
+int OpenFirstInteger(TQuery* query, const char* column)
+{
+    if (OpenCount(query) == 0)
+        return dbNoRow;
+    return query->FieldByName(QString::fromLatin1(column))->AsInteger();
+}
+
+int CountRows(TQuery* query, std::initializer_list<const char*> lines)
+{
+    try {
+        Select(query, lines);
+        return OpenCount(query);
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int OpenKarteList(TQuery* query, QString& first)
+{
+    const int count = OpenCount(query);
+    first = query->FieldByName("KarteNo")->AsString() + ", " + query->FieldByName("RDate")->AsString();
+    return count;
+}
+
+int CheckNumberFree(int existingCode)
+{
+    if (existingCode >= 0)
+        return dbNumberInUse;
+    // Deliberately refused where the add used to go on: without the uniqueness check the
+    // number could be given twice.
+    if (existingCode == dbFailed)
+        return dbFailed;
+    return 0;
+}
+
+// Deliberately bound rather than pasted into the LIKE line as the statement was first
+// written: a quote in the operator's text no longer breaks the search, and "%" and "_"
+// still act as wildcards.
+void BindContains(TQuery* query, const char* name, const QString& text)
+{
+    if (!text.isEmpty())
+        query->ParamByName(name)->SetAsString("%" + text + "%");
+}
+
+void AddAlternatives(TQuery* query, std::initializer_list<const char*> open,
+                     std::span<const Criterion> criteria, const char* close)
+{
+    bool any = false;
+    for (const Criterion& criterion : criteria)
+        any = any || !criterion.text.isEmpty();
+    if (!any)
+        return;
+    AddLines(query, open);
+    Alternatives alternatives(query);
+    for (const Criterion& criterion : criteria)
+        if (!criterion.text.isEmpty())
+            alternatives.Add(criterion.separator, criterion.line);
+    query->SQL->Add(QString::fromLatin1(close));
+}
+
+void BindCriteria(TQuery* query, std::span<const Criterion> criteria)
+{
+    for (const Criterion& criterion : criteria) {
+        if (criterion.kind == Criterion::Like)
+            BindContains(query, criterion.param, criterion.text);
+        else if (!criterion.text.isEmpty())
+            query->ParamByName(QString::fromLatin1(criterion.param))
+                ->SetAsInteger(StrToIntDef(criterion.text, 0));
+    }
+}
+
+namespace {
+
+void Bind(TParam* param, int value)
+{
+    param->SetAsInteger(value);
+}
+void Bind(TParam* param, const QString& value)
+{
+    param->SetAsString(value);
+}
+
+template <class Value>
+int LookUp(TQuery* query, std::initializer_list<const char*> lines, const char* param, const Value& value,
+           const char* column)
+{
+    try {
+        Select(query, lines);
+        Bind(query->ParamByName(QString::fromLatin1(param)), value);
+        return OpenFirstInteger(query, column);
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+template <class Value>
+bool Exists(TQuery* query, std::initializer_list<const char*> lines, const char* param, const Value& value)
+{
+    try {
+        Select(query, lines);
+        Bind(query->ParamByName(QString::fromLatin1(param)), value);
+        return OpenCount(query) != 0;
+    } catch (...) {
+        return false;
+    }
+}
+
+} // namespace
+
+int LookUpInteger(TQuery* query, std::initializer_list<const char*> lines, const char* param, int value,
+                  const char* column)
+{
+    return LookUp(query, lines, param, value, column);
+}
+
+int LookUpInteger(TQuery* query, std::initializer_list<const char*> lines, const char* param,
+                  const QString& value, const char* column)
+{
+    return LookUp(query, lines, param, value, column);
+}
+
+bool HasRows(TQuery* query, std::initializer_list<const char*> lines, const char* param, int value)
+{
+    return Exists(query, lines, param, value);
+}
+
+bool HasRows(TQuery* query, std::initializer_list<const char*> lines, const char* param, const QString& value)
+{
+    return Exists(query, lines, param, value);
+}
+
+void Alternatives::Add(const char* separator, const char* line)
+{
+    if (added)
+        query->SQL->Add(QString::fromLatin1(separator));
+    query->SQL->Add(QString::fromLatin1(line));
+    added = true;
+}
+
+Columns::Columns(TQuery* query, std::initializer_list<const char*> names)
+{
+    for (const char* name : names)
+        fields.push_back(query->FieldByName(QString::fromLatin1(name)));
+}
+
+WriteTransaction::WriteTransaction(TQuery* query) : session(query->Session)
+{
+    try {
+        session->StartWriteTransaction(query->DatabaseName);
+        open = true;
+    } catch (...) {
+        // Another program held the write lock through the busy timeout, or the database
+        // cannot be reached: the caller reports it.
+    }
+}
+
+WriteTransaction::~WriteTransaction()
+{
+    Rollback();
+}
+
+void WriteTransaction::Rollback()
+{
+    if (!open)
+        return;
+    open = false;
+    try {
+        session->Rollback();
+    } catch (...) {
+        // The session has let go of the transaction all the same.
+    }
+}
+
+int WriteTransaction::Commit(int success, int failure)
+{
+    try {
+        session->Commit();
+        open = false;
+        return success;
+    } catch (...) {
+        // Deliberately rolled back: a transaction left open after a refused commit kept the
+        // write lock from every other program and made every later store of this one fail.
+        Rollback();
+        return failure;
+    }
+}
+
+ReadingTransaction::ReadingTransaction(TQuery* query) : session(query->Session)
+{
+    if (!session || session->InTransaction())
+        return;
+    try {
+        session->StartTransaction(query->DatabaseName);
+        open = true;
+    } catch (...) {
+    }
+}
+
+ReadingTransaction::~ReadingTransaction()
+{
+    if (!open)
+        return;
+    try {
+        session->Commit();
+    } catch (...) {
+        try {
+            session->Rollback();
+        } catch (...) {
+        }
+    }
+}
+
+} // namespace dmdb

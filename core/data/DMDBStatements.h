@@ -1,0 +1,168 @@
+#pragma once
+// How the data module builds, runs and reads its statements; shared by the files of
+// `TDBDM`, used nowhere else.
+#include "core/data/Dbapi.h"
+#include "platform/db/Query.h"
+
+#include <initializer_list>
+#include <span>
+#include <vector>
+
+namespace dmdb {
+
+// Adds the statement's lines one at a time, each as written.
+void AddLines(TQuery* query, std::initializer_list<const char*> lines);
+
+// A statement that gives rows starts on a closed query with an empty text.
+void Restart(TQuery* query);
+
+// Restarts the query with the lines of a SELECT (the same lines as it has keep their
+// parsed parameters).
+void Select(TQuery* query, std::initializer_list<const char*> lines);
+
+// Opens the SELECT of `query` and gives its row count.
+int OpenCount(TQuery* query);
+
+// The lookup pattern: opens the SELECT of `query` and gives the integer `column` of its
+// first row, dbNoRow when it has none.
+int OpenFirstInteger(TQuery* query, const char* column);
+
+// The counts: the number of rows the SELECT gives, dbFailed on an exception.
+int CountRows(TQuery* query, std::initializer_list<const char*> lines);
+
+// The delete-guard lists: opens the SELECT of `query` and gives its row count; `first` becomes the
+// first karte's number and date ("KarteNo, RDate").
+int OpenKarteList(TQuery* query, QString& first);
+
+// The uniqueness check of an add, from the lookup of the code of its number's live row:
+// 0 when the number is free, dbNumberInUse when a live row has it, dbFailed when the
+// lookup failed.
+int CheckNumberFree(int existingCode);
+
+// Free texts are bound, never pasted into the statement.
+void BindContains(TQuery* query, const char* name, const QString& text);
+
+// Walks the query from its first row, handing each row's index to `read`, until its
+// end or `max` rows; returns how many were read.
+template <class Read> int WalkRows(TQuery* query, int max, Read read)
+{
+    int i = 0;
+    query->First();
+    // Deliberately tested before each row, where it was tested after: asked for no rows, a
+    // reader copied one into an array that may have none.
+    while (i < max && !query->Eof()) {
+        read(i);
+        query->Next();
+        ++i;
+    }
+    return i;
+}
+
+// One criterion of a search's OR group: it counts when its text is not empty; its line
+// goes after `separator` (but for the first line of the group) and names `param`, which
+// gets the text as a number (0 when it is not one), or "%text%" for a LIKE line.
+struct Criterion
+{
+    enum Kind { Number, Like };
+    const QString& text;
+    const char* separator;
+    const char* line;
+    const char* param;
+    Kind kind = Like;
+};
+
+// When any criterion counts: the `open` lines, the lines of the criteria that count, the
+// `close` line. Nothing when none counts.
+void AddAlternatives(TQuery* query, std::initializer_list<const char*> open,
+                     std::span<const Criterion> criteria, const char* close);
+// Binds the parameters of the criteria that count, once the statement is complete.
+void BindCriteria(TQuery* query, std::span<const Criterion> criteria);
+
+// The lookup pattern with one parameter: the integer `column` of the first row, dbNoRow
+// when there is none, dbFailed on an exception.
+int LookUpInteger(TQuery* query, std::initializer_list<const char*> lines, const char* param, int value,
+                  const char* column);
+int LookUpInteger(TQuery* query, std::initializer_list<const char*> lines, const char* param,
+                  const QString& value, const char* column);
+
+// The existence checks: whether the SELECT gives a row, false on an exception.
+bool HasRows(TQuery* query, std::initializer_list<const char*> lines, const char* param, int value);
+bool HasRows(TQuery* query, std::initializer_list<const char*> lines, const char* param,
+             const QString& value);
+
+// A reader: `read(i)` for each row as WalkRows walks them; dbFailed on an exception (the
+// rows before it are copied).
+template <class Read> int ReadRows(TQuery* query, int max, Read read)
+{
+    try {
+        return WalkRows(query, max, read);
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+// Criteria joined by OR: the separator goes before every line but the first.
+class Alternatives
+{
+public:
+    explicit Alternatives(TQuery* query) : query(query) {}
+    void Add(const char* separator, const char* line);
+
+private:
+    TQuery* query;
+    bool added = false;
+};
+
+// Columns of one reader, looked up by name once per walk.
+class Columns
+{
+public:
+    Columns(TQuery* query, std::initializer_list<const char*> names);
+    TField* operator[](int index) const { return fields[index]; }
+
+private:
+    std::vector<TField*> fields;
+};
+
+// One add or replace as one unit, in a write transaction taken before its checks, so
+// that another program cannot slip the same number in between check and insert (it waits
+// the busy timeout for this one, then finds the number in use). Unless committed, it is
+// rolled back when this goes, and the session is free again.
+class WriteTransaction
+{
+public:
+    // Never raises: Started() says whether the write lock was taken.
+    explicit WriteTransaction(TQuery* query);
+    ~WriteTransaction();
+    WriteTransaction(const WriteTransaction&) = delete;
+    WriteTransaction& operator=(const WriteTransaction&) = delete;
+    bool Started() const { return open; }
+    // Commits and gives `success`. A commit another program's read lock refuses is retried by
+    // the engine for the busy timeout; refused still, everything is rolled back and this gives
+    // `failure`.
+    int Commit(int success, int failure);
+
+private:
+    void Rollback();
+
+    TSession* session;
+    bool open = false;
+};
+
+// A long walk of lookups reads under one shared lock instead of taking and dropping
+// the file lock for every statement. Nothing is written under it; when a transaction
+// is already open, or one cannot be started, the walk goes on without.
+class ReadingTransaction
+{
+public:
+    explicit ReadingTransaction(TQuery* query);
+    ~ReadingTransaction();
+    ReadingTransaction(const ReadingTransaction&) = delete;
+    ReadingTransaction& operator=(const ReadingTransaction&) = delete;
+
+private:
+    TSession* session;
+    bool open = false;
+};
+
+} // namespace dmdb

@@ -1,0 +1,132 @@
+// Several programs on one database file: adds of the same number at once, and a commit
+// that another program's read lock refuses.
+#include "tests/core/data/DataStoreFixture.h"
+
+#include <QProcess>
+#include <QThread>
+#include <algorithm>
+#include <sqlite3.h>
+#include <vector>
+
+namespace {
+
+// Another program's connection to the database file, straight through SQLite.
+class OtherProgram
+{
+public:
+    OtherProgram(const QString& file, int busyTimeoutMs)
+    {
+        sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_busy_timeout(db, busyTimeoutMs);
+    }
+    ~OtherProgram() { sqlite3_close(db); }
+    OtherProgram(const OtherProgram&) = delete;
+    OtherProgram& operator=(const OtherProgram&) = delete;
+
+    // SQLite's code for the statements.
+    int Exec(const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
+
+private:
+    sqlite3* db = nullptr;
+};
+
+struct Race
+{
+    const char* kind; // as the helper takes it
+    const char* number;
+    int programs;
+    const char* table;
+    const char* numberColumn;
+};
+
+class TwoPrograms : public DataStoreTest
+{
+protected:
+    int LiveRows(const Race& race)
+    {
+        return Rows(QString("SELECT Code FROM %1 WHERE %2 = '%3' AND DeleteFlag = 0")
+                        .arg(race.table, race.numberColumn, race.number));
+    }
+    // Questionnaire rows whose karte is not there, and live kartes without one.
+    int Orphans()
+    {
+        return Rows("SELECT Code FROM PSTable WHERE KarteCode NOT IN (SELECT Code FROM KarteTable)") +
+               Rows("SELECT Code FROM KarteTable WHERE DeleteFlag = 0 AND "
+                    "Code NOT IN (SELECT KarteCode FROM PSTable)");
+    }
+};
+
+TEST_F(TwoPrograms, AddingOneNumberAtOnceAddsItOnceAndTellsTheOthersItIsInUse)
+{
+    const Race races[] = {
+        {"karte", "S-0", 2, "KarteTable", "KarteNo"},       {"karte", "S-1", 4, "KarteTable", "KarteNo"},
+        {"patient", "70", 2, "Patient2Table", "PatientNo"}, {"staff", "80", 2, "Staff2Table", "StaffNo"},
+        {"staff", "81", 4, "Staff2Table", "StaffNo"},
+    };
+    for (const Race& race : races) {
+        SCOPED_TRACE(
+            QString("%1 %2, %3 programs").arg(race.kind, race.number).arg(race.programs).toStdString());
+        // A third program holds the write lock until every racer is past its start.
+        OtherProgram holder(database->DatabaseFile(), 0);
+        ASSERT_EQ(holder.Exec("BEGIN IMMEDIATE;"), SQLITE_OK);
+        std::vector<std::unique_ptr<QProcess>> racers;
+        for (int i = 0; i < race.programs; ++i) {
+            racers.push_back(std::make_unique<QProcess>());
+            racers.back()->start(KVR_DATA_RACE_HELPER, {race.kind, race.number});
+        }
+        for (auto& racer : racers) {
+            ASSERT_TRUE(racer->waitForStarted(10000));
+            while (!racer->canReadLine())
+                ASSERT_TRUE(racer->waitForReadyRead(10000)) << racer->readAllStandardError().toStdString();
+            ASSERT_EQ(racer->readLine().trimmed(), "ready");
+        }
+        QThread::msleep(300); // each racer is now inside its add
+        ASSERT_EQ(holder.Exec("COMMIT;"), SQLITE_OK);
+
+        std::vector<int> codes;
+        for (auto& racer : racers) {
+            ASSERT_TRUE(racer->waitForFinished(30000));
+            codes.push_back(racer->readAllStandardOutput().trimmed().toInt());
+        }
+        std::sort(codes.begin(), codes.end());
+        std::vector<int> expected(race.programs, dbNumberInUse);
+        expected.back() = 1;
+        EXPECT_EQ(codes, expected);
+        EXPECT_EQ(LiveRows(race), 1);
+        EXPECT_EQ(Orphans(), 0);
+    }
+    EXPECT_EQ(Rows("SELECT Code FROM PSTable WHERE KarteCode IN "
+                   "(SELECT Code FROM KarteTable WHERE KarteNo IN ('S-0', 'S-1'))"),
+              2);
+}
+
+TEST_F(TwoPrograms, ACommitAnotherProgramRefusesLosesNothingAndLeavesTheSessionUsable)
+{
+    stExcursusRec answers;
+    answers.bAIDS = true;
+    ASSERT_EQ(AddMedicalRecord(Karte("KR-0001", Day(2024, 1, 1)), answers, ""), 1);
+
+    // Another program reads through the whole store: the commit waits the busy timeout, then
+    // gives up, and the store is undone.
+    auto reader = std::make_unique<OtherProgram>(database->DatabaseFile(), 0);
+    ASSERT_EQ(reader->Exec("BEGIN; SELECT count(*) FROM KarteTable;"), SQLITE_OK);
+    EXPECT_EQ(AddMedicalRecord(Karte("KR-0002", Day(2024, 1, 2)), answers, ""), dbExcursusNotInserted);
+    ASSERT_EQ(reader->Exec("COMMIT;"), SQLITE_OK);
+    reader.reset();
+
+    EXPECT_FALSE(ExistKarteNo("KR-0002"));
+    EXPECT_TRUE(ExistKarteNo("KR-0001"));
+    EXPECT_EQ(Orphans(), 0);
+    // The session holds no lock: another program writes at once.
+    OtherProgram other(database->DatabaseFile(), 0);
+    EXPECT_EQ(other.Exec("BEGIN IMMEDIATE; COMMIT;"), SQLITE_OK);
+    // The next stores work, and what they write stays.
+    EXPECT_EQ(AddMedicalRecord(Karte("KR-0002", Day(2024, 1, 2)), answers, ""), 1);
+    EXPECT_EQ(AddPatient(Patient("9", "After")), 1);
+    module.reset();
+    EXPECT_EQ(Rows("SELECT Code FROM KarteTable WHERE KarteNo = 'KR-0002'"), 1);
+    EXPECT_EQ(Rows("SELECT Code FROM Patient2Table WHERE PatientNo = 9"), 1);
+    EXPECT_EQ(Orphans(), 0);
+}
+
+} // namespace

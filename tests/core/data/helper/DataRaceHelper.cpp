@@ -1,0 +1,40 @@
+// One of several programs adding the same number to one database at once. It opens the
+// data module on the program's default folders (under $KVR_DRIVES), prints "ready", adds
+// what its arguments name and prints the code the add gave.
+//
+//     kvr_data_race_helper karte|patient|staff NUMBER
+#include "core/data/DMDB.h"
+#include "core/data/Dbapi.h"
+
+#include <cstdio>
+#include <cstring>
+
+int main(int argc, char** argv)
+{
+    if (argc != 3)
+        return 2;
+    TDBDM module;
+    module.OpenDatabase("C:\\KVR", "C:\\kvr\\database");
+    std::printf("ready\n");
+    std::fflush(stdout);
+    const QString number = QString::fromUtf8(argv[2]);
+    int rc = 2;
+    if (std::strcmp(argv[1], "karte") == 0) {
+        stMedicalRec karte;
+        karte.asMediRecNo = number;
+        karte.tDate = EncodeDate(2024, 4, 1);
+        rc = AddMedicalRecord(karte, stExcursusRec(), "");
+    } else if (std::strcmp(argv[1], "patient") == 0) {
+        stPatientRec patient;
+        patient.asPatientNo = number;
+        patient.asName0 = "race";
+        rc = AddPatient(patient);
+    } else if (std::strcmp(argv[1], "staff") == 0) {
+        stStaffRecord staff;
+        staff.asStaffNo = number;
+        staff.asNameKanji0 = "race";
+        rc = AddStaff(staff);
+    }
+    std::printf("%d\n", rc);
+    return 0;
+}

@@ -1,0 +1,2 @@
+// A file of platform/db may not use platform/widgets.
+#include "platform/widgets/Form.h"
