@@ -26,6 +26,11 @@ void TEdition::AboutMade(TAboutForm& form)
     form.FillLabels();
 }
 
+QString TEdition::SumCsvPath() const
+{
+    return TMainMenuForm::GetSettingsFolder() + "\\KvrSum.csv";
+}
+
 TEdition& Edition()
 {
     return installed ? *installed : currentEdition;

@@ -9,6 +9,7 @@ class TAboutForm;
 class TMainMenuForm;
 class TMonthCalendarForm;
 class TSettingForm;
+class TSumupForm;
 
 class TEdition
 {
@@ -36,6 +37,14 @@ public:
     // window); the settings window made (its layout).
     virtual bool DatabaseFolderSettings() const { return true; }
     virtual void SettingsMade(TSettingForm&) {}
+
+    // The sum-up's totals file, named at each showing of the window: the configuration
+    // folder's "KvrSum.csv".
+    virtual QString SumCsvPath() const;
+    // Whether the sum-up offers a school list for check-ups whose school is unknown; the
+    // sum-up window made (its layout).
+    virtual bool SumupSchoolList() const { return true; }
+    virtual void SumupMade(TSumupForm&) {}
 
     // The karte editor's conveniences: the new karte's focus sequence with its pointer
     // moves, and the karte date's preset.

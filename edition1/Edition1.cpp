@@ -9,6 +9,7 @@
 #include "platform/os/VersionInfo.h"
 #include "platform/widgets/Handler.h"
 #include "tables/FormSetting.h"
+#include "totals/SumupUnit.h"
 
 #include <algorithm>
 
@@ -120,4 +121,26 @@ void TEdition1::SettingsMade(TSettingForm& form)
         folders->hide();
     form.setFixedSize(323, 263);
     form.CloseButton->move(114, 216);
+}
+
+QString TEdition1::SumCsvPath() const
+{
+    // Joined as they stand: a configured folder must end with its backslash. Any length.
+    TIniFile* ini = MainMenuForm->IniFile;
+    return ini->ReadString("Sum", "SumPath", ProgramFolder()) +
+           ini->ReadString("Sum", "SumCsv", "KvrSum.csv");
+}
+
+void TEdition1::SumupMade(TSumupForm& form)
+{
+    // No school list: the buttons move up into its place.
+    for (QWidget* schools : {static_cast<QWidget*>(form.Bevel1), static_cast<QWidget*>(form.Label1),
+                             static_cast<QWidget*>(form.ComboBoxSchoolName)})
+        schools->hide();
+    form.setFixedSize(192, 173);
+    form.SumupButton->move(38, 8);
+    form.NoPatientCheckBox->move(38, 40);
+    form.OpenButton->move(38, 64);
+    form.CloseButton->move(38, 112);
+    form.SumupStatusBar->setGeometry(0, 154, 192, 19);
 }

@@ -5,8 +5,9 @@
 // showing; the database reached through the engine alias "KVRKarte" on the default
 // session; the About box filled at every showing from its own string table; the date
 // picker that accepts a date only through OK; the diagnostics window on a double
-// click; a settings window without the database folders; no conveniences in the
-// karte editor.
+// click; a settings window without the database folders; a sum-up without the school
+// list, writing its totals file where [Sum] SumPath and SumCsv say; no conveniences in
+// the karte editor.
 #include "core/Edition.h"
 
 class TDBDM;
@@ -28,6 +29,9 @@ public:
     bool KarteConveniences() const override { return false; }
     bool DatabaseFolderSettings() const override { return false; }
     void SettingsMade(TSettingForm& form) override;
+    QString SumCsvPath() const override;
+    bool SumupSchoolList() const override { return false; }
+    void SumupMade(TSumupForm& form) override;
 
     // The program's folder with its trailing backslash.
     QString ProgramFolder() const;

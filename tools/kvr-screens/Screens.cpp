@@ -45,6 +45,7 @@ TSampleForm* SampleForm = nullptr;
 TMonthCalendarForm* MonthCalendarForm1 = nullptr;
 TAboutForm* AboutForm1 = nullptr;
 TSettingForm* SettingForm1 = nullptr;
+TSumupForm* SumupForm1 = nullptr;
 
 TEdition1& Kelvara1()
 {
@@ -73,6 +74,7 @@ void CreateScreenObjects(widgets::Application& app)
     app.CreateForm(MonthCalendarForm1);
     app.CreateForm(AboutForm1);
     app.CreateForm(SettingForm1);
+    app.CreateForm(SumupForm1);
     SetEdition(nullptr);
 }
 
@@ -140,6 +142,7 @@ const std::vector<Screen>& Screens()
          BackToKelvara2},
         {"AboutForm1", [] { return AsKelvara1(AboutForm1); }, BackToKelvara2},
         {"SettingForm1", [] { return AsKelvara1(SettingForm1); }, BackToKelvara2},
+        {"SumupForm1", [] { return AsKelvara1(SumupForm1); }, BackToKelvara2},
     };
     return screens;
 }
