@@ -6,6 +6,7 @@
 #include <QString>
 
 class TAboutForm;
+class TDentalFormulaForm;
 class TMainMenuForm;
 class TMonthCalendarForm;
 class TSettingForm;
@@ -45,6 +46,11 @@ public:
     // sum-up window made (its layout).
     virtual bool SumupSchoolList() const { return true; }
     virtual void SumupMade(TSumupForm&) {}
+
+    // The chart editor made (its grid's options), and a key pressed in its grid: true
+    // when the edition has handled the key itself.
+    virtual void ChartEditorMade(TDentalFormulaForm&) {}
+    virtual bool ChartKeyDown(TDentalFormulaForm&, int&) { return false; }
 
     // The karte editor's conveniences: the new karte's focus sequence with its pointer
     // moves, and the karte date's preset.

@@ -8,6 +8,8 @@
 #include "platform/os/Files.h"
 #include "platform/os/VersionInfo.h"
 #include "platform/widgets/Handler.h"
+#include "platform/widgets/KeyCodes.h"
+#include "records/DentalFormulaUnit.h"
 #include "tables/FormSetting.h"
 #include "totals/SumupUnit.h"
 
@@ -143,4 +145,32 @@ void TEdition1::SumupMade(TSumupForm& form)
     form.OpenButton->move(38, 64);
     form.CloseButton->move(38, 112);
     form.SumupStatusBar->setGeometry(0, 154, 192, 19);
+}
+
+void TEdition1::ChartEditorMade(TDentalFormulaForm& form)
+{
+    // Tab leaves the grid.
+    form.DentalFormulaSG->setOptions(form.DentalFormulaSG->Options() & ~widgets::goTabs);
+}
+
+bool TEdition1::ChartKeyDown(TDentalFormulaForm& form, int& key)
+{
+    const int col = form.DentalFormulaSG->Col();
+    const int row = form.DentalFormulaSG->Row();
+    const bool toothRow = row % 2 == 1;
+    if (toothRow && (key == widgets::VK_UP || key == widgets::VK_DOWN)) {
+        // The partner row: the upper and lower primary rows, the upper and lower permanent rows.
+        form.DentalFormulaSG->SetRow(8 - row);
+        key = 0;
+        return true;
+    }
+    if (toothRow && (key == widgets::VK_LEFT || key == widgets::VK_RIGHT))
+        return false; // along the rings, as in Kelvara2
+    if (!form.tnEditableCell[col][row]) {
+        // Outside the teeth every key, the toggle among them, moves on to the next cell.
+        form.MoveToNextTooth();
+        key = 0;
+        return true;
+    }
+    return false;
 }

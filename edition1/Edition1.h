@@ -6,8 +6,9 @@
 // session; the About box filled at every showing from its own string table; the date
 // picker that accepts a date only through OK; the diagnostics window on a double
 // click; a settings window without the database folders; a sum-up without the school
-// list, writing its totals file where [Sum] SumPath and SumCsv say; no conveniences in
-// the karte editor.
+// list, writing its totals file where [Sum] SumPath and SumCsv say; a chart editor
+// whose Up and Down jump to the partner row and whose keys outside the teeth move on;
+// no conveniences in the karte editor.
 #include "core/Edition.h"
 
 class TDBDM;
@@ -27,6 +28,8 @@ public:
     void DatePickerMade(TMonthCalendarForm& form) override;
     QString DateFieldText(const QString& dateText) const override { return dateText; }
     bool KarteConveniences() const override { return false; }
+    void ChartEditorMade(TDentalFormulaForm& form) override;
+    bool ChartKeyDown(TDentalFormulaForm& form, int& key) override;
     bool DatabaseFolderSettings() const override { return false; }
     void SettingsMade(TSettingForm& form) override;
     QString SumCsvPath() const override;
