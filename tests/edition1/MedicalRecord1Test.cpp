@@ -3,6 +3,7 @@
 #include "core/FormMainMenu.h"
 #include "core/MonthCalendarUnit.h"
 #include "platform/rtl/DateTime.h"
+#include "records/DentalFormulaUnit.h"
 #include "records/MedicalRecordUnit.h"
 #include "tests/edition1/Kelvara1Fixture.h"
 
@@ -27,6 +28,15 @@ protected:
                 MedicalRecordForm->Close();
         });
         QTest::mouseClick(MainMenuForm->KarteButton, Qt::LeftButton);
+    }
+
+    // The next picker showing takes `digits`.
+    void NextPickedDate(const QString& digits)
+    {
+        program.Script().OnModal(*MonthCalendarForm, [digits] {
+            QTest::keyClicks(MonthCalendarForm->SpecifiedDateMaskEdit, digits);
+            QTest::keyClick(MonthCalendarForm->SpecifiedDateMaskEdit, Qt::Key_Return);
+        });
     }
 
     Kelvara1Program program;
@@ -76,6 +86,33 @@ TEST_F(KarteEditor1, TheDateButtonKeepsThePickersLastDateAndMovesNoFocus)
         });
         QTest::mouseClick(f.MediRecDateBitBtn, Qt::LeftButton);
         EXPECT_EQ(f.MediRecDateEdit->Text(), "2015/04/01");
+    });
+    EXPECT_TRUE(program.Script().PointerMoves().empty());
+}
+
+TEST_F(KarteEditor1, ANewKarteItsCheckupAndItsChartMoveNoFocusAndNoPointer)
+{
+    Show([&] {
+        TMedicalRecordForm& f = *MedicalRecordForm;
+        QTest::mouseClick(f.NewButton, Qt::LeftButton);
+        NextPickedDate("20150401");
+        QTest::mouseClick(f.MediRecDateBitBtn, Qt::LeftButton);
+        QTest::mouseClick(f.AddButton, Qt::LeftButton);
+        ASSERT_EQ(program.Database().Scalar("SELECT KarteNo FROM KarteTable"), f.MediRecNoEdit->Text());
+        EXPECT_NE(QApplication::focusWidget(), f.CheckupNewButton);
+
+        NextPickedDate("20150610");
+        QTest::mouseClick(f.CheckupNewButton, Qt::LeftButton);
+        ASSERT_EQ(f.nCheckupRecords, 1);
+        EXPECT_NE(QApplication::focusWidget(), f.EditDentalFormulaButton);
+
+        program.Script().OnModal(*DentalFormulaForm, [] {
+            QTest::keyClick(DentalFormulaForm->DentalFormulaSG, Qt::Key_1);
+            QTest::keyClick(DentalFormulaForm->DentalFormulaSG, Qt::Key_Return);
+        });
+        QTest::mouseClick(f.EditDentalFormulaButton, Qt::LeftButton);
+        EXPECT_EQ(f.DentalFormulaSG->Cells[0][3], "C1");
+        EXPECT_NE(QApplication::focusWidget(), f.NewButton);
     });
     EXPECT_TRUE(program.Script().PointerMoves().empty());
 }
