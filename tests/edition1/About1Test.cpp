@@ -3,7 +3,7 @@
 // information as the program file does.
 #include "core/AboutUnit.h"
 #include "core/util/C_system_utility.h"
-#include "edition1/Edition1.h"
+#include "tests/edition1/Kelvara1Edition.h"
 #include "tests/support/ScriptedInteraction.h"
 
 #include <QCoreApplication>
@@ -31,8 +31,7 @@ protected:
 
 TEST_F(AboutBox1, EachShowingFillsTheLabelsFromThePreviousEditionsStrings)
 {
-    TEdition1 edition(CSystemUtility().GetExeName(QCoreApplication::instance()));
-    SetEdition(&edition);
+    Kelvara1Edition kelvara1(CSystemUtility().GetExeName(QCoreApplication::instance()));
     TAboutForm about;
     ASSERT_NE(Copyright(about), nullptr);
     // Nothing is filled when the dialog is made.
@@ -51,17 +50,14 @@ TEST_F(AboutBox1, EachShowingFillsTheLabelsFromThePreviousEditionsStrings)
     about.VersionLabel->SetCaption("changed");
     Show(about);
     EXPECT_EQ(about.VersionLabel->Caption(), "Ver 1.3.1.0");
-    SetEdition(nullptr);
 }
 
 TEST_F(AboutBox1, WithoutVersionInformationTheLabelsKeepTheirTexts)
 {
-    TEdition1 edition("Z:\\nowhere\\Kelvara1");
-    SetEdition(&edition);
+    Kelvara1Edition kelvara1("Z:\\nowhere\\Kelvara1");
     TAboutForm about;
     about.VersionLabel->SetCaption("Ver 1.0");
     Show(about);
-    SetEdition(nullptr);
     EXPECT_EQ(about.VersionLabel->Caption(), "Ver 1.0");
     EXPECT_EQ(about.FileDescriptionLabel->Caption(), "");
 }

@@ -1,7 +1,7 @@
 // Kelvara1's chart editor: Tab leaves the grid, Up and Down jump to the partner row, the
 // toggle works from a tooth cell only, and any key outside the teeth moves on to the next cell.
-#include "edition1/Edition1.h"
 #include "records/DentalFormulaUnit.h"
+#include "tests/edition1/Kelvara1Edition.h"
 #include "tests/support/ScriptedInteraction.h"
 
 #include <QApplication>
@@ -16,19 +16,12 @@ namespace {
 class ChartEditor1 : public ::testing::Test
 {
 protected:
-    ChartEditor1()
+    ChartEditor1() : form(std::make_unique<TDentalFormulaForm>())
     {
-        SetEdition(&edition);
-        form = std::make_unique<TDentalFormulaForm>();
         DentalFormulaForm = form.get();
         form->DentalFormulaSG->Cells[4][2] = "4"; // a label, as the karte editor writes them
     }
-    ~ChartEditor1() override
-    {
-        DentalFormulaForm = nullptr;
-        form.reset();
-        SetEdition(nullptr);
-    }
+    ~ChartEditor1() override { DentalFormulaForm = nullptr; }
 
     void Operate(const std::function<void()>& operate)
     {
@@ -48,7 +41,7 @@ protected:
     }
     void Press(Qt::Key key) { QTest::keyClick(form->DentalFormulaSG, key); }
 
-    TEdition1 edition{"Z:\\opt\\kvr\\Kelvara1"};
+    Kelvara1Edition kelvara1;
     ScriptedInteraction script;
     std::unique_ptr<TDentalFormulaForm> form;
 };

@@ -1,7 +1,7 @@
 // Kelvara1's date picker: its smaller window, and leaving the calendar, which only
 // copies the calendar's date into the edit; OK alone accepts a date.
 #include "core/MonthCalendarUnit.h"
-#include "edition1/Edition1.h"
+#include "tests/edition1/Kelvara1Edition.h"
 #include "tests/support/CalendarClicks.h"
 #include "tests/support/ScriptedInteraction.h"
 
@@ -19,22 +19,12 @@ namespace {
 class DatePicker1 : public ::testing::Test
 {
 protected:
-    DatePicker1()
-    {
-        SetEdition(&edition);
-        form = std::make_unique<TMonthCalendarForm>();
-        MonthCalendarForm = form.get();
-    }
-    ~DatePicker1() override
-    {
-        MonthCalendarForm = nullptr;
-        form.reset();
-        SetEdition(nullptr);
-    }
+    DatePicker1() : form(std::make_unique<TMonthCalendarForm>()) { MonthCalendarForm = form.get(); }
+    ~DatePicker1() override { MonthCalendarForm = nullptr; }
 
     void ClickDay(int day) { ::ClickDay(form->MonthCalendar1, day); }
 
-    TEdition1 edition{"Z:\\opt\\kvr\\Kelvara1"};
+    Kelvara1Edition kelvara1;
     ScriptedInteraction script;
     std::unique_ptr<TMonthCalendarForm> form;
 };
