@@ -15,15 +15,6 @@ QString Code(int code)
     return "(" + QString::number(code) + ")";
 }
 
-// A writer or dentist as the grids show them: family and personal name in kanji.
-QString StaffName(int index)
-{
-    if (index < 0)
-        return "";
-    const stStaffRecord& staff = CommonForm->tstStaffRec[index];
-    return staff.asNameKanji0 + ", " + staff.asNameKanji1;
-}
-
 // Grid rows for `count` records: a header row and one per record, or one empty row.
 void SizeGrid(widgets::StringGrid* grid, int count)
 {
@@ -65,7 +56,7 @@ bool LoadStaffRows(const QString& head, const QString& table, const Record& filt
         staffIndex[i] = CommonForm->FindStaff(record.asStaffNo);
         grid->Cells[0][i + 1] = DateToStr(record.tDate);
         grid->Cells[1][i + 1] = record.*text;
-        grid->Cells[2][i + 1] = StaffName(staffIndex[i]);
+        grid->Cells[2][i + 1] = CommonForm->StaffName(staffIndex[i]);
     }
     return true;
 }
@@ -170,9 +161,8 @@ void TMedicalRecordForm::LoadDietInquiries(const QString& head)
         const int frequency = CommonForm->FindFrequency(row.iFrequencyCode);
         tnDietFoodIndex[i] = food;
         tnDietFrequencyIndex[i] = frequency;
-        DietInqSG->Cells[0][i + 1] = food < 0 ? QString() : CommonForm->tstFoodRec[food].asName;
-        DietInqSG->Cells[1][i + 1] =
-            frequency < 0 ? QString() : CommonForm->tstFrequencyRec[frequency].asName;
+        DietInqSG->Cells[0][i + 1] = CommonForm->FoodName(food);
+        DietInqSG->Cells[1][i + 1] = CommonForm->FrequencyName(frequency);
     }
     DietInqSG->SetCol(0);
     DietInqSG->SetRow(1);

@@ -4,7 +4,7 @@
 // questionnaire's way through a store and back.
 #include "core/FormMainMenu.h"
 #include "platform/rtl/DateTime.h"
-#include "tests/records/MedicalRecordFixture.h"
+#include "tests/records/KarteDataFixture.h"
 
 #include <QRadioButton>
 
@@ -44,60 +44,9 @@ void ChooseItem(ComboBox* box, int downs)
 
 } // namespace
 
-class KarteFind : public KarteEditor
+// Find over kartes stored with their rows.
+class KarteFind : public KarteData
 {
-protected:
-    void AddMember(const QString& no, const QString& family, const QString& personal)
-    {
-        stStaffRecord staff;
-        staff.asStaffNo = no;
-        staff.iJobCode = 1;
-        staff.asNameKanji0 = family;
-        staff.asNameKanji1 = personal;
-        ASSERT_EQ(AddStaff(staff), 1);
-    }
-    // A note or a treatment: a date, a text and the member who wrote or gave it.
-    template <class Record>
-    void AddStaffRow(int (*add)(Record), QString Record::*text, const QString& karteNo, const QString& date,
-                     const QString& body, const QString& staffNo)
-    {
-        Record row;
-        row.tDate = StrToDate(date);
-        row.*text = body;
-        row.asStaffNo = staffNo;
-        row.asKarteNo = karteNo;
-        ASSERT_EQ(add(row), 1);
-    }
-    void AddNoteRow(const QString& karteNo, const QString& date, const QString& text, const QString& staffNo)
-    {
-        AddStaffRow(AddNote, &stNoteRecord::asDescription, karteNo, date, text, staffNo);
-    }
-    void AddTreatmentRow(const QString& karteNo, const QString& date, const QString& text,
-                         const QString& staffNo)
-    {
-        AddStaffRow(AddTreatment, &stTreatmentRecord::asTreatment, karteNo, date, text, staffNo);
-    }
-    int AddCheckupRow(const QString& karteNo, const QString& date, int rte = 19, int lt1 = 19)
-    {
-        stCheckupRecord checkup;
-        for (int* tooth = &checkup.iRTA; tooth <= &checkup.iLB8; ++tooth)
-            *tooth = 19;
-        checkup.tDate = StrToDate(date);
-        checkup.asKarteNo = karteNo;
-        checkup.iRTE = rte;
-        checkup.iLT1 = lt1;
-        const int code = AddCheckup(checkup);
-        EXPECT_GT(code, 0);
-        return code;
-    }
-    void AddDietRow(int checkupCode, int food, int frequency)
-    {
-        stDietInquiryRecord row;
-        row.iCheckupCode = checkupCode;
-        row.iFoodCode = food;
-        row.iFrequencyCode = frequency;
-        ASSERT_EQ(AddDietInquiry(row), 1);
-    }
 };
 
 TEST_F(KarteFind, ACancelledSearchLeavesTheWindowEmpty)
@@ -130,9 +79,12 @@ TEST_F(KarteFind, AFoundKarteShowsItsRowsAndTheLatestCheckup)
     TempDatabase& db = program.Database();
     db.Exec("INSERT INTO FoodTable (Name) VALUES ('飴');");
     db.Exec("INSERT INTO FrequencyTable (Name, DispOrder) VALUES ('毎日', 1);");
-    AddCheckupRow("XX-0002-0001", "2014/05/01");
-    const int latest = AddCheckupRow("XX-0002-0001", "2015/05/01", 2, 8);
-    AddCheckupRow("XX-0002-0001", "2013/05/01");
+    AddCheckupRow("XX-0002-0001", "2014/05/01", 0);
+    const int latest = AddCheckupRow("XX-0002-0001", "2015/05/01", 0, [](stCheckupRecord& c) {
+        c.iRTE = 2;
+        c.iLT1 = 8;
+    });
+    AddCheckupRow("XX-0002-0001", "2013/05/01", 0);
     AddDietRow(latest, 1, 1);
     AddDietRow(latest, 1, 99); // a frequency no longer listed
 
@@ -252,7 +204,7 @@ TEST_F(KarteFind, AFailingSectionIsReportedAndTheOthersStillLoad)
     StoreKarte("XX-0004-0001");
     AddMember("7", "山田", "花子");
     AddTreatmentRow("XX-0004-0001", "2015/05/03", "シーラント", "7");
-    AddCheckupRow("XX-0004-0001", "2015/05/01");
+    AddCheckupRow("XX-0004-0001", "2015/05/01", 0);
     program.Database().Exec("ALTER TABLE NoteTable RENAME TO NoteTableGone;");
     program.Database().Exec("ALTER TABLE DietInquiryTable RENAME TO DietInquiryTableGone;");
     Script().Expect(BoxKind::Error, "[カルテ検索(&F)...]\n備考テーブルを検索できませんでした。(-1)");
