@@ -455,6 +455,11 @@ DbConnection& TDataSet::Connection()
 void TDataSet::LoadResult(sqlite3_stmt* statement, const QString& sql)
 {
     DropResult();
+    // Stepped before its columns are read: a kept statement whose tables have changed since
+    // is prepared again by SQLite at its first step, its columns with it.
+    int rc = sqlite3_step(statement);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        connection->Raise(sql);
     const int columns = sqlite3_column_count(statement);
     // A dataset mostly opens the same statement again (a lookup, a search): its columns'
     // names and types are worked out once, while the statement's columns stay the same.
@@ -485,8 +490,7 @@ void TDataSet::LoadResult(sqlite3_stmt* statement, const QString& sql)
     }
     spareFields.clear();
     rows.Reset(columns);
-    int rc;
-    while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(statement))
         rows.AppendRow(statement);
     if (rc != SQLITE_DONE) {
         DropResult();
