@@ -31,6 +31,8 @@
 // AddPatient, AddStaff and the karte stores run in one write transaction from their checks
 // to their commit: a step that fails writes nothing, and one that cannot take the write lock
 // (another program held it through the busy timeout) gives dbFailed.
+// A date the file cannot keep (NaN, infinite, outside the years 1 to 9999) fails the step
+// that binds it: dbFailed, for a karte store its insert or update step; nothing is written.
 // AddCheckup (success: the new row's code):
 //   dbCheckupNotReadBack    -4  the new row could not be read back
 inline constexpr int dbFailed = -1;

@@ -189,9 +189,46 @@ void TField::Clear()
 
 void ResultRows::Reset(int columnCount)
 {
-    cells.clear();
+    // The runs keep their room for the next result, as a query runs much the same
+    // statement again; they are only filled anew.
+    for (size_t run = 0; run < usedRuns; ++run)
+        runs[run].clear();
+    usedRuns = 0;
+    count = 0;
+    lastRow = -1;
     bytes.clear();
     columns = columnCount;
+}
+
+ResultCell* ResultRows::Cell(int row)
+{
+    const int growing = FirstRunRows * ((1 << GrowingRuns) - 1); // rows of the growing runs
+    size_t run;
+    int offset;
+    if (row < growing) {
+        run = size_t(std::bit_width(unsigned(row / FirstRunRows + 1)) - 1);
+        offset = row - FirstRunRows * ((1 << run) - 1);
+    } else {
+        run = GrowingRuns + size_t((row - growing) / LargestRunRows);
+        offset = (row - growing) % LargestRunRows;
+    }
+    return runs[run].data() + size_t(offset) * size_t(columns);
+}
+
+ResultCell* ResultRows::AddRow()
+{
+    if (usedRuns == 0 || runs[usedRuns - 1].size() == size_t(RunRows(usedRuns - 1)) * size_t(columns)) {
+        if (usedRuns == runs.size())
+            runs.emplace_back();
+        // Reserved in full before any row goes in, so that a run is never moved.
+        runs[usedRuns].reserve(size_t(RunRows(usedRuns)) * size_t(columns));
+        ++usedRuns;
+    }
+    std::vector<ResultCell>& last = runs[usedRuns - 1];
+    const size_t first = last.size();
+    last.resize(first + size_t(columns));
+    ++count;
+    return last.data() + first;
 }
 
 void ResultRows::AppendBytes(ResultCell& cell, ResultCell::Kind kind, const char* data, int size)
@@ -204,8 +241,9 @@ void ResultRows::AppendBytes(ResultCell& cell, ResultCell::Kind kind, const char
 
 void ResultRows::AppendRow(sqlite3_stmt* statement)
 {
+    ResultCell* row = AddRow();
     for (int c = 0; c < columns; ++c) {
-        ResultCell& cell = cells.emplace_back();
+        ResultCell& cell = row[c];
         sqlite3_value* value = sqlite3_column_value(statement, c);
         switch (sqlite3_value_type(value)) {
         case SQLITE_INTEGER:
@@ -232,13 +270,22 @@ void ResultRows::AppendRow(sqlite3_stmt* statement)
 
 void ResultRows::insert(int row)
 {
-    cells.insert(cells.begin() + ptrdiff_t(size_t(row) * size_t(columns)), size_t(columns), ResultCell());
+    AddRow();
+    for (int r = count - 1; r > row; --r)
+        std::copy_n((*this)[r - 1], columns, (*this)[r]);
+    std::fill_n((*this)[row], columns, ResultCell());
 }
 
 void ResultRows::erase(int row)
 {
-    const auto first = cells.begin() + ptrdiff_t(size_t(row) * size_t(columns));
-    cells.erase(first, first + columns);
+    for (int r = row; r + 1 < count; ++r)
+        std::copy_n((*this)[r + 1], columns, (*this)[r]);
+    std::vector<ResultCell>& last = runs[usedRuns - 1];
+    last.resize(last.size() - size_t(columns));
+    if (last.empty())
+        --usedRuns;
+    --count;
+    lastRow = -1;
 }
 
 std::vector<ResultCell> ResultRows::Copy(int row) const
@@ -455,6 +502,11 @@ DbConnection& TDataSet::Connection()
 void TDataSet::LoadResult(sqlite3_stmt* statement, const QString& sql)
 {
     DropResult();
+    // Stepped before its columns are read: a kept statement whose tables have changed since
+    // is prepared again by SQLite at its first step, its columns with it.
+    int rc = sqlite3_step(statement);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        connection->Raise(sql);
     const int columns = sqlite3_column_count(statement);
     // A dataset mostly opens the same statement again (a lookup, a search): its columns'
     // names and types are worked out once, while the statement's columns stay the same.
@@ -485,8 +537,7 @@ void TDataSet::LoadResult(sqlite3_stmt* statement, const QString& sql)
     }
     spareFields.clear();
     rows.Reset(columns);
-    int rc;
-    while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(statement))
         rows.AppendRow(statement);
     if (rc != SQLITE_DONE) {
         DropResult();

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QVariant>
+#include <bit>
 #include <memory>
 #include <vector>
 
@@ -71,17 +72,26 @@ struct ResultCell
 
 static_assert(sizeof(ResultCell) == 16);
 
-// The rows of an open result in one run of cells, row after row, their texts and blobs
-// in one buffer: no object of its own per row or per cell. A text is converted when a
-// field reads it, so the rows a reader skips cost no conversion.
+// The rows of an open result as runs of cells, row after row, their texts and blobs in
+// one buffer: no object of its own per row or per cell. The runs grow from 8 rows to 1024
+// and are never moved, so a large result is not copied while it grows. A text is
+// converted when a field reads it, so the rows a reader skips cost no conversion.
 class ResultRows
 {
 public:
     void Reset(int columnCount);
-    int size() const { return columns == 0 ? 0 : int(cells.size() / size_t(columns)); }
-    bool empty() const { return cells.empty(); }
-    ResultCell* operator[](int row) { return cells.data() + size_t(row) * size_t(columns); }
-    const ResultCell* operator[](int row) const { return cells.data() + size_t(row) * size_t(columns); }
+    int size() const { return count; }
+    bool empty() const { return count == 0; }
+    // A field reads one row many times over: its place is remembered.
+    ResultCell* operator[](int row)
+    {
+        if (row != lastRow) {
+            lastCells = Cell(row);
+            lastRow = row;
+        }
+        return lastCells;
+    }
+    const ResultCell* operator[](int row) const { return (*const_cast<ResultRows*>(this))[row]; }
     // Appends the statement's current row.
     void AppendRow(sqlite3_stmt* statement);
     // A row of NULL cells at `row`.
@@ -103,10 +113,21 @@ public:
     QVariant Value(const ResultCell& cell) const;
 
 private:
+    static constexpr int FirstRunRows = 8;
+    static constexpr int LargestRunRows = 1024;
+    static constexpr int GrowingRuns = 7; // 8, 16, ... 512 rows, then runs of 1024
+    static int RunRows(size_t run) { return run < GrowingRuns ? FirstRunRows << run : LargestRunRows; }
+    ResultCell* Cell(int row);
+    // Room for one more row: the cells of the new row, NULL.
+    ResultCell* AddRow();
     void AppendBytes(ResultCell& cell, ResultCell::Kind kind, const char* data, int size);
 
     int columns = 0;
-    std::vector<ResultCell> cells;
+    int count = 0;
+    int lastRow = -1;
+    ResultCell* lastCells = nullptr;
+    std::vector<std::vector<ResultCell>> runs;
+    size_t usedRuns = 0;
     std::vector<char> bytes;
 };
 

@@ -6,6 +6,7 @@
 #include <QThread>
 #include <algorithm>
 #include <sqlite3.h>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -126,6 +127,20 @@ TEST_F(TwoPrograms, ACommitAnotherProgramRefusesLosesNothingAndLeavesTheSessionU
     module.reset();
     EXPECT_EQ(Rows("SELECT Code FROM KarteTable WHERE KarteNo = 'KR-0002'"), 1);
     EXPECT_EQ(Rows("SELECT Code FROM Patient2Table WHERE PatientNo = 9"), 1);
+    EXPECT_EQ(Orphans(), 0);
+}
+
+TEST_F(TwoPrograms, ACommitWaitsForAReaderThatLetsGoWithinTheBusyTimeout)
+{
+    auto reader = std::make_unique<OtherProgram>(database->DatabaseFile(), 0);
+    ASSERT_EQ(reader->Exec("BEGIN; SELECT count(*) FROM KarteTable;"), SQLITE_OK);
+    std::thread lettingGo([&] {
+        QThread::msleep(500);
+        reader->Exec("COMMIT;");
+    });
+    EXPECT_EQ(AddMedicalRecord(Karte("KW-0001", Day(2024, 1, 3)), stExcursusRec(), ""), 1);
+    lettingGo.join();
+    EXPECT_TRUE(ExistKarteNo("KW-0001"));
     EXPECT_EQ(Orphans(), 0);
 }
 

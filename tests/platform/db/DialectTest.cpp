@@ -1,5 +1,6 @@
 // Each rule of the local-SQL dialect, shown by a statement that fails or gives other
 // rows on plain SQLite.
+#include "platform/db/Connection.h"
 #include "platform/rtl/Exceptions.h"
 #include "tests/support/TempDatabase.h"
 
@@ -323,6 +324,68 @@ TEST(Session, AWriteTransactionTakesTheWriteLockAtOnce)
     db.Session().Commit();
     EXPECT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE; COMMIT;", nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(other);
+}
+
+} // namespace
+
+namespace {
+
+TEST(StatementCache, AStatementIsPreparedOnceAndLentToOneUserAtATime)
+{
+    TempDatabase db;
+    auto connection = db.Session().Connection(TempDatabase::DatabaseName);
+    const QString text = "SELECT Code FROM JobTable;";
+    sqlite3_stmt* first = nullptr;
+    {
+        DbStatement a = connection->Prepare(text);
+        DbStatement b = connection->Prepare(text); // while `a` is in use
+        EXPECT_NE(a.get(), b.get());
+        first = a.get();
+    }
+    EXPECT_EQ(connection->Prepare(text).get(), first);
+}
+
+TEST(StatementCache, ARunThatFailedAndAChangedTableDoNotStickToTheStatement)
+{
+    TempDatabase db;
+    auto q = db.NewQuery();
+    q->SQL->Add("INSERT INTO JobTable (Job) VALUES (:Job);");
+    db.Exec("CREATE TRIGGER refuse BEFORE INSERT ON JobTable BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    q->ParamByName("Job")->SetAsString("a");
+    EXPECT_THROW(q->ExecSQL(), EDatabaseError);
+    db.Exec("DROP TRIGGER refuse");
+    q->ExecSQL();
+    EXPECT_EQ(db.Scalar("SELECT group_concat(Job) FROM JobTable;"), "a");
+
+    auto all = db.NewQuery();
+    all->SQL->Add("SELECT * FROM JobTable;");
+    all->Open();
+    EXPECT_EQ(all->FieldCount(), 2);
+    all->Close();
+    db.Exec("ALTER TABLE JobTable ADD COLUMN Since DATE;");
+    db.Exec("UPDATE JobTable SET Since = '2020-04-01';");
+    all->Open();
+    ASSERT_EQ(all->FieldCount(), 3);
+    EXPECT_EQ(all->FieldByName("Since")->DataType(), TFieldType::Date);
+    EXPECT_EQ(all->FieldByName("Since")->AsDateTime(), EncodeDate(2020, 4, 1));
+}
+
+TEST(ResultRows, EveryKindOfValueReadsBackAsStored)
+{
+    TempDatabase db;
+    auto q = db.NewQuery();
+    q->SQL->Add("SELECT 42 AS i, 2.5 AS r, '山田 太郎' AS t, x'00ff' AS b, NULL AS n, '2021-03-04' AS d;");
+    q->Open();
+    EXPECT_EQ(q->FieldByName("i")->AsInteger(), 42);
+    EXPECT_EQ(q->FieldByName("i")->Value(), QVariant(qlonglong(42)));
+    EXPECT_EQ(q->FieldByName("r")->Value(), QVariant(2.5));
+    EXPECT_EQ(q->FieldByName("r")->AsInteger(), 2);
+    EXPECT_EQ(q->FieldByName("t")->AsString(), QString::fromUtf8("山田 太郎"));
+    EXPECT_EQ(q->FieldByName("b")->Value(), QVariant(QByteArray("\x00\xff", 2)));
+    EXPECT_TRUE(q->FieldByName("n")->IsNull());
+    EXPECT_EQ(q->FieldByName("n")->AsString(), "");
+    EXPECT_EQ(q->FieldByName("d")->AsDateTime(), EncodeDate(2021, 3, 4));
+    EXPECT_FALSE(q->FieldByName("t")->IsNull());
 }
 
 } // namespace
