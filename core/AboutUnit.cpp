@@ -1,5 +1,6 @@
 #include "core/AboutUnit.h"
 
+#include "core/Edition.h"
 #include "core/KvrLogo.h"
 #include "core/util/C_system_utility.h"
 #include "platform/widgets/Handler.h"
@@ -18,14 +19,23 @@ TAboutForm::TAboutForm(QWidget* parent) : widgets::Form(parent)
     FileDescriptionLabel->setFont(descriptionFont);
     Image1->setPicture(KvrLogo().scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 
-    {
-        CSystemUtility su;
-        CompanyNameLabel->SetCaption(su.GetCompanyName(QCoreApplication::instance()));
-        VersionLabel->SetCaption("Ver. " + su.GetFileVersion(QCoreApplication::instance()));
-        FileDescriptionLabel->SetCaption(su.GetFileDescription(QCoreApplication::instance()));
-    }
+    Edition().AboutMade(*this);
 
+    widgets::Connect(this, &Form::OnShow, this, &TAboutForm::FormShow);
     widgets::Connect(OkButton, &QPushButton::clicked, this, &TAboutForm::OkButtonClick);
+}
+
+void TAboutForm::FillLabels()
+{
+    CSystemUtility su;
+    CompanyNameLabel->SetCaption(su.GetCompanyName(QCoreApplication::instance()));
+    VersionLabel->SetCaption("Ver. " + su.GetFileVersion(QCoreApplication::instance()));
+    FileDescriptionLabel->SetCaption(su.GetFileDescription(QCoreApplication::instance()));
+}
+
+void TAboutForm::FormShow()
+{
+    Edition().AboutShown(*this);
 }
 
 void TAboutForm::OkButtonClick()

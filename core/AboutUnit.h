@@ -11,6 +11,11 @@ class TAboutForm : public widgets::Form, public Ui::TAboutForm
 public:
     explicit TAboutForm(QWidget* parent = nullptr);
 
+    // The labels from the program file's version information (Kelvara2 fills them once,
+    // when the dialog is made).
+    void FillLabels();
+
+    void FormShow();
     void OkButtonClick();
 };
 

@@ -1,8 +1,8 @@
 #include "core/FormMainMenu.h"
 
 #include "core/AboutUnit.h"
+#include "core/Edition.h"
 #include "core/KvrLogo.h"
-#include "core/data/DMDB.h"
 #include "core/util/C_file_system_utility.h"
 #include "core/util/C_str_utility.h"
 #include "core/util/C_system_utility.h"
@@ -39,23 +39,12 @@ TMainMenuForm::TMainMenuForm(QWidget* parent) : widgets::Form(parent)
     Position = widgets::Position::DesktopCenter;
     KvrLogoImage->setPicture(KvrLogo());
 
-    const QString folder = GetSettingsFolder();
-    if (!CFileSystemUtility().ExistDirectory(folder))
-        CreateSettingsFolder(); // a folder that cannot be made is not reported
-    IniFile = new TIniFile(folder + "\\" + GetIniFileName());
-    if (IniFile->ReadInteger("Debug", "DebLog", 0) != 0) {
-        // A log that cannot be opened leaves the program without one, silently.
-        const QString opening = LogLine("FormShow");
-        if (auto log = TDataFile::Open(folder + "\\DebLog.txt", "a+", TDataFile::deUTF8)) {
-            fpDebLog = log.release();
-            fpDebLog->Write(opening);
-            fpDebLog->Flush();
-        }
-    }
+    Edition().MainMenuMade(*this);
 
     using widgets::Connect;
     Connect(this, &Form::OnShow, this, &TMainMenuForm::FormShow);
     Connect(this, &Form::OnClose, this, &TMainMenuForm::FormClose);
+    Connect(this, &Form::OnDblClick, this, &TMainMenuForm::FormDblClick);
     Connect(PatientButton, &QPushButton::clicked, this, &TMainMenuForm::PatientButtonClick);
     Connect(KarteButton, &QPushButton::clicked, this, &TMainMenuForm::KarteButtonClick);
     Connect(TotalButton, &QPushButton::clicked, this, &TMainMenuForm::TotalButtonClick);
@@ -70,6 +59,28 @@ TMainMenuForm::~TMainMenuForm()
     // Only when the window never closed (a program ended while it was being made).
     delete fpDebLog;
     delete IniFile;
+}
+
+void TMainMenuForm::OpenSettingsFolder()
+{
+    const QString folder = GetSettingsFolder();
+    if (!CFileSystemUtility().ExistDirectory(folder))
+        CreateSettingsFolder(); // a folder that cannot be made is not reported
+    IniFile = new TIniFile(folder + "\\" + GetIniFileName());
+    OpenDebugLog(folder + "\\DebLog.txt");
+}
+
+void TMainMenuForm::OpenDebugLog(const QString& fileName)
+{
+    if (IniFile->ReadInteger("Debug", "DebLog", 0) == 0)
+        return;
+    // A log that cannot be opened leaves the program without one, silently.
+    const QString opening = LogLine("FormShow");
+    if (auto log = TDataFile::Open(fileName, "a+", TDataFile::deUTF8)) {
+        fpDebLog = log.release();
+        fpDebLog->Write(opening);
+        fpDebLog->Flush();
+    }
 }
 
 QString TMainMenuForm::GetSettingsFolder()
@@ -108,7 +119,12 @@ QString TMainMenuForm::GetIniFileName()
 
 void TMainMenuForm::FormShow()
 {
-    DBDM->OpenDatabase(IniFile);
+    Edition().MainMenuShown(*this);
+}
+
+void TMainMenuForm::FormDblClick()
+{
+    Edition().MainMenuDblClick(*this);
 }
 
 void TMainMenuForm::FormClose()

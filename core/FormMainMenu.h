@@ -25,8 +25,16 @@ public:
     // "\VirtualStore\Program Files\QORN\KVR", without a trailing backslash.
     static QString GetSettingsFolder();
 
+    // The configuration folder, made level by level when missing, the configuration
+    // file and the debug log in it (Kelvara2 does this when the window is made).
+    void OpenSettingsFolder();
+    // When [Debug] DebLog is non-zero, opens `fileName` for appending as the debug log
+    // and writes the opening line.
+    void OpenDebugLog(const QString& fileName);
+
     void FormShow();
     void FormClose();
+    void FormDblClick();
     void PatientButtonClick();
     void KarteButtonClick();
     void TotalButtonClick();

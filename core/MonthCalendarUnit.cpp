@@ -1,5 +1,6 @@
 #include "core/MonthCalendarUnit.h"
 
+#include "core/Edition.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Handler.h"
 #include "platform/widgets/MessageForms.h"
@@ -23,6 +24,7 @@ TMonthCalendarForm::TMonthCalendarForm(QWidget* parent) : widgets::Form(parent)
     Connect(MonthCalendar1, &widgets::MonthCalendar::Exit, this, &TMonthCalendarForm::OkButtonClick);
     Connect(OkButton, &QPushButton::clicked, this, &TMonthCalendarForm::OkButtonClick);
     Connect(CancelButton, &QPushButton::clicked, this, &TMonthCalendarForm::CancelButtonClick);
+    Edition().DatePickerMade(*this);
 }
 
 void TMonthCalendarForm::FormShow()
@@ -41,7 +43,7 @@ void TMonthCalendarForm::MonthCalendar1Click()
 
 void TMonthCalendarForm::ShowDateInEdit()
 {
-    SpecifiedDateMaskEdit->SetText(DateToStr(MonthCalendar1->Date()).left(10));
+    SpecifiedDateMaskEdit->SetText(Edition().DateFieldText(DateToStr(MonthCalendar1->Date())));
 }
 
 void TMonthCalendarForm::OkButtonClick()

@@ -1,5 +1,6 @@
 #include "records/DentalFormulaUnit.h"
 
+#include "core/Edition.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Handler.h"
 #include "platform/widgets/MessageForms.h"
@@ -95,6 +96,7 @@ TDentalFormulaForm::TDentalFormulaForm(QWidget* parent) : widgets::Form(parent)
     Connect(DentalFormulaSG, &StringGrid::KeyDown, this, &TDentalFormulaForm::DentalFormulaSGKeyDown);
     Connect(OkButton, &QPushButton::clicked, this, &TDentalFormulaForm::OkButtonClick);
     Connect(CancelButton, &QPushButton::clicked, this, &TDentalFormulaForm::CancelButtonClick);
+    Edition().ChartEditorMade(*this);
 }
 
 void TDentalFormulaForm::FormShow()
@@ -153,7 +155,7 @@ std::optional<QString> KeySymbol(int key)
 void TDentalFormulaForm::DentalFormulaSGKeyDown(int& key, widgets::TShiftState)
 {
     // Enter and Esc press the window's buttons wherever the cursor is.
-    if (key == VK_RETURN || key == VK_ESCAPE)
+    if (key == VK_RETURN || key == VK_ESCAPE || Edition().ChartKeyDown(*this, key))
         return;
     const int col = DentalFormulaSG->Col();
     const int row = DentalFormulaSG->Row();

@@ -1,5 +1,6 @@
 #include "records/MedicalRecordUnit.h"
 
+#include "core/Edition.h"
 #include "core/FormMainMenu.h"
 #include "core/MonthCalendarUnit.h"
 #include "platform/rtl/DateTime.h"
@@ -266,7 +267,7 @@ void TMedicalRecordForm::SetEnabled(std::initializer_list<QWidget*> controls, bo
 
 void TMedicalRecordForm::NewButtonClick()
 {
-    bNewKarteMode = true;
+    bNewKarteMode = Edition().KarteConveniences();
     TIniFile* ini = MainMenuForm->IniFile;
     asKarteNoPrefix = ini->ReadString(asIniSection, "Number1", "XX");
     iKarteNoMiddle = ini->ReadInteger(asIniSection, "Number2", 1);
@@ -306,7 +307,8 @@ void TMedicalRecordForm::NewButtonClick()
 void TMedicalRecordForm::SetFocusAndPointer(QWidget* control)
 {
     control->setFocus();
-    widgets::MovePointerTo(control);
+    if (Edition().KarteConveniences())
+        widgets::MovePointerTo(control);
 }
 
 void TMedicalRecordForm::MediRecNoEditKeyPress(QChar& key)
@@ -320,13 +322,16 @@ void TMedicalRecordForm::MediRecDateBitBtnClick()
 {
     const int left = Left() + HeaderGroupBox->x() + MediRecDateEdit->x() + MediRecDateEdit->width() / 2;
     const int top = Top() + HeaderGroupBox->y() + MediRecDateEdit->y() - MonthCalendarForm->Height() / 4;
-    QString preset = MediRecDateEdit->Text();
-    if (preset.isEmpty())
-        preset = asLastRecordDate;
-    if (preset.isEmpty())
-        MonthCalendarForm->MonthCalendar1->SetDate(Now());
+    QString preset;
+    if (Edition().KarteConveniences()) {
+        preset = MediRecDateEdit->Text();
+        if (preset.isEmpty())
+            preset = asLastRecordDate;
+        if (preset.isEmpty())
+            MonthCalendarForm->MonthCalendar1->SetDate(Now());
+    }
     if (const auto date = PickDate(left, top, preset))
-        MediRecDateEdit->SetText(date->left(10));
+        MediRecDateEdit->SetText(Edition().DateFieldText(*date));
     if (bNewKarteMode) {
         AddButton->setFocus();
         asLastRecordDate = DateToStr(MonthCalendarForm->MonthCalendar1->Date());

@@ -1,5 +1,6 @@
 #include "tables/FormSetting.h"
 
+#include "core/Edition.h"
 #include "core/FormMainMenu.h"
 #include "platform/widgets/Handler.h"
 #include "tables/FormDentalFormulaTable.h"
@@ -39,6 +40,7 @@ TSettingForm::TSettingForm(QWidget* parent) : widgets::Form(parent)
     Connect(DentalFormulaButton, &QPushButton::clicked, this, &TSettingForm::DentalFormulaButtonClick);
     Connect(FoodButton, &QPushButton::clicked, this, &TSettingForm::FoodButtonClick);
     Connect(FreqButton, &QPushButton::clicked, this, &TSettingForm::FreqButtonClick);
+    Edition().SettingsMade(*this);
 }
 
 void TSettingForm::FormShow()
@@ -48,15 +50,19 @@ void TSettingForm::FormShow()
     for (widgets::Button* maintenance :
          {PatientButton, MemberButton, MediRecButton, ExcuButton, TreatButton, DentalFormulaButton})
         maintenance->setEnabled(debug);
+    if (!Edition().DatabaseFolderSettings())
+        return;
     EditNetFileDir->SetText(ini->ReadString("Paradox", "NetFileDir", "C:\\KVR"));
     EditDatabaseName->SetText(ini->ReadString("Paradox", "DatabaseName", "C:\\KVR\\database"));
 }
 
 void TSettingForm::CloseButtonClick()
 {
-    TIniFile* ini = MainMenuForm->IniFile;
-    ini->WriteString("Paradox", "NetFileDir", EditNetFileDir->Text());
-    ini->WriteString("Paradox", "DatabaseName", EditDatabaseName->Text());
+    if (Edition().DatabaseFolderSettings()) {
+        TIniFile* ini = MainMenuForm->IniFile;
+        ini->WriteString("Paradox", "NetFileDir", EditNetFileDir->Text());
+        ini->WriteString("Paradox", "DatabaseName", EditDatabaseName->Text());
+    }
     Close();
 }
 

@@ -1,5 +1,6 @@
 #include "totals/SumupUnit.h"
 
+#include "core/Edition.h"
 #include "core/FormMainMenu.h"
 #include "core/SchoolList.h"
 #include "platform/os/Files.h"
@@ -52,18 +53,20 @@ TSumupForm::TSumupForm(QWidget* parent)
     Connect(SumupButton, &QPushButton::clicked, this, &TSumupForm::SumupButtonClick);
     Connect(OpenButton, &QPushButton::clicked, this, &TSumupForm::OpenButtonClick);
     Connect(CloseButton, &QPushButton::clicked, this, &TSumupForm::CloseButtonClick);
+    Edition().SumupMade(*this);
 }
 
 TSumupForm::~TSumupForm() = default;
 
 void TSumupForm::FormShow()
 {
-    asSumCsvPath = TMainMenuForm::GetSettingsFolder() + "\\KvrSum.csv";
+    asSumCsvPath = Edition().SumCsvPath();
     const QString xls = MainMenuForm->IniFile->ReadString("Sum", "Xls", "Kvr2.xls");
     layout = SumLayoutOf(xls);
     asXlsPath = ProgramFolder() + "\\" + xls;
     ShowStatus(QString());
-    LoadSchoolCombo();
+    if (Edition().SumupSchoolList())
+        LoadSchoolCombo();
 }
 
 void TSumupForm::LoadSchoolCombo()

@@ -2,6 +2,7 @@
 
 #include "platform/db/Connection.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/IniFile.h"
 #include "platform/rtl/Paths.h"
 
 #include <QDir>
@@ -42,15 +43,37 @@ void TSession::SetActive(bool value)
     active = value;
 }
 
+QString TSession::AliasFile()
+{
+    return "C:\\ProgramData\\KvrEngine\\Aliases.ini";
+}
+
+QString TSession::AliasPath(const QString& alias)
+{
+    return TIniFile(AliasFile()).ReadString(alias, "Path", "");
+}
+
+QString TSession::DatabaseFolder(const QString& databaseName)
+{
+    if (databaseName.contains('\\') || databaseName.contains('/') || databaseName.contains(':'))
+        return databaseName;
+    const QString folder = AliasPath(databaseName);
+    if (folder.isEmpty())
+        throw EDatabaseError(
+            QString("The database alias \"%1\" is not configured in \"%2\".").arg(databaseName, AliasFile()));
+    return folder;
+}
+
 std::shared_ptr<DbConnection> TSession::Connection(const QString& databaseName)
 {
     if (databaseName.isEmpty())
         throw EDatabaseError("No database folder is given.");
-    const QString host = HostPath(databaseName);
+    const QString folder = DatabaseFolder(databaseName);
+    const QString host = HostPath(folder);
     const QString key = FolderKey(host);
     if (auto existing = connections[key].lock())
         return existing;
-    auto connection = std::make_shared<DbConnection>(databaseName, host);
+    auto connection = std::make_shared<DbConnection>(folder, host);
     connections[key] = connection;
     return connection;
 }

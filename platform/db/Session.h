@@ -38,6 +38,16 @@ public:
     // session that names it; opened on first use.
     std::shared_ptr<DbConnection> Connection(const QString& databaseName);
 
+    // The engine's alias table, kept outside the programs: one section per alias, named
+    // after it, whose key Path gives the database folder. A dataset whose DatabaseName
+    // holds no "\", "/" or ":" names an alias rather than a folder.
+    static QString AliasFile();
+    // The folder an alias names (matched without regard to case), or the empty text.
+    static QString AliasPath(const QString& alias);
+    // The folder of a DatabaseName: the alias's folder, or the name itself. Raises
+    // EDatabaseError naming the alias and the table when the alias is not configured.
+    static QString DatabaseFolder(const QString& databaseName);
+
     // The session named `name` (without regard to case), else the default session.
     static TSession* Find(const QString& name);
     // The session of datasets that name none.

@@ -16,6 +16,13 @@ Form::Form(QWidget* parent) : QDialog(parent)
     connect(qApp, &QApplication::focusChanged, this, &Form::FocusChanged);
 }
 
+Form::~Form()
+{
+    // The focus leaves a window while it is being taken down, when it is a Form no more.
+    if (qApp)
+        disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
 int Form::ShowModal()
 {
     return CurrentInteraction().ShowModal(*this);
@@ -225,7 +232,9 @@ void Form::closeEvent(QCloseEvent* event)
 
 void Form::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    emit OnDblClick();
+    // The window's own background only: a label or picture on it takes its double clicks.
+    if (!childAt(event->position().toPoint()))
+        emit OnDblClick();
     QDialog::mouseDoubleClickEvent(event);
 }
 

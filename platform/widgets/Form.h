@@ -29,6 +29,7 @@ class Form : public QDialog
     Q_OBJECT
 public:
     explicit Form(QWidget* parent = nullptr);
+    ~Form() override;
 
     widgets::Position Position = Position::Designed;
 

@@ -2,6 +2,7 @@
 // focus leaving the calendar.
 #include "core/MonthCalendarUnit.h"
 #include "platform/rtl/Exceptions.h"
+#include "tests/support/CalendarClicks.h"
 #include "tests/support/ScriptedInteraction.h"
 
 #include <QAbstractItemView>
@@ -19,26 +20,7 @@ protected:
     DatePicker() { MonthCalendarForm = &form; }
     ~DatePicker() override { MonthCalendarForm = nullptr; }
 
-    // Clicks day `day` of the month the calendar shows.
-    void ClickDay(int day)
-    {
-        auto* view = form.MonthCalendar1->findChild<QTableView*>();
-        ASSERT_NE(view, nullptr);
-        QAbstractItemModel* model = view->model();
-        for (int row = 0; row < model->rowCount(); ++row)
-            for (int col = 0; col < model->columnCount(); ++col) {
-                // Row 0 names the weekdays; the first week row may end the month before,
-                // the last two rows may start the month after.
-                if ((day > 20 && row <= 1) || (day < 15 && row >= 5))
-                    continue;
-                const QModelIndex index = model->index(row, col);
-                if (model->data(index).toString() == QString::number(day)) {
-                    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-                    return;
-                }
-            }
-        FAIL() << "day not shown: " << day;
-    }
+    void ClickDay(int day) { ::ClickDay(form.MonthCalendar1, day); }
 
     // Types into the edit as it stands: at the first showing its first place is selected.
     void TypeIntoEdit(const QString& keys) { QTest::keyClicks(form.SpecifiedDateMaskEdit, keys); }

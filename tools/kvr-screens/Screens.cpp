@@ -4,7 +4,10 @@
 #include "core/FormMainMenu.h"
 #include "core/MonthCalendarUnit.h"
 #include "core/ProgramObjects.h"
+#include "edition1/DebugUnit.h"
+#include "edition1/Edition1.h"
 #include "platform/rtl/DateTime.h"
+#include "platform/rtl/Paths.h"
 #include "platform/widgets/Application.h"
 #include "records/DentalFormulaUnit.h"
 #include "records/DoctorUnit.h"
@@ -37,12 +40,42 @@
 
 namespace {
 TSampleForm* SampleForm = nullptr;
+// Kelvara1's variants, made and shown while its edition is installed; its About box
+// reads the Kelvara1 program file of this build.
+TMonthCalendarForm* MonthCalendarForm1 = nullptr;
+TAboutForm* AboutForm1 = nullptr;
+TSettingForm* SettingForm1 = nullptr;
+TSumupForm* SumupForm1 = nullptr;
+
+TEdition1& Kelvara1()
+{
+    static TEdition1 edition(ProgramPath(KVR_KELVARA1_FILE));
+    return edition;
+}
+
+// Shows `form` as Kelvara1 does, until the screen is grabbed.
+widgets::Form* AsKelvara1(widgets::Form* form)
+{
+    SetEdition(&Kelvara1());
+    return form;
+}
+void BackToKelvara2()
+{
+    SetEdition(nullptr);
+}
 } // namespace
 
 void CreateScreenObjects(widgets::Application& app)
 {
     CreateProgramObjects(app);
     app.CreateForm(SampleForm);
+    SetEdition(&Kelvara1());
+    app.CreateForm(DebugForm);
+    app.CreateForm(MonthCalendarForm1);
+    app.CreateForm(AboutForm1);
+    app.CreateForm(SettingForm1);
+    app.CreateForm(SumupForm1);
+    SetEdition(nullptr);
 }
 
 // One line per window.
@@ -100,6 +133,16 @@ const std::vector<Screen>& Screens()
         {"DoctorForm", [] { return DoctorForm; }},
         {"WrittenByForm", [] { return WrittenByForm; }},
         {"TotalForm", [] { return TotalForm; }},
+        {"DebugForm", [] { return AsKelvara1(DebugForm); }, BackToKelvara2},
+        {"MonthCalendarForm1",
+         [] {
+             MonthCalendarForm1->MonthCalendar1->SetDate(EncodeDate(2015, 4, 10));
+             return AsKelvara1(MonthCalendarForm1);
+         },
+         BackToKelvara2},
+        {"AboutForm1", [] { return AsKelvara1(AboutForm1); }, BackToKelvara2},
+        {"SettingForm1", [] { return AsKelvara1(SettingForm1); }, BackToKelvara2},
+        {"SumupForm1", [] { return AsKelvara1(SumupForm1); }, BackToKelvara2},
     };
     return screens;
 }

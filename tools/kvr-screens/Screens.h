@@ -12,6 +12,8 @@ struct Screen
 {
     QString name;
     std::function<widgets::Form*()> prepare;
+    // Run once the window is grabbed, when it needs something undone.
+    std::function<void()> after = nullptr;
 };
 
 // Creates the objects the screens need, as the entry does.

@@ -74,6 +74,8 @@ int main(int argc, char** argv)
                 continue;
             form->SetModalResult(widgets::mrCancel);
             form->EndModal();
+            if (screen.after)
+                screen.after();
         }
         if (widgets::Form* main = app.MainForm(); main && main->InModal()) {
             main->SetModalResult(widgets::mrCancel);

@@ -7,6 +7,7 @@
 #include "platform/widgets/MessageForms.h"
 #include "tests/support/ScriptedInteraction.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest-spi.h>
@@ -246,6 +247,37 @@ TEST(FocusLeave, FiresForMovesInsideTheWindowOnly)
     edit->setFocus();
     dialog.ShowModal();
     EXPECT_EQ(exits, 1);
+}
+
+TEST(FocusLeave, AWindowDestroyedWhileItHoldsTheFocusTakesNoFocusChange)
+{
+    // The focus leaves it while it is being taken down, when it is a Form no more: its
+    // handler must not run then (the sanitized build stops at such a call).
+    Form other;
+    other.show();
+    auto* form = new Form;
+    auto* edit = new QLineEdit(form);
+    form->show();
+    QApplication::setActiveWindow(form);
+    edit->setFocus();
+    ASSERT_TRUE(edit->hasFocus());
+    delete form;
+    EXPECT_FALSE(other.isAncestorOf(QApplication::focusWidget()));
+}
+
+TEST(DoubleClick, OnlyTheWindowsOwnBackgroundFiresIt)
+{
+    Form form;
+    form.resize(200, 100);
+    auto* label = new QLabel("caption", &form);
+    label->setGeometry(10, 10, 80, 20);
+    int clicks = 0;
+    Connect(&form, &Form::OnDblClick, &form, [&] { ++clicks; });
+    form.show();
+    QTest::mouseDClick(label, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(clicks, 0);
+    QTest::mouseDClick(&form, Qt::LeftButton, {}, QPoint(150, 80));
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST(MessageForms, EachIsItsSoundImmediatelyFollowedByItsBox)
