@@ -291,6 +291,24 @@ TEST_F(EditNote, ANoteWhoseWriterLeftOpensWithNoMemberUntilOneIsChosen)
     EXPECT_EQ(StoredNotes(), QStringList({"2015/04/01|by a member who left|101"}));
 }
 
+TEST_F(EditNote, TheWriterStaysChosenWhenTheMemberListChangesWhileTheKarteIsOpen)
+{
+    StoreKarte();
+    StoreNote("2015/04/01", "checked", "102");
+    ShowKarte([&] {
+        // Another program on the database removes the member listed before the writer.
+        program.Database().Exec("UPDATE Staff2Table SET DeleteFlag = 1 WHERE StaffNo = 101;");
+        EditNoteRow(1, [&] {
+            EXPECT_EQ(Members(), QStringList({"佐藤, 花子"}));
+            EXPECT_EQ(Dialog().WrittenByCB->Text(), "佐藤, 花子");
+            Type(Dialog().DescriptionEdit, " again");
+            Click(Dialog().OkButton);
+        });
+        EXPECT_EQ(GridRows(Form().NoteStringGrid), QStringList({"2015/04/01|checked again|佐藤, 花子"}));
+    });
+    EXPECT_EQ(StoredNotes(), QStringList({"2015/04/01|checked again|102"}));
+}
+
 TEST(EditNoteCheck, OneLinePerMissingFieldInTheirOrder)
 {
     const struct
