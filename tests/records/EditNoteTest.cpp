@@ -56,7 +56,8 @@ TEST_F(EditNote, ShowsItsDesign)
     EXPECT_EQ(d.Label3->FocusControl(), d.WrittenByCB);
     EXPECT_TRUE(d.DateEdit->isReadOnly());
     EXPECT_FALSE(d.DateEdit->TabStop());
-    EXPECT_EQ(d.DateEdit->width(), 73);
+    // A little wider than first drawn, so that the whole date shows in this font.
+    EXPECT_EQ(d.DateEdit->width(), 78);
     EXPECT_EQ(d.DateBitBtn->size(), QSize(24, 24));
     EXPECT_EQ(d.DescriptionEdit->width(), 241);
     EXPECT_EQ(d.DescriptionEdit->MaxLength(), 0);
@@ -67,6 +68,13 @@ TEST_F(EditNote, ShowsItsDesign)
     EXPECT_TRUE(d.CancelButton->Cancel());
     for (QWidget* w : d.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         EXPECT_TRUE(d.rect().contains(w->geometry())) << w->objectName().toStdString();
+}
+
+TEST_F(EditNote, TheDateFieldShowsAWholeDate)
+{
+    QLineEdit* edit = Dialog().DateEdit;
+    for (const QString date : {"2026/12/10", "2000/08/28", "1999/11/11"})
+        EXPECT_LE(edit->fontMetrics().horizontalAdvance(date), TextRoom(edit)) << date.toStdString();
 }
 
 TEST_F(EditNote, AnEmptyAddNamesEveryMissingFieldAndStaysOpen)

@@ -35,6 +35,13 @@ TEST_F(EditTreatment, ShowsItsDesign)
     EXPECT_TRUE(d.CancelButton->Cancel());
 }
 
+TEST_F(EditTreatment, TheDateFieldShowsAWholeDate)
+{
+    QLineEdit* edit = Dialog().DateEdit;
+    for (const QString date : {"2026/12/10", "2000/08/28", "1999/11/11"})
+        EXPECT_LE(edit->fontMetrics().horizontalAdvance(date), TextRoom(edit)) << date.toStdString();
+}
+
 TEST_F(EditTreatment, AnEmptyAddNamesTheTreatmentFields)
 {
     StoreKarte();
