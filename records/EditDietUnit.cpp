@@ -36,9 +36,11 @@ void TEditDietForm::FormShow()
     const int row = karte->DietInqSG->Row();
     if (iEditMode == 1 && row >= 1 && row <= karte->nDietInquiryRecords) {
         SetCaption("食事調査編集 - 変更");
-        // A food or frequency no longer listed selects nothing.
-        const int food = karte->tnDietFoodIndex[row - 1];
-        const int frequency = karte->tnDietFrequencyIndex[row - 1];
+        // The lists were just loaded afresh: the row's food and frequency are looked up by
+        // code, never by the place they had. One no longer listed selects nothing.
+        const stDietInquiryRecord& diet = karte->tstDietInquiryRec[row - 1];
+        const int food = CommonForm->FindFood(diet.iFoodCode);
+        const int frequency = CommonForm->FindFrequency(diet.iFrequencyCode);
         FoodTypeCB->SetItemIndex(food < FoodTypeCB->count() ? food : -1);
         EatingFreqCB->SetItemIndex(frequency < EatingFreqCB->count() ? frequency : -1);
         OkButton->SetCaption("置換(&R)");

@@ -27,8 +27,11 @@ void TEditNoteForm::FormShow()
     FillMemberList(WrittenByCB);
     const TMedicalRecordForm* karte = MedicalRecordForm;
     const int row = karte->NoteStringGrid->Row();
+    // The list was just loaded afresh and members may have come or gone since the karte
+    // was found: the row's writer is looked up by number, never by the place he had.
+    const bool onRow = row >= 1 && row <= karte->nNoteRecords;
     ShowDatedRowForMode(Controls(), iEditMode, karte->NoteStringGrid, row,
-                        row >= 1 ? karte->tnNoteStaffIndex[row - 1] : -1);
+                        onRow ? CommonForm->FindStaff(karte->tstNoteRec[row - 1].asStaffNo) : -1);
 }
 
 TDatedRowDialog TEditNoteForm::Controls()

@@ -1,5 +1,6 @@
 #include "records/EditTreatmentUnit.h"
 
+#include "core/data/CommonUnit.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Handler.h"
 #include "platform/widgets/MessageForms.h"
@@ -26,8 +27,10 @@ void TEditTreatmentForm::FormShow()
     FillMemberList(DentistCB);
     const TMedicalRecordForm* karte = MedicalRecordForm;
     const int row = karte->TreatmentSG->Row();
+    // The dentist by number in the list just loaded, as for the note's writer.
+    const bool onRow = row >= 1 && row <= karte->nTreatmentRecords;
     ShowDatedRowForMode(Controls(), iEditMode, karte->TreatmentSG, row,
-                        row >= 1 ? karte->tnTreatmentStaffIndex[row - 1] : -1);
+                        onRow ? CommonForm->FindStaff(karte->tstTreatmentRec[row - 1].asStaffNo) : -1);
 }
 
 TDatedRowDialog TEditTreatmentForm::Controls()

@@ -427,9 +427,9 @@ void TMedicalRecordSearchForm::PrintCardButtonClick()
         PrintCardForm->WriteCard(card);
         --marks;
     }
-    PrintCardForm->CloseDataFile();
-    if (PrintCardForm->OpenMergeDocument() != 0)
-        return; // the marks stay for another try
+    // The marks stay for another try when the file or the document fails.
+    if (PrintCardForm->CloseDataFile() != 0 || PrintCardForm->OpenMergeDocument() != 0)
+        return;
     for (int row = 1; row < MediRecSG->RowCount(); ++row)
         MediRecSG->Cells[Imrsg_Print][row] = "";
     nPrintMarks = 0;

@@ -31,6 +31,7 @@ void TMedicalRecordForm::PrintCardButtonClick()
     card.asIssueDate = MediRecDateEdit->Text();
     card.asPatientNo = PatientNoEdit->Text();
     PrintCardForm->WriteCard(card);
-    PrintCardForm->CloseDataFile();
+    if (PrintCardForm->CloseDataFile() != 0)
+        return;
     PrintCardForm->OpenMergeDocument();
 }

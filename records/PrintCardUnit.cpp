@@ -18,30 +18,30 @@ TPrintCardForm::TPrintCardForm(QWidget* parent) : widgets::Form(parent)
 int TPrintCardForm::OpenDataFile()
 {
     fpCardFile = OpenMergeDataFile(asCardFileName);
+    bCardFileWritten = fpCardFile != nullptr;
     return fpCardFile ? 0 : -1;
 }
 
 void TPrintCardForm::WriteHeader()
 {
     if (fpCardFile)
-        fpCardFile->Write("Name,BirthDate,Sex,MediRecNo,IssueDate,PatientNo\n");
+        bCardFileWritten =
+            fpCardFile->Write("Name,BirthDate,Sex,MediRecNo,IssueDate,PatientNo\n") && bCardFileWritten;
 }
 
 void TPrintCardForm::WriteCard(const stCardLine& card)
 {
+    const QStringList fields = {Quoted(card.asName),      Quoted(card.asBirthDate), Quoted(card.asSex),
+                                Quoted(card.asMediRecNo), Quoted(card.asIssueDate), Quoted(card.asPatientNo)};
     if (fpCardFile)
-        fpCardFile->Write(QStringList{Quoted(card.asName), Quoted(card.asBirthDate), Quoted(card.asSex),
-                                      Quoted(card.asMediRecNo), Quoted(card.asIssueDate),
-                                      Quoted(card.asPatientNo)}
-                              .join(",") +
-                          "\n");
+        bCardFileWritten = fpCardFile->Write(fields.join(",") + "\n") && bCardFileWritten;
 }
 
-void TPrintCardForm::CloseDataFile()
+int TPrintCardForm::CloseDataFile()
 {
-    if (fpCardFile)
-        fpCardFile->Close();
-    fpCardFile.reset();
+    if (!fpCardFile)
+        return -1;
+    return CloseMergeDataFile(fpCardFile, asCardFileName, bCardFileWritten);
 }
 
 int TPrintCardForm::OpenMergeDocument()
@@ -71,6 +71,16 @@ std::unique_ptr<TDataFile> OpenMergeDataFile(const QString& fileName)
     if (!file)
         widgets::ShowError("印刷用データ・ファイルを開くことができません。\n" + fileName);
     return file;
+}
+
+int CloseMergeDataFile(std::unique_ptr<TDataFile>& file, const QString& fileName, bool written)
+{
+    written = file->Close() && written;
+    file.reset();
+    if (written)
+        return 0;
+    widgets::ShowError("印刷用データ・ファイルに書き込むことができません。\n" + fileName);
+    return -1;
 }
 
 int OpenMergeMainDocument(const QString& key, const QString& defaultName)

@@ -7,7 +7,7 @@
 //     if (PrintCardForm->OpenDataFile() != 0) return;  // it has reported the failure
 //     PrintCardForm->WriteHeader();
 //     PrintCardForm->WriteCard(card);                  // once per card
-//     PrintCardForm->CloseDataFile();
+//     if (PrintCardForm->CloseDataFile() != 0) return; // the file is not whole
 //     PrintCardForm->OpenMergeDocument();
 //
 // The free functions at the end serve the karte sheets as well.
@@ -37,14 +37,16 @@ public:
 
     // Relative to the current folder.
     QString asCardFileName = "IdCard.txt";
-    // The data file while a card run is open.
+    // The data file while a card run is open, and whether every line of it was written.
     std::unique_ptr<TDataFile> fpCardFile;
+    bool bCardFileWritten = false;
 
     // 0 when the file is open; -1 after the error box.
     int OpenDataFile();
     void WriteHeader();
     void WriteCard(const stCardLine& card);
-    void CloseDataFile();
+    // 0 when the file reached the disk whole; -1 after the error box.
+    int CloseDataFile();
     // 0 when the shell was asked to open [Print] DocCard; -1 when it is missing (after its box).
     int OpenMergeDocument();
 
@@ -62,6 +64,10 @@ QString Quoted(const QString& text);
 // Creates or empties a mail-merge data file in the current folder (CP932, CR LF);
 // null after the error box when it cannot be opened.
 std::unique_ptr<TDataFile> OpenMergeDataFile(const QString& fileName);
+
+// Closes a data file: 0 when it and every line before (`written`) reached the disk;
+// otherwise the error box and -1, so that no main document merges a file cut short.
+int CloseMergeDataFile(std::unique_ptr<TDataFile>& file, const QString& fileName, bool written);
 
 // Asks the shell to open the main document named by [Print] `key` (default
 // `defaultName`) in the program folder: 0; when it is missing, the error box without a

@@ -245,28 +245,31 @@ void TPrintMedicalRecordForm::PrintSheetA(const QString& fileName)
 {
     const QString photoFolder =
         PhotoFolderText(ProgramFolder(), MainMenuForm->IniFile->ReadString("Patient", "ImagePath", "Images"));
-    const std::unique_ptr<TDataFile> file = OpenMergeDataFile(fileName);
+    std::unique_ptr<TDataFile> file = OpenMergeDataFile(fileName);
     if (!file)
         return;
-    file->Write(SheetAHeader);
-    file->Write(SheetALine(*MedicalRecordForm, photoFolder));
-    file->Close();
+    const bool written =
+        file->Write(SheetAHeader) && file->Write(SheetALine(*MedicalRecordForm, photoFolder));
+    if (CloseMergeDataFile(file, fileName, written) != 0)
+        return;
     OpenMergeMainDocument("DocA", "MediRecA.doc");
 }
 
 void TPrintMedicalRecordForm::PrintSheetB(const QString& fileName)
 {
-    const std::unique_ptr<TDataFile> file = OpenMergeDataFile(fileName);
+    std::unique_ptr<TDataFile> file = OpenMergeDataFile(fileName);
     if (!file)
         return;
-    file->Write(SheetBHeader);
+    bool written = file->Write(SheetBHeader);
     const TMedicalRecordForm& editor = *MedicalRecordForm;
     for (int i = 0; i < editor.nCheckupRecords; ++i) {
         const stCheckupRecord& checkup = editor.tstChekupRec[i];
         const QString school = GetSchoolName(checkup.iSchoolCode);
         const TDietFields diet = ReadDietFields(checkup.iCode);
-        file->Write(SheetBLine(editor, i, school, diet.foodTypes, diet.eatingFrequencies));
+        written =
+            file->Write(SheetBLine(editor, i, school, diet.foodTypes, diet.eatingFrequencies)) && written;
     }
-    file->Close();
+    if (CloseMergeDataFile(file, fileName, written) != 0)
+        return;
     OpenMergeMainDocument("DocB", "MediRecB.doc");
 }

@@ -161,6 +161,27 @@ TEST_F(EditDiet, ARowWhoseFoodIsGoneOpensWithAnEmptyFoodUntilOneIsChosen)
     EXPECT_EQ(StoredDietRows(checkup), QStringList({"Bread|Daily"}));
 }
 
+TEST_F(EditDiet, TheRowsFoodStaysChosenWhenTheFoodListChangesWhileTheKarteIsOpen)
+{
+    StoreDietRow(checkup, "Rice", "Weekly");
+    ShowKarte([&] {
+        TMedicalRecordForm& f = Form();
+        // Another program on the database removes the food listed before the row's.
+        program.Database().Exec("DELETE FROM FoodTable WHERE Name = 'Bread';");
+        SelectRow(f.DietInqSG, 1);
+        Script().OnModal(Dialog(), [&] {
+            EXPECT_EQ(Items(Dialog().FoodTypeCB), QStringList({"Rice", "Sweets"}));
+            EXPECT_EQ(Dialog().FoodTypeCB->Text(), "Rice");
+            EXPECT_EQ(Dialog().EatingFreqCB->Text(), "Weekly");
+            Click(Dialog().OkButton);
+        });
+        Click(f.DietEditButton);
+        EXPECT_EQ(GridRows(f.DietInqSG), QStringList({"Rice|Weekly"}));
+        EXPECT_EQ(f.tnDietFoodIndex[0], 0);
+    });
+    EXPECT_EQ(StoredDietRows(checkup), QStringList({"Rice|Weekly"}));
+}
+
 TEST_F(EditDiet, RefusedStoresNameTheDietTable)
 {
     StoreDietRow(checkup, "Rice", "Daily");

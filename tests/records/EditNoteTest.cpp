@@ -56,7 +56,8 @@ TEST_F(EditNote, ShowsItsDesign)
     EXPECT_EQ(d.Label3->FocusControl(), d.WrittenByCB);
     EXPECT_TRUE(d.DateEdit->isReadOnly());
     EXPECT_FALSE(d.DateEdit->TabStop());
-    EXPECT_EQ(d.DateEdit->width(), 73);
+    // A little wider than first drawn, so that the whole date shows in this font.
+    EXPECT_EQ(d.DateEdit->width(), 78);
     EXPECT_EQ(d.DateBitBtn->size(), QSize(24, 24));
     EXPECT_EQ(d.DescriptionEdit->width(), 241);
     EXPECT_EQ(d.DescriptionEdit->MaxLength(), 0);
@@ -67,6 +68,13 @@ TEST_F(EditNote, ShowsItsDesign)
     EXPECT_TRUE(d.CancelButton->Cancel());
     for (QWidget* w : d.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         EXPECT_TRUE(d.rect().contains(w->geometry())) << w->objectName().toStdString();
+}
+
+TEST_F(EditNote, TheDateFieldShowsAWholeDate)
+{
+    QLineEdit* edit = Dialog().DateEdit;
+    for (const QString date : {"2026/12/10", "2000/08/28", "1999/11/11"})
+        EXPECT_LE(edit->fontMetrics().horizontalAdvance(date), TextRoom(edit)) << date.toStdString();
 }
 
 TEST_F(EditNote, AnEmptyAddNamesEveryMissingFieldAndStaysOpen)
@@ -289,6 +297,24 @@ TEST_F(EditNote, ANoteWhoseWriterLeftOpensWithNoMemberUntilOneIsChosen)
                   QStringList({"2015/04/01|by a member who left|山田, 太郎"}));
     });
     EXPECT_EQ(StoredNotes(), QStringList({"2015/04/01|by a member who left|101"}));
+}
+
+TEST_F(EditNote, TheWriterStaysChosenWhenTheMemberListChangesWhileTheKarteIsOpen)
+{
+    StoreKarte();
+    StoreNote("2015/04/01", "checked", "102");
+    ShowKarte([&] {
+        // Another program on the database removes the member listed before the writer.
+        program.Database().Exec("UPDATE Staff2Table SET DeleteFlag = 1 WHERE StaffNo = 101;");
+        EditNoteRow(1, [&] {
+            EXPECT_EQ(Members(), QStringList({"佐藤, 花子"}));
+            EXPECT_EQ(Dialog().WrittenByCB->Text(), "佐藤, 花子");
+            Type(Dialog().DescriptionEdit, " again");
+            Click(Dialog().OkButton);
+        });
+        EXPECT_EQ(GridRows(Form().NoteStringGrid), QStringList({"2015/04/01|checked again|佐藤, 花子"}));
+    });
+    EXPECT_EQ(StoredNotes(), QStringList({"2015/04/01|checked again|102"}));
 }
 
 TEST(EditNoteCheck, OneLinePerMissingFieldInTheirOrder)

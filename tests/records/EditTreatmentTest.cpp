@@ -35,6 +35,13 @@ TEST_F(EditTreatment, ShowsItsDesign)
     EXPECT_TRUE(d.CancelButton->Cancel());
 }
 
+TEST_F(EditTreatment, TheDateFieldShowsAWholeDate)
+{
+    QLineEdit* edit = Dialog().DateEdit;
+    for (const QString date : {"2026/12/10", "2000/08/28", "1999/11/11"})
+        EXPECT_LE(edit->fontMetrics().horizontalAdvance(date), TextRoom(edit)) << date.toStdString();
+}
+
 TEST_F(EditTreatment, AnEmptyAddNamesTheTreatmentFields)
 {
     StoreKarte();
@@ -84,6 +91,28 @@ TEST_F(EditTreatment, AddThenReplaceAndDeleteTheAddedRowByItsCode)
         EXPECT_EQ(f.TreatmentSG->Cells[1][2], "filling of 36");
     });
     EXPECT_EQ(StoredTreatments(), QStringList({"2015/04/01|scaling|101", "2015/05/01|filling of 36|102"}));
+}
+
+TEST_F(EditTreatment, ADentistWhoLeftWhileTheKarteIsOpenIsNotSwappedForAnother)
+{
+    StoreKarte();
+    StoreTreatment("2015/04/01", "scaling", "101");
+    ShowKarte([&] {
+        // Another program on the database removes the dentist: the list shrinks by one.
+        program.Database().Exec("UPDATE Staff2Table SET DeleteFlag = 1 WHERE StaffNo = 101;");
+        SelectRow(Form().TreatmentSG, 1);
+        Script().OnModal(Dialog(), [&] {
+            EXPECT_EQ(Dialog().DentistCB->count(), 1);
+            EXPECT_EQ(Dialog().DentistCB->ItemIndex(), -1);
+            EXPECT_EQ(Dialog().DentistCB->Text(), "");
+            Type(Dialog().DescriptionEdit, " of 36");
+            Script().Expect(BoxKind::Error, "[担当医]が指定されていません。");
+            Click(Dialog().OkButton);
+            Click(Dialog().CancelButton);
+        });
+        Click(Form().TreatmentEditButton);
+    });
+    EXPECT_EQ(StoredTreatments(), QStringList({"2015/04/01|scaling|101"}));
 }
 
 TEST_F(EditTreatment, RefusedStoresNameTheTreatmentTable)

@@ -2,6 +2,9 @@
 
 #include "platform/rtl/DateTime.h"
 
+#include <QStyle>
+#include <QStyleOptionFrame>
+
 using namespace widgets;
 
 void KarteRows::SetUp()
@@ -138,4 +141,18 @@ QStringList KarteRows::StoredDietRows(int checkupCode)
                 "FrequencyTable AS Q WHERE D.FoodCode = F.Code AND D.FrequencyCode = Q.Code "
                 "AND D.CheckupCode = " +
                     QString::number(checkupCode) + " ORDER BY D.Code;");
+}
+
+int KarteRows::TextRoom(QLineEdit* edit)
+{
+    QStyleOptionFrame frame;
+    frame.initFrom(edit);
+    frame.rect = edit->rect();
+    frame.lineWidth =
+        edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, edit) : 0;
+    frame.midLineWidth = 0;
+    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &frame, edit);
+    const QMargins margins = edit->textMargins();
+    // QLineEdit keeps two pixels free on either side of the text.
+    return contents.width() - margins.left() - margins.right() - 2 * 2;
 }

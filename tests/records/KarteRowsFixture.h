@@ -5,6 +5,7 @@
 // test stored through the data store before the karte is found.
 #include "tests/records/KarteDataFixture.h"
 
+#include <QLineEdit>
 #include <QStringList>
 
 class KarteRows : public KarteData
@@ -34,6 +35,8 @@ protected:
     // Chooses item `index` of a list with the keyboard.
     static void Choose(widgets::ComboBox* box, int index);
 
+    // The width in which a line edit shows its text, inside its frame and margins.
+    static int TextRoom(QLineEdit* edit);
     // The data rows of a grid, each as its cells joined by "|".
     static QStringList GridRows(widgets::StringGrid* grid);
     // The karte's rows as stored, by code: "date|text|member number".

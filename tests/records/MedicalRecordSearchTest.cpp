@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFile>
 #include <QWheelEvent>
 
 using namespace widgets;
@@ -517,6 +518,25 @@ TEST_F(KarteSearch, ADataFileThatCannotBeWrittenStopsThePrint)
             Click(S().PrintCardButton);
             EXPECT_TRUE(Script().Documents().isEmpty());
             EXPECT_EQ(Marks(), QStringList({"*", "", "", ""}));
+        });
+    });
+}
+
+TEST_F(KarteSearch, ADataFileThatCannotBeWrittenWholeKeepsTheMarks)
+{
+    AddKartes();
+    // A disk that takes no byte: the file opens, its lines never arrive.
+    ASSERT_TRUE(QFile::link("/dev/full", CurrentFolder() + "/IdCard.txt"));
+    PlaceMainDocument("DocCard");
+    Show([&] {
+        Search([&] {
+            FindAll();
+            ClickCell(S().MediRecSG, 10, 2);
+            Script().Expect(BoxKind::Error, "印刷用データ・ファイルに書き込むことができません。\nIdCard.txt");
+            Click(S().PrintCardButton);
+            EXPECT_TRUE(Script().Documents().isEmpty());
+            EXPECT_EQ(Marks(), QStringList({"", "*", "", ""}));
+            EXPECT_EQ(S().PrintLabel->Caption(), "(1 to be printed)");
         });
     });
 }

@@ -7,6 +7,7 @@
 #include "tests/records/KarteDataFixture.h"
 
 #include <QDir>
+#include <QFile>
 
 using namespace widgets;
 
@@ -99,6 +100,21 @@ TEST_F(IdCards, ADataFileThatCannotBeOpenedEndsTheRunWithItsError)
     Show([&] {
         FindThroughSearch("XX-0001-0001");
         Script().Expect(BoxKind::Error, "印刷用データ・ファイルを開くことができません。\nIdCard.txt");
+        Click(Form().PrintCardButton);
+    });
+    EXPECT_EQ(Script().Sounds(), std::vector<Sound>({Sound::Exclamation}));
+    EXPECT_TRUE(Script().Documents().isEmpty());
+}
+
+TEST_F(IdCards, ADataFileThatCannotBeWrittenWholeIsReportedAndItsDocumentNotOpened)
+{
+    AddExamineeKarte();
+    PlaceMainDocument("DocCard");
+    // A disk that takes no byte: the file opens, its lines never arrive.
+    ASSERT_TRUE(QFile::link("/dev/full", CurrentFolder() + "/IdCard.txt"));
+    Show([&] {
+        FindThroughSearch("XX-0001-0001");
+        Script().Expect(BoxKind::Error, "印刷用データ・ファイルに書き込むことができません。\nIdCard.txt");
         Click(Form().PrintCardButton);
     });
     EXPECT_EQ(Script().Sounds(), std::vector<Sound>({Sound::Exclamation}));

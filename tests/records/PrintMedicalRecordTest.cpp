@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <utility>
 
 using namespace widgets;
@@ -251,6 +252,21 @@ TEST_F(KarteSheets, ASheetThatCannotBeWrittenIsReportedAndItsDocumentNotOpened)
     Show([&] {
         FindThroughSearch("XX-0001-0001");
         Script().Expect(BoxKind::Error, "印刷用データ・ファイルを開くことができません。\nMediRecA.txt");
+        PrintSheets(true, true);
+    });
+    EXPECT_EQ(Script().Documents(), QStringList({documentB}));
+}
+
+TEST_F(KarteSheets, ASheetThatCannotBeWrittenWholeIsReportedAndItsDocumentNotOpened)
+{
+    AddKarteWithRows();
+    PlaceMainDocument("DocA");
+    const QString documentB = PlaceMainDocument("DocB");
+    // A disk that takes no byte: the file opens, its lines never arrive.
+    ASSERT_TRUE(QFile::link("/dev/full", CurrentFolder() + "/MediRecA.txt"));
+    Show([&] {
+        FindThroughSearch("XX-0001-0001");
+        Script().Expect(BoxKind::Error, "印刷用データ・ファイルに書き込むことができません。\nMediRecA.txt");
         PrintSheets(true, true);
     });
     EXPECT_EQ(Script().Documents(), QStringList({documentB}));
