@@ -50,6 +50,7 @@ TMemberForm::TMemberForm(QWidget* parent) : widgets::Form(parent)
         MembersSG->SetColWidth(col, designWidths[col]);
     MembershipLabel->hide();
     EnrollDateEdit->hide();
+    new registration::TListAnchors(this, MembersSG, {FindButton, DeleteButton}, {CloseButton});
 
     using widgets::Connect;
     Connect(this, &Form::OnShow, this, &TMemberForm::FormShow);

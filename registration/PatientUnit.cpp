@@ -60,6 +60,8 @@ TPatientForm::TPatientForm(QWidget* parent) : widgets::Form(parent)
     for (int col = 0; col < PatientSG->ColCount(); ++col)
         PatientSG->SetColWidth(col, designWidths[col]);
     PhotoImageOpenPictureDialog = new widgets::OpenPictureDialog(this);
+    new registration::TListAnchors(this, PatientSG, {FindButton, DeleteButton},
+                                   {OkButton, CancelButton, CloseButton});
 
     using widgets::Connect;
     Connect(this, &Form::OnShow, this, &TPatientForm::FormShow);
