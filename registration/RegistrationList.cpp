@@ -4,9 +4,6 @@
 #include "platform/rtl/IntText.h"
 #include "platform/widgets/MessageForms.h"
 
-#include <QEvent>
-#include <QWidget>
-
 namespace registration {
 
 int ProposeNumber(int start, const std::function<bool(const QString&)>& inUse)
@@ -134,28 +131,6 @@ int RowAfterRemoval(int editRow, int removed)
     if (editRow == removed)
         return 0;
     return editRow > removed ? editRow - 1 : editRow;
-}
-
-TListAnchors::TListAnchors(QWidget* window, QWidget* list, std::initializer_list<QWidget*> bottomLeft,
-                           std::initializer_list<QWidget*> bottomRight)
-    : QObject(window), window(window), list(list), designWindow(window->size()), designList(list->size())
-{
-    for (QWidget* widget : bottomLeft)
-        anchored.push_back({widget, widget->pos(), false});
-    for (QWidget* widget : bottomRight)
-        anchored.push_back({widget, widget->pos(), true});
-    window->installEventFilter(this);
-}
-
-bool TListAnchors::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == window && event->type() == QEvent::Resize) {
-        const QSize grown = window->size() - designWindow;
-        list->resize((designList + grown).expandedTo(QSize(0, 0)));
-        for (const Anchored& a : anchored)
-            a.widget->move(a.designPos + QPoint(a.right ? grown.width() : 0, grown.height()));
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 } // namespace registration

@@ -6,9 +6,6 @@
 // nothing is listed.
 #include "platform/widgets/StringGrid.h"
 
-#include <QObject>
-#include <QPoint>
-#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -57,33 +54,6 @@ void ShowReadError(int result);
 
 // The edited row once `removed` is gone: the same entry's new row, 0 when it was removed.
 int RowAfterRemoval(int editRow, int removed);
-
-// Lays the window out for its size: the size is kept in the configuration, so a larger
-// window shows a longer and wider list. The list grows with the window; the buttons
-// under it keep their distance to the bottom, those on the right also to the right
-// edge. Made after the window's design is set up; the window owns it.
-class TListAnchors : public QObject
-{
-public:
-    TListAnchors(QWidget* window, QWidget* list, std::initializer_list<QWidget*> bottomLeft,
-                 std::initializer_list<QWidget*> bottomRight);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    struct Anchored
-    {
-        QWidget* widget;
-        QPoint designPos;
-        bool right;
-    };
-    QWidget* window;
-    QWidget* list;
-    QSize designWindow;
-    QSize designList;
-    std::vector<Anchored> anchored;
-};
 
 // The window's records behind its list, at most `limit` of them.
 template <class Rec> class TRecordList
