@@ -626,6 +626,26 @@ TEST_F(KarteEditor, TheHeightIsKeptOnlyWhenItChanged)
     });
 }
 
+// Mended: the height is kept, so a taller window must show more: the note and treatment
+// lists share the extra height and the window's buttons keep to the bottom.
+TEST_F(KarteEditor, ATallerWindowLengthensTheNoteAndTreatmentLists)
+{
+    Show([&] {
+        TMedicalRecordForm& f = Form();
+        const QRect notes = f.NoteGroupBox->geometry(), noteGrid = f.NoteStringGrid->geometry();
+        const QRect treatments = f.TreatmentGroupBox->geometry(), treatmentGrid = f.TreatmentSG->geometry();
+        const QPoint newAt = f.NewButton->pos(), closeAt = f.CloseButton->pos();
+        f.SetHeight(f.Height() + 100);
+        EXPECT_EQ(f.NoteGroupBox->geometry(), notes.adjusted(0, 0, 0, 50));
+        EXPECT_EQ(f.NoteStringGrid->geometry(), noteGrid.adjusted(0, 0, 0, 50));
+        EXPECT_EQ(f.TreatmentGroupBox->geometry(), treatments.adjusted(0, 50, 0, 100));
+        EXPECT_EQ(f.TreatmentSG->geometry(), treatmentGrid.adjusted(0, 0, 0, 50));
+        EXPECT_EQ(f.NewButton->pos(), newAt + QPoint(0, 100));
+        EXPECT_EQ(f.CloseButton->pos(), closeAt + QPoint(0, 100));
+        EXPECT_EQ(f.CloseButton->geometry().bottom(), f.height() - 1 - (701 - 697));
+    });
+}
+
 // --- Questionnaire ------------------------------------------------------------------------
 
 TEST_F(KarteEditor, SomeAnswersExcludeOthers)
