@@ -7,6 +7,7 @@
 #include "platform/widgets/PopupMenu.h"
 #include "registration/PatientUnit.h"
 #include "tests/records/MedicalRecordFixture.h"
+#include "tests/support/TextFit.h"
 
 #include <QContextMenuEvent>
 
@@ -187,6 +188,11 @@ TEST_F(KarteEditor, TheWindowHoldsEveryGroupWithItsCaptionsAndGrids)
                           : 0)
                 << code;
     });
+}
+
+TEST_F(KarteEditor, EveryCaptionAndChoiceShowsWhole)
+{
+    Show([&] { EXPECT_EQ(CutTexts(&Form()), ""); });
 }
 
 TEST_F(KarteEditor, EnableHeaderControlsSwitchesTheHeaderExamineeAndQuestionnaireTogether)
