@@ -3,6 +3,7 @@
 // occupation list, the comma filter, the kept geometry, and records that stay with
 // their rows.
 #include "tests/registration/MemberWindow.h"
+#include "tests/support/TextFit.h"
 
 using namespace widgets;
 
@@ -21,6 +22,7 @@ TEST_F(MemberWindow, ShowsItsDesignIdleWithAnEmptyList)
 {
     AddJob("Dentist");
     InWindow([&] {
+        EXPECT_EQ(CutTexts(MemberForm), ""); // every caption and choice shows whole
         EXPECT_EQ(MemberForm->windowTitle(), "メンバー登録");
         EXPECT_EQ(MemberForm->size(), QSize(680, 425));
         EXPECT_EQ(MemberForm->MemberInfoGroupBox->title(), "メンバー情報");

@@ -7,6 +7,7 @@
 #include "records/MedicalRecordUnit.h"
 #include "registration/RegistrationList.h"
 #include "tests/registration/PatientWindow.h"
+#include "tests/support/TextFit.h"
 
 #include <QFile>
 
@@ -27,6 +28,7 @@ TEST_F(PatientWindow, ShowsItsDesignIdleWithAnEmptyList)
 {
     AddSchool("North");
     InWindow([&] {
+        EXPECT_EQ(CutTexts(PatientForm), ""); // every caption and choice shows whole
         EXPECT_EQ(PatientForm->windowTitle(), "受診者登録");
         EXPECT_EQ(PatientForm->size(), QSize(696, 416));
         EXPECT_EQ(PatientForm->PatientInfoGroupBox->title(), "受診者情報:");
