@@ -572,6 +572,26 @@ TEST_F(KarteEditor, EveryHeaderExamineeAndQuestionnaireChangeRaisesTheFlag)
     });
 }
 
+// Mended: the next-checkup caption "次回予定(&Next checkup):" took Alt+N as well, so once the
+// header was enabled Alt+N only moved the focus between it and New. The caption names no
+// control to focus; Alt+N is New's alone.
+TEST_F(KarteEditor, AltNStartsANewKarteWhileTheHeaderIsEnabled)
+{
+    Show([&] {
+        TMedicalRecordForm& f = Form();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+        Click(f.NewButton);
+        Tick(f.AidsCheckBox);
+        ASSERT_TRUE(f.bHeaderChanged);
+        f.AidsCheckBox->setFocus();
+        QTest::keyClick(f.AidsCheckBox, Qt::Key_N, Qt::AltModifier);
+        QTest::qWait(300); // a button's accelerator clicks it a moment later
+        EXPECT_FALSE(f.AidsCheckBox->isChecked());
+        EXPECT_FALSE(f.bHeaderChanged);
+        EXPECT_EQ(QApplication::focusWidget(), f.MediRecDateBitBtn);
+    });
+}
+
 TEST_F(KarteEditor, CloseAsksBeforeDroppingUnstoredChanges)
 {
     const QString question =
