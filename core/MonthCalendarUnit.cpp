@@ -5,6 +5,8 @@
 #include "platform/widgets/Handler.h"
 #include "platform/widgets/MessageForms.h"
 
+#include <QLocale>
+
 TMonthCalendarForm* MonthCalendarForm = nullptr;
 
 TMonthCalendarForm::TMonthCalendarForm(QWidget* parent) : widgets::Form(parent)
@@ -17,6 +19,9 @@ TMonthCalendarForm::TMonthCalendarForm(QWidget* parent) : widgets::Form(parent)
     QFont editFont = SpecifiedDateMaskEdit->font();
     editFont.setPixelSize(16);
     SpecifiedDateMaskEdit->setFont(editFont);
+    // The calendar as a Japanese desktop shows it: weekdays in one character each (the
+    // English names do not fit its columns), the week from Sunday.
+    MonthCalendar1->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
 
     using widgets::Connect;
     Connect(this, &Form::OnShow, this, &TMonthCalendarForm::FormShow);

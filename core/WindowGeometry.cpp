@@ -2,6 +2,9 @@
 
 #include "platform/rtl/IntText.h"
 
+#include <QEvent>
+#include <QWidget>
+
 namespace {
 
 QString ColWidthKey(int col)
@@ -43,5 +46,37 @@ void TWindowGeometry::Write(TIniFile* iniFile, const widgets::Form* form, const 
             colWidths[col] = width;
             iniFile->WriteInteger(section, ColWidthKey(col), width);
         }
+    }
+}
+
+TWindowLayout::TWindowLayout(QWidget* window) : QObject(window), window(window), designSize(window->size())
+{
+    window->installEventFilter(this);
+}
+
+TWindowLayout& TWindowLayout::Follow(QWidget* control, QPointF move, QSizeF grow)
+{
+    followers.push_back({control, control->pos(), control->size(), move, grow});
+    Apply();
+    return *this;
+}
+
+bool TWindowLayout::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window && event->type() == QEvent::Resize)
+        Apply();
+    return QObject::eventFilter(watched, event);
+}
+
+void TWindowLayout::Apply() const
+{
+    const QSize grown = window->size() - designSize;
+    const auto share = [](int length, double part) { return int(length * part); };
+    for (const Follower& f : followers) {
+        f.control->move(f.designPos +
+                        QPoint(share(grown.width(), f.move.x()), share(grown.height(), f.move.y())));
+        f.control->resize((f.designSize + QSize(share(grown.width(), f.grow.width()),
+                                                share(grown.height(), f.grow.height())))
+                              .expandedTo(QSize(0, 0)));
     }
 }

@@ -11,6 +11,11 @@
 #include "platform/rtl/IniFile.h"
 #include "platform/widgets/Form.h"
 
+#include <QObject>
+#include <QPoint>
+#include <QPointF>
+#include <QSize>
+#include <QSizeF>
 #include <functional>
 #include <vector>
 
@@ -46,4 +51,38 @@ private:
     int formHeight = 0;
     int formWidth = 0;
     std::vector<int> colWidths;
+};
+
+// Lays a window out for its size: the size is kept in the configuration, so a larger
+// window shows larger lists. Each control named moves by a share of the window's growth
+// beyond its design size and grows by a share of it, per direction:
+//
+//     auto* layout = new TWindowLayout(this);          // after setupUi
+//     layout->Follow(PatientSG, {0, 0}, {1, 1});        // grows with the window
+//     layout->Follow(CloseButton, {1, 1}, {0, 0});      // keeps to the bottom right
+//
+// The window owns it.
+class TWindowLayout : public QObject
+{
+public:
+    explicit TWindowLayout(QWidget* window);
+    TWindowLayout& Follow(QWidget* control, QPointF move, QSizeF grow);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Follower
+    {
+        QWidget* control;
+        QPoint designPos;
+        QSize designSize;
+        QPointF move;
+        QSizeF grow;
+    };
+    void Apply() const;
+
+    QWidget* window;
+    QSize designSize;
+    std::vector<Follower> followers;
 };

@@ -3,6 +3,7 @@
 #include "core/Edition.h"
 #include "core/FormMainMenu.h"
 #include "core/MonthCalendarUnit.h"
+#include "core/WindowGeometry.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Handler.h"
 #include "platform/widgets/MessageForms.h"
@@ -62,6 +63,13 @@ TMedicalRecordForm::TMedicalRecordForm(QWidget* parent) : widgets::Form(parent)
     for (int col = 0; col < 16; ++col)
         DentalFormulaSG->ColWidths[col] = col == 0 || col == 15 ? 30 : 21;
     DentalFormulaSG->setTextElideMode(Qt::ElideNone);
+    // The height is kept: a taller window gives its extra to the note and treatment
+    // lists, and the window's buttons keep to the bottom.
+    auto* layout = new TWindowLayout(this);
+    layout->Follow(NoteGroupBox, {0, 0}, {0, 0.5}).Follow(NoteStringGrid, {0, 0}, {0, 0.5});
+    layout->Follow(TreatmentGroupBox, {0, 0.5}, {0, 0.5}).Follow(TreatmentSG, {0, 0}, {0, 0.5});
+    for (QWidget* button : {NewButton, FindButton, PrintCardButton, PrintButton, DeleteButton, CloseButton})
+        layout->Follow(button, {0, 1}, {0, 0});
 
     // Decayed, filled and missing.
     for (int code : {1, 2, 3, 4, 7, 8, 12})

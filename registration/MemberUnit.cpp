@@ -50,6 +50,12 @@ TMemberForm::TMemberForm(QWidget* parent) : widgets::Form(parent)
         MembersSG->SetColWidth(col, designWidths[col]);
     MembershipLabel->hide();
     EnrollDateEdit->hide();
+    // The list grows with the window; the buttons keep to the bottom (and the right).
+    auto* layout = new TWindowLayout(this);
+    layout->Follow(MembersSG, {0, 0}, {1, 1});
+    layout->Follow(FindButton, {0, 1}, {0, 0});
+    layout->Follow(DeleteButton, {0, 1}, {0, 0});
+    layout->Follow(CloseButton, {1, 1}, {0, 0});
 
     using widgets::Connect;
     Connect(this, &Form::OnShow, this, &TMemberForm::FormShow);

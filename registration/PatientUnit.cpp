@@ -60,6 +60,14 @@ TPatientForm::TPatientForm(QWidget* parent) : widgets::Form(parent)
     for (int col = 0; col < PatientSG->ColCount(); ++col)
         PatientSG->SetColWidth(col, designWidths[col]);
     PhotoImageOpenPictureDialog = new widgets::OpenPictureDialog(this);
+    // The list grows with the window; the buttons keep to the bottom (and the right).
+    auto* layout = new TWindowLayout(this);
+    layout->Follow(PatientSG, {0, 0}, {1, 1});
+    layout->Follow(FindButton, {0, 1}, {0, 0});
+    layout->Follow(DeleteButton, {0, 1}, {0, 0});
+    layout->Follow(OkButton, {1, 1}, {0, 0});
+    layout->Follow(CancelButton, {1, 1}, {0, 0});
+    layout->Follow(CloseButton, {1, 1}, {0, 0});
 
     using widgets::Connect;
     Connect(this, &Form::OnShow, this, &TPatientForm::FormShow);

@@ -26,6 +26,7 @@ QString JobDeleteQuestion(const QString& job, int count, const QString& first)
 
 TJobTableForm::TJobTableForm(QWidget* parent) : widgets::Form(parent)
 {
+    Position = widgets::Position::OwnerCenter; // over the settings window
     setupUi(this);
     JobDBGrid->SetColumns({"Job"}, JobDBGrid->width() - 20);
     JobDBGrid->setRowSelect(true);

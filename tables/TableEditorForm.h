@@ -20,7 +20,11 @@ class TableEditorForm : public widgets::Form
 {
     Q_OBJECT
 public:
-    using widgets::Form::Form;
+    // Centred on the window that opens it (the settings window).
+    explicit TableEditorForm(QWidget* parent = nullptr) : widgets::Form(parent)
+    {
+        Position = widgets::Position::OwnerCenter;
+    }
 
     int iEditMode = 0; // 0 browsing, 1 adding, 2 changing
     int iEditCode = 0; // the row being changed, taken when Edit is pressed

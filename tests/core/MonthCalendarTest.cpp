@@ -45,6 +45,19 @@ TEST_F(DatePicker, ShowsItsDesign)
     EXPECT_EQ(form.CancelButton->Cancel(), true);
 }
 
+// Mended: in the calendar's 218 pixels, "Wed" showed as "W…". The weekdays are named as a
+// Japanese desktop names them, one character each, Sunday first.
+TEST_F(DatePicker, TheWeekdaysAreNamedInOneCharacterEach)
+{
+    form.show();
+    auto* view = form.MonthCalendar1->findChild<QTableView*>();
+    ASSERT_NE(view, nullptr);
+    QString names;
+    for (int col = 0; col < view->model()->columnCount(); ++col)
+        names += view->model()->data(view->model()->index(0, col)).toString();
+    EXPECT_EQ(names.toStdString(), "日月火水木金土");
+}
+
 TEST_F(DatePicker, AClickedDayAndOkReturnThatDay)
 {
     script.OnModal(form, [&] {

@@ -93,3 +93,26 @@ TEST_F(WindowGeometry, AWindowWithoutAGridKeepsItsSizeOnly)
     geometry.Write(&ini, &form);
     EXPECT_EQ(FileText(), "[MedicalRecord]\nFormWidth=640\n");
 }
+
+TEST_F(WindowGeometry, ControlsMoveAndGrowByTheirShareOfTheWindowsGrowth)
+{
+    QWidget list(&form), button(&form), lower(&form);
+    list.setGeometry(8, 40, 300, 200);
+    button.setGeometry(300, 260, 75, 25);
+    lower.setGeometry(8, 100, 200, 50);
+    auto* layout = new TWindowLayout(&form);
+    layout->Follow(&list, {0, 0}, {1, 1}).Follow(&button, {1, 1}, {0, 0}).Follow(&lower, {0, 0.5}, {0, 0.5});
+    form.show(); // a shown window is told of each new size at once
+
+    form.resize(500, 401);
+    EXPECT_EQ(list.geometry(), QRect(8, 40, 400, 301));
+    EXPECT_EQ(button.geometry(), QRect(400, 361, 75, 25));
+    EXPECT_EQ(lower.geometry(), QRect(8, 150, 200, 100));
+    // Back to the design size, back to the design.
+    form.resize(400, 300);
+    EXPECT_EQ(list.geometry(), QRect(8, 40, 300, 200));
+    EXPECT_EQ(button.geometry(), QRect(300, 260, 75, 25));
+    // Smaller than designed: the list shrinks, never below nothing.
+    form.resize(400, 50);
+    EXPECT_EQ(list.size(), QSize(300, 0));
+}

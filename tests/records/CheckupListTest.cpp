@@ -8,6 +8,8 @@
 #include "records/DentalFormulaUnit.h"
 #include "tests/records/CheckupFixture.h"
 
+#include <QScrollBar>
+
 using namespace widgets;
 
 namespace {
@@ -232,6 +234,24 @@ TEST_F(CheckupList, ClickingADateShowsThatCheckupWithItsSchoolCountsAndDietRows)
         EXPECT_EQ(f.DentalFormulaSG->Cells[15][5].Text(), "△");
         EXPECT_EQ(f.DietInqLabel->Caption(), "0");
         ExpectEnabled({f.DietEditButton, f.DietDeleteButton}, false);
+    });
+}
+
+// Mended: a horizontal scroll bar took a row's room from the short list of dates. The
+// dates show whole without one.
+TEST_F(CheckupList, TheDatesShowWholeWithoutAScrollBar)
+{
+    StoreKarte("XX-0001-0001");
+    for (const char* date : {"2014/05/01", "2015/12/28"})
+        StoreCheckup("XX-0001-0001", date);
+    Show([&] {
+        ListBox* list = Form().CheckupDateListBox;
+        Find("XX-0001-0001");
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+        for (int i = 0; i < list->count(); ++i)
+            EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(i))))
+                << list->item(i)->text().toStdString();
     });
 }
 

@@ -7,6 +7,7 @@
 #include "platform/widgets/PopupMenu.h"
 #include "registration/PatientUnit.h"
 #include "tests/records/MedicalRecordFixture.h"
+#include "tests/support/TextFit.h"
 
 #include <QContextMenuEvent>
 
@@ -187,6 +188,11 @@ TEST_F(KarteEditor, TheWindowHoldsEveryGroupWithItsCaptionsAndGrids)
                           : 0)
                 << code;
     });
+}
+
+TEST_F(KarteEditor, EveryCaptionAndChoiceShowsWhole)
+{
+    Show([&] { EXPECT_EQ(CutTexts(&Form()), ""); });
 }
 
 TEST_F(KarteEditor, EnableHeaderControlsSwitchesTheHeaderExamineeAndQuestionnaireTogether)
@@ -566,6 +572,26 @@ TEST_F(KarteEditor, EveryHeaderExamineeAndQuestionnaireChangeRaisesTheFlag)
     });
 }
 
+// Mended: the next-checkup caption "次回予定(&Next checkup):" took Alt+N as well, so once the
+// header was enabled Alt+N only moved the focus between it and New. The caption names no
+// control to focus; Alt+N is New's alone.
+TEST_F(KarteEditor, AltNStartsANewKarteWhileTheHeaderIsEnabled)
+{
+    Show([&] {
+        TMedicalRecordForm& f = Form();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+        Click(f.NewButton);
+        Tick(f.AidsCheckBox);
+        ASSERT_TRUE(f.bHeaderChanged);
+        f.AidsCheckBox->setFocus();
+        QTest::keyClick(f.AidsCheckBox, Qt::Key_N, Qt::AltModifier);
+        QTest::qWait(300); // a button's accelerator clicks it a moment later
+        EXPECT_FALSE(f.AidsCheckBox->isChecked());
+        EXPECT_FALSE(f.bHeaderChanged);
+        EXPECT_EQ(QApplication::focusWidget(), f.MediRecDateBitBtn);
+    });
+}
+
 TEST_F(KarteEditor, CloseAsksBeforeDroppingUnstoredChanges)
 {
     const QString question =
@@ -623,6 +649,26 @@ TEST_F(KarteEditor, TheHeightIsKeptOnlyWhenItChanged)
         Form().SetHeight(720);
         Find("");
         EXPECT_EQ(Form().Height(), 760);
+    });
+}
+
+// Mended: the height is kept, so a taller window must show more: the note and treatment
+// lists share the extra height and the window's buttons keep to the bottom.
+TEST_F(KarteEditor, ATallerWindowLengthensTheNoteAndTreatmentLists)
+{
+    Show([&] {
+        TMedicalRecordForm& f = Form();
+        const QRect notes = f.NoteGroupBox->geometry(), noteGrid = f.NoteStringGrid->geometry();
+        const QRect treatments = f.TreatmentGroupBox->geometry(), treatmentGrid = f.TreatmentSG->geometry();
+        const QPoint newAt = f.NewButton->pos(), closeAt = f.CloseButton->pos();
+        f.SetHeight(f.Height() + 100);
+        EXPECT_EQ(f.NoteGroupBox->geometry(), notes.adjusted(0, 0, 0, 50));
+        EXPECT_EQ(f.NoteStringGrid->geometry(), noteGrid.adjusted(0, 0, 0, 50));
+        EXPECT_EQ(f.TreatmentGroupBox->geometry(), treatments.adjusted(0, 50, 0, 100));
+        EXPECT_EQ(f.TreatmentSG->geometry(), treatmentGrid.adjusted(0, 0, 0, 50));
+        EXPECT_EQ(f.NewButton->pos(), newAt + QPoint(0, 100));
+        EXPECT_EQ(f.CloseButton->pos(), closeAt + QPoint(0, 100));
+        EXPECT_EQ(f.CloseButton->geometry().bottom(), f.height() - 1 - (701 - 697));
     });
 }
 

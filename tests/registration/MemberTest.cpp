@@ -3,6 +3,7 @@
 // occupation list, the comma filter, the kept geometry, and records that stay with
 // their rows.
 #include "tests/registration/MemberWindow.h"
+#include "tests/support/TextFit.h"
 
 using namespace widgets;
 
@@ -21,6 +22,7 @@ TEST_F(MemberWindow, ShowsItsDesignIdleWithAnEmptyList)
 {
     AddJob("Dentist");
     InWindow([&] {
+        EXPECT_EQ(CutTexts(MemberForm), ""); // every caption and choice shows whole
         EXPECT_EQ(MemberForm->windowTitle(), "メンバー登録");
         EXPECT_EQ(MemberForm->size(), QSize(680, 425));
         EXPECT_EQ(MemberForm->MemberInfoGroupBox->title(), "メンバー情報");
@@ -271,6 +273,29 @@ TEST_F(MemberWindow, TheSizeAndColumnWidthsAreWrittenOnlyWhenChanged)
     EXPECT_EQ(Setting("FormWidth"), QString::number(MemberForm->Width()));
     EXPECT_EQ(Setting("FormHeight"), "none");
     EXPECT_EQ(Setting("ColWidth0"), "none");
+}
+
+// Mended: the window's size is kept, so a larger window must show a larger list; the
+// list grows with it and the buttons under it keep to the bottom (Close to the right).
+TEST_F(MemberWindow, TheListGrowsWithTheWindowAndTheButtonsKeepToTheBottom)
+{
+    const QSize grown(90, 70);
+    QSize grid;
+    QPoint find, del, close;
+    InWindow([&] {
+        TMemberForm& f = *MemberForm;
+        grid = f.MembersSG->size();
+        find = f.FindButton->pos();
+        del = f.DeleteButton->pos();
+        close = f.CloseButton->pos();
+        f.SetWidth(f.Width() + grown.width());
+        f.SetHeight(f.Height() + grown.height());
+        EXPECT_EQ(f.MembersSG->size(), grid + grown);
+        EXPECT_EQ(f.FindButton->pos(), find + QPoint(0, grown.height()));
+        EXPECT_EQ(f.DeleteButton->pos(), del + QPoint(0, grown.height()));
+        EXPECT_EQ(f.CloseButton->pos(), close + QPoint(grown.width(), grown.height()));
+    });
+    InWindow([&] { EXPECT_EQ(MemberForm->MembersSG->size(), grid + grown); });
 }
 
 // Mended: Replace sends the edited member's own alphabet names, however the rows moved.

@@ -7,6 +7,7 @@
 #include "records/MedicalRecordUnit.h"
 #include "registration/RegistrationList.h"
 #include "tests/registration/PatientWindow.h"
+#include "tests/support/TextFit.h"
 
 #include <QFile>
 
@@ -27,6 +28,7 @@ TEST_F(PatientWindow, ShowsItsDesignIdleWithAnEmptyList)
 {
     AddSchool("North");
     InWindow([&] {
+        EXPECT_EQ(CutTexts(PatientForm), ""); // every caption and choice shows whole
         EXPECT_EQ(PatientForm->windowTitle(), "受診者登録");
         EXPECT_EQ(PatientForm->size(), QSize(696, 416));
         EXPECT_EQ(PatientForm->PatientInfoGroupBox->title(), "受診者情報:");
@@ -452,6 +454,40 @@ TEST_F(PatientWindow, TheSizeAndColumnWidthsAreKeptAndWrittenOnlyWhenChanged)
     EXPECT_EQ(Setting("FormHeight"), QString::number(PatientForm->Height()));
     EXPECT_EQ(Setting("ColWidth0"), "66");
     EXPECT_EQ(Setting("ColWidth1"), "none");
+}
+
+// Mended: the window's size is kept, so a larger window must show a larger list; the
+// list grows with it and the buttons under it keep to the bottom (and the right).
+TEST_F(PatientWindow, TheListGrowsWithTheWindowAndTheButtonsKeepToTheBottom)
+{
+    const QSize grown(120, 80);
+    QSize grid;
+    QPoint find, del, ok, cancel, close, group;
+    InWindow([&] {
+        TPatientForm& f = *PatientForm;
+        grid = f.PatientSG->size();
+        find = f.FindButton->pos();
+        del = f.DeleteButton->pos();
+        ok = f.OkButton->pos();
+        cancel = f.CancelButton->pos();
+        close = f.CloseButton->pos();
+        group = f.PatientInfoGroupBox->pos();
+        f.SetWidth(f.Width() + grown.width());
+        f.SetHeight(f.Height() + grown.height());
+        EXPECT_EQ(f.PatientSG->size(), grid + grown);
+        EXPECT_EQ(f.FindButton->pos(), find + QPoint(0, grown.height()));
+        EXPECT_EQ(f.DeleteButton->pos(), del + QPoint(0, grown.height()));
+        for (auto [button, at] :
+             {std::pair{f.OkButton, ok}, {f.CancelButton, cancel}, {f.CloseButton, close}})
+            EXPECT_EQ(button->pos(), at + QPoint(grown.width(), grown.height()))
+                << button->objectName().toStdString();
+        EXPECT_EQ(f.PatientInfoGroupBox->pos(), group);
+    });
+    // The next showing takes the kept size and lays the window out for it.
+    InWindow([&] {
+        EXPECT_EQ(PatientForm->PatientSG->size(), grid + grown);
+        EXPECT_EQ(PatientForm->CloseButton->pos(), close + QPoint(grown.width(), grown.height()));
+    });
 }
 
 // Mended: the list's records never overrun. A full list still lets Add store the

@@ -3,6 +3,7 @@
 // between openings while the occupation list is refilled.
 #include "registration/RegistrationList.h"
 #include "tests/registration/MemberWindow.h"
+#include "tests/support/TextFit.h"
 
 using namespace widgets;
 
@@ -35,6 +36,7 @@ protected:
 
 TEST_F(SearchMember, ShowsItsDesign)
 {
+    EXPECT_EQ(CutTexts(SearchMemberForm), ""); // every caption and choice shows whole
     EXPECT_EQ(SearchMemberForm->windowTitle(), "メンバー検索");
     EXPECT_EQ(SearchMemberForm->size(), QSize(499, 188));
     EXPECT_EQ(SearchMemberForm->DefaultButton(), SearchMemberForm->OkButton);

@@ -1,6 +1,7 @@
 // The examinee search: restrictions and alternatives, no hit, the 4000 cut, a failed
 // search, and criteria kept between openings.
 #include "tests/registration/PatientWindow.h"
+#include "tests/support/TextFit.h"
 
 using namespace widgets;
 
@@ -35,6 +36,7 @@ protected:
 
 TEST_F(SearchPatient, ShowsItsDesign)
 {
+    EXPECT_EQ(CutTexts(SearchPatientForm), ""); // every caption and choice shows whole
     EXPECT_EQ(SearchPatientForm->windowTitle(), "受診者検索");
     EXPECT_EQ(SearchPatientForm->size(), QSize(552, 161));
     EXPECT_EQ(SearchPatientForm->DefaultButton(), SearchPatientForm->OkButton);

@@ -1,5 +1,6 @@
 // The questionnaire maintenance editor: every flag and memo as the input shows it.
 #include "tables/FormPSTable.h"
+#include "tests/support/TextFit.h"
 #include "tests/tables/TableEditorFixture.h"
 
 using namespace widgets;
@@ -13,6 +14,7 @@ TEST_F(PSEditor, SetStoresEachFlagAndMemoAsShownAndEditShowsThemBack)
     Db().Exec("INSERT INTO PSTable (KarteCode, AIDS, Q40, Q41Memo) VALUES (4, 1, 1, 'memo');");
     Show([&] {
         EXPECT_EQ(f->Caption(), "PS Table Setting");
+        EXPECT_EQ(CutTexts(f), ""); // every column's name shows whole
         EXPECT_FALSE(f->PSDBGrid->ColumnVisible(0));
         EXPECT_EQ(f->PSDBGrid->ColumnCount(), 32);
         Click(f->EditButton);

@@ -58,6 +58,8 @@ TEST(SettingWindow, ShowsItsDesignAndTheDefaultFoldersWithTheMaintenanceButtonsO
     EXPECT_EQ(Setting("DatabaseName"), "(none)");
 }
 
+// Mended: the editors opened in the screen's top left corner; each opens centred on the
+// settings window.
 TEST(SettingWindow, TheDebugSwitchEnablesTheMaintenanceButtonsAndEachButtonOpensItsEditor)
 {
     ProgramFixture program;
@@ -79,7 +81,16 @@ TEST(SettingWindow, TheDebugSwitchEnablesTheMaintenanceButtonsAndEachButtonOpens
         for (widgets::Button* b : MaintenanceButtons())
             EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
         for (const auto& [button, editor] : buttons) {
-            program.Script().OnModal(*editor, [editor] { editor->FindCancelButton()->click(); });
+            program.Script().OnModal(*editor, [editor] {
+                // Over the settings window, not in a corner of the screen.
+                // (within the window frame's few pixels).
+                const QRect over = SettingForm->frameGeometry(), at = editor->frameGeometry();
+                const QPoint off = at.topLeft() - over.topLeft() -
+                                   QPoint((over.width() - at.width()) / 2, (over.height() - at.height()) / 2);
+                EXPECT_LE(std::max(std::abs(off.x()), std::abs(off.y())), 2)
+                    << editor->objectName().toStdString();
+                editor->FindCancelButton()->click();
+            });
             QTest::mouseClick(button, Qt::LeftButton);
         }
         QTest::mouseClick(SettingForm->CloseButton, Qt::LeftButton);
