@@ -3,11 +3,51 @@
 #include "platform/widgets/PopupMenu.h"
 
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QWheelEvent>
 
 namespace widgets {
+
+namespace {
+
+// A cell's text as a Windows grid draws it: two pixels from the cell's left edge and cut
+// at its right edge, never shortened with an ellipsis, so a date in a column sized for it
+// shows whole.
+class GridCellDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem cell(option);
+        initStyleOption(&cell, index);
+        const QString text = cell.text;
+        cell.text.clear();
+        const QWidget* widget = cell.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+
+        const QPalette::ColorGroup group = !(cell.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : (cell.state & QStyle::State_Active) ? QPalette::Active
+                                                                                 : QPalette::Inactive;
+        const QPalette::ColorRole role =
+            (cell.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text;
+        painter->save();
+        painter->setClipRect(cell.rect);
+        painter->setFont(cell.font);
+        painter->setPen(cell.palette.color(group, role));
+        painter->drawText(cell.rect.adjusted(2, 0, 0, 0), int(cell.displayAlignment) | Qt::TextSingleLine,
+                          text);
+        painter->restore();
+    }
+};
+
+} // namespace
 
 // Every cell of the grid, fixed ones included; the view shows the body, the headers
 // the fixed row and column.
@@ -94,6 +134,7 @@ private:
 StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cells(new StringGridModel(this))
 {
     setModel(cells);
+    setItemDelegate(new GridCellDelegate(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     setCornerButtonEnabled(false);

@@ -59,6 +59,42 @@ TEST_F(Controls, GridRowZeroIsTheHeaderAndCellsAreColumnFirst)
     });
 }
 
+TEST_F(Controls, GridTextsAreCutAtTheColumnEdgeNotShortened)
+{
+    // The same text in a wide column and in one just wide enough for it must show the same
+    // pixels: no ellipsis takes the place of its last characters.
+    WhileShown([&] {
+        StringGrid* grid = form.PatientSG;
+        const QString date = "2024/05/01";
+        const QString title = "食事内容(Food type)";
+        const int dateWidth = grid->fontMetrics().horizontalAdvance(date);
+        grid->ColWidths[1] = dateWidth + 3;
+        grid->ColWidths[2] = dateWidth + 40;
+        grid->Cells[1][1] = date;
+        grid->Cells[2][1] = date;
+        grid->Cells[1][0] = title;
+        grid->Cells[2][0] = title;
+        grid->SetRow(3);
+        QApplication::processEvents();
+
+        const QImage body = grid->viewport()->grab().toImage();
+        const QRect narrow = grid->visualRect(grid->model()->index(0, 1));
+        const QRect wide = grid->visualRect(grid->model()->index(0, 2));
+        ASSERT_LE(wide.left() + narrow.width(), grid->viewport()->width());
+        const QSize shown(narrow.width() - 1, narrow.height());
+        EXPECT_EQ(body.copy(QRect(wide.topLeft(), shown)), body.copy(QRect(narrow.topLeft(), shown)));
+
+        QHeaderView* header = grid->horizontalHeader();
+        const QImage titles = header->viewport()->grab().toImage();
+        const int height = header->height();
+        // A title keeps the header's margin on its right.
+        const int room = grid->ColWidths[1] - 1 - header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+        const QRect narrowTitle(header->sectionViewportPosition(1), 0, room, height);
+        const QRect wideTitle(header->sectionViewportPosition(2), 0, room, height);
+        EXPECT_EQ(titles.copy(wideTitle), titles.copy(narrowTitle));
+    });
+}
+
 TEST_F(Controls, GridClickDoubleClickAndRightPress)
 {
     WhileShown([&] {
