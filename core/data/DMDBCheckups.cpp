@@ -2,8 +2,6 @@
 #include "core/data/DMDB.h"
 #include "core/data/DMDBStatements.h"
 
-#include <map>
-
 using namespace dmdb;
 
 namespace {
@@ -96,19 +94,16 @@ int TDBDM::GetCheckups(stCheckupRecord* records, int max)
         TField* schoolCode = Query1->FieldByName("SchoolCode");
         TField* memo = Query1->FieldByName("Memo");
         ReadingTransaction reading(Query3);
-        // Several check-ups share a karte, whose number does not change during the walk.
-        std::map<int, QString> karteNumbers;
+        // Several check-ups share a karte.
+        WalkMemo<QString> karteNumbers;
         return WalkRows(Query1, max, [&](int i) {
             stCheckupRecord& r = records[i];
             r.iCode = code->AsInteger();
             r.tDate = date->AsDateTime();
             for (int t = 0; t < 52; ++t)
                 r.*Teeth[t].field = teeth[t]->AsInteger();
-            const int karte = karteCode->AsInteger();
-            auto known = karteNumbers.find(karte);
-            if (known == karteNumbers.end())
-                known = karteNumbers.emplace(karte, GetKarteNo(karte)).first;
-            r.asKarteNo = known->second;
+            r.asKarteNo =
+                karteNumbers(karteCode->AsInteger(), [this](int karte) { return GetKarteNo(karte); });
             r.iSchoolCode = schoolCode->AsInteger();
             r.asMemo = memo->AsString();
         });

@@ -18,6 +18,21 @@ void Restart(TQuery* query)
     query->SQL->Clear();
 }
 
+namespace {
+
+// A line of the statement against one of the program's (ASCII), in one pass.
+bool SameLine(const QString& line, const char* ascii)
+{
+    const QChar* c = line.constData();
+    const QChar* const end = c + line.size();
+    for (; c != end; ++c, ++ascii)
+        if (*ascii == '\0' || c->unicode() != uchar(*ascii))
+            return false;
+    return *ascii == '\0';
+}
+
+} // namespace
+
 void Select(TQuery* query, std::initializer_list<const char*> lines)
 {
     if (query->Active())
@@ -30,7 +45,7 @@ void Select(TQuery* query, std::initializer_list<const char*> lines)
     for (const char* line : lines) {
         if (!same)
             break;
-        same = sql[i++] == QLatin1StringView(line);
+        same = SameLine(sql[i++], line);
     }
     if (same)
         return;

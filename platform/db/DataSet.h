@@ -56,8 +56,8 @@ private:
     TFieldType type;
 };
 
-// One value of a result: NULL, an integer, a real, or a text (UTF-8, as the file has it)
-// or blob kept in the result's own buffer.
+// One value of a result as a field reads it: NULL, an integer, a real, or a text (UTF-8,
+// as the file has it) or blob whose bytes stay in the result.
 struct ResultCell
 {
     enum Kind : unsigned char { Null, Integer, Real, Text, Blob };
@@ -66,69 +66,91 @@ struct ResultCell
     union {
         long long integer = 0;
         double real;
-        qsizetype offset; // of a text or blob in the buffer
+        const char* data; // of a text or blob
     };
 };
 
-static_assert(sizeof(ResultCell) == 16);
-
-// The rows of an open result as runs of cells, row after row, their texts and blobs in
-// one buffer: no object of its own per row or per cell. The runs grow from 8 rows to 1024
-// and are never moved, so a large result is not copied while it grows. A text is
+// The rows of an open result, kept compact: four bytes a value, row after row, in runs
+// that grow from 8 rows to 1024 and are never moved. NULL and an integer of up to 31
+// bits are the four bytes themselves; any other value says where in its row's bytes it
+// is (a short text takes one byte more than its own), and the bytes of the rows go into
+// blocks that are never moved either. A text is
 // converted when a field reads it, so the rows a reader skips cost no conversion.
 class ResultRows
 {
 public:
+    ResultRows() = default;
+    ResultRows(const ResultRows&) = delete;
+    ResultRows& operator=(const ResultRows&) = delete;
+
     void Reset(int columnCount);
     int size() const { return count; }
     bool empty() const { return count == 0; }
-    // A field reads one row many times over: its place is remembered.
-    ResultCell* operator[](int row)
+    // The value of a cell; a text's or blob's bytes are valid until the rows change.
+    ResultCell At(int row, int column) const
     {
-        if (row != lastRow) {
-            lastCells = Cell(row);
-            lastRow = row;
-        }
-        return lastCells;
+        const Place& p = PlaceOf(row);
+        return Decode(p.cells[column], *p.bytes);
     }
-    const ResultCell* operator[](int row) const { return (*const_cast<ResultRows*>(this))[row]; }
     // Appends the statement's current row.
     void AppendRow(sqlite3_stmt* statement);
     // A row of NULL cells at `row`.
     void insert(int row);
     void erase(int row);
-    std::vector<ResultCell> Copy(int row) const;
-    void Assign(int row, const std::vector<ResultCell>& values);
+    std::vector<QVariant> Copy(int row) const;
+    void Assign(int row, const std::vector<QVariant>& values);
     // Keeps a value written by an edit: integers and booleans as integers, doubles as
     // reals, byte arrays as blobs, anything else as its text.
     void Set(int row, int column, const QVariant& value);
 
-    // The bytes of a text or blob cell, valid until the rows change.
-    QByteArrayView Bytes(const ResultCell& cell) const
-    {
-        return QByteArrayView(bytes.data() + cell.offset, cell.length);
-    }
-    QString Text(const ResultCell& cell) const { return QString::fromUtf8(Bytes(cell)); }
+    static QByteArrayView Bytes(const ResultCell& cell) { return QByteArrayView(cell.data, cell.length); }
+    static QString Text(const ResultCell& cell) { return QString::fromUtf8(Bytes(cell)); }
     // The value as a variant: null, qlonglong, double, QString or QByteArray.
-    QVariant Value(const ResultCell& cell) const;
+    static QVariant Value(const ResultCell& cell);
+    QVariant Value(int row, int column) const { return Value(At(row, column)); }
 
 private:
     static constexpr int FirstRunRows = 8;
     static constexpr int LargestRunRows = 1024;
     static constexpr int GrowingRuns = 7; // 8, 16, ... 512 rows, then runs of 1024
     static int RunRows(size_t run) { return run < GrowingRuns ? FirstRunRows << run : LargestRunRows; }
-    ResultCell* Cell(int row);
-    // Room for one more row: the cells of the new row, NULL.
-    ResultCell* AddRow();
-    void AppendBytes(ResultCell& cell, ResultCell::Kind kind, const char* data, int size);
+    struct Run
+    {
+        std::vector<quint32> cells;
+        std::vector<char*> bytes; // of each row, null when it has none
+    };
+    // Where a row's cells and bytes are; a field reads one row many times over, so the
+    // last row's place is remembered.
+    struct Place
+    {
+        quint32* cells;
+        char** bytes;
+    };
+    const Place& PlaceOf(int row) const;
+    static ResultCell Decode(quint32 cell, const char* bytes);
+    // Writes a row's values into its cells and new bytes.
+    void Encode(int row, const ResultCell* values);
+    void EncodeVariants(int row, const std::vector<QVariant>& values);
+    // Room for one more row, its cells NULL.
+    void AddRow();
+    // `size` bytes that stay where they are until Reset.
+    char* Allocate(size_t size);
 
     int columns = 0;
     int count = 0;
-    int lastRow = -1;
-    ResultCell* lastCells = nullptr;
-    std::vector<std::vector<ResultCell>> runs;
+    mutable int lastRow = -1;
+    mutable Place last{};
+    std::vector<Run> runs;
     size_t usedRuns = 0;
-    std::vector<char> bytes;
+    struct Block
+    {
+        std::unique_ptr<char[]> data;
+        size_t capacity = 0;
+        size_t used = 0;
+    };
+    std::vector<Block> blocks;       // the bytes of the rows
+    size_t usedBlocks = 0;           // blocks[usedBlocks - 1] is being filled
+    std::vector<ResultCell> scratch; // one row's values while it is appended
 };
 
 // Base of queries and tables. Notifies its data sources (signals) when it opens,
@@ -183,8 +205,8 @@ protected:
     friend class TField;
     // The current row's value of a column; an empty dataset gives a null value.
     QVariant CurrentValue(int column) const;
-    // The current row's cell of a column, null when there is no current row.
-    const ResultCell* CurrentCell(int column) const;
+    // The current row's value of a column, NULL when there is no current row.
+    ResultCell CurrentCell(int column) const;
     virtual void WriteValue(int column, const QVariant& value);
     void SetState(TDataSetState newState);
 
