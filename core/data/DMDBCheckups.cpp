@@ -89,7 +89,7 @@ int TDBDM::GetCheckups(stCheckupRecord* records, int max)
         TField* date = Query1->FieldByName("CDate");
         TField* teeth[52];
         for (int t = 0; t < 52; ++t)
-            teeth[t] = Query1->FieldByName(QString::fromLatin1(Teeth[t].column));
+            teeth[t] = Query1->FieldByName(QLatin1StringView(Teeth[t].column));
         TField* karteCode = Query1->FieldByName("KarteCode");
         TField* schoolCode = Query1->FieldByName("SchoolCode");
         TField* memo = Query1->FieldByName("Memo");
@@ -173,7 +173,7 @@ int TDBDM::SetCheckupParams(stCheckupRecord record)
 {
     Query2->ParamByName("CDate")->SetAsDate(record.tDate);
     for (const Tooth& tooth : Teeth)
-        Query2->ParamByName(QString::fromLatin1(tooth.column))->SetAsInteger(record.*tooth.field);
+        Query2->ParamByName(QLatin1StringView(tooth.column))->SetAsInteger(record.*tooth.field);
     Query2->ParamByName("SchoolCode")->SetAsInteger(record.iSchoolCode);
     Query2->ParamByName("Memo")->SetAsString(record.asMemo);
     iWrkKarteCode = GetKarteCode(record.asKarteNo);

@@ -104,7 +104,7 @@ int TDBDM::BindEntryAndRun(TDateTime date, const char* textParam, const QString&
                            const QString& karteNo)
 {
     Query2->ParamByName("RDate")->SetAsDate(date);
-    Query2->ParamByName(QString::fromLatin1(textParam))->SetAsString(text);
+    Query2->ParamByName(QLatin1StringView(textParam))->SetAsString(text);
     if (const int rc = BindStaffAndKarte(Query2, staffNo, karteNo); rc < 0)
         return rc;
     Query2->ExecSQL();

@@ -63,7 +63,7 @@ int OpenFirstInteger(TQuery* query, const char* column)
 {
     if (OpenCount(query) == 0)
         return dbNoRow;
-    return query->FieldByName(QString::fromLatin1(column))->AsInteger();
+    return query->FieldByName(QLatin1StringView(column))->AsInteger();
 }
 
 int CountRows(TQuery* query, std::initializer_list<const char*> lines)
@@ -125,7 +125,7 @@ void BindCriteria(TQuery* query, std::span<const Criterion> criteria)
         if (criterion.kind == Criterion::Like)
             BindContains(query, criterion.param, criterion.text);
         else if (!criterion.text.isEmpty())
-            query->ParamByName(QString::fromLatin1(criterion.param))
+            query->ParamByName(QLatin1StringView(criterion.param))
                 ->SetAsInteger(StrToIntDef(criterion.text, 0));
     }
 }
@@ -147,7 +147,7 @@ int LookUp(TQuery* query, std::initializer_list<const char*> lines, const char* 
 {
     try {
         Select(query, lines);
-        Bind(query->ParamByName(QString::fromLatin1(param)), value);
+        Bind(query->ParamByName(QLatin1StringView(param)), value);
         return OpenFirstInteger(query, column);
     } catch (...) {
         return dbFailed;
@@ -159,7 +159,7 @@ bool Exists(TQuery* query, std::initializer_list<const char*> lines, const char*
 {
     try {
         Select(query, lines);
-        Bind(query->ParamByName(QString::fromLatin1(param)), value);
+        Bind(query->ParamByName(QLatin1StringView(param)), value);
         return OpenCount(query) != 0;
     } catch (...) {
         return false;
@@ -201,7 +201,7 @@ void Alternatives::Add(const char* separator, const char* line)
 Columns::Columns(TQuery* query, std::initializer_list<const char*> names)
 {
     for (const char* name : names)
-        fields.push_back(query->FieldByName(QString::fromLatin1(name)));
+        fields.push_back(query->FieldByName(QLatin1StringView(name)));
 }
 
 WriteTransaction::WriteTransaction(TQuery* query) : session(query->Session)

@@ -6,6 +6,7 @@
 #include "platform/rtl/Exceptions.h"
 
 #include <cstring>
+#include <limits>
 #include <sqlite3.h>
 
 // ---- TField ----
@@ -190,20 +191,27 @@ void TField::Clear()
 
 namespace {
 
-// A cell of four bytes: 0 is NULL; an odd cell is an integer of 31 bits, shifted left.
-// Any other cell names a place in its row's bytes: 4 * place + 2 for a text, whose length
-// goes first in 7-bit groups (one byte for a short text); 4 * (place + 1) for another
-// value, a kind byte then the integer or real (8 bytes), or a blob's length (4 bytes) and
-// its bytes.
-constexpr long long SmallestInline = -(1LL << 30);
-constexpr long long LargestInline = (1LL << 30) - 1;
-constexpr size_t LargestRowBytes = (size_t(1) << 30) - 2; // the places a cell can name
+// A cell: 0 is NULL; an odd cell is a small integer (of 15 bits in two bytes, of 31 in
+// four), shifted left. Any other cell names a place in its row's bytes: 4 * place + 2 for
+// a text, whose length goes first in 7-bit groups (one byte for a short text);
+// 4 * (place + 1) for another value, a kind byte then the integer (4 or 8 bytes) or real
+// (8 bytes), or a blob's length (4 bytes) and its bytes.
+constexpr int NarrowBits = 14; // of a small integer's size, but for its sign
+constexpr int WideBits = 30;
+constexpr size_t LargestNarrowRowBytes = 16382;           // the places a narrow cell can name
+constexpr size_t LargestRowBytes = (size_t(1) << 30) - 2; // the places a wide cell can name
+constexpr char Integer32 = char(ResultCell::Blob + 1);    // kind byte of a 4-byte integer
 
-bool Inline(const ResultCell& value)
+bool Inline(const ResultCell& value, int bits)
 {
     return value.kind == ResultCell::Null ||
-           (value.kind == ResultCell::Integer && value.integer >= SmallestInline &&
-            value.integer <= LargestInline);
+           (value.kind == ResultCell::Integer && value.integer >= -(1LL << bits) &&
+            value.integer < (1LL << bits));
+}
+
+bool Fits32(long long integer)
+{
+    return integer >= std::numeric_limits<qint32>::min() && integer <= std::numeric_limits<qint32>::max();
 }
 
 size_t LengthSize(quint32 length)
@@ -214,15 +222,25 @@ size_t LengthSize(quint32 length)
     return size;
 }
 
-size_t StoredSize(const ResultCell& value)
+size_t StoredSize(const ResultCell& value, int bits)
 {
-    if (Inline(value))
+    if (Inline(value, bits))
         return 0;
     if (value.kind == ResultCell::Text)
         return LengthSize(quint32(value.length)) + size_t(value.length);
     if (value.kind == ResultCell::Blob)
         return 1 + sizeof(qint32) + size_t(value.length);
+    if (value.kind == ResultCell::Integer && Fits32(value.integer))
+        return 1 + sizeof(qint32);
     return 1 + sizeof(long long);
+}
+
+size_t RowSize(const ResultCell* values, int columns, int bits)
+{
+    size_t size = 0;
+    for (int c = 0; c < columns; ++c)
+        size += StoredSize(values[c], bits);
+    return size;
 }
 
 } // namespace
@@ -234,8 +252,10 @@ void ResultRows::Reset(int columnCount)
     for (size_t run = 0; run < usedRuns; ++run) {
         runs[run].cells.clear();
         runs[run].bytes.clear();
+        runs[run].wide = false;
     }
     usedRuns = 0;
+    allWide = false;
     for (size_t block = 0; block < usedBlocks; ++block)
         blocks[block].used = 0;
     usedBlocks = 0;
@@ -259,8 +279,10 @@ const ResultRows::Place& ResultRows::PlaceOf(int row) const
         offset = (row - growing) % LargestRunRows;
     }
     auto& r = const_cast<Run&>(runs[run]);
-    last.cells = r.cells.data() + size_t(offset) * size_t(columns);
+    last.cells = r.cells.data() + size_t(offset) * size_t(columns) * (r.wide ? 2 : 1);
     last.bytes = r.bytes.data() + offset;
+    last.wide = r.wide;
+    last.run = run;
     lastRow = row;
     return last;
 }
@@ -290,6 +312,13 @@ ResultCell ResultRows::Decode(quint32 cell, const char* bytes)
         return value;
     }
     const char* stored = bytes + (cell >> 2) - 1;
+    if (*stored == Integer32) {
+        qint32 integer;
+        std::memcpy(&integer, stored + 1, sizeof integer);
+        value.kind = ResultCell::Integer;
+        value.integer = integer;
+        return value;
+    }
     value.kind = ResultCell::Kind(*stored++);
     switch (value.kind) {
     case ResultCell::Integer:
@@ -318,9 +347,9 @@ char* ResultRows::Allocate(size_t size)
             return place;
         }
     }
-    // Blocks grow from 4 KiB to 64 KiB, so that little of the last is left unused; a
+    // Blocks grow from 4 KiB to 16 KiB, so that little of the last is left unused; a
     // larger row has a block of its own size.
-    const size_t wanted = std::max(size, size_t(4096) << std::min<size_t>(usedBlocks, 4));
+    const size_t wanted = std::max(size, size_t(4096) << std::min<size_t>(usedBlocks, 2));
     if (usedBlocks == blocks.size())
         blocks.emplace_back();
     Block& block = blocks[usedBlocks++];
@@ -334,21 +363,26 @@ char* ResultRows::Allocate(size_t size)
 
 void ResultRows::Encode(int row, const ResultCell* values)
 {
-    size_t size = 0;
-    for (int c = 0; c < columns; ++c)
-        size += StoredSize(values[c]);
+    bool wide = PlaceOf(row).wide;
+    size_t size = RowSize(values, columns, wide ? WideBits : NarrowBits);
+    if (!wide && size > LargestNarrowRowBytes) {
+        Widen(PlaceOf(row).run);
+        wide = true;
+        size = RowSize(values, columns, WideBits);
+    }
     if (size > LargestRowBytes)
         throw EDatabaseError("A row of the result is too large to be read.");
+    const int bits = wide ? WideBits : NarrowBits;
     const Place& place = PlaceOf(row);
     char* bytes = size ? Allocate(size) : nullptr;
     *place.bytes = bytes;
     size_t at = 0;
     for (int c = 0; c < columns; ++c) {
         const ResultCell& value = values[c];
-        quint32& cell = place.cells[c];
+        quint32 cell;
         if (value.kind == ResultCell::Null) {
             cell = 0;
-        } else if (Inline(value)) {
+        } else if (Inline(value, bits)) {
             cell = (quint32(qint32(value.integer)) << 1) | 1;
         } else if (value.kind == ResultCell::Text) {
             cell = (quint32(at) << 2) | 2;
@@ -361,8 +395,13 @@ void ResultRows::Encode(int row, const ResultCell* values)
             at += size_t(value.length);
         } else {
             cell = quint32(at + 1) << 2;
-            bytes[at++] = char(value.kind);
-            if (value.kind == ResultCell::Blob) {
+            if (value.kind == ResultCell::Integer && Fits32(value.integer)) {
+                bytes[at++] = Integer32;
+                const qint32 integer = qint32(value.integer);
+                std::memcpy(bytes + at, &integer, sizeof integer);
+                at += sizeof integer;
+            } else if (value.kind == ResultCell::Blob) {
+                bytes[at++] = char(value.kind);
                 const qint32 length = value.length;
                 std::memcpy(bytes + at, &length, sizeof length);
                 at += sizeof length;
@@ -370,11 +409,42 @@ void ResultRows::Encode(int row, const ResultCell* values)
                     std::memcpy(bytes + at, value.data, size_t(length));
                 at += size_t(length);
             } else {
+                bytes[at++] = char(value.kind);
                 std::memcpy(bytes + at, &value.integer, sizeof value.integer);
                 at += sizeof value.integer;
             }
         }
+        if (wide)
+            std::memcpy(place.cells + 2 * c, &cell, sizeof cell);
+        else
+            place.cells[c] = quint16(cell);
     }
+}
+
+void ResultRows::Widen(size_t run)
+{
+    Run& r = runs[run];
+    if (r.wide)
+        return;
+    std::vector<quint16> wide;
+    // Reserved in full, as the run was, so that it is not moved again.
+    wide.reserve(size_t(RunRows(run)) * size_t(columns) * 2);
+    wide.resize(r.cells.size() * 2);
+    for (size_t c = 0; c < r.cells.size(); ++c) {
+        const quint16 narrow = r.cells[c];
+        const quint32 cell = narrow & 1 ? quint32(qint32(qint16(narrow))) : narrow;
+        std::memcpy(wide.data() + 2 * c, &cell, sizeof cell);
+    }
+    r.cells = std::move(wide);
+    r.wide = true;
+    lastRow = -1;
+}
+
+void ResultRows::WidenAll()
+{
+    for (size_t run = 0; run < usedRuns; ++run)
+        Widen(run);
+    allWide = true;
 }
 
 void ResultRows::AddRow()
@@ -382,13 +452,16 @@ void ResultRows::AddRow()
     if (usedRuns == 0 || runs[usedRuns - 1].bytes.size() == size_t(RunRows(usedRuns - 1))) {
         if (usedRuns == runs.size())
             runs.emplace_back();
-        // Reserved in full before any row goes in, so that a run is never moved.
-        runs[usedRuns].cells.reserve(size_t(RunRows(usedRuns)) * size_t(columns));
-        runs[usedRuns].bytes.reserve(size_t(RunRows(usedRuns)));
+        // Reserved in full before any row goes in, so that a run is never moved (but to
+        // be widened).
+        Run& run = runs[usedRuns];
+        run.wide = allWide;
+        run.cells.reserve(size_t(RunRows(usedRuns)) * size_t(columns) * (run.wide ? 2 : 1));
+        run.bytes.reserve(size_t(RunRows(usedRuns)));
         ++usedRuns;
     }
     Run& run = runs[usedRuns - 1];
-    run.cells.resize(run.cells.size() + size_t(columns));
+    run.cells.resize(run.cells.size() + size_t(columns) * (run.wide ? 2 : 1));
     run.bytes.push_back(nullptr);
     ++count;
     lastRow = -1;
@@ -430,28 +503,31 @@ void ResultRows::AppendRow(sqlite3_stmt* statement)
 
 void ResultRows::insert(int row)
 {
+    // Rows move from run to run: all of one width.
+    WidenAll();
     AddRow();
     for (int r = count - 1; r > row; --r) {
         const Place from = PlaceOf(r - 1);
         const Place& to = PlaceOf(r);
-        std::copy_n(from.cells, columns, to.cells);
+        std::copy_n(from.cells, 2 * columns, to.cells);
         *to.bytes = *from.bytes;
     }
     const Place& place = PlaceOf(row);
-    std::fill_n(place.cells, columns, 0);
+    std::fill_n(place.cells, 2 * columns, quint16(0));
     *place.bytes = nullptr;
 }
 
 void ResultRows::erase(int row)
 {
+    WidenAll();
     for (int r = row; r + 1 < count; ++r) {
         const Place from = PlaceOf(r + 1);
         const Place& to = PlaceOf(r);
-        std::copy_n(from.cells, columns, to.cells);
+        std::copy_n(from.cells, 2 * columns, to.cells);
         *to.bytes = *from.bytes;
     }
     Run& run = runs[usedRuns - 1];
-    run.cells.resize(run.cells.size() - size_t(columns));
+    run.cells.resize(run.cells.size() - 2 * size_t(columns));
     run.bytes.pop_back();
     if (run.bytes.empty())
         --usedRuns;
@@ -636,19 +712,20 @@ TField* TDataSet::Fields(int index) const
     return fields[index].get();
 }
 
-TField* TDataSet::FindField(const QString& name) const
+TField* TDataSet::FindField(QAnyStringView name) const
 {
+    // Compared as given, without making a string of the name.
     for (const auto& f : fields)
-        if (f->FieldName().compare(name, Qt::CaseInsensitive) == 0)
+        if (QAnyStringView::compare(f->FieldName(), name, Qt::CaseInsensitive) == 0)
             return f.get();
     return nullptr;
 }
 
-TField* TDataSet::FieldByName(const QString& name) const
+TField* TDataSet::FieldByName(QAnyStringView name) const
 {
     TField* field = FindField(name);
     if (!field)
-        throw EDatabaseError(QString("Field '%1' not found.").arg(name));
+        throw EDatabaseError(QString("Field '%1' not found.").arg(name.toString()));
     return field;
 }
 

@@ -3,10 +3,12 @@
 // over them, and typed access to the current row's fields.
 #include "platform/rtl/DateTime.h"
 
+#include <QAnyStringView>
 #include <QObject>
 #include <QString>
 #include <QVariant>
 #include <bit>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -70,12 +72,12 @@ struct ResultCell
     };
 };
 
-// The rows of an open result, kept compact: four bytes a value, row after row, in runs
-// that grow from 8 rows to 1024 and are never moved. NULL and an integer of up to 31
-// bits are the four bytes themselves; any other value says where in its row's bytes it
-// is (a short text takes one byte more than its own), and the bytes of the rows go into
-// blocks that are never moved either. A text is
-// converted when a field reads it, so the rows a reader skips cost no conversion.
+// The rows of an open result, kept compact: two or four bytes a value, row after row, in
+// runs that grow from 8 rows to 1024 and are never moved. NULL and a small integer are
+// the cell itself; any other value says where in its row's bytes it is (a short text
+// takes one byte more than its own), and the bytes of the rows go into blocks that are
+// never moved either. A run has cells of two bytes until a row of it needs four. A text
+// is converted when a field reads it, so the rows a reader skips cost no conversion.
 class ResultRows
 {
 public:
@@ -90,7 +92,14 @@ public:
     ResultCell At(int row, int column) const
     {
         const Place& p = PlaceOf(row);
-        return Decode(p.cells[column], *p.bytes);
+        quint32 cell;
+        if (p.wide) {
+            std::memcpy(&cell, p.cells + 2 * column, sizeof cell);
+        } else {
+            const quint16 narrow = p.cells[column];
+            cell = narrow & 1 ? quint32(qint32(qint16(narrow))) : narrow; // a small integer keeps its sign
+        }
+        return Decode(cell, *p.bytes);
     }
     // Appends the statement's current row.
     void AppendRow(sqlite3_stmt* statement);
@@ -116,15 +125,18 @@ private:
     static int RunRows(size_t run) { return run < GrowingRuns ? FirstRunRows << run : LargestRunRows; }
     struct Run
     {
-        std::vector<quint32> cells;
-        std::vector<char*> bytes; // of each row, null when it has none
+        std::vector<quint16> cells; // two a value in a wide run
+        std::vector<char*> bytes;   // of each row, null when it has none
+        bool wide = false;
     };
     // Where a row's cells and bytes are; a field reads one row many times over, so the
     // last row's place is remembered.
     struct Place
     {
-        quint32* cells;
+        quint16* cells;
         char** bytes;
+        bool wide;
+        size_t run;
     };
     const Place& PlaceOf(int row) const;
     static ResultCell Decode(quint32 cell, const char* bytes);
@@ -133,6 +145,9 @@ private:
     void EncodeVariants(int row, const std::vector<QVariant>& values);
     // Room for one more row, its cells NULL.
     void AddRow();
+    // Four bytes to each cell of the run; of every run, before rows move between runs.
+    void Widen(size_t run);
+    void WidenAll();
     // `size` bytes that stay where they are until Reset.
     char* Allocate(size_t size);
 
@@ -142,6 +157,7 @@ private:
     mutable Place last{};
     std::vector<Run> runs;
     size_t usedRuns = 0;
+    bool allWide = false; // the rows were edited: every run is wide
     struct Block
     {
         std::unique_ptr<char[]> data;
@@ -188,8 +204,8 @@ public:
     int FieldCount() const { return int(fields.size()); }
     TField* Fields(int index) const;
     // Matched without regard to case; raises EDatabaseError for an unknown name.
-    TField* FieldByName(const QString& name) const;
-    TField* FindField(const QString& name) const;
+    TField* FieldByName(QAnyStringView name) const;
+    TField* FindField(QAnyStringView name) const;
     // The text field `column` shows in row `row` (0-based), as AsString gives it; the
     // data-aware grid reads every row through it without moving the cursor.
     QString RowText(int row, int column) const;

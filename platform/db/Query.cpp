@@ -101,13 +101,13 @@ QString TQuery::Text() const
     return text;
 }
 
-TParam* TQuery::ParamByName(const QString& name)
+TParam* TQuery::ParamByName(QAnyStringView name)
 {
     ParseParams();
     for (const auto& p : params)
-        if (p->Name().compare(name, Qt::CaseInsensitive) == 0)
+        if (QAnyStringView::compare(p->Name(), name, Qt::CaseInsensitive) == 0)
             return p.get();
-    throw EDatabaseError(QString("Parameter '%1' not found.").arg(name));
+    throw EDatabaseError(QString("Parameter '%1' not found.").arg(name.toString()));
 }
 
 int TQuery::ParamCount() const

@@ -42,7 +42,7 @@ public:
     TStrings* const SQL;
 
     // Matched without regard to case; raises EDatabaseError for a name the text lacks.
-    TParam* ParamByName(const QString& name);
+    TParam* ParamByName(QAnyStringView name);
     int ParamCount() const;
 
     void Open() override;

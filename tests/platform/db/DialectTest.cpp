@@ -391,8 +391,9 @@ TEST(ResultRows, EveryKindOfValueReadsBackAsStored)
 } // namespace
 
 // The values at the edges of how a result keeps them: integers just inside and outside
-// what a cell holds by itself, texts whose length takes one, two and three bytes, a text
-// larger than a block, the empty text and blob (not NULL).
+// what a cell of two or four bytes holds by itself and what four bytes hold, texts whose
+// length takes one, two and three bytes, rows too large for cells of two bytes among rows
+// that are not, a text larger than a block, the empty text and blob (not NULL).
 TEST(ResultRows, ValuesAtTheEdgesOfTheirKeepingReadBackAsStored)
 {
     TempDatabase db;
@@ -400,10 +401,18 @@ TEST(ResultRows, ValuesAtTheEdgesOfTheirKeepingReadBackAsStored)
     const long long integers[] = {0,
                                   1,
                                   -1,
+                                  (1LL << 14) - 1,
+                                  1LL << 14,
+                                  -(1LL << 14),
+                                  -(1LL << 14) - 1,
                                   (1LL << 30) - 1,
                                   1LL << 30,
                                   -(1LL << 30),
                                   -(1LL << 30) - 1,
+                                  (1LL << 31) - 1,
+                                  1LL << 31,
+                                  -(1LL << 31),
+                                  -(1LL << 31) - 1,
                                   std::numeric_limits<long long>::max(),
                                   std::numeric_limits<long long>::min()};
     const int lengths[] = {0, 1, 127, 128, 16383, 16384, 70000};
