@@ -185,6 +185,23 @@ private:
     sqlite3_stmt* stmt = nullptr;
 };
 
+// A number looked up once per code, as the engine's readers do.
+template <class Look> const QString& Memoised(std::map<int, QString>& known, int code, Look look)
+{
+    auto found = known.find(code);
+    if (found == known.end())
+        found = known.emplace(code, look(code)).first;
+    return found->second;
+}
+
+// The karte number of a karte code, "-2" for none.
+QString KarteNumber(RawStatement& karte, int code)
+{
+    karte.Reset();
+    karte.Bind(":Code", code);
+    return karte.Step() ? karte.Text(1) : QString("-2");
+}
+
 struct Twins
 {
     const char* title;
@@ -381,14 +398,8 @@ int main()
                  r.tDate = q.Date(date);
                  for (int t = 0; t < 52; ++t)
                      r.*toothFields[t] = q.Int(toothColumns[t]);
-                 const int k = q.Int(karteCode);
-                 auto known = karteNumbers.find(k);
-                 if (known == karteNumbers.end()) {
-                     karte.Reset();
-                     karte.Bind(":Code", k);
-                     known = karteNumbers.emplace(k, karte.Step() ? karte.Text(1) : QString("-2")).first;
-                 }
-                 r.asKarteNo = known->second;
+                 r.asKarteNo =
+                     Memoised(karteNumbers, q.Int(karteCode), [&](int k) { return KarteNumber(karte, k); });
                  r.iSchoolCode = q.Int(school);
                  r.asMemo = q.Text(memo);
              }
@@ -420,22 +431,13 @@ int main()
                  r.iCode = q.Int(code);
                  r.tDate = q.Date(date);
                  r.asDescription = q.Text(text);
-                 const int s = q.Int(staffCode);
-                 auto member = staffNumbers.find(s);
-                 if (member == staffNumbers.end()) {
+                 r.asStaffNo = Memoised(staffNumbers, q.Int(staffCode), [&](int code) {
                      staff.Reset();
-                     staff.Bind(":Code", s);
-                     member = staffNumbers.emplace(s, IntToStr(staff.Step() ? staff.Int(1) : -2)).first;
-                 }
-                 r.asStaffNo = member->second;
-                 const int k = q.Int(karteColumn);
-                 auto known = karteNumbers.find(k);
-                 if (known == karteNumbers.end()) {
-                     karte.Reset();
-                     karte.Bind(":Code", k);
-                     known = karteNumbers.emplace(k, karte.Step() ? karte.Text(1) : QString("-2")).first;
-                 }
-                 r.asKarteNo = known->second;
+                     staff.Bind(":Code", code);
+                     return IntToStr(staff.Step() ? staff.Int(1) : -2);
+                 });
+                 r.asKarteNo =
+                     Memoised(karteNumbers, q.Int(karteColumn), [&](int k) { return KarteNumber(karte, k); });
              }
              sqlite3_exec(raw, "COMMIT;", nullptr, nullptr, nullptr);
              return i;
