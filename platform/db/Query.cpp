@@ -71,6 +71,7 @@ void TQuery::SqlChanged()
     params.clear();
     paramsStale = true;
     textStale = true;
+    statementPlace = DbConnection::CachePlace();
 }
 
 void TQuery::ParseParams() const
@@ -120,7 +121,7 @@ DbStatement TQuery::PrepareBound(const QString& sql)
 {
     ParseParams();
     DbConnection& db = Connection();
-    DbStatement statement = db.Prepare(sql);
+    DbStatement statement = db.Prepare(sql, statementPlace);
     sqlite3_stmt* stmt = statement.get();
     const int count = sqlite3_bind_parameter_count(stmt);
     for (int i = 1; i <= count; ++i) {

@@ -345,6 +345,29 @@ TEST(StatementCache, AStatementIsPreparedOnceAndLentToOneUserAtATime)
     EXPECT_EQ(connection->Prepare(text).get(), first);
 }
 
+// A query remembers where its statement is kept; once the cache has let statements go
+// (more texts than it keeps), the query finds or prepares its statement anew.
+TEST(StatementCache, AQueryRunAgainAfterTheCacheLetItsStatementGoPreparesItAnew)
+{
+    TempDatabase db;
+    db.Exec("INSERT INTO JobTable (Job) VALUES ('first');");
+    auto q = db.NewQuery();
+    q->SQL->Add("SELECT Job FROM JobTable WHERE Code = :Code;");
+    q->ParamByName("Code")->SetAsInteger(1);
+    q->Open();
+    EXPECT_EQ(q->FieldByName("Job")->AsString(), "first");
+    q->Close();
+    auto other = db.NewQuery();
+    for (int i = 0; i < 300; ++i) {
+        other->SQL->Clear();
+        other->SQL->Add(QString("SELECT %1 AS N;").arg(i));
+        other->Open();
+        other->Close();
+    }
+    q->Open();
+    EXPECT_EQ(q->FieldByName("Job")->AsString(), "first");
+}
+
 TEST(StatementCache, ARunThatFailedAndAChangedTableDoNotStickToTheStatement)
 {
     TempDatabase db;
