@@ -31,6 +31,8 @@ public:
     ~DbStatement();
 
     sqlite3_stmt* get() const { return stmt; }
+    // Lent from its connection's cache, where it stays until the cache's generation changes.
+    bool Kept() const { return lent != nullptr; }
     // Hands the statement over to the caller, who finalizes it.
     sqlite3_stmt* Take()
     {
@@ -83,6 +85,8 @@ public:
     // The column names of a table, empty when there is no such table.
     QStringList TableColumns(const QString& name);
     long long LastInsertId() const;
+    // Unique among all connections; new whenever the cache lets a statement go.
+    unsigned long long Generation() const { return generation; }
 
     // An EDatabaseError with SQLite's message and the statement.
     [[noreturn]] void Raise(const QString& sql) const;

@@ -766,8 +766,9 @@ DbConnection& TDataSet::Connection()
     return *connection;
 }
 
-void TDataSet::LoadResult(sqlite3_stmt* statement, const QString& sql)
+void TDataSet::LoadResult(const DbStatement& kept, const QString& sql)
 {
+    sqlite3_stmt* statement = kept.get();
     DropResult();
     // Stepped before its columns are read: a kept statement whose tables have changed since
     // is prepared again by SQLite at its first step, its columns with it.
@@ -777,8 +778,15 @@ void TDataSet::LoadResult(sqlite3_stmt* statement, const QString& sql)
     const int columns = sqlite3_column_count(statement);
     // A dataset mostly opens the same statement again (a lookup, a search): its columns'
     // names and types are worked out once, while the statement's columns stay the same.
+    // The very statement kept since, not prepared again, has them without a look.
+    const int reprepares = sqlite3_stmt_status(statement, SQLITE_STMTSTATUS_REPREPARE, 0);
+    const bool sameStatement = kept.Kept() && statement == memoStatement &&
+                               connection->Generation() == memoGeneration && reprepares == memoReprepares;
+    memoStatement = kept.Kept() ? statement : nullptr;
+    memoGeneration = connection->Generation();
+    memoReprepares = reprepares;
     bool same = int(columnMemo.size()) == columns;
-    for (int c = 0; same && c < columns; ++c) {
+    for (int c = 0; same && !sameStatement && c < columns; ++c) {
         const char* declared = sqlite3_column_decltype(statement, c);
         same = columnMemo[c].rawName == sqlite3_column_name(statement, c) &&
                columnMemo[c].rawDeclared == (declared ? declared : "");

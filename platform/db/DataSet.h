@@ -15,6 +15,7 @@
 class TSession;
 class TDataSet;
 class DbConnection;
+class DbStatement;
 struct sqlite3_stmt;
 
 enum class TFieldType { Integer, SmallInt, String, Date, DateTime, Boolean, Float, Unknown };
@@ -229,7 +230,7 @@ protected:
     // The session's open database of DatabaseName, kept while the dataset uses it.
     DbConnection& Connection();
     // Reads every row of a stepped-from-the-start statement, defining the fields from its columns.
-    void LoadResult(sqlite3_stmt* statement, const QString& sql);
+    void LoadResult(const DbStatement& statement, const QString& sql);
     void DropResult();
     void MoveTo(int row); // sets the position and tells the data sources
 
@@ -245,7 +246,12 @@ protected:
         QString name;
         TFieldType type;
     };
-    std::vector<ColumnMemo> columnMemo;               // the columns of the last result
+    std::vector<ColumnMemo> columnMemo; // the columns of the last result
+    // The kept statement they were read from, while it is the same: not let go by its
+    // cache (the generation) nor prepared again by SQLite.
+    sqlite3_stmt* memoStatement = nullptr;
+    unsigned long long memoGeneration = 0;
+    int memoReprepares = 0;
     std::vector<std::unique_ptr<TField>> spareFields; // its fields, once it is closed
     int current = -1;                                 // index into rows, -1 when empty
     bool eof = true;

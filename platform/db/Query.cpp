@@ -147,7 +147,7 @@ void TQuery::Open()
         return;
     const QString sql = Text();
     DbStatement statement = PrepareBound(sql);
-    LoadResult(statement.get(), sql);
+    LoadResult(statement, sql);
     SetState(TDataSetState::Browse);
     emit DataSetOpened();
 }

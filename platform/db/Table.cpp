@@ -47,7 +47,7 @@ void TTable::ReadRows(long long keepCode)
         QString("SELECT * FROM %1%2;")
             .arg(Quoted(name), columns.contains("Code", Qt::CaseInsensitive) ? " ORDER BY Code" : "");
     DbStatement statement = db.Prepare(sql);
-    LoadResult(statement.get(), sql);
+    LoadResult(statement, sql);
     if (keepCode >= 0 && FindField("Code")) {
         const int c = FindField("Code")->Index();
         for (int r = 0; r < int(rows.size()); ++r)

@@ -393,6 +393,26 @@ TEST(StatementCache, ARunThatFailedAndAChangedTableDoNotStickToTheStatement)
     EXPECT_EQ(all->FieldByName("Since")->AsDateTime(), EncodeDate(2020, 4, 1));
 }
 
+// The same kept statement, prepared again by SQLite after its table was made anew with
+// a column of the same name but another type: the field has the new type.
+TEST(StatementCache, AKeptStatementOfATableMadeAnewReadsItsNewColumnTypes)
+{
+    TempDatabase db;
+    db.Exec("CREATE TABLE T (Since INTEGER);");
+    db.Exec("INSERT INTO T VALUES (7);");
+    auto q = db.NewQuery();
+    q->SQL->Add("SELECT * FROM T;");
+    q->Open();
+    EXPECT_EQ(q->FieldByName("Since")->DataType(), TFieldType::Integer);
+    q->Close();
+    db.Exec("DROP TABLE T;");
+    db.Exec("CREATE TABLE T (Since DATE);");
+    db.Exec("INSERT INTO T VALUES ('2020-04-01');");
+    q->Open();
+    EXPECT_EQ(q->FieldByName("Since")->DataType(), TFieldType::Date);
+    EXPECT_EQ(q->FieldByName("Since")->AsDateTime(), EncodeDate(2020, 4, 1));
+}
+
 TEST(ResultRows, EveryKindOfValueReadsBackAsStored)
 {
     TempDatabase db;
