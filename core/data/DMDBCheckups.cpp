@@ -2,8 +2,6 @@
 #include "core/data/DMDB.h"
 #include "core/data/DMDBStatements.h"
 
-#include <map>
-
 using namespace dmdb;
 
 namespace {
@@ -91,24 +89,21 @@ int TDBDM::GetCheckups(stCheckupRecord* records, int max)
         TField* date = Query1->FieldByName("CDate");
         TField* teeth[52];
         for (int t = 0; t < 52; ++t)
-            teeth[t] = Query1->FieldByName(QString::fromLatin1(Teeth[t].column));
+            teeth[t] = Query1->FieldByName(QLatin1StringView(Teeth[t].column));
         TField* karteCode = Query1->FieldByName("KarteCode");
         TField* schoolCode = Query1->FieldByName("SchoolCode");
         TField* memo = Query1->FieldByName("Memo");
         ReadingTransaction reading(Query3);
-        // Several check-ups share a karte, whose number does not change during the walk.
-        std::map<int, QString> karteNumbers;
+        // Several check-ups share a karte.
+        WalkMemo<QString> karteNumbers;
         return WalkRows(Query1, max, [&](int i) {
             stCheckupRecord& r = records[i];
             r.iCode = code->AsInteger();
             r.tDate = date->AsDateTime();
             for (int t = 0; t < 52; ++t)
                 r.*Teeth[t].field = teeth[t]->AsInteger();
-            const int karte = karteCode->AsInteger();
-            auto known = karteNumbers.find(karte);
-            if (known == karteNumbers.end())
-                known = karteNumbers.emplace(karte, GetKarteNo(karte)).first;
-            r.asKarteNo = known->second;
+            r.asKarteNo =
+                karteNumbers(karteCode->AsInteger(), [this](int karte) { return GetKarteNo(karte); });
             r.iSchoolCode = schoolCode->AsInteger();
             r.asMemo = memo->AsString();
         });
@@ -178,7 +173,7 @@ int TDBDM::SetCheckupParams(stCheckupRecord record)
 {
     Query2->ParamByName("CDate")->SetAsDate(record.tDate);
     for (const Tooth& tooth : Teeth)
-        Query2->ParamByName(QString::fromLatin1(tooth.column))->SetAsInteger(record.*tooth.field);
+        Query2->ParamByName(QLatin1StringView(tooth.column))->SetAsInteger(record.*tooth.field);
     Query2->ParamByName("SchoolCode")->SetAsInteger(record.iSchoolCode);
     Query2->ParamByName("Memo")->SetAsString(record.asMemo);
     iWrkKarteCode = GetKarteCode(record.asKarteNo);

@@ -66,15 +66,19 @@ int TDBDM::ReadEntries(Entry* records, int max, const char* textColumn, QString 
 {
     try {
         const Columns c(Query1, {"Code", "RDate", textColumn, "StaffCode", "KarteCode"});
-        // Two lookups a row: under one shared lock rather than one each.
+        // Two lookups a row, under one shared lock rather than one each; the rows of a karte
+        // or a member repeat their numbers, which are looked up once.
         ReadingTransaction reading(Query3);
+        WalkMemo<QString> staffNumbers;
+        WalkMemo<QString> karteNumbers;
         return WalkRows(Query1, max, [&](int i) {
             Entry& r = records[i];
             r.iCode = c[0]->AsInteger();
             r.tDate = c[1]->AsDateTime();
             r.*text = c[2]->AsString();
-            r.asStaffNo = IntToStr(GetStaffNo(c[3]->AsInteger()));
-            r.asKarteNo = GetKarteNo(c[4]->AsInteger());
+            r.asStaffNo =
+                staffNumbers(c[3]->AsInteger(), [this](int staff) { return IntToStr(GetStaffNo(staff)); });
+            r.asKarteNo = karteNumbers(c[4]->AsInteger(), [this](int karte) { return GetKarteNo(karte); });
         });
     } catch (...) {
         return dbFailed;
@@ -100,7 +104,7 @@ int TDBDM::BindEntryAndRun(TDateTime date, const char* textParam, const QString&
                            const QString& karteNo)
 {
     Query2->ParamByName("RDate")->SetAsDate(date);
-    Query2->ParamByName(QString::fromLatin1(textParam))->SetAsString(text);
+    Query2->ParamByName(QLatin1StringView(textParam))->SetAsString(text);
     if (const int rc = BindStaffAndKarte(Query2, staffNo, karteNo); rc < 0)
         return rc;
     Query2->ExecSQL();

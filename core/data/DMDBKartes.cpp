@@ -412,7 +412,7 @@ void TDBDM::BindExcursusAndRun(const stExcursusRec& excursus)
 {
     Query2->ParamByName("KarteCode")->SetAsInteger(excursus.iKarteCode);
     for (const Answer& answer : AnswersInColumnOrder) {
-        TParam* param = Query2->ParamByName(QString::fromLatin1(answer.column));
+        TParam* param = Query2->ParamByName(QLatin1StringView(answer.column));
         if (answer.flag)
             param->SetAsBoolean(excursus.*answer.flag);
         else

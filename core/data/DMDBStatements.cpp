@@ -18,6 +18,21 @@ void Restart(TQuery* query)
     query->SQL->Clear();
 }
 
+namespace {
+
+// A line of the statement against one of the program's (ASCII), in one pass.
+bool SameLine(const QString& line, const char* ascii)
+{
+    const QChar* c = line.constData();
+    const QChar* const end = c + line.size();
+    for (; c != end; ++c, ++ascii)
+        if (*ascii == '\0' || c->unicode() != uchar(*ascii))
+            return false;
+    return *ascii == '\0';
+}
+
+} // namespace
+
 void Select(TQuery* query, std::initializer_list<const char*> lines)
 {
     if (query->Active())
@@ -30,7 +45,7 @@ void Select(TQuery* query, std::initializer_list<const char*> lines)
     for (const char* line : lines) {
         if (!same)
             break;
-        same = sql[i++] == QLatin1StringView(line);
+        same = SameLine(sql[i++], line);
     }
     if (same)
         return;
@@ -48,7 +63,7 @@ int OpenFirstInteger(TQuery* query, const char* column)
 {
     if (OpenCount(query) == 0)
         return dbNoRow;
-    return query->FieldByName(QString::fromLatin1(column))->AsInteger();
+    return query->FieldByName(QLatin1StringView(column))->AsInteger();
 }
 
 int CountRows(TQuery* query, std::initializer_list<const char*> lines)
@@ -110,7 +125,7 @@ void BindCriteria(TQuery* query, std::span<const Criterion> criteria)
         if (criterion.kind == Criterion::Like)
             BindContains(query, criterion.param, criterion.text);
         else if (!criterion.text.isEmpty())
-            query->ParamByName(QString::fromLatin1(criterion.param))
+            query->ParamByName(QLatin1StringView(criterion.param))
                 ->SetAsInteger(StrToIntDef(criterion.text, 0));
     }
 }
@@ -132,7 +147,7 @@ int LookUp(TQuery* query, std::initializer_list<const char*> lines, const char* 
 {
     try {
         Select(query, lines);
-        Bind(query->ParamByName(QString::fromLatin1(param)), value);
+        Bind(query->ParamByName(QLatin1StringView(param)), value);
         return OpenFirstInteger(query, column);
     } catch (...) {
         return dbFailed;
@@ -144,7 +159,7 @@ bool Exists(TQuery* query, std::initializer_list<const char*> lines, const char*
 {
     try {
         Select(query, lines);
-        Bind(query->ParamByName(QString::fromLatin1(param)), value);
+        Bind(query->ParamByName(QLatin1StringView(param)), value);
         return OpenCount(query) != 0;
     } catch (...) {
         return false;
@@ -186,7 +201,7 @@ void Alternatives::Add(const char* separator, const char* line)
 Columns::Columns(TQuery* query, std::initializer_list<const char*> names)
 {
     for (const char* name : names)
-        fields.push_back(query->FieldByName(QString::fromLatin1(name)));
+        fields.push_back(query->FieldByName(QLatin1StringView(name)));
 }
 
 WriteTransaction::WriteTransaction(TQuery* query) : session(query->Session)

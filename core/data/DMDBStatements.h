@@ -5,6 +5,7 @@
 #include "platform/db/Query.h"
 
 #include <initializer_list>
+#include <map>
 #include <span>
 #include <vector>
 
@@ -111,6 +112,23 @@ public:
 private:
     TQuery* query;
     bool added = false;
+};
+
+// A lookup a walk repeats for many rows, run once per key: what it reads cannot change
+// while the walk holds its shared lock (ReadingTransaction).
+template <class Value> class WalkMemo
+{
+public:
+    template <class Look> const Value& operator()(int key, Look look)
+    {
+        auto known = values.find(key);
+        if (known == values.end())
+            known = values.emplace(key, look(key)).first;
+        return known->second;
+    }
+
+private:
+    std::map<int, Value> values;
 };
 
 // Columns of one reader, looked up by name once per walk.

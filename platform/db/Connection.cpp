@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <atomic>
 #include <sqlite3.h>
 
 namespace {
@@ -107,6 +108,13 @@ void DbConnection::DropCache()
     for (auto& [text, cached] : cache)
         sqlite3_finalize(cached.stmt);
     cache.clear();
+    generation = NewGeneration();
+}
+
+unsigned long long DbConnection::NewGeneration()
+{
+    static std::atomic<unsigned long long> last{0};
+    return ++last;
 }
 
 void DbConnection::Raise(const QString& sql) const
@@ -116,11 +124,33 @@ void DbConnection::Raise(const QString& sql) const
 
 DbStatement DbConnection::Prepare(const QString& sql)
 {
+    Cached* kept = nullptr;
+    return PrepareKept(sql, kept);
+}
+
+DbStatement DbConnection::Prepare(const QString& sql, CachePlace& place)
+{
+    if (place.connection == this && place.generation == generation) {
+        auto* cached = static_cast<Cached*>(place.entry);
+        if (!cached->lent) {
+            cached->lent = true;
+            return DbStatement(cached->stmt, &cached->lent);
+        }
+    }
+    Cached* kept = nullptr;
+    DbStatement statement = PrepareKept(sql, kept);
+    place = kept ? CachePlace{this, generation, kept} : CachePlace();
+    return statement;
+}
+
+DbStatement DbConnection::PrepareKept(const QString& sql, Cached*& kept)
+{
     // Enough for every statement of the program; texts made up anew (values pasted in)
     // would otherwise grow it without end.
     constexpr size_t MostCached = 256;
     auto found = cache.find(sql);
     if (found != cache.end()) {
+        kept = &found->second;
         if (found->second.lent) // in use further up: this use gets one of its own
             return PrepareNew(sql);
         found->second.lent = true;
@@ -136,12 +166,14 @@ DbStatement DbConnection::Prepare(const QString& sql)
             sqlite3_finalize(i->second.stmt);
             i = cache.erase(i);
         }
+        generation = NewGeneration();
         if (cache.size() >= MostCached)
             return fresh;
     }
     Cached& entry = cache[sql];
     entry.stmt = fresh.Take();
     entry.lent = true;
+    kept = &entry;
     return DbStatement(entry.stmt, &entry.lent);
 }
 

@@ -31,6 +31,8 @@ public:
     ~DbStatement();
 
     sqlite3_stmt* get() const { return stmt; }
+    // Lent from its connection's cache, where it stays until the cache's generation changes.
+    bool Kept() const { return lent != nullptr; }
     // Hands the statement over to the caller, who finalizes it.
     sqlite3_stmt* Take()
     {
@@ -65,28 +67,47 @@ public:
     // The statements are kept by their text and lent out again, so a statement the
     // program runs thousands of times is prepared once.
     DbStatement Prepare(const QString& sql);
+    // Where a text's statement is kept in the cache. A caller that prepares the same text
+    // again and again passes it back, and the statement is found without the text being
+    // looked up; a place of another connection, or of a cache that has let statements go
+    // since, is looked up anew.
+    struct CachePlace
+    {
+        const DbConnection* connection = nullptr;
+        unsigned long long generation = 0;
+        void* entry = nullptr;
+    };
+    // `sql` must be the text the place was found for, or the place empty.
+    DbStatement Prepare(const QString& sql, CachePlace& place);
     // Steps a statement to its end, raising on failure.
     void Run(const QString& sql);
     bool HasTable(const QString& name);
     // The column names of a table, empty when there is no such table.
     QStringList TableColumns(const QString& name);
     long long LastInsertId() const;
+    // Unique among all connections; new whenever the cache lets a statement go.
+    unsigned long long Generation() const { return generation; }
 
     // An EDatabaseError with SQLite's message and the statement.
     [[noreturn]] void Raise(const QString& sql) const;
 
 private:
-    DbStatement PrepareNew(const QString& sql);
-    void DropCache();
-
     struct Cached
     {
         sqlite3_stmt* stmt = nullptr;
         bool lent = false;
     };
+    DbStatement PrepareNew(const QString& sql);
+    // The statement of `sql`, and its place in the cache (null when it is not kept).
+    DbStatement PrepareKept(const QString& sql, Cached*& kept);
+    void DropCache();
+    // Unique among all connections, and new whenever the cache lets a statement go.
+    static unsigned long long NewGeneration();
+
     QString databaseName;
     sqlite3* db = nullptr;
     std::unordered_map<QString, Cached> cache;
+    unsigned long long generation = NewGeneration();
 };
 
 // The text SQLite gives for the connection's last error.

@@ -5,6 +5,8 @@
 #include "platform/db/Session.h"
 #include "platform/rtl/Exceptions.h"
 
+#include <cstring>
+#include <limits>
 #include <sqlite3.h>
 
 // ---- TField ----
@@ -39,22 +41,22 @@ TFieldType TField::TypeOfDeclared(const QString& declaredType)
 
 bool TField::IsNull() const
 {
-    const ResultCell* cell = owner->CurrentCell(index);
-    return !cell || cell->kind == ResultCell::Null;
+    const ResultCell cell = owner->CurrentCell(index);
+    return cell.kind == ResultCell::Null;
 }
 
 int TField::AsInteger() const
 {
-    const ResultCell* cell = owner->CurrentCell(index);
-    if (cell && cell->kind == ResultCell::Integer)
-        return int(cell->integer);
+    const ResultCell cell = owner->CurrentCell(index);
+    if (cell.kind == ResultCell::Integer)
+        return int(cell.integer);
     return int(ValueAsInteger(owner->CurrentValue(index), name));
 }
 
 QString TField::AsString() const
 {
-    const ResultCell* cell = owner->CurrentCell(index);
-    if (!cell || cell->kind == ResultCell::Null)
+    const ResultCell cell = owner->CurrentCell(index);
+    if (cell.kind == ResultCell::Null)
         return QString();
     TDateTime date;
     switch (type) {
@@ -65,26 +67,26 @@ QString TField::AsString() const
     case TFieldType::Boolean:
         return ValueAsBoolean(owner->CurrentValue(index), name) ? "True" : "False";
     default:
-        if (cell->kind == ResultCell::Text)
-            return owner->rows.Text(*cell);
+        if (cell.kind == ResultCell::Text)
+            return ResultRows::Text(cell);
         return ValueAsString(owner->CurrentValue(index));
     }
 }
 
 TDateTime TField::AsDateTime() const
 {
-    const ResultCell* cell = owner->CurrentCell(index);
+    const ResultCell cell = owner->CurrentCell(index);
     TDateTime date;
-    if (cell && cell->kind == ResultCell::Text)
-        return ReadStoredDate(owner->rows.Bytes(*cell), date) ? date : TDateTime(0);
+    if (cell.kind == ResultCell::Text)
+        return ReadStoredDate(ResultRows::Bytes(cell), date) ? date : TDateTime(0);
     return ValueAsDateTime(owner->CurrentValue(index));
 }
 
 bool TField::AsBoolean() const
 {
-    const ResultCell* cell = owner->CurrentCell(index);
-    if (cell && cell->kind == ResultCell::Integer)
-        return cell->integer != 0;
+    const ResultCell cell = owner->CurrentCell(index);
+    if (cell.kind == ResultCell::Integer)
+        return cell.integer != 0;
     return ValueAsBoolean(owner->CurrentValue(index), name);
 }
 
@@ -187,21 +189,85 @@ void TField::Clear()
 
 // ---- ResultRows ----
 
+namespace {
+
+// A cell: 0 is NULL; an odd cell is a small integer (of 15 bits in two bytes, of 31 in
+// four), shifted left. Any other cell names a place in its row's bytes: 4 * place + 2 for
+// a text, whose length goes first in 7-bit groups (one byte for a short text);
+// 4 * (place + 1) for another value, a kind byte then the integer (4 or 8 bytes) or real
+// (8 bytes), or a blob's length (4 bytes) and its bytes.
+constexpr int NarrowBits = 14; // of a small integer's size, but for its sign
+constexpr int WideBits = 30;
+constexpr size_t LargestNarrowRowBytes = 16382;           // the places a narrow cell can name
+constexpr size_t LargestRowBytes = (size_t(1) << 30) - 2; // the places a wide cell can name
+constexpr char Integer32 = char(ResultCell::Blob + 1);    // kind byte of a 4-byte integer
+
+bool Inline(const ResultCell& value, int bits)
+{
+    return value.kind == ResultCell::Null ||
+           (value.kind == ResultCell::Integer && value.integer >= -(1LL << bits) &&
+            value.integer < (1LL << bits));
+}
+
+bool Fits32(long long integer)
+{
+    return integer >= std::numeric_limits<qint32>::min() && integer <= std::numeric_limits<qint32>::max();
+}
+
+size_t LengthSize(quint32 length)
+{
+    size_t size = 1;
+    for (; length >= 0x80; length >>= 7)
+        ++size;
+    return size;
+}
+
+size_t StoredSize(const ResultCell& value, int bits)
+{
+    if (Inline(value, bits))
+        return 0;
+    if (value.kind == ResultCell::Text)
+        return LengthSize(quint32(value.length)) + size_t(value.length);
+    if (value.kind == ResultCell::Blob)
+        return 1 + sizeof(qint32) + size_t(value.length);
+    if (value.kind == ResultCell::Integer && Fits32(value.integer))
+        return 1 + sizeof(qint32);
+    return 1 + sizeof(long long);
+}
+
+size_t RowSize(const ResultCell* values, int columns, int bits)
+{
+    size_t size = 0;
+    for (int c = 0; c < columns; ++c)
+        size += StoredSize(values[c], bits);
+    return size;
+}
+
+} // namespace
+
 void ResultRows::Reset(int columnCount)
 {
-    // The runs keep their room for the next result, as a query runs much the same
-    // statement again; they are only filled anew.
-    for (size_t run = 0; run < usedRuns; ++run)
-        runs[run].clear();
+    // The runs and blocks keep their room for the next result, as a query runs much the
+    // same statement again; they are only filled anew.
+    for (size_t run = 0; run < usedRuns; ++run) {
+        runs[run].cells.clear();
+        runs[run].bytes.clear();
+        runs[run].wide = false;
+    }
     usedRuns = 0;
+    allWide = false;
+    for (size_t block = 0; block < usedBlocks; ++block)
+        blocks[block].used = 0;
+    usedBlocks = 0;
     count = 0;
     lastRow = -1;
-    bytes.clear();
     columns = columnCount;
 }
 
-ResultCell* ResultRows::Cell(int row)
+const ResultRows::Place& ResultRows::PlaceOf(int row) const
 {
+    if (row == lastRow)
+        return last;
     const int growing = FirstRunRows * ((1 << GrowingRuns) - 1); // rows of the growing runs
     size_t run;
     int offset;
@@ -212,38 +278,200 @@ ResultCell* ResultRows::Cell(int row)
         run = GrowingRuns + size_t((row - growing) / LargestRunRows);
         offset = (row - growing) % LargestRunRows;
     }
-    return runs[run].data() + size_t(offset) * size_t(columns);
+    auto& r = const_cast<Run&>(runs[run]);
+    last.cells = r.cells.data() + size_t(offset) * size_t(columns) * (r.wide ? 2 : 1);
+    last.bytes = r.bytes.data() + offset;
+    last.wide = r.wide;
+    last.run = run;
+    lastRow = row;
+    return last;
 }
 
-ResultCell* ResultRows::AddRow()
+ResultCell ResultRows::Decode(quint32 cell, const char* bytes)
 {
-    if (usedRuns == 0 || runs[usedRuns - 1].size() == size_t(RunRows(usedRuns - 1)) * size_t(columns)) {
+    ResultCell value;
+    if (cell == 0)
+        return value;
+    if (cell & 1) {
+        value.kind = ResultCell::Integer;
+        value.integer = qint32(cell) >> 1;
+        return value;
+    }
+    if (cell & 2) {
+        const auto* stored = reinterpret_cast<const unsigned char*>(bytes + (cell >> 2));
+        quint32 length = 0;
+        for (int shift = 0;; shift += 7) {
+            const unsigned char byte = *stored++;
+            length |= quint32(byte & 0x7f) << shift;
+            if (!(byte & 0x80))
+                break;
+        }
+        value.kind = ResultCell::Text;
+        value.length = int(length);
+        value.data = reinterpret_cast<const char*>(stored);
+        return value;
+    }
+    const char* stored = bytes + (cell >> 2) - 1;
+    if (*stored == Integer32) {
+        qint32 integer;
+        std::memcpy(&integer, stored + 1, sizeof integer);
+        value.kind = ResultCell::Integer;
+        value.integer = integer;
+        return value;
+    }
+    value.kind = ResultCell::Kind(*stored++);
+    switch (value.kind) {
+    case ResultCell::Integer:
+        std::memcpy(&value.integer, stored, sizeof value.integer);
+        break;
+    case ResultCell::Real:
+        std::memcpy(&value.real, stored, sizeof value.real);
+        break;
+    default: {
+        qint32 length;
+        std::memcpy(&length, stored, sizeof length);
+        value.length = length;
+        value.data = stored + sizeof length;
+    }
+    }
+    return value;
+}
+
+char* ResultRows::Allocate(size_t size)
+{
+    if (usedBlocks > 0) {
+        Block& block = blocks[usedBlocks - 1];
+        if (block.capacity - block.used >= size) {
+            char* place = block.data.get() + block.used;
+            block.used += size;
+            return place;
+        }
+    }
+    // Blocks grow from 4 KiB to 16 KiB, so that little of the last is left unused; a
+    // larger row has a block of its own size.
+    const size_t wanted = std::max(size, size_t(4096) << std::min<size_t>(usedBlocks, 2));
+    if (usedBlocks == blocks.size())
+        blocks.emplace_back();
+    Block& block = blocks[usedBlocks++];
+    if (block.capacity < size) {
+        block.data.reset(new char[wanted]);
+        block.capacity = wanted;
+    }
+    block.used = size;
+    return block.data.get();
+}
+
+void ResultRows::Encode(int row, const ResultCell* values)
+{
+    bool wide = PlaceOf(row).wide;
+    size_t size = RowSize(values, columns, wide ? WideBits : NarrowBits);
+    if (!wide && size > LargestNarrowRowBytes) {
+        Widen(PlaceOf(row).run);
+        wide = true;
+        size = RowSize(values, columns, WideBits);
+    }
+    if (size > LargestRowBytes)
+        throw EDatabaseError("A row of the result is too large to be read.");
+    const int bits = wide ? WideBits : NarrowBits;
+    const Place& place = PlaceOf(row);
+    char* bytes = size ? Allocate(size) : nullptr;
+    *place.bytes = bytes;
+    size_t at = 0;
+    for (int c = 0; c < columns; ++c) {
+        const ResultCell& value = values[c];
+        quint32 cell;
+        if (value.kind == ResultCell::Null) {
+            cell = 0;
+        } else if (Inline(value, bits)) {
+            cell = (quint32(qint32(value.integer)) << 1) | 1;
+        } else if (value.kind == ResultCell::Text) {
+            cell = (quint32(at) << 2) | 2;
+            quint32 length = quint32(value.length);
+            for (; length >= 0x80; length >>= 7)
+                bytes[at++] = char((length & 0x7f) | 0x80);
+            bytes[at++] = char(length);
+            if (value.length > 0)
+                std::memcpy(bytes + at, value.data, size_t(value.length));
+            at += size_t(value.length);
+        } else {
+            cell = quint32(at + 1) << 2;
+            if (value.kind == ResultCell::Integer && Fits32(value.integer)) {
+                bytes[at++] = Integer32;
+                const qint32 integer = qint32(value.integer);
+                std::memcpy(bytes + at, &integer, sizeof integer);
+                at += sizeof integer;
+            } else if (value.kind == ResultCell::Blob) {
+                bytes[at++] = char(value.kind);
+                const qint32 length = value.length;
+                std::memcpy(bytes + at, &length, sizeof length);
+                at += sizeof length;
+                if (length > 0)
+                    std::memcpy(bytes + at, value.data, size_t(length));
+                at += size_t(length);
+            } else {
+                bytes[at++] = char(value.kind);
+                std::memcpy(bytes + at, &value.integer, sizeof value.integer);
+                at += sizeof value.integer;
+            }
+        }
+        if (wide)
+            std::memcpy(place.cells + 2 * c, &cell, sizeof cell);
+        else
+            place.cells[c] = quint16(cell);
+    }
+}
+
+void ResultRows::Widen(size_t run)
+{
+    Run& r = runs[run];
+    if (r.wide)
+        return;
+    std::vector<quint16> wide;
+    // Reserved in full, as the run was, so that it is not moved again.
+    wide.reserve(size_t(RunRows(run)) * size_t(columns) * 2);
+    wide.resize(r.cells.size() * 2);
+    for (size_t c = 0; c < r.cells.size(); ++c) {
+        const quint16 narrow = r.cells[c];
+        const quint32 cell = narrow & 1 ? quint32(qint32(qint16(narrow))) : narrow;
+        std::memcpy(wide.data() + 2 * c, &cell, sizeof cell);
+    }
+    r.cells = std::move(wide);
+    r.wide = true;
+    lastRow = -1;
+}
+
+void ResultRows::WidenAll()
+{
+    for (size_t run = 0; run < usedRuns; ++run)
+        Widen(run);
+    allWide = true;
+}
+
+void ResultRows::AddRow()
+{
+    if (usedRuns == 0 || runs[usedRuns - 1].bytes.size() == size_t(RunRows(usedRuns - 1))) {
         if (usedRuns == runs.size())
             runs.emplace_back();
-        // Reserved in full before any row goes in, so that a run is never moved.
-        runs[usedRuns].reserve(size_t(RunRows(usedRuns)) * size_t(columns));
+        // Reserved in full before any row goes in, so that a run is never moved (but to
+        // be widened).
+        Run& run = runs[usedRuns];
+        run.wide = allWide;
+        run.cells.reserve(size_t(RunRows(usedRuns)) * size_t(columns) * (run.wide ? 2 : 1));
+        run.bytes.reserve(size_t(RunRows(usedRuns)));
         ++usedRuns;
     }
-    std::vector<ResultCell>& last = runs[usedRuns - 1];
-    const size_t first = last.size();
-    last.resize(first + size_t(columns));
+    Run& run = runs[usedRuns - 1];
+    run.cells.resize(run.cells.size() + size_t(columns) * (run.wide ? 2 : 1));
+    run.bytes.push_back(nullptr);
     ++count;
-    return last.data() + first;
-}
-
-void ResultRows::AppendBytes(ResultCell& cell, ResultCell::Kind kind, const char* data, int size)
-{
-    cell.kind = kind;
-    cell.offset = qsizetype(bytes.size());
-    cell.length = size;
-    bytes.insert(bytes.end(), data, data + size);
+    lastRow = -1;
 }
 
 void ResultRows::AppendRow(sqlite3_stmt* statement)
 {
-    ResultCell* row = AddRow();
+    scratch.resize(size_t(columns));
     for (int c = 0; c < columns; ++c) {
-        ResultCell& cell = row[c];
+        ResultCell& cell = scratch[size_t(c)];
         sqlite3_value* value = sqlite3_column_value(statement, c);
         switch (sqlite3_value_type(value)) {
         case SQLITE_INTEGER:
@@ -255,53 +483,77 @@ void ResultRows::AppendRow(sqlite3_stmt* statement)
             cell.real = sqlite3_value_double(value);
             break;
         case SQLITE_TEXT:
-            AppendBytes(cell, ResultCell::Text, reinterpret_cast<const char*>(sqlite3_value_text(value)),
-                        sqlite3_value_bytes(value));
+            cell.kind = ResultCell::Text;
+            cell.data = reinterpret_cast<const char*>(sqlite3_value_text(value));
+            cell.length = sqlite3_value_bytes(value);
             break;
         case SQLITE_BLOB:
-            AppendBytes(cell, ResultCell::Blob, static_cast<const char*>(sqlite3_value_blob(value)),
-                        sqlite3_value_bytes(value));
+            cell.kind = ResultCell::Blob;
+            cell.data = static_cast<const char*>(sqlite3_value_blob(value));
+            cell.length = sqlite3_value_bytes(value);
             break;
         default:
+            cell.kind = ResultCell::Null;
             break;
         }
     }
+    AddRow();
+    Encode(count - 1, scratch.data());
 }
 
 void ResultRows::insert(int row)
 {
+    // Rows move from run to run: all of one width.
+    WidenAll();
     AddRow();
-    for (int r = count - 1; r > row; --r)
-        std::copy_n((*this)[r - 1], columns, (*this)[r]);
-    std::fill_n((*this)[row], columns, ResultCell());
+    for (int r = count - 1; r > row; --r) {
+        const Place from = PlaceOf(r - 1);
+        const Place& to = PlaceOf(r);
+        std::copy_n(from.cells, 2 * columns, to.cells);
+        *to.bytes = *from.bytes;
+    }
+    const Place& place = PlaceOf(row);
+    std::fill_n(place.cells, 2 * columns, quint16(0));
+    *place.bytes = nullptr;
 }
 
 void ResultRows::erase(int row)
 {
-    for (int r = row; r + 1 < count; ++r)
-        std::copy_n((*this)[r + 1], columns, (*this)[r]);
-    std::vector<ResultCell>& last = runs[usedRuns - 1];
-    last.resize(last.size() - size_t(columns));
-    if (last.empty())
+    WidenAll();
+    for (int r = row; r + 1 < count; ++r) {
+        const Place from = PlaceOf(r + 1);
+        const Place& to = PlaceOf(r);
+        std::copy_n(from.cells, 2 * columns, to.cells);
+        *to.bytes = *from.bytes;
+    }
+    Run& run = runs[usedRuns - 1];
+    run.cells.resize(run.cells.size() - 2 * size_t(columns));
+    run.bytes.pop_back();
+    if (run.bytes.empty())
         --usedRuns;
     --count;
     lastRow = -1;
 }
 
-std::vector<ResultCell> ResultRows::Copy(int row) const
+std::vector<QVariant> ResultRows::Copy(int row) const
 {
-    return std::vector<ResultCell>((*this)[row], (*this)[row] + columns);
+    std::vector<QVariant> values;
+    values.reserve(size_t(columns));
+    for (int c = 0; c < columns; ++c)
+        values.push_back(Value(row, c));
+    return values;
 }
 
-void ResultRows::Assign(int row, const std::vector<ResultCell>& values)
+void ResultRows::EncodeVariants(int row, const std::vector<QVariant>& values)
 {
-    std::copy(values.begin(), values.end(), (*this)[row]);
-}
-
-void ResultRows::Set(int row, int column, const QVariant& value)
-{
-    ResultCell cell;
-    if (!value.isNull()) {
+    // Texts and blobs are held here while the row is written anew.
+    std::vector<QByteArray> held(static_cast<size_t>(columns));
+    std::vector<ResultCell> cells(static_cast<size_t>(columns));
+    for (int c = 0; c < columns; ++c) {
+        const QVariant& value = values[size_t(c)];
+        ResultCell& cell = cells[size_t(c)];
+        if (value.isNull())
+            continue;
         switch (value.typeId()) {
         case QMetaType::Bool:
         case QMetaType::Int:
@@ -315,21 +567,36 @@ void ResultRows::Set(int row, int column, const QVariant& value)
             cell.kind = ResultCell::Real;
             cell.real = value.toDouble();
             break;
-        case QMetaType::QByteArray: {
-            const QByteArray blob = value.toByteArray();
-            AppendBytes(cell, ResultCell::Blob, blob.constData(), int(blob.size()));
+        case QMetaType::QByteArray:
+            held[size_t(c)] = value.toByteArray();
+            cell.kind = ResultCell::Blob;
             break;
+        default:
+            held[size_t(c)] = value.toString().toUtf8();
+            cell.kind = ResultCell::Text;
         }
-        default: {
-            const QByteArray text = value.toString().toUtf8();
-            AppendBytes(cell, ResultCell::Text, text.constData(), int(text.size()));
-        }
+        if (cell.kind == ResultCell::Text || cell.kind == ResultCell::Blob) {
+            cell.data = held[size_t(c)].constData();
+            cell.length = int(held[size_t(c)].size());
         }
     }
-    (*this)[row][column] = cell;
+    Encode(row, cells.data());
 }
 
-QVariant ResultRows::Value(const ResultCell& cell) const
+void ResultRows::Assign(int row, const std::vector<QVariant>& values)
+{
+    EncodeVariants(row, values);
+}
+
+void ResultRows::Set(int row, int column, const QVariant& value)
+{
+    // The row is written anew with its new value; its old bytes stay unused until Reset.
+    std::vector<QVariant> values = Copy(row);
+    values[size_t(column)] = value;
+    EncodeVariants(row, values);
+}
+
+QVariant ResultRows::Value(const ResultCell& cell)
 {
     switch (cell.kind) {
     case ResultCell::Integer:
@@ -445,33 +712,33 @@ TField* TDataSet::Fields(int index) const
     return fields[index].get();
 }
 
-TField* TDataSet::FindField(const QString& name) const
+TField* TDataSet::FindField(QAnyStringView name) const
 {
+    // Compared as given, without making a string of the name.
     for (const auto& f : fields)
-        if (f->FieldName().compare(name, Qt::CaseInsensitive) == 0)
+        if (QAnyStringView::compare(f->FieldName(), name, Qt::CaseInsensitive) == 0)
             return f.get();
     return nullptr;
 }
 
-TField* TDataSet::FieldByName(const QString& name) const
+TField* TDataSet::FieldByName(QAnyStringView name) const
 {
     TField* field = FindField(name);
     if (!field)
-        throw EDatabaseError(QString("Field '%1' not found.").arg(name));
+        throw EDatabaseError(QString("Field '%1' not found.").arg(name.toString()));
     return field;
 }
 
-const ResultCell* TDataSet::CurrentCell(int column) const
+ResultCell TDataSet::CurrentCell(int column) const
 {
     if (current < 0 || current >= int(rows.size()))
-        return nullptr;
-    return &rows[current][column];
+        return ResultCell();
+    return rows.At(current, column);
 }
 
 QVariant TDataSet::CurrentValue(int column) const
 {
-    const ResultCell* cell = CurrentCell(column);
-    return cell ? rows.Value(*cell) : QVariant();
+    return ResultRows::Value(CurrentCell(column));
 }
 
 void TDataSet::WriteValue(int, const QVariant&)
@@ -499,8 +766,9 @@ DbConnection& TDataSet::Connection()
     return *connection;
 }
 
-void TDataSet::LoadResult(sqlite3_stmt* statement, const QString& sql)
+void TDataSet::LoadResult(const DbStatement& kept, const QString& sql)
 {
+    sqlite3_stmt* statement = kept.get();
     DropResult();
     // Stepped before its columns are read: a kept statement whose tables have changed since
     // is prepared again by SQLite at its first step, its columns with it.
@@ -510,8 +778,15 @@ void TDataSet::LoadResult(sqlite3_stmt* statement, const QString& sql)
     const int columns = sqlite3_column_count(statement);
     // A dataset mostly opens the same statement again (a lookup, a search): its columns'
     // names and types are worked out once, while the statement's columns stay the same.
+    // The very statement kept since, not prepared again, has them without a look.
+    const int reprepares = sqlite3_stmt_status(statement, SQLITE_STMTSTATUS_REPREPARE, 0);
+    const bool sameStatement = kept.Kept() && statement == memoStatement &&
+                               connection->Generation() == memoGeneration && reprepares == memoReprepares;
+    memoStatement = kept.Kept() ? statement : nullptr;
+    memoGeneration = connection->Generation();
+    memoReprepares = reprepares;
     bool same = int(columnMemo.size()) == columns;
-    for (int c = 0; same && c < columns; ++c) {
+    for (int c = 0; same && !sameStatement && c < columns; ++c) {
         const char* declared = sqlite3_column_decltype(statement, c);
         same = columnMemo[c].rawName == sqlite3_column_name(statement, c) &&
                columnMemo[c].rawDeclared == (declared ? declared : "");
@@ -551,9 +826,12 @@ void TDataSet::LoadResult(sqlite3_stmt* statement, const QString& sql)
 void TDataSet::DropResult()
 {
     rows.Reset(0);
-    // Kept aside for the next result of the same columns; the dataset shows none.
-    spareFields = std::move(fields);
-    fields.clear();
+    // Kept aside for the next result of the same columns; the dataset shows none. A
+    // dataset closed already keeps the fields it set aside then.
+    if (!fields.empty()) {
+        spareFields = std::move(fields);
+        fields.clear();
+    }
     current = -1;
     bof = eof = true;
 }

@@ -3,16 +3,19 @@
 // over them, and typed access to the current row's fields.
 #include "platform/rtl/DateTime.h"
 
+#include <QAnyStringView>
 #include <QObject>
 #include <QString>
 #include <QVariant>
 #include <bit>
+#include <cstring>
 #include <memory>
 #include <vector>
 
 class TSession;
 class TDataSet;
 class DbConnection;
+class DbStatement;
 struct sqlite3_stmt;
 
 enum class TFieldType { Integer, SmallInt, String, Date, DateTime, Boolean, Float, Unknown };
@@ -56,8 +59,8 @@ private:
     TFieldType type;
 };
 
-// One value of a result: NULL, an integer, a real, or a text (UTF-8, as the file has it)
-// or blob kept in the result's own buffer.
+// One value of a result as a field reads it: NULL, an integer, a real, or a text (UTF-8,
+// as the file has it) or blob whose bytes stay in the result.
 struct ResultCell
 {
     enum Kind : unsigned char { Null, Integer, Real, Text, Blob };
@@ -66,69 +69,105 @@ struct ResultCell
     union {
         long long integer = 0;
         double real;
-        qsizetype offset; // of a text or blob in the buffer
+        const char* data; // of a text or blob
     };
 };
 
-static_assert(sizeof(ResultCell) == 16);
-
-// The rows of an open result as runs of cells, row after row, their texts and blobs in
-// one buffer: no object of its own per row or per cell. The runs grow from 8 rows to 1024
-// and are never moved, so a large result is not copied while it grows. A text is
-// converted when a field reads it, so the rows a reader skips cost no conversion.
+// The rows of an open result, kept compact: two or four bytes a value, row after row, in
+// runs that grow from 8 rows to 1024 and are never moved. NULL and a small integer are
+// the cell itself; any other value says where in its row's bytes it is (a short text
+// takes one byte more than its own), and the bytes of the rows go into blocks that are
+// never moved either. A run has cells of two bytes until a row of it needs four. A text
+// is converted when a field reads it, so the rows a reader skips cost no conversion.
 class ResultRows
 {
 public:
+    ResultRows() = default;
+    ResultRows(const ResultRows&) = delete;
+    ResultRows& operator=(const ResultRows&) = delete;
+
     void Reset(int columnCount);
     int size() const { return count; }
     bool empty() const { return count == 0; }
-    // A field reads one row many times over: its place is remembered.
-    ResultCell* operator[](int row)
+    // The value of a cell; a text's or blob's bytes are valid until the rows change.
+    ResultCell At(int row, int column) const
     {
-        if (row != lastRow) {
-            lastCells = Cell(row);
-            lastRow = row;
+        const Place& p = PlaceOf(row);
+        quint32 cell;
+        if (p.wide) {
+            std::memcpy(&cell, p.cells + 2 * column, sizeof cell);
+        } else {
+            const quint16 narrow = p.cells[column];
+            cell = narrow & 1 ? quint32(qint32(qint16(narrow))) : narrow; // a small integer keeps its sign
         }
-        return lastCells;
+        return Decode(cell, *p.bytes);
     }
-    const ResultCell* operator[](int row) const { return (*const_cast<ResultRows*>(this))[row]; }
     // Appends the statement's current row.
     void AppendRow(sqlite3_stmt* statement);
     // A row of NULL cells at `row`.
     void insert(int row);
     void erase(int row);
-    std::vector<ResultCell> Copy(int row) const;
-    void Assign(int row, const std::vector<ResultCell>& values);
+    std::vector<QVariant> Copy(int row) const;
+    void Assign(int row, const std::vector<QVariant>& values);
     // Keeps a value written by an edit: integers and booleans as integers, doubles as
     // reals, byte arrays as blobs, anything else as its text.
     void Set(int row, int column, const QVariant& value);
 
-    // The bytes of a text or blob cell, valid until the rows change.
-    QByteArrayView Bytes(const ResultCell& cell) const
-    {
-        return QByteArrayView(bytes.data() + cell.offset, cell.length);
-    }
-    QString Text(const ResultCell& cell) const { return QString::fromUtf8(Bytes(cell)); }
+    static QByteArrayView Bytes(const ResultCell& cell) { return QByteArrayView(cell.data, cell.length); }
+    static QString Text(const ResultCell& cell) { return QString::fromUtf8(Bytes(cell)); }
     // The value as a variant: null, qlonglong, double, QString or QByteArray.
-    QVariant Value(const ResultCell& cell) const;
+    static QVariant Value(const ResultCell& cell);
+    QVariant Value(int row, int column) const { return Value(At(row, column)); }
 
 private:
     static constexpr int FirstRunRows = 8;
     static constexpr int LargestRunRows = 1024;
     static constexpr int GrowingRuns = 7; // 8, 16, ... 512 rows, then runs of 1024
     static int RunRows(size_t run) { return run < GrowingRuns ? FirstRunRows << run : LargestRunRows; }
-    ResultCell* Cell(int row);
-    // Room for one more row: the cells of the new row, NULL.
-    ResultCell* AddRow();
-    void AppendBytes(ResultCell& cell, ResultCell::Kind kind, const char* data, int size);
+    struct Run
+    {
+        std::vector<quint16> cells; // two a value in a wide run
+        std::vector<char*> bytes;   // of each row, null when it has none
+        bool wide = false;
+    };
+    // Where a row's cells and bytes are; a field reads one row many times over, so the
+    // last row's place is remembered.
+    struct Place
+    {
+        quint16* cells;
+        char** bytes;
+        bool wide;
+        size_t run;
+    };
+    const Place& PlaceOf(int row) const;
+    static ResultCell Decode(quint32 cell, const char* bytes);
+    // Writes a row's values into its cells and new bytes.
+    void Encode(int row, const ResultCell* values);
+    void EncodeVariants(int row, const std::vector<QVariant>& values);
+    // Room for one more row, its cells NULL.
+    void AddRow();
+    // Four bytes to each cell of the run; of every run, before rows move between runs.
+    void Widen(size_t run);
+    void WidenAll();
+    // `size` bytes that stay where they are until Reset.
+    char* Allocate(size_t size);
 
     int columns = 0;
     int count = 0;
-    int lastRow = -1;
-    ResultCell* lastCells = nullptr;
-    std::vector<std::vector<ResultCell>> runs;
+    mutable int lastRow = -1;
+    mutable Place last{};
+    std::vector<Run> runs;
     size_t usedRuns = 0;
-    std::vector<char> bytes;
+    bool allWide = false; // the rows were edited: every run is wide
+    struct Block
+    {
+        std::unique_ptr<char[]> data;
+        size_t capacity = 0;
+        size_t used = 0;
+    };
+    std::vector<Block> blocks;       // the bytes of the rows
+    size_t usedBlocks = 0;           // blocks[usedBlocks - 1] is being filled
+    std::vector<ResultCell> scratch; // one row's values while it is appended
 };
 
 // Base of queries and tables. Notifies its data sources (signals) when it opens,
@@ -166,8 +205,8 @@ public:
     int FieldCount() const { return int(fields.size()); }
     TField* Fields(int index) const;
     // Matched without regard to case; raises EDatabaseError for an unknown name.
-    TField* FieldByName(const QString& name) const;
-    TField* FindField(const QString& name) const;
+    TField* FieldByName(QAnyStringView name) const;
+    TField* FindField(QAnyStringView name) const;
     // The text field `column` shows in row `row` (0-based), as AsString gives it; the
     // data-aware grid reads every row through it without moving the cursor.
     QString RowText(int row, int column) const;
@@ -183,15 +222,15 @@ protected:
     friend class TField;
     // The current row's value of a column; an empty dataset gives a null value.
     QVariant CurrentValue(int column) const;
-    // The current row's cell of a column, null when there is no current row.
-    const ResultCell* CurrentCell(int column) const;
+    // The current row's value of a column, NULL when there is no current row.
+    ResultCell CurrentCell(int column) const;
     virtual void WriteValue(int column, const QVariant& value);
     void SetState(TDataSetState newState);
 
     // The session's open database of DatabaseName, kept while the dataset uses it.
     DbConnection& Connection();
     // Reads every row of a stepped-from-the-start statement, defining the fields from its columns.
-    void LoadResult(sqlite3_stmt* statement, const QString& sql);
+    void LoadResult(const DbStatement& statement, const QString& sql);
     void DropResult();
     void MoveTo(int row); // sets the position and tells the data sources
 
@@ -207,7 +246,12 @@ protected:
         QString name;
         TFieldType type;
     };
-    std::vector<ColumnMemo> columnMemo;               // the columns of the last result
+    std::vector<ColumnMemo> columnMemo; // the columns of the last result
+    // The kept statement they were read from, while it is the same: not let go by its
+    // cache (the generation) nor prepared again by SQLite.
+    sqlite3_stmt* memoStatement = nullptr;
+    unsigned long long memoGeneration = 0;
+    int memoReprepares = 0;
     std::vector<std::unique_ptr<TField>> spareFields; // its fields, once it is closed
     int current = -1;                                 // index into rows, -1 when empty
     bool eof = true;

@@ -71,6 +71,7 @@ void TQuery::SqlChanged()
     params.clear();
     paramsStale = true;
     textStale = true;
+    statementPlace = DbConnection::CachePlace();
 }
 
 void TQuery::ParseParams() const
@@ -101,13 +102,13 @@ QString TQuery::Text() const
     return text;
 }
 
-TParam* TQuery::ParamByName(const QString& name)
+TParam* TQuery::ParamByName(QAnyStringView name)
 {
     ParseParams();
     for (const auto& p : params)
-        if (p->Name().compare(name, Qt::CaseInsensitive) == 0)
+        if (QAnyStringView::compare(p->Name(), name, Qt::CaseInsensitive) == 0)
             return p.get();
-    throw EDatabaseError(QString("Parameter '%1' not found.").arg(name));
+    throw EDatabaseError(QString("Parameter '%1' not found.").arg(name.toString()));
 }
 
 int TQuery::ParamCount() const
@@ -120,7 +121,7 @@ DbStatement TQuery::PrepareBound(const QString& sql)
 {
     ParseParams();
     DbConnection& db = Connection();
-    DbStatement statement = db.Prepare(sql);
+    DbStatement statement = db.Prepare(sql, statementPlace);
     sqlite3_stmt* stmt = statement.get();
     const int count = sqlite3_bind_parameter_count(stmt);
     for (int i = 1; i <= count; ++i) {
@@ -146,7 +147,7 @@ void TQuery::Open()
         return;
     const QString sql = Text();
     DbStatement statement = PrepareBound(sql);
-    LoadResult(statement.get(), sql);
+    LoadResult(statement, sql);
     SetState(TDataSetState::Browse);
     emit DataSetOpened();
 }

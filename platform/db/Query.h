@@ -1,6 +1,7 @@
 #pragma once
 // A query: SQL text as a list of lines, named parameters bound with typed setters,
 // a whole result read at Open.
+#include "platform/db/Connection.h"
 #include "platform/db/DataSet.h"
 #include "platform/rtl/StringList.h"
 
@@ -42,7 +43,7 @@ public:
     TStrings* const SQL;
 
     // Matched without regard to case; raises EDatabaseError for a name the text lacks.
-    TParam* ParamByName(const QString& name);
+    TParam* ParamByName(QAnyStringView name);
     int ParamCount() const;
 
     void Open() override;
@@ -65,5 +66,6 @@ private:
     mutable bool paramsStale = false;
     mutable QString text;
     mutable bool textStale = true;
+    DbConnection::CachePlace statementPlace; // of the text's statement, until the text changes
     int rowsAffected = 0;
 };

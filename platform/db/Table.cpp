@@ -47,11 +47,11 @@ void TTable::ReadRows(long long keepCode)
         QString("SELECT * FROM %1%2;")
             .arg(Quoted(name), columns.contains("Code", Qt::CaseInsensitive) ? " ORDER BY Code" : "");
     DbStatement statement = db.Prepare(sql);
-    LoadResult(statement.get(), sql);
+    LoadResult(statement, sql);
     if (keepCode >= 0 && FindField("Code")) {
         const int c = FindField("Code")->Index();
         for (int r = 0; r < int(rows.size()); ++r)
-            if (rows.Value(rows[r][c]).toLongLong() == keepCode) {
+            if (rows.Value(r, c).toLongLong() == keepCode) {
                 current = r;
                 bof = r == 0;
                 eof = false;
@@ -174,15 +174,14 @@ void TTable::Post()
         return;
     DbConnection& db = Connection();
     const int codeColumn = CodeColumn();
-    const ResultCell* row = rows[current];
     QStringList names;
     std::vector<QVariant> values;
     for (const auto& f : fields) {
         if (f->Index() == codeColumn &&
-            (s == TDataSetState::Edit || row[codeColumn].kind == ResultCell::Null))
+            (s == TDataSetState::Edit || rows.At(current, codeColumn).kind == ResultCell::Null))
             continue;
         names.append(Quoted(f->FieldName()));
-        values.push_back(rows.Value(row[f->Index()]));
+        values.push_back(rows.Value(current, f->Index()));
     }
     QString sql;
     if (s == TDataSetState::Insert) {
@@ -201,7 +200,7 @@ void TTable::Post()
         for (const QString& n : names)
             sets.append(n + " = ?");
         sql = QString("UPDATE %1 SET %2 WHERE \"Code\" = ?;").arg(Quoted(PhysicalName()), sets.join(", "));
-        values.push_back(rows.Value(original[codeColumn]));
+        values.push_back(original[size_t(codeColumn)]);
     }
     DbStatement statement = db.Prepare(sql);
     for (size_t i = 0; i < values.size(); ++i)
@@ -209,7 +208,7 @@ void TTable::Post()
             db.Raise(sql);
     if (sqlite3_step(statement.get()) != SQLITE_DONE)
         db.Raise(sql);
-    if (s == TDataSetState::Insert && rows[current][codeColumn].kind == ResultCell::Null)
+    if (s == TDataSetState::Insert && rows.At(current, codeColumn).kind == ResultCell::Null)
         rows.Set(current, codeColumn, QVariant(qlonglong(db.LastInsertId())));
     modified = false;
     original.clear();
@@ -250,7 +249,7 @@ void TTable::Delete()
     const int codeColumn = CodeColumn();
     const QString sql = QString("DELETE FROM %1 WHERE \"Code\" = ?;").arg(Quoted(PhysicalName()));
     DbStatement statement = db.Prepare(sql);
-    BindValue(statement.get(), 1, rows.Value(rows[current][codeColumn]));
+    BindValue(statement.get(), 1, rows.Value(current, codeColumn));
     if (sqlite3_step(statement.get()) != SQLITE_DONE)
         db.Raise(sql);
     rows.erase(current);
@@ -267,7 +266,7 @@ void TTable::Refresh()
     CheckBrowseMode();
     long long code = -1;
     if (current >= 0 && FindField("Code"))
-        code = rows.Value(rows[current][FindField("Code")->Index()]).toLongLong();
+        code = rows.Value(current, FindField("Code")->Index()).toLongLong();
     ReadRows(code);
     emit DataChanged();
     emit CursorMoved();

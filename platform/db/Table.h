@@ -42,6 +42,6 @@ private:
     void BeginInsert(int at);
     int CodeColumn() const;
 
-    std::vector<ResultCell> original; // the row as it was before Edit
+    std::vector<QVariant> original; // the row as it was before Edit
     bool modified = false;
 };

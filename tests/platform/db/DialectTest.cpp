@@ -345,6 +345,29 @@ TEST(StatementCache, AStatementIsPreparedOnceAndLentToOneUserAtATime)
     EXPECT_EQ(connection->Prepare(text).get(), first);
 }
 
+// A query remembers where its statement is kept; once the cache has let statements go
+// (more texts than it keeps), the query finds or prepares its statement anew.
+TEST(StatementCache, AQueryRunAgainAfterTheCacheLetItsStatementGoPreparesItAnew)
+{
+    TempDatabase db;
+    db.Exec("INSERT INTO JobTable (Job) VALUES ('first');");
+    auto q = db.NewQuery();
+    q->SQL->Add("SELECT Job FROM JobTable WHERE Code = :Code;");
+    q->ParamByName("Code")->SetAsInteger(1);
+    q->Open();
+    EXPECT_EQ(q->FieldByName("Job")->AsString(), "first");
+    q->Close();
+    auto other = db.NewQuery();
+    for (int i = 0; i < 300; ++i) {
+        other->SQL->Clear();
+        other->SQL->Add(QString("SELECT %1 AS N;").arg(i));
+        other->Open();
+        other->Close();
+    }
+    q->Open();
+    EXPECT_EQ(q->FieldByName("Job")->AsString(), "first");
+}
+
 TEST(StatementCache, ARunThatFailedAndAChangedTableDoNotStickToTheStatement)
 {
     TempDatabase db;
@@ -370,6 +393,26 @@ TEST(StatementCache, ARunThatFailedAndAChangedTableDoNotStickToTheStatement)
     EXPECT_EQ(all->FieldByName("Since")->AsDateTime(), EncodeDate(2020, 4, 1));
 }
 
+// The same kept statement, prepared again by SQLite after its table was made anew with
+// a column of the same name but another type: the field has the new type.
+TEST(StatementCache, AKeptStatementOfATableMadeAnewReadsItsNewColumnTypes)
+{
+    TempDatabase db;
+    db.Exec("CREATE TABLE T (Since INTEGER);");
+    db.Exec("INSERT INTO T VALUES (7);");
+    auto q = db.NewQuery();
+    q->SQL->Add("SELECT * FROM T;");
+    q->Open();
+    EXPECT_EQ(q->FieldByName("Since")->DataType(), TFieldType::Integer);
+    q->Close();
+    db.Exec("DROP TABLE T;");
+    db.Exec("CREATE TABLE T (Since DATE);");
+    db.Exec("INSERT INTO T VALUES ('2020-04-01');");
+    q->Open();
+    EXPECT_EQ(q->FieldByName("Since")->DataType(), TFieldType::Date);
+    EXPECT_EQ(q->FieldByName("Since")->AsDateTime(), EncodeDate(2020, 4, 1));
+}
+
 TEST(ResultRows, EveryKindOfValueReadsBackAsStored)
 {
     TempDatabase db;
@@ -389,3 +432,70 @@ TEST(ResultRows, EveryKindOfValueReadsBackAsStored)
 }
 
 } // namespace
+
+// The values at the edges of how a result keeps them: integers just inside and outside
+// what a cell of two or four bytes holds by itself and what four bytes hold, texts whose
+// length takes one, two and three bytes, rows too large for cells of two bytes among rows
+// that are not, a text larger than a block, the empty text and blob (not NULL).
+TEST(ResultRows, ValuesAtTheEdgesOfTheirKeepingReadBackAsStored)
+{
+    TempDatabase db;
+    db.Exec("CREATE TABLE T (Code INTEGER PRIMARY KEY, I INTEGER, S TEXT, B BLOB);");
+    const long long integers[] = {0,
+                                  1,
+                                  -1,
+                                  (1LL << 14) - 1,
+                                  1LL << 14,
+                                  -(1LL << 14),
+                                  -(1LL << 14) - 1,
+                                  (1LL << 30) - 1,
+                                  1LL << 30,
+                                  -(1LL << 30),
+                                  -(1LL << 30) - 1,
+                                  (1LL << 31) - 1,
+                                  1LL << 31,
+                                  -(1LL << 31),
+                                  -(1LL << 31) - 1,
+                                  std::numeric_limits<long long>::max(),
+                                  std::numeric_limits<long long>::min()};
+    const int lengths[] = {0, 1, 127, 128, 16383, 16384, 70000};
+    for (const long long i : integers)
+        for (const int length : lengths)
+            db.Exec(QString("INSERT INTO T (I, S, B) VALUES (%1, replace(hex(zeroblob(%2)), '00', 'x'), "
+                            "zeroblob(%2));")
+                        .arg(i)
+                        .arg(length));
+    auto q = db.NewQuery();
+    // +I has no declared type: the field gives the stored integer itself.
+    q->SQL->Add("SELECT +I AS I, S, B FROM T ORDER BY Code;");
+    q->Open();
+    ASSERT_EQ(q->RecordCount(), int(std::size(integers) * std::size(lengths)));
+    for (const long long i : integers)
+        for (const int length : lengths) {
+            SCOPED_TRACE(QString("%1, %2").arg(i).arg(length).toStdString());
+            EXPECT_EQ(q->FieldByName("I")->Value(), QVariant(qlonglong(i)));
+            EXPECT_EQ(q->FieldByName("S")->AsString(), QString(length, 'x'));
+            EXPECT_FALSE(q->FieldByName("S")->IsNull());
+            EXPECT_EQ(q->FieldByName("B")->Value(), QVariant(QByteArray(length, '\0')));
+            q->Next();
+        }
+}
+
+// Thousands of rows, past the runs that grow and the blocks that hold their texts: each
+// row reads back as its own, from the last to the first.
+TEST(ResultRows, ALargeResultKeepsEveryRowApart)
+{
+    TempDatabase db;
+    auto q = db.NewQuery();
+    q->SQL->Add("WITH RECURSIVE N(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM N WHERE n < 5000) "
+                "SELECT n, 'row ' || n AS t, CASE WHEN n % 3 = 0 THEN NULL ELSE n * 1.5 END AS r FROM N;");
+    q->Open();
+    ASSERT_EQ(q->RecordCount(), 5000);
+    q->Last();
+    for (int n = 5000; n >= 1; --n) {
+        ASSERT_EQ(q->FieldByName("n")->AsInteger(), n);
+        ASSERT_EQ(q->FieldByName("t")->AsString(), QString("row %1").arg(n));
+        ASSERT_EQ(q->FieldByName("r")->Value(), n % 3 == 0 ? QVariant() : QVariant(n * 1.5));
+        q->Prior();
+    }
+}
