@@ -28,6 +28,16 @@ void MonthCalendar::SetDate(TDateTime value)
     setCurrentPage(date.year(), date.month());
 }
 
+bool MonthCalendar::event(QEvent* event)
+{
+    const bool handled = QCalendarWidget::event(event);
+    // A new locale may start the week on another day: Qt moves the days but leaves the
+    // marked cell where it was, one day off the chosen date. Mark the chosen date again.
+    if (event->type() == QEvent::LocaleChange)
+        setSelectedDate(selectedDate());
+    return handled;
+}
+
 bool MonthCalendar::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {

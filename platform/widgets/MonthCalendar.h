@@ -22,6 +22,7 @@ signals:
     void Exit();
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

@@ -401,6 +401,23 @@ TEST_F(Controls, TheCalendarIsLeftWhenTheFocusGoesToAnotherControl)
     });
 }
 
+TEST_F(Controls, TheCalendarKeepsItsDayMarkedWhenItsLocaleChangesTheFirstDayOfTheWeek)
+{
+    // A window gives its calendar the Japanese week (from Sunday) after it is made: the
+    // marked day and the keyboard must still start from the chosen date.
+    WhileShown([&] {
+        MonthCalendar* calendar = form.MonthCalendar1;
+        calendar->setLocale(QLocale(QLocale::German, QLocale::Germany)); // weeks from Monday
+        calendar->SetDate(EncodeDate(2026, 12, 10));
+        calendar->setLocale(QLocale(QLocale::Japanese, QLocale::Japan)); // weeks from Sunday
+        auto* view = calendar->findChild<QAbstractItemView*>();
+        EXPECT_EQ(view->currentIndex().data().toInt(), 10);
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Right);
+        EXPECT_EQ(calendar->Date(), EncodeDate(2026, 12, 11));
+    });
+}
+
 TEST_F(Controls, ARightClickShowsThePopupMenuAndLeavesTheSelection)
 {
     PopupMenu menu(&form);
