@@ -161,7 +161,9 @@ int TDBDM::ReplacePatient(stPatientRec record)
                   "Portrait=:Portrait", "WHERE", "PatientNo=:PatientNo", "AND DeleteFlag = False;"});
         BindPatient(record);
         Query2->ExecSQL();
-        return 1;
+        // Deliberately a failure when no live examinee has the number (one deleted since it was
+        // listed): the update wrote nothing, and 1 told the window it was stored.
+        return Query2->RowsAffected() > 0 ? 1 : dbNoRow;
     } catch (...) {
         return dbFailed;
     }

@@ -140,7 +140,9 @@ int TDBDM::ReplaceStaff(stStaffRecord record)
                           "  StaffNo = :StaffNo", "  AND DeleteFlag = False;"});
         BindStaff(record);
         Query2->ExecSQL();
-        return 1;
+        // Deliberately a failure when no live member has the number (one deleted since it was
+        // listed): the update wrote nothing, and 1 told the window it was stored.
+        return Query2->RowsAffected() > 0 ? 1 : dbNoRow;
     } catch (...) {
         return dbFailed;
     }

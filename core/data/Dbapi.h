@@ -13,7 +13,8 @@
 //                        for a karte store also: the examinee number has no live examinee
 //   dbNoRow        -2    a lookup found no row; for notes and treatments (search, add,
 //                        replace): the member number has no live member; for
-//                        ReplaceMedicalRecord with an examinee: no live karte has the number
+//                        ReplaceMedicalRecord with an examinee: no live karte has the number;
+//                        for ReplacePatient and ReplaceStaff: no live row has the number
 //   dbNumberInUse  -100  the number to be added belongs to a live row (AddPatient,
 //                        AddStaff, AddMedicalRecord); nothing is written
 // Notes, treatments and check-ups (search, add, replace):

@@ -199,8 +199,12 @@ TEST_F(PatientOperations, ReplaceRewritesTheLiveRowOnly)
     EXPECT_EQ(Value("SELECT Name0 FROM Patient2Table WHERE PatientNo = 4 AND DeleteFlag = 1", "Name0"),
               "Sato");
 
-    EXPECT_EQ(ReplacePatient(Patient("77", "Nobody")), 1);
+    // No live examinee has the number (never one, or deleted since it was listed): nothing is
+    // written, and the window is told so.
+    EXPECT_EQ(ReplacePatient(Patient("77", "Nobody")), dbNoRow);
     EXPECT_EQ(Rows("SELECT Code FROM Patient2Table WHERE Name0 = 'Nobody'"), 0);
+    Exec("UPDATE Patient2Table SET DeleteFlag = 1 WHERE PatientNo = 4;");
+    EXPECT_EQ(ReplacePatient(changed), dbNoRow);
 
     Break(module->Query2);
     EXPECT_EQ(ReplacePatient(changed), dbFailed);

@@ -113,6 +113,10 @@ TEST_F(StaffOperations, AddReplaceAndDeleteReportTheirCodes)
     EXPECT_EQ(Value("SELECT NameKanji0 FROM Staff2Table WHERE StaffNo = 40 AND DeleteFlag = 1", "NameKanji0"),
               "Kobayashi");
 
+    // A member deleted since it was listed is not stored over.
+    EXPECT_EQ(ReplaceStaff(Staff("77", "Nobody")), dbNoRow);
+    EXPECT_EQ(Rows("SELECT Code FROM Staff2Table WHERE NameKanji0 = 'Nobody'"), 0);
+
     // A text that is not a number deletes number 0.
     ASSERT_EQ(AddStaff(Staff("0", "Zero")), 1);
     EXPECT_EQ(DelStaff("zero"), 1);
