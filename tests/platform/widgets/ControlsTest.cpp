@@ -187,6 +187,8 @@ TEST_F(Controls, ADigitFilterSeesTheControlCharactersOfTheOriginal)
         if (!key.isDigit() && key != QChar(3) && key != QChar(8) && key != QChar(22) && key != QChar(24))
             key = QChar();
     });
+    // Ctrl+V below must paste nothing, whatever an earlier test left on the clipboard.
+    QApplication::clipboard()->clear();
     WhileShown([&] {
         Edit* edit = form.NameEdit;
         edit->setFocus();
