@@ -29,6 +29,24 @@ inline QString KarteNo(int i)
     return QString("KV-%1-%2").arg(i / 10000, 4, 10, QChar('0')).arg(i % 10000, 4, 10, QChar('0'));
 }
 
+// Examinee i of the benchmarks' rows: the insert and its values.
+inline const char* const ExamineeInsert =
+    "INSERT INTO Patient2Table (PatientNo, Birth, Sex, Name0, Name1, NameKana0, NameKana1, SchoolCode, "
+    "Portrait, DeleteFlag) VALUES (:No, :Birth, :Sex, :N0, :N1, :K0, :K1, :School, :Portrait, :Del);";
+inline void BindExaminee(TQuery& q, int i)
+{
+    q.ParamByName("No")->SetAsInteger(i);
+    q.ParamByName("Birth")->SetAsDate(EncodeDate(2005 + i % 10, 1 + i % 12, 1 + i % 28));
+    q.ParamByName("Sex")->SetAsSmallInt(i % 2);
+    q.ParamByName("N0")->SetAsString(QString("山田%1").arg(i));
+    q.ParamByName("N1")->SetAsString("太郎");
+    q.ParamByName("K0")->SetAsString("ヤマダ");
+    q.ParamByName("K1")->SetAsString("タロウ");
+    q.ParamByName("School")->SetAsInteger(1 + i % 30);
+    q.ParamByName("Portrait")->SetAsString(QString("p%1.jpg").arg(i));
+    q.ParamByName("Del")->SetAsBoolean(false);
+}
+
 // Runs one statement once per row, binding what `bind` sets, inside one transaction.
 inline void Fill(TDBDM& dm, const QString& sql, int rows, const std::function<void(TQuery&, int)>& bind)
 {
@@ -48,21 +66,7 @@ inline void FillDatabase(TDBDM& dm)
 {
     Fill(dm, "INSERT INTO SchoolTable (Name) VALUES (:Name);", 30,
          [](TQuery& q, int i) { q.ParamByName("Name")->SetAsString(QString("第%1小学校").arg(i)); });
-    Fill(dm,
-         "INSERT INTO Patient2Table (PatientNo, Birth, Sex, Name0, Name1, NameKana0, NameKana1, SchoolCode, "
-         "Portrait, DeleteFlag) VALUES (:No, :Birth, :Sex, :N0, :N1, :K0, :K1, :School, :Portrait, :Del);",
-         Examinees, [](TQuery& q, int i) {
-             q.ParamByName("No")->SetAsInteger(i);
-             q.ParamByName("Birth")->SetAsDate(EncodeDate(2005 + i % 10, 1 + i % 12, 1 + i % 28));
-             q.ParamByName("Sex")->SetAsSmallInt(i % 2);
-             q.ParamByName("N0")->SetAsString(QString("山田%1").arg(i));
-             q.ParamByName("N1")->SetAsString("太郎");
-             q.ParamByName("K0")->SetAsString("ヤマダ");
-             q.ParamByName("K1")->SetAsString("タロウ");
-             q.ParamByName("School")->SetAsInteger(1 + i % 30);
-             q.ParamByName("Portrait")->SetAsString(QString("p%1.jpg").arg(i));
-             q.ParamByName("Del")->SetAsBoolean(false);
-         });
+    Fill(dm, ExamineeInsert, Examinees, BindExaminee);
     Fill(dm,
          "INSERT INTO Staff2Table (JobCode, StaffNo, Sex, NameKanji0, NameKanji1, NameKana0, NameKana1, "
          "NameAlphabet0, NameAlphabet1, DeleteFlag) VALUES (1, :No, 0, '鈴木', '一郎', 'スズキ', 'イチロウ', "
