@@ -76,7 +76,7 @@ void TMainMenuForm::OpenDebugLog(const QString& fileName)
         return;
     // A log that cannot be opened leaves the program without one, silently.
     const QString opening = LogLine("FormShow");
-    if (auto log = TDataFile::Open(fileName, "a+", TDataFile::deUTF8)) {
+    if (auto log = TDataFile::Open(fileName, "a+", TDataFile::deCP932)) {
         fpDebLog = log.release();
         fpDebLog->Write(opening);
         fpDebLog->Flush();

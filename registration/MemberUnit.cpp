@@ -193,6 +193,8 @@ stStaffRecord TMemberForm::RecordOfInput() const
 
 void TMemberForm::AddButtonClick()
 {
+    if (!registration::RoomInList("メンバー一覧", tstStaffRec.count, MaxListed))
+        return;
     if (!registration::InputComplete(CheckMemberInputToAdd(Input())))
         return;
     const stStaffRecord rec = RecordOfInput();
@@ -202,17 +204,13 @@ void TMemberForm::AddButtonClick()
         return;
     }
     MainMenuForm->IniFile->WriteInteger(asIniSection, "Number", iNewStaffNo + 1);
-    const bool listed = tstStaffRec.Append(rec);
-    if (listed) {
-        registration::AppendListRow(MembersSG);
-        MemberEditsToGrid();
-    }
+    tstStaffRec.Append(rec);
+    registration::AppendListRow(MembersSG);
+    MemberEditsToGrid();
     NumOfMembersLabel->SetCaption(IntToStr(ListedRows(MembersSG)) + " of " + IntToStr(GetStaffCount()));
     EnableMemberControls(false);
     ShowInputButtons(false, false);
-    DeleteButton->setEnabled(ListedRows(MembersSG) > 0);
-    if (!listed)
-        registration::WarnListCut("メンバー・テーブル", tstStaffRec.count + 1, MaxListed);
+    DeleteButton->setEnabled(true);
 }
 
 void TMemberForm::ReplaceButtonClick()

@@ -210,6 +210,8 @@ stPatientRec TPatientForm::RecordOfInput() const
 
 void TPatientForm::AddButtonClick()
 {
+    if (!registration::RoomInList("受診者一覧", tstPatientRec.count, MaxListed))
+        return;
     if (!registration::InputComplete(CheckPatientInput(Input())))
         return;
     const stPatientRec rec = RecordOfInput();
@@ -219,17 +221,13 @@ void TPatientForm::AddButtonClick()
         return;
     }
     MainMenuForm->IniFile->WriteInteger(asIniSection, "Number", iNewPatientNo + 1);
-    const bool listed = tstPatientRec.Append(rec);
-    if (listed) {
-        registration::AppendListRow(PatientSG);
-        PatientEditsToGrid();
-    }
+    tstPatientRec.Append(rec);
+    registration::AppendListRow(PatientSG);
+    PatientEditsToGrid();
     ShowCount();
     EnablePatientControls(false);
     ShowInputButtons(false, false);
-    DeleteButton->setEnabled(ListedRows(PatientSG) > 0);
-    if (!listed)
-        registration::WarnListCut("受診者テーブル", tstPatientRec.count + 1, MaxListed);
+    DeleteButton->setEnabled(true);
 }
 
 void TPatientForm::ReplaceButtonClick()

@@ -103,6 +103,15 @@ void WarnListCut(const QString& table, int found, int limit)
                          IntToStr(limit) + "を越えた分は表示できません。");
 }
 
+bool RoomInList(const QString& list, int count, int limit)
+{
+    if (count < limit)
+        return true;
+    widgets::ShowWarning(list + "の行数が" + IntToStr(count) + "あります。\n" + IntToStr(limit) +
+                         "を越える行は追加できません。");
+    return false;
+}
+
 bool InputComplete(const QString& message)
 {
     if (message.isEmpty())

@@ -48,6 +48,10 @@ bool InputComplete(const QString& message);
 // あります。..." with the table named as the windows name it ("受診者テーブル").
 void WarnListCut(const QString& table, int found, int limit);
 void WarnNothingFound(const QString& table);
+// Add's check that the list has a row for one more entry: with all `limit` rows shown, the
+// warning "<list>の行数が n あります。..." ("受診者一覧") and false, so nothing is stored that
+// the list could not show.
+bool RoomInList(const QString& list, int count, int limit);
 void ShowSearchError(const QString& table, int result);
 // A search's rows that cannot be read.
 void ShowReadError(int result);

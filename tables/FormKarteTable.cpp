@@ -51,7 +51,8 @@ bool TKarteTableForm::ReadPatientTable()
 {
     if (!OpenStatement(DBDM->Query2, PatientPickerLines()))
         return false;
-    NofPatientLabel->SetCaption(CountCaption("# of Patient ", DBDM->Query2));
+    // The row for no examinee is no examinee: the label counts the others.
+    NofPatientLabel->SetCaption("# of Patient " + QString::number(DBDM->Query2->RecordCount() - 1));
     return true;
 }
 

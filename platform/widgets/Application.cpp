@@ -23,6 +23,11 @@ void InstallFonts()
     QFont::insertSubstitution("Courier New", "IPAGothic");
     QFont font("ＭＳ Ｐゴシック");
     font.setPixelSize(12);
+    // The windows were laid out for the narrower glyphs of the font they name: at its full
+    // width IPAPGothic's letters and digits overrun their labels, buttons, grid titles and
+    // date columns. Condensed, every text takes the room it was given; its height, and so
+    // every line, stays. The fonts the windows name inherit this width.
+    font.setStretch(UiFontStretch);
     QApplication::setFont(font);
 }
 

@@ -60,7 +60,9 @@ private:
 };
 
 // "ＭＳ Ｐゴシック" and the other fonts the windows name, mapped to installed fonts; the
-// application font is "ＭＳ Ｐゴシック" at 12 pixels. The application object does this.
+// application font is "ＭＳ Ｐゴシック" at 12 pixels, condensed to UiFontStretch percent of
+// its width. The application object does this.
 void InstallFonts();
+inline constexpr int UiFontStretch = 85;
 
 } // namespace widgets

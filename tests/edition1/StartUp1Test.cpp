@@ -9,6 +9,7 @@
 #include "core/util/C_file_system_utility.h"
 #include "edition1/DebugUnit.h"
 #include "platform/db/Session.h"
+#include "platform/rtl/CodePage.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/IniFile.h"
 #include "records/PrintCardUnit.h"
@@ -129,9 +130,8 @@ TEST(Kelvara1StartUp, TheDebugLogIsWrittenInTheCurrentFolder)
     ASSERT_NE(MainMenuForm->fpDebLog, nullptr);
     program.Stop();
 
-    const QStringList lines = QString::fromUtf8(ReadAll("C:\\work\\DebLog.txt"))
-                                  .replace("\r\n", "\n")
-                                  .split('\n', Qt::SkipEmptyParts);
+    const QStringList lines =
+        FromCodePage(ReadAll("C:\\work\\DebLog.txt")).replace("\r\n", "\n").split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2);
     EXPECT_TRUE(lines[0].startsWith("TMainMenuForm::FormShow ")) << lines[0].toStdString();
     EXPECT_TRUE(lines[0].endsWith(" ================"));

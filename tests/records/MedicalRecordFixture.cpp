@@ -2,6 +2,7 @@
 
 #include "core/FormMainMenu.h"
 #include "core/MonthCalendarUnit.h"
+#include "platform/rtl/CodePage.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Paths.h"
 #include "records/MedicalRecordSearchUnit.h"
@@ -15,7 +16,7 @@ QString KarteEditor::DebLog()
     QFile file(HostPath(ProgramFixture::SettingsFolder() + "\\DebLog.txt"));
     if (!file.open(QIODevice::ReadOnly))
         return QString();
-    return QString::fromUtf8(file.readAll()).replace("\r\n", "\n");
+    return FromCodePage(file.readAll()).replace("\r\n", "\n");
 }
 
 QStringList KarteEditor::GridRow(StringGrid* grid, int row)

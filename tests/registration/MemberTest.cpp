@@ -334,23 +334,34 @@ TEST_F(MemberWindow, ReplaceOfAMemberAddedAfterReopeningKeepsItsEmptyAlphabetNam
         "Ichirox,,");
 }
 
-// Mended: a full list never overruns; Add still stores the member and says the list is full.
-TEST_F(MemberWindow, AddToAFullListStoresTheMemberAndSaysTheListIsFull)
+// Mended: a full list has no row for one more member, so Add refuses before anything is
+// stored; with a row deleted there is room again.
+TEST_F(MemberWindow, AddToAFullListIsRefusedBeforeTheMemberIsStored)
 {
     AddMembers(1, 1999);
     AddMember(2000, "Z", "z");
     InWindow([&] {
         Find();
-        EXPECT_EQ(MemberForm->tstStaffRec.count, 2000);
+        ASSERT_EQ(MemberForm->tstStaffRec.count, 2000);
         Exec("UPDATE Staff2Table SET DeleteFlag = 1 WHERE StaffNo = 1;"); // room for one more member
-        Script().Expect(
-            BoxKind::Warning,
-            "メンバー・テーブルには，該当レコードが 2001 件あります。\n2000を越えた分は表示できません。");
         MainMenuForm->IniFile->WriteInteger("Member", "Number", 1);
         NewMember("Sato", "Ichiro");
+        Script().Expect(BoxKind::Warning,
+                        "メンバー一覧の行数が2000あります。\n2000を越える行は追加できません。");
         QTest::mouseClick(MemberForm->AddButton, Qt::LeftButton);
+        EXPECT_EQ(Script().Sounds().back(), Sound::Asterisk);
         EXPECT_EQ(MemberForm->MembersSG->RowCount(), 2001);
         EXPECT_EQ(MemberForm->tstStaffRec.count, 2000);
+        EXPECT_TRUE(MemberForm->AddButton->isEnabled()); // the typed member is kept
+        EXPECT_EQ(Scalar("SELECT COUNT(*) FROM Staff2Table WHERE NameKanji0 = 'Sato';"), "0");
+        EXPECT_EQ(MainMenuForm->IniFile->ReadInteger("Member", "Number", 0), 1);
+
+        ClickRow(MemberForm->MembersSG, 2);
+        Script().Expect(BoxKind::Question, mrYes);
+        QTest::mouseClick(MemberForm->DeleteButton, Qt::LeftButton);
+        QTest::mouseClick(MemberForm->AddButton, Qt::LeftButton);
+        EXPECT_EQ(MemberForm->tstStaffRec.count, 2000);
+        EXPECT_EQ(MemberForm->MembersSG->Cell(1, 2000), "Sato");
     });
     EXPECT_EQ(Scalar("SELECT COUNT(*) FROM Staff2Table WHERE NameKanji0 = 'Sato';"), "1");
 }

@@ -490,26 +490,39 @@ TEST_F(PatientWindow, TheListGrowsWithTheWindowAndTheButtonsKeepToTheBottom)
     });
 }
 
-// Mended: the list's records never overrun. A full list still lets Add store the
-// examinee and says the list is full; a failed search lists nothing new and Add after
+// Mended: a full list has no row for one more examinee, so Add refuses before anything is
+// stored (a store the list could not show left the operator adding the examinee again).
+// With a row deleted there is room again. A failed search lists nothing new and Add after
 // it fills row 1 with record 0.
-TEST_F(PatientWindow, AddToAFullListStoresTheExamineeAndSaysTheListIsFull)
+TEST_F(PatientWindow, AddToAFullListIsRefusedBeforeTheExamineeIsStored)
 {
     AddSchool("North");
     AddExaminees(1, TPatientForm::MaxListed);
-    Script().Expect(BoxKind::Warning,
-                    "受診者テーブルには，該当レコードが 4001 件あります。\n4000を越えた分は表示できません。");
     InWindow([&] {
         Find();
-        EXPECT_EQ(PatientForm->tstPatientRec.count, 4000);
+        ASSERT_EQ(PatientForm->tstPatientRec.count, 4000);
         NewExaminee("Taro", "Yamada");
+        Script().Expect(BoxKind::Warning,
+                        "受診者一覧の行数が4000あります。\n4000を越える行は追加できません。");
         QTest::mouseClick(PatientForm->AddButton, Qt::LeftButton);
+        EXPECT_EQ(Script().Sounds().back(), Sound::Asterisk);
         EXPECT_EQ(PatientForm->PatientSG->RowCount(), 4001);
         EXPECT_EQ(PatientForm->tstPatientRec.count, 4000);
-        EXPECT_EQ(PatientForm->NumOfPatientsLabel->Caption(), "4000 of 4001");
-        EXPECT_FALSE(PatientForm->AddButton->isEnabled());
+        EXPECT_EQ(PatientForm->NumOfPatientsLabel->Caption(), "4000 of 4000");
+        EXPECT_TRUE(PatientForm->AddButton->isEnabled()); // the typed examinee is kept
+        EXPECT_EQ(Scalar("SELECT COUNT(*) FROM Patient2Table WHERE Name1 = 'Taro';"), "0");
+        EXPECT_EQ(Setting("Number"), "none");
+
+        ClickRow(PatientForm->PatientSG, 1);
+        Script().Expect(BoxKind::Question, mrYes);
+        Script().Expect(BoxKind::Plain, "iArgPatientNo=1\n(TDBDM::DelPatient)");
+        QTest::mouseClick(PatientForm->DeleteButton, Qt::LeftButton);
+        QTest::mouseClick(PatientForm->AddButton, Qt::LeftButton);
+        EXPECT_EQ(PatientForm->tstPatientRec.count, 4000);
+        EXPECT_EQ(PatientForm->PatientSG->Cell(1, 4000), "Taro");
+        EXPECT_EQ(PatientForm->NumOfPatientsLabel->Caption(), "4000 of 4000");
     });
-    EXPECT_EQ(Scalar("SELECT Name1 FROM Patient2Table WHERE PatientNo = 4001;"), "Taro");
+    EXPECT_EQ(Scalar("SELECT PatientNo FROM Patient2Table WHERE Name1 = 'Taro';"), "4001");
 }
 
 TEST_F(PatientWindow, AddAfterAFailedSearchFillsTheFirstRow)

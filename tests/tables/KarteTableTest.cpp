@@ -37,7 +37,7 @@ TEST_F(KarteEditor, ListsLiveAndDeletedKartesAndEveryExamineeAfterTheRowForNone)
         EXPECT_EQ(Column(f->PatientDBGrid, "Code"), QStringList({"-1", "2", "1"}));
         EXPECT_EQ(Column(f->PatientDBGrid, "Name1").first(), "no examinee");
         EXPECT_EQ(Column(f->PatientDBGrid, "Birth").first(), "");
-        EXPECT_EQ(f->NofPatientLabel->Caption(), "# of Patient 3");
+        EXPECT_EQ(f->NofPatientLabel->Caption(), "# of Patient 2"); // the examinees, live and deleted
     });
 }
 

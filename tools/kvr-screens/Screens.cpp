@@ -65,17 +65,29 @@ void BackToKelvara2()
 }
 } // namespace
 
+namespace {
+template <class Owner> void CreateAll(Owner& owner)
+{
+    CreateProgramObjects(owner);
+    owner.CreateForm(SampleForm);
+    SetEdition(&Kelvara1());
+    owner.CreateForm(DebugForm);
+    owner.CreateForm(MonthCalendarForm1);
+    owner.CreateForm(AboutForm1);
+    owner.CreateForm(SettingForm1);
+    owner.CreateForm(SumupForm1);
+    SetEdition(nullptr);
+}
+} // namespace
+
 void CreateScreenObjects(widgets::Application& app)
 {
-    CreateProgramObjects(app);
-    app.CreateForm(SampleForm);
-    SetEdition(&Kelvara1());
-    app.CreateForm(DebugForm);
-    app.CreateForm(MonthCalendarForm1);
-    app.CreateForm(AboutForm1);
-    app.CreateForm(SettingForm1);
-    app.CreateForm(SumupForm1);
-    SetEdition(nullptr);
+    CreateAll(app);
+}
+
+void CreateScreenObjects(widgets::ObjectOwner& owner)
+{
+    CreateAll(owner);
 }
 
 // One line per window.

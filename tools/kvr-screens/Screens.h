@@ -4,6 +4,7 @@
 // it, runs its show handler, and grabs it.
 #include "platform/widgets/Application.h"
 #include "platform/widgets/Form.h"
+#include "platform/widgets/ObjectOwner.h"
 
 #include <functional>
 #include <vector>
@@ -16,6 +17,8 @@ struct Screen
     std::function<void()> after = nullptr;
 };
 
-// Creates the objects the screens need, as the entry does.
+// Creates the objects the screens need, as the entry does; a test makes them through an
+// owner of its own, which takes them down again.
 void CreateScreenObjects(widgets::Application& app);
+void CreateScreenObjects(widgets::ObjectOwner& owner);
 const std::vector<Screen>& Screens();

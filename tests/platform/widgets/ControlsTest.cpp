@@ -1,6 +1,7 @@
 // The controls on the sample form made from its Designer file: the string grid, key
 // codes and key-press filters, the masked edit, the combo index rule, bitmaps.
 #include "platform/rtl/Exceptions.h"
+#include "platform/widgets/Application.h"
 #include "platform/widgets/FileDialogs.h"
 #include "platform/widgets/KeyCodes.h"
 #include "platform/widgets/PopupMenu.h"
@@ -376,6 +377,7 @@ TEST(Fonts, TheWindowsFontMapsToTheInstalledJapaneseFontAtTheSamePixelSize)
     const QFontInfo info(form.NameEdit->font());
     EXPECT_EQ(info.family(), "IPAPGothic");
     EXPECT_EQ(form.NameEdit->font().pixelSize(), 12);
+    EXPECT_EQ(form.NameEdit->font().stretch(), UiFontStretch); // condensed, as the window inherits it
     QFont fixed("ＭＳ ゴシック");
     EXPECT_EQ(QFontInfo(fixed).family(), "IPAGothic");
 }
