@@ -368,20 +368,13 @@ void ResultRows::Encode(int row, const ResultCell* values)
     EncodeSized(row, values, RowSize(values, columns, PlaceOf(row).wide ? WideBits : NarrowBits));
 }
 
-void ResultRows::EncodeSized(int row, const ResultCell* values, size_t size)
+namespace {
+
+// Writes a row's values into its cells (two bytes each in a narrow run, four in a wide
+// one) and its bytes, sized for them.
+template <bool Wide> void WriteCells(quint16* cells, char* bytes, const ResultCell* values, int columns)
 {
-    bool wide = PlaceOf(row).wide;
-    if (!wide && size > LargestNarrowRowBytes) {
-        Widen(PlaceOf(row).run);
-        wide = true;
-        size = RowSize(values, columns, WideBits);
-    }
-    if (size > LargestRowBytes)
-        throw EDatabaseError("A row of the result is too large to be read.");
-    const int bits = wide ? WideBits : NarrowBits;
-    const Place& place = PlaceOf(row);
-    char* bytes = size ? Allocate(size) : nullptr;
-    *place.bytes = bytes;
+    constexpr int bits = Wide ? WideBits : NarrowBits;
     size_t at = 0;
     for (int c = 0; c < columns; ++c) {
         const ResultCell& value = values[c];
@@ -420,11 +413,32 @@ void ResultRows::EncodeSized(int row, const ResultCell* values, size_t size)
                 at += sizeof value.integer;
             }
         }
-        if (wide)
-            std::memcpy(place.cells + 2 * c, &cell, sizeof cell);
+        if constexpr (Wide)
+            std::memcpy(cells + 2 * c, &cell, sizeof cell);
         else
-            place.cells[c] = quint16(cell);
+            cells[c] = quint16(cell);
     }
+}
+
+} // namespace
+
+void ResultRows::EncodeSized(int row, const ResultCell* values, size_t size)
+{
+    bool wide = PlaceOf(row).wide;
+    if (!wide && size > LargestNarrowRowBytes) {
+        Widen(PlaceOf(row).run);
+        wide = true;
+        size = RowSize(values, columns, WideBits);
+    }
+    if (size > LargestRowBytes)
+        throw EDatabaseError("A row of the result is too large to be read.");
+    const Place& place = PlaceOf(row);
+    char* bytes = size ? Allocate(size) : nullptr;
+    *place.bytes = bytes;
+    if (wide)
+        WriteCells<true>(place.cells, bytes, values, columns);
+    else
+        WriteCells<false>(place.cells, bytes, values, columns);
 }
 
 void ResultRows::Widen(size_t run)
