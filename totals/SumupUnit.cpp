@@ -9,6 +9,7 @@
 #include "platform/widgets/Application.h"
 #include "platform/widgets/Handler.h"
 #include "platform/widgets/MessageForms.h"
+#include "platform/widgets/Pacer.h"
 
 #include <QCloseEvent>
 #include <QPointer>
@@ -143,14 +144,21 @@ bool TSumupForm::RunSumup()
     // Without the chart file the run goes on: the totals are what the run is for.
     fpDebChart = TDataFile::Open(wsDebChartName, "w");
 
+    // The progress is shown and events let through a few times a second, and always for
+    // the last check-up; a box for a check-up shows its own figure (ShowRunError).
+    widgets::Pacer pacer;
     int r = 0;
     for (int i = 0; i < nCheckupRecords; ++i) {
-        ShowStatus("集計中... " + IntToStr(i) + "/" + IntToStr(nCheckupRecords));
-        widgets::CurrentInteraction().ProcessMessages();
+        current = i;
+        if (pacer.Due() || i == nCheckupRecords - 1) {
+            ShowProgress();
+            widgets::CurrentInteraction().ProcessMessages();
+        }
         r = SumupChekupRec(tstCheckupRec[size_t(i)]);
         if (r < 0)
             break;
     }
+    current = -1;
 
     fpDebChart.reset();
     // A totals file that did not reach the disk whole is no result.
@@ -185,22 +193,22 @@ int TSumupForm::SumupChekupRec(stCheckupRecord& checkup)
     }
     const QString n = IntToStr(FoundMediRec);
     if (FoundMediRec < 0) {
-        widgets::ShowError("カルテ・テーブル検索エラー。(" + n + ")\n" + n + " " + stSumMediRec.asMediRecNo +
-                           "\n  (SumupChekupRec)");
+        ShowRunError("カルテ・テーブル検索エラー。(" + n + ")\n" + n + " " + stSumMediRec.asMediRecNo +
+                     "\n  (SumupChekupRec)");
         return -1;
     }
     if (FoundMediRec == 0)
         return 0;
     if (FoundMediRec > 1)
-        widgets::ShowError("カルテ・テーブルには，該当レコードが " + n + " 件あります。\n" +
-                           "２件目以降は件数を累積できません。\n  " + n + " " + stSumMediRec.asMediRecNo +
-                           "\n  (SumupChekupRec)");
+        ShowRunError("カルテ・テーブルには，該当レコードが " + n + " 件あります。\n" +
+                     "２件目以降は件数を累積できません。\n  " + n + " " + stSumMediRec.asMediRecNo +
+                     "\n  (SumupChekupRec)");
 
     const int r = withoutPatient
                       ? GetMedicalRecordsWithoutPatient(&stSumMediRec, &stSumPatientRec, &stSumExcursusRec, 1)
                       : karteLookup.Get(&stSumMediRec, &stSumPatientRec, &stSumExcursusRec, 1);
     if (r < 0) {
-        widgets::ShowError("検索レコードを読み出せません。(" + IntToStr(r) + ")");
+        ShowRunError("検索レコードを読み出せません。(" + IntToStr(r) + ")");
         return 0;
     }
 
@@ -255,4 +263,16 @@ void TSumupForm::SetButtonsEnabled(bool enabled)
 void TSumupForm::ShowStatus(const QString& text)
 {
     SumupStatusBar->SetSimpleText(text);
+}
+
+void TSumupForm::ShowProgress()
+{
+    ShowStatus("集計中... " + IntToStr(current) + "/" + IntToStr(nCheckupRecords));
+}
+
+void TSumupForm::ShowRunError(const QString& text)
+{
+    if (current >= 0)
+        ShowProgress();
+    widgets::ShowError(text);
 }

@@ -70,9 +70,15 @@ private:
     bool RunSumup();
     void SetButtonsEnabled(bool enabled);
     void ShowStatus(const QString& text);
+    // "集計中... i/n" for the check-up being counted.
+    void ShowProgress();
+    // A check-up's error box, over the progress figure of that check-up.
+    void ShowRunError(const QString& text);
 
     TSumLayout layout = TSumLayout::ToothType;
     bool counting = false;
+    // The index of the check-up being counted; -1 outside the loop.
+    int current = -1;
     // False once a write to the totals file has failed in this run.
     bool sumCsvWritten = true;
     TSumupKarteLookup karteLookup;

@@ -53,7 +53,7 @@ QString TDBDM::GetKarteNo(int karteCode)
     try {
         Select(Query3, {"SELECT", "Code, KarteNo", "FROM", "KarteTable", "WHERE", "Code=:Code;"});
         Query3->ParamByName("Code")->SetAsInteger(karteCode);
-        if (OpenCount(Query3) == 0)
+        if (!OpenFirst(Query3))
             return IntToStr(dbNoRow);
         return Query3->FieldByName("KarteNo")->AsString();
     } catch (...) {
@@ -94,7 +94,7 @@ void TDBDM::GetSchoolName(int schoolCode, QString& name)
     try {
         Select(Query3, {"SELECT", "  Code, Name", "FROM", "  SchoolTable", "WHERE", "  Code=:Code;"});
         Query3->ParamByName("Code")->SetAsInteger(schoolCode);
-        if (OpenCount(Query3) != 0)
+        if (OpenFirst(Query3))
             name = Query3->FieldByName("Name")->AsString();
     } catch (...) {
         name = QString();

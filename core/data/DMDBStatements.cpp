@@ -3,6 +3,9 @@
 #include "platform/db/Session.h"
 #include "platform/rtl/IntText.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace dmdb {
 
 void AddLines(TQuery* query, std::initializer_list<const char*> lines)
@@ -33,10 +36,41 @@ bool SameLine(const QString& line, const char* ascii)
 
 } // namespace
 
+namespace {
+
+// The lines a query's text was last written from, while it holds that text: the same
+// lines again (the very literals of one statement) need no comparing.
+struct SelectMemo
+{
+    const TQuery* query = nullptr;
+    unsigned long long generation = 0;
+    std::vector<const char*> lines;
+};
+
+SelectMemo& MemoOf(const TQuery* query)
+{
+    static SelectMemo memos[8];
+    static size_t next = 0;
+    for (SelectMemo& memo : memos)
+        if (memo.query == query)
+            return memo;
+    SelectMemo& memo = memos[next];
+    next = (next + 1) % std::size(memos);
+    memo.query = query;
+    memo.generation = 0;
+    return memo;
+}
+
+} // namespace
+
 void Select(TQuery* query, std::initializer_list<const char*> lines)
 {
     if (query->Active())
         query->Close();
+    SelectMemo& memo = MemoOf(query);
+    if (memo.generation == query->TextGeneration() &&
+        std::equal(lines.begin(), lines.end(), memo.lines.begin(), memo.lines.end()))
+        return;
     // The same text again (a lookup run for every row of a walk) is kept with its parsed
     // parameters, whose values the caller binds anew: the statement run is the same.
     const TStrings& sql = *query->SQL;
@@ -47,10 +81,12 @@ void Select(TQuery* query, std::initializer_list<const char*> lines)
             break;
         same = SameLine(sql[i++], line);
     }
-    if (same)
-        return;
-    query->SQL->Clear();
-    AddLines(query, lines);
+    if (!same) {
+        query->SQL->Clear();
+        AddLines(query, lines);
+    }
+    memo.generation = query->TextGeneration();
+    memo.lines.assign(lines.begin(), lines.end());
 }
 
 int OpenCount(TQuery* query)
@@ -59,9 +95,15 @@ int OpenCount(TQuery* query)
     return query->RecordCount();
 }
 
+bool OpenFirst(TQuery* query)
+{
+    query->OpenFirstRow();
+    return query->RecordCount() != 0;
+}
+
 int OpenFirstInteger(TQuery* query, const char* column)
 {
-    if (OpenCount(query) == 0)
+    if (!OpenFirst(query))
         return dbNoRow;
     return query->FieldByName(QLatin1StringView(column))->AsInteger();
 }
@@ -160,7 +202,7 @@ bool Exists(TQuery* query, std::initializer_list<const char*> lines, const char*
     try {
         Select(query, lines);
         Bind(query->ParamByName(QLatin1StringView(param)), value);
-        return OpenCount(query) != 0;
+        return OpenFirst(query);
     } catch (...) {
         return false;
     }

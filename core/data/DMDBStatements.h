@@ -24,6 +24,10 @@ void Select(TQuery* query, std::initializer_list<const char*> lines);
 // Opens the SELECT of `query` and gives its row count.
 int OpenCount(TQuery* query);
 
+// Opens the SELECT of `query` on its first row only: whether it gives any row. The
+// lookups and existence checks need no more than that row.
+bool OpenFirst(TQuery* query);
+
 // The lookup pattern: opens the SELECT of `query` and gives the integer `column` of its
 // first row, dbNoRow when it has none.
 int OpenFirstInteger(TQuery* query, const char* column);

@@ -1,10 +1,12 @@
 #include "platform/db/DataSet.h"
 
 #include "platform/db/Connection.h"
+#include "platform/db/DataSource.h"
 #include "platform/db/FieldValues.h"
 #include "platform/db/Session.h"
 #include "platform/rtl/Exceptions.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <sqlite3.h>
@@ -363,19 +365,16 @@ char* ResultRows::Allocate(size_t size)
 
 void ResultRows::Encode(int row, const ResultCell* values)
 {
-    bool wide = PlaceOf(row).wide;
-    size_t size = RowSize(values, columns, wide ? WideBits : NarrowBits);
-    if (!wide && size > LargestNarrowRowBytes) {
-        Widen(PlaceOf(row).run);
-        wide = true;
-        size = RowSize(values, columns, WideBits);
-    }
-    if (size > LargestRowBytes)
-        throw EDatabaseError("A row of the result is too large to be read.");
-    const int bits = wide ? WideBits : NarrowBits;
-    const Place& place = PlaceOf(row);
-    char* bytes = size ? Allocate(size) : nullptr;
-    *place.bytes = bytes;
+    EncodeSized(row, values, RowSize(values, columns, PlaceOf(row).wide ? WideBits : NarrowBits));
+}
+
+namespace {
+
+// Writes a row's values into its cells (two bytes each in a narrow run, four in a wide
+// one) and its bytes, sized for them.
+template <bool Wide> void WriteCells(quint16* cells, char* bytes, const ResultCell* values, int columns)
+{
+    constexpr int bits = Wide ? WideBits : NarrowBits;
     size_t at = 0;
     for (int c = 0; c < columns; ++c) {
         const ResultCell& value = values[c];
@@ -414,11 +413,32 @@ void ResultRows::Encode(int row, const ResultCell* values)
                 at += sizeof value.integer;
             }
         }
-        if (wide)
-            std::memcpy(place.cells + 2 * c, &cell, sizeof cell);
+        if constexpr (Wide)
+            std::memcpy(cells + 2 * c, &cell, sizeof cell);
         else
-            place.cells[c] = quint16(cell);
+            cells[c] = quint16(cell);
     }
+}
+
+} // namespace
+
+void ResultRows::EncodeSized(int row, const ResultCell* values, size_t size)
+{
+    bool wide = PlaceOf(row).wide;
+    if (!wide && size > LargestNarrowRowBytes) {
+        Widen(PlaceOf(row).run);
+        wide = true;
+        size = RowSize(values, columns, WideBits);
+    }
+    if (size > LargestRowBytes)
+        throw EDatabaseError("A row of the result is too large to be read.");
+    const Place& place = PlaceOf(row);
+    char* bytes = size ? Allocate(size) : nullptr;
+    *place.bytes = bytes;
+    if (wide)
+        WriteCells<true>(place.cells, bytes, values, columns);
+    else
+        WriteCells<false>(place.cells, bytes, values, columns);
 }
 
 void ResultRows::Widen(size_t run)
@@ -470,6 +490,10 @@ void ResultRows::AddRow()
 void ResultRows::AppendRow(sqlite3_stmt* statement)
 {
     scratch.resize(size_t(columns));
+    AddRow();
+    // The row's size is summed up as its values are read, at the width of its run.
+    const int bits = PlaceOf(count - 1).wide ? WideBits : NarrowBits;
+    size_t size = 0;
     for (int c = 0; c < columns; ++c) {
         ResultCell& cell = scratch[size_t(c)];
         sqlite3_value* value = sqlite3_column_value(statement, c);
@@ -477,28 +501,32 @@ void ResultRows::AppendRow(sqlite3_stmt* statement)
         case SQLITE_INTEGER:
             cell.kind = ResultCell::Integer;
             cell.integer = sqlite3_value_int64(value);
+            if (!Inline(cell, bits))
+                size += 1 + (Fits32(cell.integer) ? sizeof(qint32) : sizeof(long long));
             break;
         case SQLITE_FLOAT:
             cell.kind = ResultCell::Real;
             cell.real = sqlite3_value_double(value);
+            size += 1 + sizeof(double);
             break;
         case SQLITE_TEXT:
             cell.kind = ResultCell::Text;
             cell.data = reinterpret_cast<const char*>(sqlite3_value_text(value));
             cell.length = sqlite3_value_bytes(value);
+            size += LengthSize(quint32(cell.length)) + size_t(cell.length);
             break;
         case SQLITE_BLOB:
             cell.kind = ResultCell::Blob;
             cell.data = static_cast<const char*>(sqlite3_value_blob(value));
             cell.length = sqlite3_value_bytes(value);
+            size += 1 + sizeof(qint32) + size_t(cell.length);
             break;
         default:
             cell.kind = ResultCell::Null;
             break;
         }
     }
-    AddRow();
-    Encode(count - 1, scratch.data());
+    EncodeSized(count - 1, scratch.data(), size);
 }
 
 void ResultRows::insert(int row)
@@ -618,6 +646,56 @@ TDataSet::TDataSet(QObject* parent) : QObject(parent) {}
 
 TDataSet::~TDataSet() = default;
 
+void TDataSet::connectNotify(const QMetaMethod&)
+{
+    ++listeners;
+}
+
+void TDataSet::disconnectNotify(const QMetaMethod&)
+{
+    listeners = std::max(listeners - 1, 0);
+}
+
+void TDataSet::Notify(void (TDataSet::*own)(), void (TDataSource::*linked)())
+{
+    if (listeners > 0)
+        (this->*own)();
+    // A source may unlink itself (or another) from what it tells: walk a copy.
+    if (sources.size() == 1) {
+        sources.front()->Tell(linked);
+        return;
+    }
+    const std::vector<TDataSource*> linkedNow = sources;
+    for (TDataSource* source : linkedNow)
+        if (std::find(sources.begin(), sources.end(), source) != sources.end())
+            source->Tell(linked);
+}
+
+void TDataSet::NotifyOpened()
+{
+    Notify(&TDataSet::DataSetOpened, &TDataSource::DataSetOpened);
+}
+
+void TDataSet::NotifyClosed()
+{
+    Notify(&TDataSet::DataSetClosed, &TDataSource::DataSetClosed);
+}
+
+void TDataSet::NotifyMoved()
+{
+    Notify(&TDataSet::CursorMoved, &TDataSource::CursorMoved);
+}
+
+void TDataSet::NotifyChanged()
+{
+    Notify(&TDataSet::DataChanged, &TDataSource::DataChanged);
+}
+
+void TDataSet::NotifyState()
+{
+    Notify(&TDataSet::StateChanged, &TDataSource::StateChanged);
+}
+
 void TDataSet::SetActive(bool active)
 {
     if (active && !Active())
@@ -632,7 +710,7 @@ void TDataSet::Close()
         return;
     DropResult();
     SetState(TDataSetState::Inactive);
-    emit DataSetClosed();
+    NotifyClosed();
 }
 
 int TDataSet::RecordCount() const
@@ -658,7 +736,7 @@ bool TDataSet::Bof() const
 void TDataSet::MoveTo(int row)
 {
     current = rows.empty() ? -1 : std::clamp(row, 0, int(rows.size()) - 1);
-    emit CursorMoved();
+    NotifyMoved();
 }
 
 void TDataSet::First()
@@ -716,7 +794,7 @@ TField* TDataSet::FindField(QAnyStringView name) const
 {
     // Compared as given, without making a string of the name.
     for (const auto& f : fields)
-        if (QAnyStringView::compare(f->FieldName(), name, Qt::CaseInsensitive) == 0)
+        if (SameName(f->FieldName(), name))
             return f.get();
     return nullptr;
 }
@@ -751,7 +829,7 @@ void TDataSet::SetState(TDataSetState newState)
     if (state == newState)
         return;
     state = newState;
-    emit StateChanged();
+    NotifyState();
 }
 
 DbConnection& TDataSet::Connection()
@@ -766,7 +844,7 @@ DbConnection& TDataSet::Connection()
     return *connection;
 }
 
-void TDataSet::LoadResult(const DbStatement& kept, const QString& sql)
+void TDataSet::LoadResult(const DbStatement& kept, const QString& sql, bool firstRowOnly)
 {
     sqlite3_stmt* statement = kept.get();
     DropResult();
@@ -812,8 +890,13 @@ void TDataSet::LoadResult(const DbStatement& kept, const QString& sql)
     }
     spareFields.clear();
     rows.Reset(columns);
-    for (; rc == SQLITE_ROW; rc = sqlite3_step(statement))
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(statement)) {
         rows.AppendRow(statement);
+        if (firstRowOnly) {
+            rc = SQLITE_DONE;
+            break;
+        }
+    }
     if (rc != SQLITE_DONE) {
         DropResult();
         connection->Raise(sql);

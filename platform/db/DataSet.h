@@ -14,6 +14,7 @@
 
 class TSession;
 class TDataSet;
+class TDataSource;
 class DbConnection;
 class DbStatement;
 struct sqlite3_stmt;
@@ -143,6 +144,9 @@ private:
     static ResultCell Decode(quint32 cell, const char* bytes);
     // Writes a row's values into its cells and new bytes.
     void Encode(int row, const ResultCell* values);
+    // The same, the row's size in bytes at the width of its run given (as AppendRow works
+    // it out while it reads the values).
+    void EncodeSized(int row, const ResultCell* values, size_t size);
     void EncodeVariants(int row, const std::vector<QVariant>& values);
     // Room for one more row, its cells NULL.
     void AddRow();
@@ -220,6 +224,20 @@ signals:
 
 protected:
     friend class TField;
+    friend class TDataSource;
+    // Emits one of the dataset's notifications, and the same one of each data source
+    // linked to it: called directly rather than through a connection, which costs a
+    // lookup run for every row of a walk twice over.
+    void Notify(void (TDataSet::*own)(), void (TDataSource::*linked)());
+    void NotifyOpened();
+    void NotifyClosed();
+    void NotifyMoved();
+    void NotifyChanged();
+    void NotifyState();
+    // Connections to the notifications, at least as many as there are: with none, a
+    // notification is not emitted at all.
+    void connectNotify(const QMetaMethod& signal) override;
+    void disconnectNotify(const QMetaMethod& signal) override;
     // The current row's value of a column; an empty dataset gives a null value.
     QVariant CurrentValue(int column) const;
     // The current row's value of a column, NULL when there is no current row.
@@ -229,8 +247,9 @@ protected:
 
     // The session's open database of DatabaseName, kept while the dataset uses it.
     DbConnection& Connection();
-    // Reads every row of a stepped-from-the-start statement, defining the fields from its columns.
-    void LoadResult(const DbStatement& statement, const QString& sql);
+    // Reads every row of a stepped-from-the-start statement, defining the fields from its
+    // columns; with `firstRowOnly`, its first row at most, the rest left unread.
+    void LoadResult(const DbStatement& statement, const QString& sql, bool firstRowOnly = false);
     void DropResult();
     void MoveTo(int row); // sets the position and tells the data sources
 
@@ -257,4 +276,6 @@ protected:
     bool eof = true;
     bool bof = true;
     TDataSetState state = TDataSetState::Inactive;
+    std::vector<TDataSource*> sources; // linked to it, in the order they were
+    int listeners = 0;
 };

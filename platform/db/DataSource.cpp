@@ -1,21 +1,41 @@
 #include "platform/db/DataSource.h"
 
+#include <algorithm>
+
 TDataSource::TDataSource(QObject* parent) : QObject(parent) {}
+
+TDataSource::~TDataSource()
+{
+    Unlink();
+}
+
+void TDataSource::connectNotify(const QMetaMethod&)
+{
+    ++listeners;
+}
+
+void TDataSource::disconnectNotify(const QMetaMethod&)
+{
+    listeners = std::max(listeners - 1, 0);
+}
+
+void TDataSource::Unlink()
+{
+    if (!dataSet)
+        return;
+    auto& linked = dataSet->sources;
+    linked.erase(std::remove(linked.begin(), linked.end(), this), linked.end());
+}
 
 void TDataSource::SetDataSet(TDataSet* value)
 {
     if (dataSet == value)
         return;
-    if (dataSet)
-        disconnect(dataSet, nullptr, this, nullptr);
+    Unlink();
     dataSet = value;
-    if (dataSet) {
-        connect(dataSet, &TDataSet::DataSetOpened, this, &TDataSource::DataSetOpened);
-        connect(dataSet, &TDataSet::DataSetClosed, this, &TDataSource::DataSetClosed);
-        connect(dataSet, &TDataSet::CursorMoved, this, &TDataSource::CursorMoved);
-        connect(dataSet, &TDataSet::DataChanged, this, &TDataSource::DataChanged);
-        connect(dataSet, &TDataSet::StateChanged, this, &TDataSource::StateChanged);
-    }
+    // The dataset tells its sources itself, as it tells its own listeners.
+    if (dataSet)
+        dataSet->sources.push_back(this);
     // The controls show the new dataset at once.
     emit DataChanged();
 }

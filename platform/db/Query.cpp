@@ -54,7 +54,15 @@ void TParam::Clear()
 
 // ---- TQuery ----
 
-TQuery::TQuery(QObject* parent) : TDataSet(parent), SQL(new TStrings)
+namespace {
+unsigned long long NewTextGeneration()
+{
+    static unsigned long long last = 0;
+    return ++last;
+}
+} // namespace
+
+TQuery::TQuery(QObject* parent) : TDataSet(parent), SQL(new TStrings), textGeneration(NewTextGeneration())
 {
     SQL->OnChange = [this] { SqlChanged(); };
 }
@@ -71,6 +79,7 @@ void TQuery::SqlChanged()
     params.clear();
     paramsStale = true;
     textStale = true;
+    textGeneration = NewTextGeneration();
     statementPlace = DbConnection::CachePlace();
 }
 
@@ -106,7 +115,7 @@ TParam* TQuery::ParamByName(QAnyStringView name)
 {
     ParseParams();
     for (const auto& p : params)
-        if (QAnyStringView::compare(p->Name(), name, Qt::CaseInsensitive) == 0)
+        if (SameName(p->Name(), name))
             return p.get();
     throw EDatabaseError(QString("Parameter '%1' not found.").arg(name.toString()));
 }
@@ -126,11 +135,17 @@ DbStatement TQuery::PrepareBound(const QString& sql)
     const int count = sqlite3_bind_parameter_count(stmt);
     for (int i = 1; i <= count; ++i) {
         const char* raw = sqlite3_bind_parameter_name(stmt, i);
-        // Compared as SQLite has it, without making a string of each name.
-        const QUtf8StringView name = raw ? QUtf8StringView(raw + 1) : QUtf8StringView();
+        // Compared as SQLite has it, without making a string of each name; an ASCII name
+        // (as the program's are) is its own Latin-1 text, whose length tells most apart.
+        const char* const bare = raw ? raw + 1 : "";
+        bool ascii = true;
+        for (const char* c = bare; *c && ascii; ++c)
+            ascii = uchar(*c) < 0x80;
+        const QAnyStringView name =
+            ascii ? QAnyStringView(QLatin1StringView(bare)) : QAnyStringView(QUtf8StringView(bare));
         TParam* param = nullptr;
         for (const auto& p : params)
-            if (QAnyStringView::compare(p->Name(), name, Qt::CaseInsensitive) == 0)
+            if (SameName(p->Name(), name))
                 param = p.get();
         if (!param || !param->Bound())
             throw EDatabaseError(QString("No value for parameter '%1'.\nStatement:\n%2")
@@ -143,13 +158,23 @@ DbStatement TQuery::PrepareBound(const QString& sql)
 
 void TQuery::Open()
 {
+    OpenRows(false);
+}
+
+void TQuery::OpenFirstRow()
+{
+    OpenRows(true);
+}
+
+void TQuery::OpenRows(bool firstRowOnly)
+{
     if (Active())
         return;
     const QString sql = Text();
     DbStatement statement = PrepareBound(sql);
-    LoadResult(statement, sql);
+    LoadResult(statement, sql, firstRowOnly);
     SetState(TDataSetState::Browse);
-    emit DataSetOpened();
+    NotifyOpened();
 }
 
 void TQuery::Close()

@@ -45,8 +45,15 @@ public:
     // Matched without regard to case; raises EDatabaseError for a name the text lacks.
     TParam* ParamByName(QAnyStringView name);
     int ParamCount() const;
+    // New at every change of the text, and never the same for two texts of any query: a
+    // caller that wrote the text can tell that it holds still.
+    unsigned long long TextGeneration() const { return textGeneration; }
 
     void Open() override;
+    // Opens the query on the first row of its result only, or none, and lets its statement
+    // go at once: a lookup that needs one row reads no further, and holds no lock after.
+    // RecordCount is then 0 or 1, so it tells only whether any row was found.
+    void OpenFirstRow();
     void Close() override;
     // Runs a statement that gives no rows (INSERT, UPDATE, DELETE).
     void ExecSQL();
@@ -55,6 +62,7 @@ public:
     long long LastInsertId() const;
 
 private:
+    void OpenRows(bool firstRowOnly);
     void SqlChanged();
     QString Text() const;
     // Prepares the text and binds every parameter; raises for one left unbound.
@@ -68,4 +76,5 @@ private:
     mutable bool textStale = true;
     DbConnection::CachePlace statementPlace; // of the text's statement, until the text changes
     int rowsAffected = 0;
+    unsigned long long textGeneration;
 };

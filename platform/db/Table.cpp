@@ -66,7 +66,7 @@ void TTable::Open()
     ReadRows(-1);
     modified = false;
     SetState(TDataSetState::Browse);
-    emit DataSetOpened();
+    NotifyOpened();
 }
 
 void TTable::Close()
@@ -127,8 +127,8 @@ void TTable::BeginInsert(int at)
     eof = bof = false;
     current = at;
     SetState(TDataSetState::Insert);
-    emit DataChanged();
-    emit CursorMoved();
+    NotifyChanged();
+    NotifyMoved();
 }
 
 void TTable::Append()
@@ -164,7 +164,7 @@ void TTable::WriteValue(int column, const QVariant& value)
         throw EDatabaseError("Dataset not in edit or insert mode.");
     rows.Set(current, column, value);
     modified = true;
-    emit DataChanged();
+    NotifyChanged();
 }
 
 void TTable::Post()
@@ -213,7 +213,7 @@ void TTable::Post()
     modified = false;
     original.clear();
     SetState(TDataSetState::Browse);
-    emit DataChanged();
+    NotifyChanged();
 }
 
 void TTable::Cancel()
@@ -231,8 +231,8 @@ void TTable::Cancel()
     original.clear();
     modified = false;
     SetState(TDataSetState::Browse);
-    emit DataChanged();
-    emit CursorMoved();
+    NotifyChanged();
+    NotifyMoved();
 }
 
 void TTable::Delete()
@@ -255,8 +255,8 @@ void TTable::Delete()
     rows.erase(current);
     current = rows.empty() ? -1 : std::min(current, int(rows.size()) - 1);
     eof = bof = rows.empty();
-    emit DataChanged();
-    emit CursorMoved();
+    NotifyChanged();
+    NotifyMoved();
 }
 
 void TTable::Refresh()
@@ -268,6 +268,6 @@ void TTable::Refresh()
     if (current >= 0 && FindField("Code"))
         code = rows.Value(current, FindField("Code")->Index()).toLongLong();
     ReadRows(code);
-    emit DataChanged();
-    emit CursorMoved();
+    NotifyChanged();
+    NotifyMoved();
 }

@@ -5,6 +5,7 @@
 #include "platform/widgets/Form.h"
 
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QMenu>
@@ -147,6 +148,16 @@ void DesktopInteraction::ProcessMessages()
 TDateTime DesktopInteraction::Now()
 {
     return ::Now();
+}
+
+qint64 DesktopInteraction::Ticks()
+{
+    static const QElapsedTimer started = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return started.elapsed();
 }
 
 QAction* DesktopInteraction::Popup(QMenu& menu, const QPoint& globalPos)

@@ -16,6 +16,7 @@ public:
     void MovePointer(const QPoint& globalPos) override;
     void ProcessMessages() override;
     TDateTime Now() override;
+    qint64 Ticks() override;
     QAction* Popup(QMenu& menu, const QPoint& globalPos) override;
 };
 

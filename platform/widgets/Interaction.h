@@ -2,8 +2,8 @@
 // Everything that blocks the program or leaves it goes through one Interaction
 // object: modal showing, message boxes and their sounds, the picture and printer
 // dialogs, opening a document, moving the pointer, pumping events in a long loop,
-// the current time. The program installs one that uses Qt's real dialogs; a test
-// installs a scripted one that answers and records.
+// the current time and the tick count that paces such a loop. The program installs one that uses Qt's real
+// dialogs; a test installs a scripted one that answers and records.
 #include "platform/rtl/DateTime.h"
 
 #include <QPoint>
@@ -61,6 +61,8 @@ public:
     // Lets waiting events run (a long loop calls it between records).
     virtual void ProcessMessages() = 0;
     virtual TDateTime Now() = 0;
+    // Milliseconds of a clock that only moves forward, for pacing long loops.
+    virtual qint64 Ticks() = 0;
     // Shows a popup menu at a screen point; the chosen item, or nullptr.
     virtual QAction* Popup(QMenu& menu, const QPoint& globalPos) = 0;
 };

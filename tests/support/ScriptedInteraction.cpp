@@ -146,6 +146,8 @@ int ScriptedInteraction::ShowBox(BoxKind kind, const QString& text)
     boxes.push_back({kind, pendingSound, text});
     pendingSound.reset();
     log << "box:" + ToString(kind) + ":" + text;
+    if (OnBox)
+        OnBox();
     const bool yesNo = kind == BoxKind::Question || kind == BoxKind::ErrorYesNo;
     if (expected.empty() || expected.front().kind != kind ||
         (expected.front().text && *expected.front().text != text)) {
@@ -204,6 +206,12 @@ void ScriptedInteraction::ProcessMessages()
 TDateTime ScriptedInteraction::Now()
 {
     return now;
+}
+
+qint64 ScriptedInteraction::Ticks()
+{
+    ticks += ticksStep;
+    return ticks;
 }
 
 QAction* ScriptedInteraction::Popup(QMenu& menu, const QPoint& globalPos)

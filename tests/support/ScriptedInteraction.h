@@ -48,7 +48,12 @@ public:
     void ChooseMenuItem(const QString& text);
     // Runs at every ProcessMessages, after the waiting events ran.
     std::function<void()> OnProcessMessages;
+    // Runs at every box, before it is answered.
+    std::function<void()> OnBox;
     void SetNow(TDateTime now);
+    // The tick count moves on by `ms` at every read: a second by default, so that a paced
+    // loop shows every step; a test of the pacing sets a shorter step.
+    void SetTicksStep(qint64 ms) { ticksStep = ms; }
 
     const std::vector<Box>& Boxes() const { return boxes; }
     const std::vector<widgets::Sound>& Sounds() const { return sounds; }
@@ -70,6 +75,7 @@ public:
     void MovePointer(const QPoint& globalPos) override;
     void ProcessMessages() override;
     TDateTime Now() override;
+    qint64 Ticks() override;
     QAction* Popup(QMenu& menu, const QPoint& globalPos) override;
 
 private:
@@ -94,6 +100,8 @@ private:
     std::vector<QPoint> popupPositions;
     std::optional<widgets::Sound> pendingSound;
     TDateTime now;
+    qint64 ticks = 0;
+    qint64 ticksStep = 1000;
 };
 
 QString ToString(widgets::BoxKind kind);

@@ -593,6 +593,66 @@ TEST_F(Sumup, NothingElseInTheWindowStartsWhileARunCounts)
     EXPECT_EQ(SumCsv().count("\r\n"), 7);
 }
 
+// Ten check-ups of one karte; the sixth, by date, is of "XX-0001-0001", which finds
+// "XX-0001-00010" too when `ambiguous`.
+static void AddTenCheckups(bool ambiguous)
+{
+    AddKarte("XX-0002-0001", "");
+    if (ambiguous) {
+        AddKarte("XX-0001-0001", "");
+        AddKarte("XX-0001-00010", "");
+    }
+    for (int day = 1; day <= 10; ++day)
+        AddCheckupOf(
+            Checkup(ambiguous && day == 6 ? "XX-0001-0001" : "XX-0002-0001", EncodeDate(2015, 1, day)));
+}
+
+TEST_F(Sumup, TheProgressIsShownAsTimePassesAndAlwaysForTheLastCheckup)
+{
+    Start();
+    AddTenCheckups(false);
+    struct Case
+    {
+        qint64 step; // milliseconds between two check-ups
+        QList<int> shown;
+    };
+    const Case cases[] = {
+        {0, {0, 9}},
+        {10, {0, 4, 8, 9}},
+        {40, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
+    };
+    for (const Case& c : cases) {
+        program.Script().SetTicksStep(c.step);
+        program.Script().Expect(BoxKind::ErrorNoSound, MissingXlsText("Kvr2.xls"));
+        QStringList progress;
+        program.Script().OnProcessMessages = [&] { progress << SumupForm->SumupStatusBar->SimpleText(); };
+        InWindow([&] {
+            ClickSumup();
+            EXPECT_EQ(SumupForm->SumupStatusBar->SimpleText(), "集計完了。");
+        });
+        program.Script().OnProcessMessages = nullptr;
+        QStringList expected;
+        for (int i : c.shown)
+            expected << "集計中... " + QString::number(i) + "/10";
+        EXPECT_EQ(progress, expected) << "step " << c.step;
+        EXPECT_EQ(SumCsv().count("\r\n"), 1 + 2 * 10) << "step " << c.step;
+    }
+}
+
+TEST_F(Sumup, ABoxForACheckupShowsThatCheckupsFigureWhenNoTimeHasPassed)
+{
+    Start();
+    AddTenCheckups(true);
+    program.Script().SetTicksStep(0);
+    ExpectAmbiguity();
+    program.Script().Expect(BoxKind::ErrorNoSound, MissingXlsText("Kvr2.xls"));
+    QStringList atBoxes;
+    program.Script().OnBox = [&] { atBoxes << SumupForm->SumupStatusBar->SimpleText(); };
+    InWindow([&] { ClickSumup(); });
+    program.Script().OnBox = nullptr;
+    EXPECT_EQ(atBoxes, QStringList({"集計中... 5/10", "集計完了。"}));
+}
+
 TEST_F(Sumup, FieldsWithCommasQuotesOrLineBreaksAreWrittenInQuotes)
 {
     Start();

@@ -6,6 +6,7 @@
 #include "tools/kvr-screens/Screens.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <cstdio>
 
@@ -33,7 +34,15 @@ public:
     void MovePointer(const QPoint&) override {}
     void ProcessMessages() override { QCoreApplication::processEvents(); }
     TDateTime Now() override { return ::Now(); }
+    qint64 Ticks() override { return clock.elapsed(); }
     QAction* Popup(QMenu&, const QPoint&) override { return nullptr; }
+
+private:
+    QElapsedTimer clock = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
 };
 
 } // namespace
