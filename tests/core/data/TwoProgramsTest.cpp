@@ -143,8 +143,8 @@ TEST_F(TwoPrograms, ARowAddedWhileAnotherProgramDeletesItsKarteIsRefusedAndNotWr
                        .arg(race.table, karteNo);
         const int before = Rows(rows);
 
-        // This program takes the write lock first; the other looks the karte up and waits for
-        // the lock, and this one deletes and commits before it gets it.
+        // This program takes the write lock first, and deletes while the other is inside its
+        // add, waiting for the lock: the delete is committed before the other can write.
         module->Session_kvr->StartWriteTransaction(TempDatabase::DatabaseName);
         QProcess adder;
         adder.start(KVR_DATA_RACE_HELPER, {race.kind, diet ? QString::number(checkup.iCode) : karteNo});
