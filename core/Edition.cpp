@@ -6,7 +6,8 @@
 
 namespace {
 
-TEdition currentEdition;
+// Constant-initialised: there before any static initialiser asks for it.
+constinit TEdition currentEdition;
 TEdition* installed = nullptr;
 
 } // namespace

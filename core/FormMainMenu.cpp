@@ -21,8 +21,9 @@ TMainMenuForm* MainMenuForm = nullptr;
 
 namespace {
 
-// Below the local application data folder.
-const QString SettingsSubPath = "\\VirtualStore\\Program Files\\QORN\\KVR";
+// Below the local application data folder; known when compiled, as a main menu made by a
+// static initialiser would need it.
+constexpr QLatin1StringView SettingsSubPath("\\VirtualStore\\Program Files\\QORN\\KVR");
 
 QString LogLine(const char* method)
 {

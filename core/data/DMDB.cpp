@@ -9,9 +9,10 @@ TDBDM* DBDM = nullptr;
 
 namespace {
 
-// Until the configuration points them elsewhere.
-const QString PlaceholderDatabase = "I:\\user\\kvr_paradox\\data\\database";
-const QString PlaceholderNetFileDir = "I:\\USER\\KVR_PARADOX\\DATA";
+// Until the configuration points them elsewhere. Constants known when compiled, so that a
+// data module made by a static initialiser has them too.
+constexpr QLatin1StringView PlaceholderDatabase("I:\\user\\kvr_paradox\\data\\database");
+constexpr QLatin1StringView PlaceholderNetFileDir("I:\\USER\\KVR_PARADOX\\DATA");
 
 } // namespace
 

@@ -137,6 +137,9 @@ private:
     int ReadEntries(Entry* records, int max, const char* textColumn, QString Entry::*text);
     // Binds a note's or treatment's date, text, member and karte on Query2 and runs the
     // statement: 1, or the code of the lookup that failed (nothing is run then).
+    // Adds a note or treatment with `insert` as one unit with the lookups of its member and karte.
+    int AddEntry(std::initializer_list<const char*> insert, TDateTime date, const char* textParam,
+                 const QString& text, const QString& staffNo, const QString& karteNo);
     int BindEntryAndRun(TDateTime date, const char* textParam, const QString& text, const QString& staffNo,
                         const QString& karteNo);
     int BindStaffAndKarte(TQuery* query, const QString& staffNo, const QString& karteNo);

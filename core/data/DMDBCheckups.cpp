@@ -119,36 +119,40 @@ int TDBDM::DelCheckup(int code)
 
 int TDBDM::AddCheckup(stCheckupRecord record)
 {
-    long long insertedCode = 0;
-    try {
-        Query2->SQL->Clear();
-        AddLines(Query2, {"INSERT INTO CheckupTable", "(", "  CDate,"});
-        AddToothLines(Query2, Bare);
-        AddLines(Query2, {"  KarteCode,", "  SchoolCode,", "  Memo", ")", "VALUES", "(", "  :CDate,"});
-        AddToothLines(Query2, AsParameter);
-        AddLines(Query2, {"  :KarteCode,", "  :SchoolCode,", "  :Memo", ");"});
-        if (SetCheckupParams(record) < 0)
-            return dbNoKarte;
-        Query2->ExecSQL();
-        insertedCode = Query2->LastInsertId();
-    } catch (...) {
-        return dbFailed;
-    }
-    try {
-        Select(Query3, {"SELECT", "  Code", "FROM", "  CheckupTable", "WHERE", "  CDate = :CDate", "AND",
-                        "  KarteCode = :KarteCode;"});
-        Query3->ParamByName("CDate")->SetAsDate(record.tDate);
-        Query3->ParamByName("KarteCode")->SetAsInteger(iWrkKarteCode);
-        Query3->Open();
-        // Deliberately the row just inserted, where the first row the read-back found used to
-        // be taken: another check-up of the karte may bear the same date.
-        for (Query3->First(); !Query3->Eof(); Query3->Next())
-            if (Query3->FieldByName("Code")->AsInteger() == insertedCode)
-                return int(insertedCode);
-        return dbCheckupNotReadBack;
-    } catch (...) {
-        return dbCheckupNotReadBack;
-    }
+    // Deliberately one write transaction from the karte's lookup to the read-back: a karte that
+    // another program deleted in between got the check-up all the same, and the add said so.
+    return InWriteTransaction(Query2, dbFailed, [&] {
+        long long insertedCode = 0;
+        try {
+            Query2->SQL->Clear();
+            AddLines(Query2, {"INSERT INTO CheckupTable", "(", "  CDate,"});
+            AddToothLines(Query2, Bare);
+            AddLines(Query2, {"  KarteCode,", "  SchoolCode,", "  Memo", ")", "VALUES", "(", "  :CDate,"});
+            AddToothLines(Query2, AsParameter);
+            AddLines(Query2, {"  :KarteCode,", "  :SchoolCode,", "  :Memo", ");"});
+            if (SetCheckupParams(record) < 0)
+                return dbNoKarte;
+            Query2->ExecSQL();
+            insertedCode = Query2->LastInsertId();
+        } catch (...) {
+            return dbFailed;
+        }
+        try {
+            Select(Query3, {"SELECT", "  Code", "FROM", "  CheckupTable", "WHERE", "  CDate = :CDate", "AND",
+                            "  KarteCode = :KarteCode;"});
+            Query3->ParamByName("CDate")->SetAsDate(record.tDate);
+            Query3->ParamByName("KarteCode")->SetAsInteger(iWrkKarteCode);
+            Query3->Open();
+            // Deliberately the row just inserted, where the first row the read-back found used to
+            // be taken: another check-up of the karte may bear the same date.
+            for (Query3->First(); !Query3->Eof(); Query3->Next())
+                if (Query3->FieldByName("Code")->AsInteger() == insertedCode)
+                    return int(insertedCode);
+            return dbCheckupNotReadBack;
+        } catch (...) {
+            return dbCheckupNotReadBack;
+        }
+    });
 }
 
 int TDBDM::ReplaceCheckup(stCheckupRecord record)

@@ -111,6 +111,22 @@ int TDBDM::BindEntryAndRun(TDateTime date, const char* textParam, const QString&
     return 1;
 }
 
+int TDBDM::AddEntry(std::initializer_list<const char*> insert, TDateTime date, const char* textParam,
+                    const QString& text, const QString& staffNo, const QString& karteNo)
+{
+    // Deliberately one write transaction from the lookups to the insert: a karte (or member)
+    // that another program deleted in between got the row all the same, and the add said so.
+    return InWriteTransaction(Query2, dbFailed, [&] {
+        try {
+            Query2->SQL->Clear();
+            AddLines(Query2, insert);
+            return BindEntryAndRun(date, textParam, text, staffNo, karteNo);
+        } catch (...) {
+            return dbFailed;
+        }
+    });
+}
+
 int TDBDM::DeleteByCode(const char* table, int code)
 {
     try {
@@ -157,16 +173,10 @@ int TDBDM::DelTreatment(int code)
 
 int TDBDM::AddTreatment(stTreatmentRecord record)
 {
-    try {
-        Query2->SQL->Clear();
-        AddLines(Query2, {"INSERT INTO TreatmentTable", "(", "  RDate,", "  Treatment,", "  StaffCode,",
-                          "  KarteCode", ")", "VALUES", "(", "  :RDate,", "  :Treatment,", "  :StaffCode,",
-                          "  :KarteCode", ");"});
-        return BindEntryAndRun(record.tDate, "Treatment", record.asTreatment, record.asStaffNo,
-                               record.asKarteNo);
-    } catch (...) {
-        return dbFailed;
-    }
+    return AddEntry({"INSERT INTO TreatmentTable", "(", "  RDate,", "  Treatment,", "  StaffCode,",
+                     "  KarteCode", ")", "VALUES", "(", "  :RDate,", "  :Treatment,", "  :StaffCode,",
+                     "  :KarteCode", ");"},
+                    record.tDate, "Treatment", record.asTreatment, record.asStaffNo, record.asKarteNo);
 }
 
 int TDBDM::ReplaceTreatment(stTreatmentRecord record)
@@ -212,15 +222,9 @@ int TDBDM::DelNote(int code)
 
 int TDBDM::AddNote(stNoteRecord record)
 {
-    try {
-        Query2->SQL->Clear();
-        AddLines(Query2, {"INSERT INTO NoteTable", "(", "RDate,", "Description,", "StaffCode,", "KarteCode",
-                          ")", "VALUES", "(", ":RDate,", ":Description,", ":StaffCode,", ":KarteCode", ");"});
-        return BindEntryAndRun(record.tDate, "Description", record.asDescription, record.asStaffNo,
-                               record.asKarteNo);
-    } catch (...) {
-        return dbFailed;
-    }
+    return AddEntry({"INSERT INTO NoteTable", "(", "RDate,", "Description,", "StaffCode,", "KarteCode", ")",
+                     "VALUES", "(", ":RDate,", ":Description,", ":StaffCode,", ":KarteCode", ");"},
+                    record.tDate, "Description", record.asDescription, record.asStaffNo, record.asKarteNo);
 }
 
 int TDBDM::ReplaceNote(stNoteRecord record)
@@ -278,17 +282,28 @@ int TDBDM::DelDietInquiry(int code)
 
 int TDBDM::AddDietInquiry(stDietInquiryRecord record)
 {
-    try {
-        Query2->SQL->Clear();
-        AddLines(Query2,
-                 {"INSERT INTO DietInquiryTable", "(", "  FoodCode,", "  FrequencyCode,", "  CheckupCode",
-                  ")", "VALUES", "(", "  :FoodCode,", "  :FrequencyCode,", "  :CheckupCode", ");"});
-        BindDietInquiry(record);
-        Query2->ExecSQL();
-        return 1;
-    } catch (...) {
-        return dbFailed;
-    }
+    // Deliberately checked, in one write transaction with the insert, where the row used to be
+    // written on any code: a check-up deleted by another program, or one of a karte deleted
+    // meanwhile, got a row no window would show again, and the add said it was stored.
+    return InWriteTransaction(Query2, dbFailed, [&] {
+        if (LookUpInteger(Query3,
+                          {"SELECT", "  CheckupTable.Code AS Code", "FROM", "  CheckupTable, KarteTable",
+                           "WHERE", "  CheckupTable.Code = :CheckupCode", "AND",
+                           "  KarteCode = KarteTable.Code", "AND", "  DeleteFlag = false;"},
+                          "CheckupCode", record.iCheckupCode, "Code") < 0)
+            return dbNoKarte;
+        try {
+            Query2->SQL->Clear();
+            AddLines(Query2,
+                     {"INSERT INTO DietInquiryTable", "(", "  FoodCode,", "  FrequencyCode,", "  CheckupCode",
+                      ")", "VALUES", "(", "  :FoodCode,", "  :FrequencyCode,", "  :CheckupCode", ");"});
+            BindDietInquiry(record);
+            Query2->ExecSQL();
+            return 1;
+        } catch (...) {
+            return dbFailed;
+        }
+    });
 }
 
 int TDBDM::ReplaceDietInquiry(stDietInquiryRecord record)

@@ -283,39 +283,38 @@ int TDBDM::AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString
     // run one by one: a failed step left the earlier ones written (a live karte without its
     // questionnaire is never found, yet holds its number), and two programs adding the same
     // number at once both passed the check. The codes of the steps are unchanged.
-    WriteTransaction transaction(Query2);
-    if (!transaction.Started())
-        return dbFailed;
-    if (const int rc = CheckNumberFree(GetKarteCode(record.asMediRecNo)); rc < 0)
-        return rc;
-    int patientCode = -1;
-    if (!patientNo.isEmpty()) {
-        patientCode = GetPatientCode(patientNo);
-        if (patientCode < 0)
-            return dbFailed;
-    }
-    int karteCode;
-    try {
-        Query2->SQL->Clear();
-        AddLines(Query2, {"INSERT INTO KarteTable", "(", "KarteNo,", "RDate,", "Next,", "PatientCode,",
-                          "DeleteFlag", ")", "VALUES", "(", ":KarteNo,", ":RDate,", ":Next,", ":PatientCode,",
-                          ":DeleteFlag", ");"});
-        BindKarte(record);
-        Query2->ParamByName("PatientCode")->SetAsInteger(patientCode);
-        Query2->ParamByName("DeleteFlag")->SetAsBoolean(false);
-        Query2->ExecSQL();
-        karteCode = int(Query2->LastInsertId());
-    } catch (...) {
-        return dbKarteNotInserted;
-    }
-    // The new header's code comes from its insert; the read-back by number confirms it is
-    // the live karte of that number.
-    if (GetKarteCode(record.asMediRecNo) != karteCode)
-        return dbKarteNotReadBack;
-    excursus.iKarteCode = karteCode;
-    if (AddExcursus(excursus) < 0)
-        return dbExcursusNotInserted;
-    return transaction.Commit(1, dbExcursusNotInserted);
+    return InWriteTransaction(Query2, dbExcursusNotInserted, [&] {
+        if (const int rc = CheckNumberFree(GetKarteCode(record.asMediRecNo)); rc < 0)
+            return rc;
+        int patientCode = -1;
+        if (!patientNo.isEmpty()) {
+            patientCode = GetPatientCode(patientNo);
+            if (patientCode < 0)
+                return dbFailed;
+        }
+        int karteCode;
+        try {
+            Query2->SQL->Clear();
+            AddLines(Query2, {"INSERT INTO KarteTable", "(", "KarteNo,", "RDate,", "Next,", "PatientCode,",
+                              "DeleteFlag", ")", "VALUES", "(", ":KarteNo,", ":RDate,", ":Next,",
+                              ":PatientCode,", ":DeleteFlag", ");"});
+            BindKarte(record);
+            Query2->ParamByName("PatientCode")->SetAsInteger(patientCode);
+            Query2->ParamByName("DeleteFlag")->SetAsBoolean(false);
+            Query2->ExecSQL();
+            karteCode = int(Query2->LastInsertId());
+        } catch (...) {
+            return dbKarteNotInserted;
+        }
+        // The new header's code comes from its insert; the read-back by number confirms it is
+        // the live karte of that number.
+        if (GetKarteCode(record.asMediRecNo) != karteCode)
+            return dbKarteNotReadBack;
+        excursus.iKarteCode = karteCode;
+        if (AddExcursus(excursus) < 0)
+            return dbExcursusNotInserted;
+        return 1;
+    });
 }
 
 int TDBDM::ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo)
@@ -323,42 +322,41 @@ int TDBDM::ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QSt
     // Deliberately one write transaction, taken before the lookups, where the steps used to
     // run one by one: a failed step left the header rewritten. Header and questionnaire are
     // rewritten together or not at all; the codes are unchanged.
-    WriteTransaction transaction(Query2);
-    if (!transaction.Started())
-        return dbFailed;
-    // Without an examinee number the karte is detached from its examinee; its steps have
-    // codes of their own.
-    const bool detach = patientNo.isEmpty();
-    int patientCode = -1;
-    if (!detach) {
-        patientCode = GetPatientCode(patientNo);
-        if (patientCode < 0)
-            return dbFailed;
-    }
-    const int karteCode = GetKarteCode(record.asMediRecNo);
-    if (karteCode < 0)
-        return detach ? dbNoKarteToDetach : dbNoRow;
-    try {
-        Query2->SQL->Clear();
-        AddLines(Query2,
-                 {"UPDATE KarteTable SET", "  KarteNo=:KarteNo,", "  RDate=:RDate,", "  Next=:Next,",
-                  detach ? "  PatientCode=-1" : "  PatientCode=:PatientCode", "WHERE", "  Code=:Code;"});
-        Query2->ParamByName("Code")->SetAsInteger(karteCode);
-        BindKarte(record);
-        if (!detach)
-            Query2->ParamByName("PatientCode")->SetAsInteger(patientCode);
-        Query2->ExecSQL();
-    } catch (...) {
-        return detach ? dbKarteNotDetached : dbKarteNotUpdated;
-    }
-    excursus.iKarteCode = karteCode;
-    const int excursusCode = GetExcursusCode(karteCode);
-    if (excursusCode < 0)
-        return dbNoExcursus;
-    excursus.iCode = excursusCode;
-    if (ReplaceExcursus(excursus) < 0)
-        return dbExcursusNotUpdated;
-    return transaction.Commit(1, dbExcursusNotUpdated);
+    return InWriteTransaction(Query2, dbExcursusNotUpdated, [&] {
+        // Without an examinee number the karte is detached from its examinee; its steps have
+        // codes of their own.
+        const bool detach = patientNo.isEmpty();
+        int patientCode = -1;
+        if (!detach) {
+            patientCode = GetPatientCode(patientNo);
+            if (patientCode < 0)
+                return dbFailed;
+        }
+        const int karteCode = GetKarteCode(record.asMediRecNo);
+        if (karteCode < 0)
+            return detach ? dbNoKarteToDetach : dbNoRow;
+        try {
+            Query2->SQL->Clear();
+            AddLines(Query2,
+                     {"UPDATE KarteTable SET", "  KarteNo=:KarteNo,", "  RDate=:RDate,", "  Next=:Next,",
+                      detach ? "  PatientCode=-1" : "  PatientCode=:PatientCode", "WHERE", "  Code=:Code;"});
+            Query2->ParamByName("Code")->SetAsInteger(karteCode);
+            BindKarte(record);
+            if (!detach)
+                Query2->ParamByName("PatientCode")->SetAsInteger(patientCode);
+            Query2->ExecSQL();
+        } catch (...) {
+            return detach ? dbKarteNotDetached : dbKarteNotUpdated;
+        }
+        excursus.iKarteCode = karteCode;
+        const int excursusCode = GetExcursusCode(karteCode);
+        if (excursusCode < 0)
+            return dbNoExcursus;
+        excursus.iCode = excursusCode;
+        if (ReplaceExcursus(excursus) < 0)
+            return dbExcursusNotUpdated;
+        return 1;
+    });
 }
 
 void TDBDM::BindKarte(const stMedicalRec& record)

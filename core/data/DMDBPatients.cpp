@@ -107,46 +107,45 @@ int TDBDM::AddPatient(stPatientRec record)
 {
     // Deliberately one write transaction from the check to the insert: two programs adding
     // the same number at once both passed the check.
-    WriteTransaction transaction(Query2);
-    if (!transaction.Started())
-        return dbFailed;
-    if (const int rc = CheckNumberFree(GetPatientCode(record.asPatientNo)); rc < 0)
-        return rc;
-    try {
-        Query2->SQL->Clear();
-        AddLines(Query2, {"INSERT INTO Patient2Table",
-                          "(",
-                          "  PatientNo,",
-                          "  Birth,",
-                          "  Sex,",
-                          "  Name0,",
-                          "  Name1,",
-                          "  NameKana0,",
-                          "  NameKana1,",
-                          "  SchoolCode,",
-                          "  Portrait,",
-                          "  DeleteFlag",
-                          ")",
-                          "VALUES",
-                          "(",
-                          "  :PatientNo,",
-                          "  :Birth,",
-                          "  :Sex,",
-                          "  :Name0,",
-                          "  :Name1,",
-                          "  :NameKana0,",
-                          "  :NameKana1,",
-                          "  :SchoolCode,",
-                          "  :Portrait,",
-                          "  :DeleteFlag",
-                          ");"});
-        BindPatient(record);
-        Query2->ParamByName("DeleteFlag")->SetAsBoolean(false);
-        Query2->ExecSQL();
-    } catch (...) {
-        return dbFailed;
-    }
-    return transaction.Commit(1, dbFailed);
+    return InWriteTransaction(Query2, dbFailed, [&] {
+        if (const int rc = CheckNumberFree(GetPatientCode(record.asPatientNo)); rc < 0)
+            return rc;
+        try {
+            Query2->SQL->Clear();
+            AddLines(Query2, {"INSERT INTO Patient2Table",
+                              "(",
+                              "  PatientNo,",
+                              "  Birth,",
+                              "  Sex,",
+                              "  Name0,",
+                              "  Name1,",
+                              "  NameKana0,",
+                              "  NameKana1,",
+                              "  SchoolCode,",
+                              "  Portrait,",
+                              "  DeleteFlag",
+                              ")",
+                              "VALUES",
+                              "(",
+                              "  :PatientNo,",
+                              "  :Birth,",
+                              "  :Sex,",
+                              "  :Name0,",
+                              "  :Name1,",
+                              "  :NameKana0,",
+                              "  :NameKana1,",
+                              "  :SchoolCode,",
+                              "  :Portrait,",
+                              "  :DeleteFlag",
+                              ");"});
+            BindPatient(record);
+            Query2->ParamByName("DeleteFlag")->SetAsBoolean(false);
+            Query2->ExecSQL();
+        } catch (...) {
+            return dbFailed;
+        }
+        return 1;
+    });
 }
 
 int TDBDM::ReplacePatient(stPatientRec record)

@@ -85,46 +85,45 @@ int TDBDM::AddStaff(stStaffRecord record)
 {
     // Deliberately one write transaction from the check to the insert: two programs adding
     // the same number at once both passed the check.
-    WriteTransaction transaction(Query2);
-    if (!transaction.Started())
-        return dbFailed;
-    if (const int rc = CheckNumberFree(GetStaffCode(record.asStaffNo)); rc < 0)
-        return rc;
-    try {
-        Query2->SQL->Clear();
-        AddLines(Query2, {"INSERT INTO Staff2Table",
-                          "(",
-                          "  JobCode,",
-                          "  StaffNo,",
-                          "  Sex,",
-                          "  NameKanji0,",
-                          "  NameKanji1,",
-                          "  NameKana0,",
-                          "  NameKana1,",
-                          "  NameAlphabet0,",
-                          "  NameAlphabet1,",
-                          "  DeleteFlag",
-                          ")",
-                          "VALUES",
-                          "(",
-                          "  :JobCode,",
-                          "  :StaffNo,",
-                          "  :Sex,",
-                          "  :NameKanji0,",
-                          "  :NameKanji1,",
-                          "  :NameKana0,",
-                          "  :NameKana1,",
-                          "  :NameAlphabet0,",
-                          "  :NameAlphabet1,",
-                          "  :DeleteFlag",
-                          ");"});
-        BindStaff(record);
-        Query2->ParamByName("DeleteFlag")->SetAsBoolean(false);
-        Query2->ExecSQL();
-    } catch (...) {
-        return dbFailed;
-    }
-    return transaction.Commit(1, dbFailed);
+    return InWriteTransaction(Query2, dbFailed, [&] {
+        if (const int rc = CheckNumberFree(GetStaffCode(record.asStaffNo)); rc < 0)
+            return rc;
+        try {
+            Query2->SQL->Clear();
+            AddLines(Query2, {"INSERT INTO Staff2Table",
+                              "(",
+                              "  JobCode,",
+                              "  StaffNo,",
+                              "  Sex,",
+                              "  NameKanji0,",
+                              "  NameKanji1,",
+                              "  NameKana0,",
+                              "  NameKana1,",
+                              "  NameAlphabet0,",
+                              "  NameAlphabet1,",
+                              "  DeleteFlag",
+                              ")",
+                              "VALUES",
+                              "(",
+                              "  :JobCode,",
+                              "  :StaffNo,",
+                              "  :Sex,",
+                              "  :NameKanji0,",
+                              "  :NameKanji1,",
+                              "  :NameKana0,",
+                              "  :NameKana1,",
+                              "  :NameAlphabet0,",
+                              "  :NameAlphabet1,",
+                              "  :DeleteFlag",
+                              ");"});
+            BindStaff(record);
+            Query2->ParamByName("DeleteFlag")->SetAsBoolean(false);
+            Query2->ExecSQL();
+        } catch (...) {
+            return dbFailed;
+        }
+        return 1;
+    });
 }
 
 int TDBDM::ReplaceStaff(stStaffRecord record)

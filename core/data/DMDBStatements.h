@@ -147,9 +147,10 @@ private:
 };
 
 // One add or replace as one unit, in a write transaction taken before its checks, so
-// that another program cannot slip the same number in between check and insert (it waits
-// the busy timeout for this one, then finds the number in use). Unless committed, it is
-// rolled back when this goes, and the session is free again.
+// that another program cannot slip the same number, or the delete of the row it adds to, in
+// between check and insert (it waits the busy timeout for this one, then finds the number in
+// use or the row gone). Unless committed, it is rolled back when this goes, and the session
+// is free again.
 class WriteTransaction
 {
 public:
@@ -170,6 +171,18 @@ private:
     TSession* session;
     bool open = false;
 };
+
+// Runs `store`, which gives its code, as one unit in a WriteTransaction on the query's
+// session: committed when the code is not negative, rolled back otherwise. dbFailed when the
+// write lock cannot be taken; `commitFailure` when the commit is refused.
+template <class Store> int InWriteTransaction(TQuery* query, int commitFailure, Store store)
+{
+    WriteTransaction transaction(query);
+    if (!transaction.Started())
+        return dbFailed;
+    const int rc = store();
+    return rc < 0 ? rc : transaction.Commit(rc, commitFailure);
+}
 
 // A long walk of lookups reads under one shared lock instead of taking and dropping
 // the file lock for every statement. Nothing is written under it; when a transaction

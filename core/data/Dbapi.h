@@ -17,8 +17,9 @@
 //                        for ReplacePatient and ReplaceStaff: no live row has the number
 //   dbNumberInUse  -100  the number to be added belongs to a live row (AddPatient,
 //                        AddStaff, AddMedicalRecord); nothing is written
-// Notes, treatments and check-ups (search, add, replace):
-//   dbNoKarte      -3    the karte number has no live karte; nothing is written
+// Notes, treatments and check-ups (search, add, replace), diet rows (add):
+//   dbNoKarte      -3    the karte number has no live karte (for a diet row: its check-up
+//                        is gone or its karte is not live); nothing is written
 // AddMedicalRecord, one code per step:
 //   dbKarteNotInserted      -2  the header insert failed; nothing is written
 //   dbKarteNotReadBack      -3  the new header could not be looked up by its number
@@ -29,13 +30,14 @@
 //   dbKarteNotUpdated       -3  the header update failed
 //   dbNoExcursus            -4  the karte has no questionnaire row (or its lookup failed)
 //   dbExcursusNotUpdated    -5  the questionnaire update failed (or the commit)
-// AddPatient, AddStaff and the karte stores run in one write transaction from their checks
-// to their commit: a step that fails writes nothing, and one that cannot take the write lock
-// (another program held it through the busy timeout) gives dbFailed.
+// AddPatient, AddStaff, the karte stores and the adds of check-ups, notes, treatments and
+// diet rows run in one write transaction from their checks to their commit: a step that fails
+// writes nothing, and one that cannot take the write lock (another program held it through
+// the busy timeout) gives dbFailed.
 // A date the file cannot keep (NaN, infinite, outside the years 1 to 9999) fails the step
 // that binds it: dbFailed, for a karte store its insert or update step; nothing is written.
 // AddCheckup (success: the new row's code):
-//   dbCheckupNotReadBack    -4  the new row could not be read back
+//   dbCheckupNotReadBack    -4  the new row could not be read back; it is not kept
 inline constexpr int dbFailed = -1;
 inline constexpr int dbNoRow = -2;
 inline constexpr int dbNumberInUse = -100;

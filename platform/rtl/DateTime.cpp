@@ -7,14 +7,15 @@
 #include <algorithm>
 #include <cmath>
 
-TFormatSettings FormatSettings;
+// Constant-initialised (the compiler checks it), so readable by any static initialiser.
+constinit TFormatSettings FormatSettings;
 
 namespace {
 
 constexpr double kMsPerDay = 86400000.0;
 
 // Days since 1970-01-01 of a proleptic Gregorian date (any year).
-long long DaysFromCivil(long long y, unsigned m, unsigned d)
+constexpr long long DaysFromCivil(long long y, unsigned m, unsigned d)
 {
     y -= m <= 2;
     const long long era = (y >= 0 ? y : y - 399) / 400;
@@ -38,7 +39,10 @@ void CivilFromDays(long long z, int& year, int& month, int& day)
     year = static_cast<int>(y + (month <= 2));
 }
 
-const long long kEpochOffset = DaysFromCivil(1899, 12, 30);
+// Known when the program is compiled: a date encoded by another unit's static initialiser,
+// which may run before this unit's, used to get the offset 0 and a day 70 years early.
+constexpr long long kEpochOffset = DaysFromCivil(1899, 12, 30);
+static_assert(kEpochOffset == -25569);
 
 // Milliseconds since midnight of the value's time of day (the fraction's magnitude,
 // as the library takes it for values before the epoch too).
@@ -54,7 +58,8 @@ TDateTime NowFromSystem()
     const QDateTime now = QDateTime::currentDateTime();
     const QDate d = now.date();
     const QTime t = now.time();
-    return EncodeDate(d.year(), d.month(), d.day()).Val + EncodeTime(t.hour(), t.minute(), t.second(), t.msec()).Val;
+    return EncodeDate(d.year(), d.month(), d.day()).Val +
+           EncodeTime(t.hour(), t.minute(), t.second(), t.msec()).Val;
 }
 
 bool AllDigits(const QString& s)
@@ -77,22 +82,35 @@ bool ParseDate(const QString& text, TDateTime& value)
             return false;
 
     // Field order as the short date format has it.
-    const QString fmt = FormatSettings.ShortDateFormat.toLower();
-    struct Field { int pos; char kind; };
-    Field order[3] = {{int(fmt.indexOf('y')), 'y'}, {int(fmt.indexOf('m')), 'm'}, {int(fmt.indexOf('d')), 'd'}};
+    const QString fmt = QString(FormatSettings.ShortDateFormat).toLower();
+    struct Field
+    {
+        int pos;
+        char kind;
+    };
+    Field order[3] = {
+        {int(fmt.indexOf('y')), 'y'}, {int(fmt.indexOf('m')), 'm'}, {int(fmt.indexOf('d')), 'd'}};
     for (auto& f : order)
         if (f.pos < 0)
             f.pos = 100 + f.kind; // a format without the field: keep y m d
-    std::sort(std::begin(order), std::end(order), [](const Field& a, const Field& b) { return a.pos < b.pos; });
+    std::sort(std::begin(order), std::end(order),
+              [](const Field& a, const Field& b) { return a.pos < b.pos; });
 
     int year = 0, month = 0, day = 0;
     bool shortYear = false;
     for (int i = 0; i < 3; ++i) {
         const int n = parts[i].toInt();
         switch (order[i].kind) {
-        case 'y': year = n; shortYear = parts[i].size() <= 2; break;
-        case 'm': month = n; break;
-        default: day = n; break;
+        case 'y':
+            year = n;
+            shortYear = parts[i].size() <= 2;
+            break;
+        case 'm':
+            month = n;
+            break;
+        default:
+            day = n;
+            break;
         }
     }
     if (shortYear) {

@@ -12,13 +12,34 @@ public:
     double Val;
 };
 
+// A format text of the settings below. Its initial text is a constant, not a QString made at
+// start-up: a static initialiser of another unit, which may run first, reads it already.
+// It reads as that text until another is assigned.
+class TFormatText
+{
+public:
+    constexpr TFormatText(const char16_t* initial) : initial(initial) {}
+    TFormatText& operator=(const QString& text)
+    {
+        value = text;
+        assigned = true;
+        return *this;
+    }
+    operator QString() const { return assigned ? value : QString::fromUtf16(initial); }
+
+private:
+    const char16_t* initial;
+    QString value;
+    bool assigned = false;
+};
+
 // The global date and time texts, as a Japanese desktop has them.
 struct TFormatSettings
 {
-    QString ShortDateFormat = "yyyy/mm/dd";
-    QString LongTimeFormat = "h:nn:ss";
-    QChar DateSeparator = '/';
-    QChar TimeSeparator = ':';
+    TFormatText ShortDateFormat = u"yyyy/mm/dd";
+    TFormatText LongTimeFormat = u"h:nn:ss";
+    QChar DateSeparator = u'/';
+    QChar TimeSeparator = u':';
 };
 extern TFormatSettings FormatSettings;
 

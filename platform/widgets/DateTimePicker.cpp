@@ -17,7 +17,7 @@ TDateTime FromQDate(const QDate& date)
 
 QString QtShortDateFormat()
 {
-    QString format = FormatSettings.ShortDateFormat;
+    QString format(FormatSettings.ShortDateFormat);
     format.replace("mm", "MM").replace(QRegularExpression("(^|[^M])m([^M]|$)"), "\\1M\\2");
     format.replace('/', FormatSettings.DateSeparator);
     return format;

@@ -80,7 +80,9 @@ TEST(SettingWindow, TheDebugSwitchEnablesTheMaintenanceButtonsAndEachButtonOpens
     program.Script().OnModal(*SettingForm, [&] {
         for (widgets::Button* b : MaintenanceButtons())
             EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
-        for (const auto& [button, editor] : buttons) {
+        for (const auto& [button, form] : buttons) {
+            // A copy to capture: Clang 14 captures no structured binding.
+            widgets::Form* editor = form;
             program.Script().OnModal(*editor, [editor] {
                 // Over the settings window, not in a corner of the screen.
                 // (within the window frame's few pixels).

@@ -115,11 +115,13 @@ TEST_F(CheckupOperations, AddReturnsTheNewRowsCode)
     EXPECT_EQ(AddCheckup(Checkup("KC-9999-9999", Day(2021, 1, 1))), dbNoKarte);
     EXPECT_EQ(Rows("SELECT Code FROM CheckupTable"), 2);
 
-    // A row the read-back cannot find is no success: its code is not known.
+    // A row the read-back cannot find is no success: its code is not known, and the row is
+    // not kept.
     Exec("CREATE TRIGGER move AFTER INSERT ON CheckupTable BEGIN "
          "UPDATE CheckupTable SET CDate = '1999-09-09' WHERE Code = NEW.Code; END");
     EXPECT_EQ(AddCheckup(Checkup("KC-0001-0001", Day(2021, 1, 1))), dbCheckupNotReadBack);
     Exec("DROP TRIGGER move");
+    EXPECT_EQ(Rows("SELECT Code FROM CheckupTable"), 2);
 
     Break(module->Query2);
     EXPECT_EQ(AddCheckup(Checkup("KC-0001-0001", Day(2021, 1, 1))), dbFailed);

@@ -234,6 +234,8 @@ TEST_F(NotesAndTreatments, KartesHoldingAMembersEntriesCountLiveKartesOnce)
 
 TEST_F(NotesAndTreatments, DietRowsOfACheckup)
 {
+    Exec("INSERT INTO CheckupTable (Code, CDate, KarteCode) VALUES (11, '2020-02-01', 1), "
+         "(12, '2020-02-02', 1), (13, '2020-02-03', 2)");
     stDietInquiryRecord row;
     row.iFoodCode = 2;
     row.iFrequencyCode = 3;
@@ -265,6 +267,15 @@ TEST_F(NotesAndTreatments, DietRowsOfACheckup)
     ASSERT_EQ(GetDietInquiries(rows, 3), 2);
     EXPECT_EQ(rows[0].iFrequencyCode, 9);
 
+    // A row for a check-up that is gone, or whose karte is deleted, is refused and not written.
+    const int before = Rows("SELECT Code FROM DietInquiryTable");
+    row.iCheckupCode = 14;
+    EXPECT_EQ(AddDietInquiry(row), dbNoKarte);
+    ASSERT_EQ(DelMedicalRecord("KA-0001-0002"), 1);
+    row.iCheckupCode = 13;
+    EXPECT_EQ(AddDietInquiry(row), dbNoKarte);
+    EXPECT_EQ(Rows("SELECT Code FROM DietInquiryTable"), before);
+
     Break(module->Query1);
     Break(module->Query2);
     EXPECT_EQ(SearchDietInquiry(filter), dbFailed);
@@ -286,6 +297,7 @@ TEST_F(NotesAndTreatments, TheAddedCodeIsThatOfTheRowJustAdded)
                   Value(QString("SELECT Code FROM %1 WHERE KarteCode = 3").arg(f.table), "Code").toInt())
             << f.table;
     }
+    Exec("INSERT INTO CheckupTable (Code, CDate, KarteCode) VALUES (11, '2020-02-01', 1)");
     stDietInquiryRecord row;
     row.iCheckupCode = 11;
     ASSERT_EQ(AddDietInquiry(row), 1);

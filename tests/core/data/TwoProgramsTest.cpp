@@ -1,5 +1,6 @@
-// Several programs on one database file: adds of the same number at once, and a commit
-// that another program's read lock refuses.
+// Several programs on one database file: adds of the same number at once, a row added to a
+// karte that another program deletes meanwhile, and a commit that another program's read
+// lock refuses.
 #include "tests/core/data/DataStoreFixture.h"
 
 #include <QProcess>
@@ -99,6 +100,77 @@ TEST_F(TwoPrograms, AddingOneNumberAtOnceAddsItOnceAndTellsTheOthersItIsInUse)
     EXPECT_EQ(Rows("SELECT Code FROM PSTable WHERE KarteCode IN "
                    "(SELECT Code FROM KarteTable WHERE KarteNo IN ('S-0', 'S-1'))"),
               2);
+}
+
+// A row added by another program while this one deletes what the row belongs to.
+struct DeleteRace
+{
+    const char* kind;    // as the helper takes it
+    const char* table;   // where the row goes
+    const char* deletes; // what this program deletes meanwhile: "karte", "checkup" or nothing
+};
+
+TEST_F(TwoPrograms, ARowAddedWhileAnotherProgramDeletesItsKarteIsRefusedAndNotWritten)
+{
+    ASSERT_EQ(AddStaff(Staff("7", "Dentist")), 1);
+    const DeleteRace races[] = {
+        {"checkup", "CheckupTable", "karte"},
+        {"note", "NoteTable", "karte"},
+        {"treatment", "TreatmentTable", "karte"},
+        {"diet", "DietInquiryTable", "karte"},
+        {"diet", "DietInquiryTable", "checkup"},
+        {"checkup", "CheckupTable", ""},
+        {"note", "NoteTable", ""},
+        {"treatment", "TreatmentTable", ""},
+        {"diet", "DietInquiryTable", ""},
+    };
+    int round = 0;
+    for (const DeleteRace& race : races) {
+        SCOPED_TRACE(QString("%1, deleting %2").arg(race.kind, race.deletes).toStdString());
+        // A karte of the round's own with one check-up.
+        const QString karteNo = QString("KD-0001-%1").arg(++round, 4, 10, QChar('0'));
+        ASSERT_EQ(AddMedicalRecord(Karte(karteNo, Day(2024, 1, 1)), stExcursusRec(), ""), 1);
+        stCheckupRecord checkup;
+        checkup.asKarteNo = karteNo;
+        checkup.tDate = Day(2024, 1, 2);
+        checkup.iCode = AddCheckup(checkup);
+        ASSERT_GT(checkup.iCode, 0);
+        const bool diet = QByteArray(race.kind) == "diet";
+        const QString rows =
+            diet ? QString("SELECT Code FROM DietInquiryTable WHERE CheckupCode = %1").arg(checkup.iCode)
+                 : QString("SELECT Code FROM %1 WHERE KarteCode = "
+                           "(SELECT Code FROM KarteTable WHERE KarteNo = '%2')")
+                       .arg(race.table, karteNo);
+        const int before = Rows(rows);
+
+        // This program takes the write lock first, and deletes while the other is inside its
+        // add, waiting for the lock: the delete is committed before the other can write.
+        module->Session_kvr->StartWriteTransaction(TempDatabase::DatabaseName);
+        QProcess adder;
+        adder.start(KVR_DATA_RACE_HELPER, {race.kind, diet ? QString::number(checkup.iCode) : karteNo});
+        ASSERT_TRUE(adder.waitForStarted(10000));
+        while (!adder.canReadLine())
+            ASSERT_TRUE(adder.waitForReadyRead(10000)) << adder.readAllStandardError().toStdString();
+        ASSERT_EQ(adder.readLine().trimmed(), "ready");
+        QThread::msleep(300); // the adder is now inside its add
+        if (QByteArray(race.deletes) == "karte") {
+            ASSERT_EQ(DelMedicalRecord(karteNo), 1);
+        } else if (QByteArray(race.deletes) == "checkup") {
+            ASSERT_EQ(DelCheckup(checkup), 1);
+        }
+        module->Session_kvr->Commit();
+
+        ASSERT_TRUE(adder.waitForFinished(30000));
+        const int rc = adder.readAllStandardOutput().trimmed().toInt();
+        if (*race.deletes) {
+            EXPECT_EQ(rc, dbNoKarte);
+            EXPECT_EQ(Rows(rows), before);
+        } else {
+            // Without the delete the add waits for the lock and stores its row.
+            EXPECT_GT(rc, 0);
+            EXPECT_EQ(Rows(rows), before + 1);
+        }
+    }
 }
 
 TEST_F(TwoPrograms, ACommitAnotherProgramRefusesLosesNothingAndLeavesTheSessionUsable)

@@ -6,6 +6,11 @@
 
 namespace {
 
+// Made by this unit's static initialisers, which run before those of the library's units.
+const TDateTime MadeBeforeMain = EncodeDate(2024, 5, 1);
+const QString TextMadeBeforeMain =
+    DateToStr(EncodeDate(2024, 5, 1)) + " " + TimeToStr(EncodeTime(9, 5, 7, 0));
+
 TDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
 {
     return EncodeDate(y, mo, d).Val + EncodeTime(h, mi, s, 0).Val;
@@ -29,6 +34,15 @@ TEST(DateTime, EpochAndRoundTrip)
         EXPECT_EQ(EncodeDate(y, m, d).Val, v.Val);
     }
     EXPECT_THROW(EncodeDate(2015, 2, 29), EConvertError);
+}
+
+TEST(DateTime, ADateMadeBeforeMainIsTheSameDay)
+{
+    int y, m, d;
+    DecodeDate(MadeBeforeMain, y, m, d);
+    EXPECT_EQ(QString("%1/%2/%3").arg(y).arg(m).arg(d).toStdString(), "2024/5/1");
+    EXPECT_EQ(MadeBeforeMain.Val, EncodeDate(2024, 5, 1).Val);
+    EXPECT_EQ(TextMadeBeforeMain.toStdString(), "2024/05/01 9:05:07");
 }
 
 TEST(DateTime, Texts)

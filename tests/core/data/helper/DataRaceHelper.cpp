@@ -1,8 +1,10 @@
-// One of several programs adding the same number to one database at once. It opens the
-// data module on the program's default folders (under $KVR_DRIVES), prints "ready", adds
-// what its arguments name and prints the code the add gave.
+// One of several programs adding to one database at once. It opens the data module on the
+// program's default folders (under $KVR_DRIVES), prints "ready", adds what its arguments name
+// and prints the code the add gave.
 //
 //     kvr_data_race_helper karte|patient|staff NUMBER
+//     kvr_data_race_helper checkup|note|treatment KARTENUMBER   (notes and treatments by member 7)
+//     kvr_data_race_helper diet CHECKUPCODE
 #include "core/data/DMDB.h"
 #include "core/data/Dbapi.h"
 
@@ -34,6 +36,31 @@ int main(int argc, char** argv)
         staff.asStaffNo = number;
         staff.asNameKanji0 = "race";
         rc = AddStaff(staff);
+    } else if (std::strcmp(argv[1], "checkup") == 0) {
+        stCheckupRecord checkup;
+        checkup.asKarteNo = number;
+        checkup.tDate = EncodeDate(2024, 4, 2);
+        rc = AddCheckup(checkup);
+    } else if (std::strcmp(argv[1], "note") == 0) {
+        stNoteRecord note;
+        note.tDate = EncodeDate(2024, 4, 3);
+        note.asDescription = "race";
+        note.asStaffNo = "7";
+        note.asKarteNo = number;
+        rc = AddNote(note);
+    } else if (std::strcmp(argv[1], "treatment") == 0) {
+        stTreatmentRecord treatment;
+        treatment.tDate = EncodeDate(2024, 4, 4);
+        treatment.asTreatment = "race";
+        treatment.asStaffNo = "7";
+        treatment.asKarteNo = number;
+        rc = AddTreatment(treatment);
+    } else if (std::strcmp(argv[1], "diet") == 0) {
+        stDietInquiryRecord diet;
+        diet.iFoodCode = 1;
+        diet.iFrequencyCode = 1;
+        diet.iCheckupCode = number.toInt();
+        rc = AddDietInquiry(diet);
     }
     std::printf("%d\n", rc);
     return 0;
