@@ -4,7 +4,7 @@
 // by this program itself; it reports the time inside the process (entry to the first
 // turn of the message loop after the main menu is shown) and the whole process's
 // wall time (start to exit, including the loading of the libraries). Goal: under 300 ms.
-#include "core/ProgramObjects.h"
+#include "app/ProgramObjects.h"
 #include "core/data/Schema.h"
 #include "platform/widgets/Application.h"
 

@@ -9,8 +9,8 @@
 // the shown window, until the box about the missing spreadsheet. Offscreen here, and on
 // a real display through Xvfb when it is installed (the benchmark starts itself again
 // there with --window). Goal: within 1.5 times the computation.
-#include "core/FormMainMenu.h"
-#include "core/ProgramObjects.h"
+#include "app/FormMainMenu.h"
+#include "app/ProgramObjects.h"
 #include "core/data/DMDB.h"
 #include "core/data/Dbapi.h"
 #include "core/data/Schema.h"
@@ -235,7 +235,7 @@ int main(int argc, char** argv)
                         status == "集計完了。" ? "" : "  NOT COMPLETED");
             at10000 = ms;
         }
-        const qint64 csvBytes = QFile(HostPath(TMainMenuForm::GetSettingsFolder() + "\\KvrSum.csv")).size();
+        const qint64 csvBytes = QFile(HostPath(TProgramFiles::GetSettingsFolder() + "\\KvrSum.csv")).size();
         std::printf("KvrSum.csv of the last run: %lld bytes; goal for 10000: < 1000 ms%s\n",
                     static_cast<long long>(csvBytes), at10000 < 1000 ? "" : "  OVER GOAL");
 

@@ -16,9 +16,11 @@ function(kvr_sanitize target scope)
   endif()
 endfunction()
 
-# An executable of the project linked against the program library.
+# An executable of the project linked against the program library; a tool or benchmark
+# reaches its own folder's headers from the top of the tree.
 function(kvr_add_executable target)
   add_executable(${target} ${ARGN})
   kvr_setup_target(${target})
+  target_include_directories(${target} PRIVATE ${KVR_ROOT})
   target_link_libraries(${target} PRIVATE kvr2)
 endfunction()

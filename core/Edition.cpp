@@ -1,7 +1,6 @@
 #include "core/Edition.h"
 
-#include "core/AboutUnit.h"
-#include "core/FormMainMenu.h"
+#include "core/ProgramFiles.h"
 #include "core/data/DMDB.h"
 
 namespace {
@@ -12,24 +11,19 @@ TEdition* installed = nullptr;
 
 } // namespace
 
-void TEdition::MainMenuMade(TMainMenuForm& form)
+void TEdition::MainMenuMade(TMainMenuForm&)
 {
-    form.OpenSettingsFolder();
+    ProgramFiles.OpenSettingsFolder();
 }
 
-void TEdition::MainMenuShown(TMainMenuForm& form)
+void TEdition::MainMenuShown(TMainMenuForm&)
 {
-    DBDM->OpenDatabase(form.IniFile);
-}
-
-void TEdition::AboutMade(TAboutForm& form)
-{
-    form.FillLabels();
+    DBDM->OpenDatabase(ProgramFiles.IniFile);
 }
 
 QString TEdition::SumCsvPath() const
 {
-    return TMainMenuForm::GetSettingsFolder() + "\\KvrSum.csv";
+    return TProgramFiles::GetSettingsFolder() + "\\KvrSum.csv";
 }
 
 TEdition& Edition()

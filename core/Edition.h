@@ -1,8 +1,8 @@
 #pragma once
 // What the two editions of the program do differently. The shared windows ask the
-// edition the program was started as at the few points where the editions part;
-// Kelvara2's answers are the ones here, Kelvara1 overrides them in edition1/ and
-// installs its edition before the program's objects are made.
+// edition the program was started as at the few points where the editions part.
+// The answers here are Kelvara2's, and none of them needs a window; Kelvara1 overrides
+// them in edition1/ and installs its edition before the program's objects are made.
 #include <QString>
 
 class TAboutForm;
@@ -25,8 +25,9 @@ public:
     // A double click on its background.
     virtual void MainMenuDblClick(TMainMenuForm&) {}
 
-    // The About box: its labels filled once when it is made.
-    virtual void AboutMade(TAboutForm& form);
+    // The About box made: true when the edition has laid it out itself; false leaves the
+    // box to fill its labels once, now, as Kelvara2's does.
+    virtual bool AboutMade(TAboutForm&) { return false; }
     virtual void AboutShown(TAboutForm&) {}
 
     // The date picker made (its layout, and what leaving the calendar does).

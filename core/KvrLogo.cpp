@@ -3,7 +3,7 @@
 // Outside any namespace, as the resource's initialiser is.
 static void InitLogoResource()
 {
-    Q_INIT_RESOURCE(FormMainMenu);
+    Q_INIT_RESOURCE(KvrLogo);
 }
 
 QImage KvrLogo()

@@ -6,8 +6,8 @@
 // closed unchanged leaves the file alone.
 //
 //     TWindowGeometry geometry{"Patient"};
-//     geometry.Read(MainMenuForm->IniFile, this, ColumnsOf(PatientSG));  // FormShow
-//     geometry.Write(MainMenuForm->IniFile, this, ColumnsOf(PatientSG)); // FormClose
+//     geometry.Read(ProgramFiles.IniFile, this, ColumnsOf(PatientSG));  // FormShow
+//     geometry.Write(ProgramFiles.IniFile, this, ColumnsOf(PatientSG)); // FormClose
 #include "platform/rtl/IniFile.h"
 #include "platform/widgets/Form.h"
 

@@ -1,8 +1,8 @@
 #include "edition1/Edition1.h"
 
-#include "core/AboutUnit.h"
-#include "core/FormMainMenu.h"
+#include "app/AboutUnit.h"
 #include "core/MonthCalendarUnit.h"
+#include "core/ProgramFiles.h"
 #include "core/data/DMDB.h"
 #include "edition1/DebugUnit.h"
 #include "platform/os/Files.h"
@@ -51,11 +51,11 @@ void TEdition1::MoveOldIniFile() const
         os::DeleteFile(oldPath);
 }
 
-void TEdition1::MainMenuShown(TMainMenuForm& form)
+void TEdition1::MainMenuShown(TMainMenuForm&)
 {
     MoveOldIniFile();
-    form.IniFile = new TIniFile(IniFileName());
-    form.OpenDebugLog("DebLog.txt"); // in the current folder
+    ProgramFiles.IniFile = new TIniFile(IniFileName());
+    ProgramFiles.OpenDebugLog("DebLog.txt"); // in the current folder
 }
 
 void TEdition1::MainMenuDblClick(TMainMenuForm&)
@@ -74,13 +74,14 @@ void TEdition1::UseAlias(TDBDM& dm)
     dm.JobTable->Open();
 }
 
-void TEdition1::AboutMade(TAboutForm& form)
+bool TEdition1::AboutMade(TAboutForm& form)
 {
     // The copyright notice between the version and the maker; nothing is filled before a showing.
     auto* copyright = new widgets::Label(&form);
     copyright->setObjectName("CopyrightLabel");
     copyright->setGeometry(0, 79, 280, 12);
     copyright->setAlignment(Qt::AlignCenter);
+    return true;
 }
 
 void TEdition1::AboutShown(TAboutForm& form)
@@ -128,7 +129,7 @@ void TEdition1::SettingsMade(TSettingForm& form)
 QString TEdition1::SumCsvPath() const
 {
     // Joined as they stand: a configured folder must end with its backslash. Any length.
-    TIniFile* ini = MainMenuForm->IniFile;
+    TIniFile* ini = ProgramFiles.IniFile;
     return ini->ReadString("Sum", "SumPath", ProgramFolder()) +
            ini->ReadString("Sum", "SumCsv", "KvrSum.csv");
 }

@@ -23,7 +23,7 @@ public:
     void MainMenuMade(TMainMenuForm&) override {}
     void MainMenuShown(TMainMenuForm& form) override;
     void MainMenuDblClick(TMainMenuForm& form) override;
-    void AboutMade(TAboutForm& form) override;
+    bool AboutMade(TAboutForm& form) override;
     void AboutShown(TAboutForm& form) override;
     void DatePickerMade(TMonthCalendarForm& form) override;
     QString DateFieldText(const QString& dateText) const override { return dateText; }

@@ -1,6 +1,6 @@
 #include "records/MedicalRecordSearchUnit.h"
 
-#include "core/FormMainMenu.h"
+#include "core/ProgramFiles.h"
 #include "core/MonthCalendarUnit.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Handler.h"
@@ -133,7 +133,7 @@ void TMedicalRecordSearchForm::resizeEvent(QResizeEvent* event)
 
 void TMedicalRecordSearchForm::FormShow()
 {
-    Geometry.Read(MainMenuForm->IniFile, this, ColumnsOf(MediRecSG));
+    Geometry.Read(ProgramFiles.IniFile, this, ColumnsOf(MediRecSG));
     bOpened = 0;
     nHits = 0;
     TotalLabel->SetCaption("");
@@ -149,7 +149,7 @@ void TMedicalRecordSearchForm::FormShow()
 
 void TMedicalRecordSearchForm::FormClose()
 {
-    Geometry.Write(MainMenuForm->IniFile, this, ColumnsOf(MediRecSG));
+    Geometry.Write(ProgramFiles.IniFile, this, ColumnsOf(MediRecSG));
 }
 
 void TMedicalRecordSearchForm::CancelButtonClick()

@@ -1,7 +1,7 @@
 #include "records/MedicalRecordUnit.h"
 
 #include "core/Edition.h"
-#include "core/FormMainMenu.h"
+#include "core/ProgramFiles.h"
 #include "core/MonthCalendarUnit.h"
 #include "core/WindowGeometry.h"
 #include "platform/rtl/DateTime.h"
@@ -137,7 +137,7 @@ void TMedicalRecordForm::ConnectHandlers()
 void TMedicalRecordForm::FormShow()
 {
     MediRecNoEdit->setMaxLength(20);
-    iFormHeight = MainMenuForm->IniFile->ReadInteger(asIniSection, "FormHeight", Height());
+    iFormHeight = ProgramFiles.IniFile->ReadInteger(asIniSection, "FormHeight", Height());
     SetHeight(iFormHeight);
     EnableHeaderControls(false);
 
@@ -221,7 +221,7 @@ void TMedicalRecordForm::EmptyRows()
 
 void TMedicalRecordForm::RebuildChoiceLists()
 {
-    TIniFile* ini = MainMenuForm->IniFile;
+    TIniFile* ini = ProgramFiles.IniFile;
     const QStringList brushing = {"No brushing", "Once a day", "Twice a day", "Three times a day", "Others"};
     BrushingCB->clear();
     for (int i = 0; i < brushing.size(); ++i)
@@ -276,7 +276,7 @@ void TMedicalRecordForm::SetEnabled(std::initializer_list<QWidget*> controls, bo
 void TMedicalRecordForm::NewButtonClick()
 {
     bNewKarteMode = Edition().KarteConveniences();
-    TIniFile* ini = MainMenuForm->IniFile;
+    TIniFile* ini = ProgramFiles.IniFile;
     asKarteNoPrefix = ini->ReadString(asIniSection, "Number1", "XX");
     iKarteNoMiddle = ini->ReadInteger(asIniSection, "Number2", 1);
     iKarteNoLast = ini->ReadInteger(asIniSection, "Number3", 1);
@@ -381,5 +381,5 @@ void TMedicalRecordForm::FormClose()
 {
     // Only the height is kept; the width is the design's.
     if (Height() != iFormHeight)
-        MainMenuForm->IniFile->WriteInteger(asIniSection, "FormHeight", Height());
+        ProgramFiles.IniFile->WriteInteger(asIniSection, "FormHeight", Height());
 }

@@ -1,7 +1,7 @@
 // The karte editor's header store (Add, Replace) and the karte delete.
 #include "records/MedicalRecordUnit.h"
 
-#include "core/FormMainMenu.h"
+#include "core/ProgramFiles.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/MessageForms.h"
 
@@ -14,7 +14,7 @@ const QString FormQuestion = "カルテ番号が次の形式ではないです�
 
 void WriteDebLogBlock(const QString& block)
 {
-    if (TDataFile* log = MainMenuForm->fpDebLog) {
+    if (TDataFile* log = ProgramFiles.fpDebLog) {
         log->Write(block);
         log->Flush();
     }
@@ -75,7 +75,7 @@ void TMedicalRecordForm::AddButtonClick()
     DietNewButton->setEnabled(CheckupDateListBox->ItemIndex() >= 0);
 
     const TKarteNoCounters counters = NextKarteNoCounters(stMediRec.asMediRecNo);
-    TIniFile* ini = MainMenuForm->IniFile;
+    TIniFile* ini = ProgramFiles.IniFile;
     ini->WriteString(asIniSection, "Number1", counters.prefix);
     ini->WriteInteger(asIniSection, "Number2", counters.middle);
     ini->WriteInteger(asIniSection, "Number3", counters.last);

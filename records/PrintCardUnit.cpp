@@ -1,6 +1,6 @@
 #include "records/PrintCardUnit.h"
 
-#include "core/FormMainMenu.h"
+#include "core/ProgramFiles.h"
 #include "platform/os/Files.h"
 #include "platform/rtl/Paths.h"
 #include "platform/widgets/Application.h"
@@ -85,7 +85,7 @@ int CloseMergeDataFile(std::unique_ptr<TDataFile>& file, const QString& fileName
 
 int OpenMergeMainDocument(const QString& key, const QString& defaultName)
 {
-    const QString path = ProgramFolder() + MainMenuForm->IniFile->ReadString("Print", key, defaultName);
+    const QString path = ProgramFolder() + ProgramFiles.IniFile->ReadString("Print", key, defaultName);
     if (!os::FileExists(path)) {
         widgets::ShowErrorSilently("差し込み印刷のメイン文書がありません。\n  \"" + path + "\"");
         return -1;

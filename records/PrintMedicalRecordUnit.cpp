@@ -1,6 +1,6 @@
 #include "records/PrintMedicalRecordUnit.h"
 
-#include "core/FormMainMenu.h"
+#include "core/ProgramFiles.h"
 #include "core/data/CommonUnit.h"
 #include "core/data/Dbapi.h"
 #include "platform/widgets/Handler.h"
@@ -244,7 +244,7 @@ void TPrintMedicalRecordForm::CloseButtonClick()
 void TPrintMedicalRecordForm::PrintSheetA(const QString& fileName)
 {
     const QString photoFolder =
-        PhotoFolderText(ProgramFolder(), MainMenuForm->IniFile->ReadString("Patient", "ImagePath", "Images"));
+        PhotoFolderText(ProgramFolder(), ProgramFiles.IniFile->ReadString("Patient", "ImagePath", "Images"));
     std::unique_ptr<TDataFile> file = OpenMergeDataFile(fileName);
     if (!file)
         return;

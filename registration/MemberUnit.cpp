@@ -1,6 +1,6 @@
 #include "registration/MemberUnit.h"
 
-#include "core/FormMainMenu.h"
+#include "core/ProgramFiles.h"
 #include "platform/rtl/IntText.h"
 #include "platform/widgets/Handler.h"
 #include "platform/widgets/MessageForms.h"
@@ -75,7 +75,7 @@ TMemberForm::TMemberForm(QWidget* parent) : widgets::Form(parent)
 
 void TMemberForm::FormShow()
 {
-    geometry.Read(MainMenuForm->IniFile, this, ColumnsOf(MembersSG));
+    geometry.Read(ProgramFiles.IniFile, this, ColumnsOf(MembersSG));
     nJobRecords = LoadJobList(OccupationCB);
 
     for (widgets::Edit* edit :
@@ -96,7 +96,7 @@ void TMemberForm::FormShow()
 
 void TMemberForm::FormClose()
 {
-    geometry.Write(MainMenuForm->IniFile, this, ColumnsOf(MembersSG));
+    geometry.Write(ProgramFiles.IniFile, this, ColumnsOf(MembersSG));
 }
 
 int TMemberForm::LoadJobList(widgets::ComboBox* comboBox)
@@ -152,7 +152,7 @@ void TMemberForm::ClearButtonClick()
         ShowError("メンバー数の上限 " + IntToStr(MaxMembers) + " を越えます。");
         return;
     }
-    iNewStaffNo = registration::ProposeNumber(MainMenuForm->IniFile->ReadInteger(asIniSection, "Number", 1),
+    iNewStaffNo = registration::ProposeNumber(ProgramFiles.IniFile->ReadInteger(asIniSection, "Number", 1),
                                               [](const QString& no) { return ExistStaffNo(no); });
     MemberNoEdit->SetText(IntToStr(iNewStaffNo));
     for (widgets::Edit* edit : {FamilyNameEdit, PersonalNameEdit, FamilyKanaEdit, PersonalKanaEdit})
@@ -203,7 +203,7 @@ void TMemberForm::AddButtonClick()
         ShowError("メンバー・テーブルに追加できませんでした。(" + IntToStr(result) + ")");
         return;
     }
-    MainMenuForm->IniFile->WriteInteger(asIniSection, "Number", iNewStaffNo + 1);
+    ProgramFiles.IniFile->WriteInteger(asIniSection, "Number", iNewStaffNo + 1);
     tstStaffRec.Append(rec);
     registration::AppendListRow(MembersSG);
     MemberEditsToGrid();

@@ -1,6 +1,6 @@
 #include "registration/PatientUnit.h"
 
-#include "core/FormMainMenu.h"
+#include "core/ProgramFiles.h"
 #include "core/MonthCalendarUnit.h"
 #include "core/SchoolList.h"
 #include "platform/os/Files.h"
@@ -109,8 +109,8 @@ void TPatientForm::SelectPatient()
 
 void TPatientForm::FormShow()
 {
-    geometry.Read(MainMenuForm->IniFile, this, ColumnsOf(PatientSG));
-    asImagePath = MainMenuForm->IniFile->ReadString(asIniSection, "ImagePath", "Images");
+    geometry.Read(ProgramFiles.IniFile, this, ColumnsOf(PatientSG));
+    asImagePath = ProgramFiles.IniFile->ReadString(asIniSection, "ImagePath", "Images");
     LoadSchoolList();
 
     for (widgets::Edit* edit :
@@ -134,7 +134,7 @@ void TPatientForm::FormShow()
 
 void TPatientForm::FormClose()
 {
-    geometry.Write(MainMenuForm->IniFile, this, ColumnsOf(PatientSG));
+    geometry.Write(ProgramFiles.IniFile, this, ColumnsOf(PatientSG));
 }
 
 void TPatientForm::LoadSchoolList()
@@ -157,7 +157,7 @@ void TPatientForm::ClearButtonClick()
         ShowError("受診者数の上限 " + IntToStr(MaxPatients) + " を越えます。");
         return;
     }
-    iNewPatientNo = registration::ProposeNumber(MainMenuForm->IniFile->ReadInteger(asIniSection, "Number", 1),
+    iNewPatientNo = registration::ProposeNumber(ProgramFiles.IniFile->ReadInteger(asIniSection, "Number", 1),
                                                 [](const QString& no) { return ExistPatientNo(no); });
     PatientNoEdit->SetText(IntToStr(iNewPatientNo));
 
@@ -220,7 +220,7 @@ void TPatientForm::AddButtonClick()
         ShowError("受診者テーブルに追加できませんでした。(" + IntToStr(result) + ")");
         return;
     }
-    MainMenuForm->IniFile->WriteInteger(asIniSection, "Number", iNewPatientNo + 1);
+    ProgramFiles.IniFile->WriteInteger(asIniSection, "Number", iNewPatientNo + 1);
     tstPatientRec.Append(rec);
     registration::AppendListRow(PatientSG);
     PatientEditsToGrid();

@@ -1,6 +1,6 @@
 #include "tables/FormSchoolTable.h"
 
-#include "core/FormMainMenu.h"
+#include "core/ProgramFiles.h"
 #include "core/data/DMDB.h"
 #include "tables/TableEditing.h"
 
@@ -69,7 +69,7 @@ void TSchoolTableForm::FillInput(TQuery* row)
 
 void TSchoolTableForm::FormShow()
 {
-    iDebug = MainMenuForm->IniFile->ReadInteger("Debug", "Debug", 0);
+    iDebug = ProgramFiles.IniFile->ReadInteger("Debug", "Debug", 0);
     ReadTable();
     EnableInput(false);
     iEditMode = 0;

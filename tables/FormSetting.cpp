@@ -1,7 +1,7 @@
 #include "tables/FormSetting.h"
 
 #include "core/Edition.h"
-#include "core/FormMainMenu.h"
+#include "core/ProgramFiles.h"
 #include "platform/widgets/Handler.h"
 #include "tables/FormDentalFormulaTable.h"
 #include "tables/FormFoodTable.h"
@@ -45,7 +45,7 @@ TSettingForm::TSettingForm(QWidget* parent) : widgets::Form(parent)
 
 void TSettingForm::FormShow()
 {
-    TIniFile* ini = MainMenuForm->IniFile;
+    TIniFile* ini = ProgramFiles.IniFile;
     const bool debug = ini->ReadInteger("Debug", "Debug", 0) != 0;
     for (widgets::Button* maintenance :
          {PatientButton, MemberButton, MediRecButton, ExcuButton, TreatButton, DentalFormulaButton})
@@ -59,7 +59,7 @@ void TSettingForm::FormShow()
 void TSettingForm::CloseButtonClick()
 {
     if (Edition().DatabaseFolderSettings()) {
-        TIniFile* ini = MainMenuForm->IniFile;
+        TIniFile* ini = ProgramFiles.IniFile;
         ini->WriteString("Paradox", "NetFileDir", EditNetFileDir->Text());
         ini->WriteString("Paradox", "DatabaseName", EditDatabaseName->Text());
     }

@@ -1,7 +1,7 @@
 #include "totals/SumupUnit.h"
 
 #include "core/Edition.h"
-#include "core/FormMainMenu.h"
+#include "core/ProgramFiles.h"
 #include "core/SchoolList.h"
 #include "platform/os/Files.h"
 #include "platform/rtl/IntText.h"
@@ -62,7 +62,7 @@ TSumupForm::~TSumupForm() = default;
 void TSumupForm::FormShow()
 {
     asSumCsvPath = Edition().SumCsvPath();
-    const QString xls = MainMenuForm->IniFile->ReadString("Sum", "Xls", "Kvr2.xls");
+    const QString xls = ProgramFiles.IniFile->ReadString("Sum", "Xls", "Kvr2.xls");
     layout = SumLayoutOf(xls);
     asXlsPath = ProgramFolder() + "\\" + xls;
     ShowStatus(QString());
@@ -186,7 +186,7 @@ int TSumupForm::SumupChekupRec(stCheckupRecord& checkup)
     FoundMediRec = withoutPatient ? SearchMedicalRecordWithoutPatient(stSumMediRec, tSumEndDate)
                                   : karteLookup.Search(stSumMediRec, tSumEndDate, stSumPatientRec);
 
-    if (TDataFile* log = MainMenuForm->fpDebLog; log && FoundMediRec != 1) {
+    if (TDataFile* log = ProgramFiles.fpDebLog; log && FoundMediRec != 1) {
         log->Write("TSumupForm::SumupChekupRec 33:\n  FoundMediRec=" + IntToStr(FoundMediRec) +
                    " stSumMediRec.asMediRecNo=" + stSumMediRec.asMediRecNo + "\n");
         log->Flush();

@@ -1,7 +1,7 @@
 // The About box as Kelvara1 shows it: filled at every showing from its own string table
 // ("041103A4"), with the copyright notice; this test program carries Kelvara1's version
 // information as the program file does.
-#include "core/AboutUnit.h"
+#include "app/AboutUnit.h"
 #include "core/util/C_system_utility.h"
 #include "tests/edition1/Kelvara1Edition.h"
 #include "tests/support/ScriptedInteraction.h"

@@ -1,8 +1,8 @@
 // Both editions on one database at the same time: Kelvara1 runs here while Kelvara2 runs
 // in a second process on the same drives root (this test program again, running the
 // disabled Kelvara2 side below), each seeing what the other wrote.
-#include "core/FormMainMenu.h"
-#include "core/ProgramObjects.h"
+#include "app/FormMainMenu.h"
+#include "app/ProgramObjects.h"
 #include "core/data/Dbapi.h"
 #include "tests/edition1/Kelvara1Fixture.h"
 

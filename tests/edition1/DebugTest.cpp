@@ -1,7 +1,7 @@
 // Kelvara1's diagnostics window: its design, the short date format it shows, and the
 // main menu's background double click that shows it without blocking.
-#include "core/AboutUnit.h"
-#include "core/FormMainMenu.h"
+#include "app/AboutUnit.h"
+#include "app/FormMainMenu.h"
 #include "edition1/DebugUnit.h"
 #include "platform/rtl/DateTime.h"
 #include "tests/edition1/Kelvara1Fixture.h"

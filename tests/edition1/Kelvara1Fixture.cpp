@@ -1,6 +1,6 @@
 #include "tests/edition1/Kelvara1Fixture.h"
 
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "edition1/ProgramObjects1.h"
 #include "platform/db/Session.h"
 #include "platform/rtl/IniFile.h"

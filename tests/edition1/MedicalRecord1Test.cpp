@@ -1,6 +1,6 @@
 // The karte editor as Kelvara1 has it: no new-karte focus sequence, no pointer moves,
 // and a karte-date button that presets nothing.
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "core/MonthCalendarUnit.h"
 #include "platform/rtl/DateTime.h"
 #include "records/DentalFormulaUnit.h"

@@ -1,6 +1,6 @@
 // Kelvara1's settings window: the editors' buttons without the database folders; its
 // close button only closes.
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "platform/rtl/IniFile.h"
 #include "tables/FormSchoolTable.h"
 #include "tables/FormSetting.h"

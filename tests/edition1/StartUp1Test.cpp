@@ -1,8 +1,8 @@
 // Kelvara1's start-up: its order with the data module 23rd reaching the database
 // through the engine alias, its configuration file under the program's folder with the
 // one-time move of an old file, and its debug log in the current folder.
-#include "core/AboutUnit.h"
-#include "core/FormMainMenu.h"
+#include "app/AboutUnit.h"
+#include "app/FormMainMenu.h"
 #include "core/MonthCalendarUnit.h"
 #include "core/data/DMDB.h"
 #include "core/data/Dbapi.h"

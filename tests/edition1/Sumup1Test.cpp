@@ -1,6 +1,6 @@
 // Kelvara1's sum-up: no school list, and the totals file where [Sum] SumPath and SumCsv
 // say, joined as they stand, whatever the path's length.
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "core/data/Dbapi.h"
 #include "platform/rtl/CodePage.h"
 #include "platform/rtl/DateTime.h"

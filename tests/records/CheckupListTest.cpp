@@ -1,7 +1,7 @@
 // The karte editor's check-ups: the symbols and counts of the chart, selecting a date,
 // adding a check-up through the date picker, changing its date, deleting it, and opening
 // the chart editor; with their messages, the list order and the debug log.
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "core/MonthCalendarUnit.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/PopupMenu.h"

@@ -1,7 +1,7 @@
 // The chart editor: its design and position tables, the keys that write symbols and walk
 // the cursor along the jaw, the arrows, the toggle and the label rows, and OK storing the
 // codes and writing the chart back into the karte editor (or not, on failure or Cancel).
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "platform/rtl/DateTime.h"
 #include "records/DentalFormulaUnit.h"
 #include "tests/records/CheckupFixture.h"

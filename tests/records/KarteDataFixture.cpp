@@ -1,6 +1,6 @@
 #include "tests/records/KarteDataFixture.h"
 
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "platform/rtl/DateTime.h"
 #include "records/MedicalRecordSearchUnit.h"
 

@@ -2,7 +2,7 @@
 // (the latest selected, with its chart and diet rows) and treatments, cuts each list at
 // its limit with a warning, and reports each failing section on its own. Also the
 // questionnaire's way through a store and back.
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "platform/rtl/DateTime.h"
 #include "tests/records/KarteDataFixture.h"
 

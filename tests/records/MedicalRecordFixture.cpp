@@ -1,6 +1,6 @@
 #include "tests/records/MedicalRecordFixture.h"
 
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "core/MonthCalendarUnit.h"
 #include "platform/rtl/CodePage.h"
 #include "platform/rtl/DateTime.h"

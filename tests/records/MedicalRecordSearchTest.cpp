@@ -1,7 +1,7 @@
 // The karte search as the karte editor's Find shows it: its criteria and their date
 // pickers, the list and its limit, marks and ID cards, delete, open into the editor,
 // and the window's size and column widths kept between showings.
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "core/MonthCalendarUnit.h"
 #include "platform/rtl/DateTime.h"
 #include "records/MedicalRecordSearchUnit.h"

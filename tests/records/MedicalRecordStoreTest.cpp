@@ -1,7 +1,7 @@
 // The karte editor's header store and delete: the input checks, Add and Replace with
 // each return code, the counters after a store, Delete with its question, and the
 // debug-log blocks.
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "platform/rtl/DateTime.h"
 #include "registration/PatientUnit.h"
 #include "tests/records/MedicalRecordFixture.h"

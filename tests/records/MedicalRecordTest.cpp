@@ -1,7 +1,7 @@
 // The karte editor's window: its design, the reset at every showing, New with the
 // karte-number proposal, the karte date through the picker, the examinee button, the
 // change flag with Close's question, the kept height, and the questionnaire's rules.
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "core/MonthCalendarUnit.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/PopupMenu.h"

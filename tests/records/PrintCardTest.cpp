@@ -2,7 +2,7 @@
 // CR LF, every field quoted), the card of the karte on the karte editor's screen, the
 // main document opened through the shell or reported missing without a sound, and a
 // data file that cannot be written. Cards from the karte search: MedicalRecordSearchTest.
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "records/PrintCardUnit.h"
 #include "tests/records/KarteDataFixture.h"
 

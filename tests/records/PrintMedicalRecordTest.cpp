@@ -1,7 +1,7 @@
 // The karte sheets: the dialog the karte editor's print button opens, sheet A (header,
 // questionnaire, notes) and sheet B (a line per check-up with its chart, diet rows and,
 // on the last, the treatments), written byte for byte as the main documents read them.
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "records/MedicalRecordSearchUnit.h"
 #include "records/PrintMedicalRecordUnit.h"
 #include "tests/records/KarteDataFixture.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The member window driven from the main menu, with members, occupations, kartes, notes
 // and treatments put straight into the database.
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "registration/MemberUnit.h"
 #include "registration/SearchMemberUnit.h"
 #include "tests/registration/RegistrationFixture.h"

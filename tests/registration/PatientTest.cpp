@@ -1,7 +1,7 @@
 // The examinee window: its design, New's number proposal and limit, the input check,
 // Add, Replace, Delete with the karte question, the comma filter, the birth-date picker,
 // photos, the kept geometry, and the list that never outgrows its records.
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "platform/os/Folders.h"
 #include "platform/rtl/Paths.h"
 #include "records/MedicalRecordUnit.h"

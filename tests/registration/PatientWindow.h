@@ -1,7 +1,7 @@
 #pragma once
 // The examinee window driven from the main menu's registration mode, with examinees,
 // schools and kartes put straight into the database.
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "core/MonthCalendarUnit.h"
 #include "registration/PatientUnit.h"
 #include "registration/SearchPatientUnit.h"

@@ -1,6 +1,6 @@
 #include "tests/support/ProgramFixture.h"
 
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "core/util/C_system_utility.h"
 #include "platform/rtl/IniFile.h"
 #include "platform/rtl/Paths.h"
@@ -30,7 +30,7 @@ void ProgramFixture::Stop()
 
 QString ProgramFixture::SettingsFolder()
 {
-    return TMainMenuForm::GetSettingsFolder();
+    return TProgramFiles::GetSettingsFolder();
 }
 
 QString ProgramFixture::IniFileName()

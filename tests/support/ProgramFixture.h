@@ -13,7 +13,7 @@
 //     program.Start();
 //     program.Script().OnModal(*PatientForm, [] { PatientForm->Close(); });
 //     QTest::mouseClick(MainMenuForm->PatientButton, Qt::LeftButton);
-#include "core/ProgramObjects.h"
+#include "app/ProgramObjects.h"
 #include "tests/support/ScriptedInteraction.h"
 #include "tests/support/TempDatabase.h"
 

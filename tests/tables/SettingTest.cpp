@@ -1,6 +1,6 @@
 // The settings window: its buttons open the editors, the maintenance ones only with
 // [Debug] Debug; its close button (Enter, Esc) writes both folders, the title bar nothing.
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "platform/rtl/IniFile.h"
 #include "tables/FormDentalFormulaTable.h"
 #include "tables/FormFoodTable.h"

@@ -2,7 +2,7 @@
 // "KvrSum.csv" (both layouts), "DebChart.txt" and the debug log; the school and
 // check-up limits; the spreadsheet; the failures that stop a run; a run that nothing
 // else can interrupt; fields that need quoting; karte numbers with quotes.
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "core/data/DMDB.h"
 #include "core/data/Dbapi.h"
 #include "platform/rtl/CodePage.h"
@@ -169,7 +169,7 @@ protected:
         }
     }
 
-    static QString SumCsvHostPath() { return HostPath(TMainMenuForm::GetSettingsFolder() + "\\KvrSum.csv"); }
+    static QString SumCsvHostPath() { return HostPath(TProgramFiles::GetSettingsFolder() + "\\KvrSum.csv"); }
     static QByteArray SumCsv() { return ReadBytes(SumCsvHostPath()); }
     QString DebChartHostPath() const { return QDir(work.path()).filePath("DebChart.txt"); }
     QByteArray DebChart() const { return ReadBytes(DebChartHostPath()); }
@@ -227,7 +227,7 @@ TEST_F(Sumup, ShowsItsDesign)
         EXPECT_EQ(f.SumupStatusBar->geometry(),
                   QRect(0, 244 - f.SumupStatusBar->height(), 195, f.SumupStatusBar->height()));
         EXPECT_EQ(f.SumupStatusBar->SimpleText(), "");
-        EXPECT_EQ(f.asSumCsvPath, TMainMenuForm::GetSettingsFolder() + "\\KvrSum.csv");
+        EXPECT_EQ(f.asSumCsvPath, TProgramFiles::GetSettingsFolder() + "\\KvrSum.csv");
         // The program folder keeps its backslash, and one more joins the name.
         EXPECT_EQ(f.asXlsPath, ProgramFolder() + "\\Kvr2.xls");
         EXPECT_EQ(f.wsDebChartName, "DebChart.txt");
@@ -353,7 +353,7 @@ TEST_F(Sumup, WritesTheToothTypeLayoutTheChartFileAndTheDebugLog)
 
     program.Stop();
     EXPECT_EQ(
-        ReadBytes(HostPath(TMainMenuForm::GetSettingsFolder() + "\\DebLog.txt")),
+        ReadBytes(HostPath(TProgramFiles::GetSettingsFolder() + "\\DebLog.txt")),
         QString("TMainMenuForm::FormShow 2015/04/01 10:00:00 ================\n"
                 "TSumupForm::SumupChekupRec 33:\n  FoundMediRec=2 stSumMediRec.asMediRecNo=XX-0001-0001\n"
                 "TSumupForm::SumupChekupRec 33:\n  FoundMediRec=0 stSumMediRec.asMediRecNo=XX-0003-0001\n"
@@ -479,7 +479,7 @@ TEST_F(Sumup, ATotalsFileThatCannotBeOpenedStopsTheRunBeforeAnythingIsWritten)
     Start();
     AddSmallFixture();
     ASSERT_TRUE(QDir().mkpath(SumCsvHostPath())); // a folder in its place
-    const QString path = TMainMenuForm::GetSettingsFolder() + "\\KvrSum.csv";
+    const QString path = TProgramFiles::GetSettingsFolder() + "\\KvrSum.csv";
     program.Script().Expect(BoxKind::Error, "集計 CSV ファイル を開くことができません。\n" + path);
     InWindow([&] {
         ClickSumup();
@@ -554,7 +554,7 @@ TEST_F(Sumup, AKarteSearchThatFailsStopsTheRunAndKeepsWhatWasWritten)
     EXPECT_EQ(DebChart(), QByteArray());
     EXPECT_TRUE(program.Script().Documents().isEmpty());
     program.Stop();
-    EXPECT_TRUE(ReadBytes(HostPath(TMainMenuForm::GetSettingsFolder() + "\\DebLog.txt"))
+    EXPECT_TRUE(ReadBytes(HostPath(TProgramFiles::GetSettingsFolder() + "\\DebLog.txt"))
                     .contains("TSumupForm::SumupChekupRec 33:\r\n  FoundMediRec=-1 "
                               "stSumMediRec.asMediRecNo=XX-0001-0001\r\n"));
 }

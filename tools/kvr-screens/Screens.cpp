@@ -1,9 +1,9 @@
 #include "tools/kvr-screens/Screens.h"
 
-#include "core/AboutUnit.h"
-#include "core/FormMainMenu.h"
+#include "app/AboutUnit.h"
+#include "app/FormMainMenu.h"
 #include "core/MonthCalendarUnit.h"
-#include "core/ProgramObjects.h"
+#include "app/ProgramObjects.h"
 #include "edition1/DebugUnit.h"
 #include "edition1/Edition1.h"
 #include "platform/rtl/DateTime.h"

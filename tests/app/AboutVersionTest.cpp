@@ -1,6 +1,6 @@
 // The About box as Kelvara2 shows it: this test program carries the same version
 // information as the program file.
-#include "core/AboutUnit.h"
+#include "app/AboutUnit.h"
 
 #include <gtest/gtest.h>
 

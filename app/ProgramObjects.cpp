@@ -1,7 +1,7 @@
-#include "core/ProgramObjects.h"
+#include "app/ProgramObjects.h"
 
-#include "core/AboutUnit.h"
-#include "core/FormMainMenu.h"
+#include "app/AboutUnit.h"
+#include "app/FormMainMenu.h"
 #include "core/MonthCalendarUnit.h"
 #include "core/data/CommonUnit.h"
 #include "core/data/DMDB.h"

@@ -1,6 +1,6 @@
 // The About box of a program file without version information: empty texts, and
 // Enter and Esc both close it.
-#include "core/AboutUnit.h"
+#include "app/AboutUnit.h"
 #include "tests/support/ScriptedInteraction.h"
 
 #include <QTest>

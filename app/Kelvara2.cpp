@@ -1,7 +1,7 @@
 // Entry of Kelvara2: the application object, the program's objects in their order,
 // then the message loop until the main menu closes. A failure while the objects are
 // made is shown in the exception box and ends the program; the exit code is always 0.
-#include "core/ProgramObjects.h"
+#include "app/ProgramObjects.h"
 #include "platform/widgets/Application.h"
 
 int main(int argc, char** argv)

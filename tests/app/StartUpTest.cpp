@@ -1,8 +1,8 @@
 // Start-up and shutdown: the configuration folder made level by level, the
 // configuration file and its defaults, the debug log, and the database opened at the
 // main menu's first showing.
-#include "core/AboutUnit.h"
-#include "core/FormMainMenu.h"
+#include "app/AboutUnit.h"
+#include "app/FormMainMenu.h"
 #include "core/data/DMDB.h"
 #include "core/util/C_file_system_utility.h"
 #include "platform/rtl/Exceptions.h"

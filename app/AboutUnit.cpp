@@ -1,4 +1,4 @@
-#include "core/AboutUnit.h"
+#include "app/AboutUnit.h"
 
 #include "core/Edition.h"
 #include "core/KvrLogo.h"
@@ -19,7 +19,8 @@ TAboutForm::TAboutForm(QWidget* parent) : widgets::Form(parent)
     FileDescriptionLabel->setFont(descriptionFont);
     Image1->setPicture(KvrLogo().scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 
-    Edition().AboutMade(*this);
+    if (!Edition().AboutMade(*this))
+        FillLabels();
 
     widgets::Connect(this, &Form::OnShow, this, &TAboutForm::FormShow);
     widgets::Connect(OkButton, &QPushButton::clicked, this, &TAboutForm::OkButtonClick);

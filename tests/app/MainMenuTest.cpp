@@ -1,7 +1,7 @@
 // The main menu's design and its buttons: each opens its window modally, the examinee
 // window always in registration mode.
-#include "core/AboutUnit.h"
-#include "core/FormMainMenu.h"
+#include "app/AboutUnit.h"
+#include "app/FormMainMenu.h"
 #include "records/MedicalRecordUnit.h"
 #include "registration/MemberUnit.h"
 #include "registration/PatientUnit.h"

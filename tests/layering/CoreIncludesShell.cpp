@@ -1,0 +1,2 @@
+// Nothing in core/ may use the shell.
+#include "app/FormMainMenu.h"

@@ -1,0 +1,2 @@
+// Nothing in core/ may use a window folder.
+#include "registration/PatientUnit.h"

@@ -1,0 +1,2 @@
+// No window may use the shell.
+#include "app/FormMainMenu.h"
