@@ -1,6 +1,6 @@
 // The debug log of both editions is written as the other files that leave the program
 // are: CP932 with CR LF, a character CP932 cannot hold written as "?".
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "core/MonthCalendarUnit.h"
 #include "platform/rtl/IniFile.h"
 #include "platform/rtl/Paths.h"

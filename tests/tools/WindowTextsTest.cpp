@@ -1,6 +1,6 @@
 // Every window as the screenshot tool shows it, over a database with rows in every
 // table: no caption, title or choice is cut, and every date column holds a whole date.
-#include "core/FormMainMenu.h"
+#include "app/FormMainMenu.h"
 #include "tests/support/ScriptedInteraction.h"
 #include "tests/support/TempDatabase.h"
 #include "tests/support/TextFit.h"
