@@ -37,7 +37,7 @@ void TProgramFiles::OpenDebugLog(const QString& fileName)
     if (IniFile->ReadInteger("Debug", "DebLog", 0) == 0)
         return;
     const QString opening = LogLine("FormShow");
-    if (auto log = TDataFile::Open(fileName, "a+", TDataFile::deCP932)) {
+    if (auto log = TDataFile::Open(fileName, "a+")) {
         fpDebLog = log.release();
         fpDebLog->Write(opening);
         fpDebLog->Flush();

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <cstring>
 
-std::unique_ptr<TDataFile> TDataFile::Open(const QString& path, const char* mode, TEncoding encoding)
+std::unique_ptr<TDataFile> TDataFile::Open(const QString& path, const char* mode)
 {
     // Only the modes that write; the file is always opened as bytes, the line ends
     // being ours to write.
@@ -20,7 +20,7 @@ std::unique_ptr<TDataFile> TDataFile::Open(const QString& path, const char* mode
     std::FILE* file = std::fopen(QFile::encodeName(HostPath(path)).constData(), binaryMode);
     if (!file)
         return nullptr;
-    return std::unique_ptr<TDataFile>(new TDataFile(file, encoding));
+    return std::unique_ptr<TDataFile>(new TDataFile(file));
 }
 
 TDataFile::~TDataFile()
@@ -34,7 +34,7 @@ bool TDataFile::Write(const QString& text)
         return false;
     QString crlf = text;
     crlf.replace('\n', "\r\n");
-    const QByteArray bytes = encoding == deUTF8 ? crlf.toUtf8() : ToCodePage(crlf);
+    const QByteArray bytes = ToCodePage(crlf);
     return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file) == size_t(bytes.size());
 }
 

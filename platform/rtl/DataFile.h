@@ -1,7 +1,8 @@
 #pragma once
 // A text file written for another program or for a person to read: the totals and
-// chart files, the mail-merge data files, the debug log. Text goes out in the
-// chosen encoding with every "\n" stored as CR LF, as a Windows text stream has it.
+// chart files, the mail-merge data files, the debug log. Text goes out in CP932 (a
+// character it cannot hold as "?") with every "\n" stored as CR LF, as a Windows text
+// stream has it.
 #include <QString>
 
 #include <cstdio>
@@ -10,12 +11,9 @@
 class TDataFile
 {
 public:
-    enum TEncoding { deCP932, deUTF8 };
-
     // Opens the file at a program path with a stdio mode ("w", "w+", "a", "a+").
     // Null when it cannot be opened, so callers test it as they would a FILE*.
-    static std::unique_ptr<TDataFile> Open(const QString& path, const char* mode,
-                                           TEncoding encoding = deCP932);
+    static std::unique_ptr<TDataFile> Open(const QString& path, const char* mode);
 
     ~TDataFile();
     TDataFile(const TDataFile&) = delete;
@@ -28,8 +26,7 @@ public:
     bool Close();
 
 private:
-    TDataFile(std::FILE* file, TEncoding encoding) : file(file), encoding(encoding) {}
+    explicit TDataFile(std::FILE* file) : file(file) {}
 
     std::FILE* file;
-    TEncoding encoding;
 };

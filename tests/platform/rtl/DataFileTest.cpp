@@ -25,16 +25,6 @@ TEST_F(DataFileTest, WritesCp932WithCrLf)
     EXPECT_FALSE(file->Write("late"));
 }
 
-TEST_F(DataFileTest, Utf8WithoutBom)
-{
-    auto file = TDataFile::Open(path, "a+", TDataFile::deUTF8);
-    ASSERT_TRUE(file);
-    file->Write("[カルテ編集]画面\n");
-    file.reset(); // closes
-    EXPECT_EQ(ReadBytes(host), QByteArray("[\xE3\x82\xAB\xE3\x83\xAB\xE3\x83\x86\xE7\xB7\xA8\xE9\x9B\x86]"
-                                          "\xE7\x94\xBB\xE9\x9D\xA2\r\n"));
-}
-
 TEST_F(DataFileTest, Modes)
 {
     const struct
