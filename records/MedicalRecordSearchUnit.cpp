@@ -1,7 +1,7 @@
 #include "records/MedicalRecordSearchUnit.h"
 
-#include "core/ProgramFiles.h"
 #include "core/MonthCalendarUnit.h"
+#include "core/ProgramFiles.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Handler.h"
 #include "platform/widgets/MessageForms.h"
@@ -525,6 +525,9 @@ void TMedicalRecordSearchForm::OpenButtonClick()
     editor->iPatientSchoolCode = tstPatientRec[i].iSchoolCode;
     editor->asPatientSchoolName = MediRecSG->Cell(Imrsg_SchoolName, row);
     editor->ExcursusToControls(tstExcuRec[i], tstMediRec[i].iNext);
+    // The editor's replace rewrites this karte, and no other that takes its number later
+    // (the questionnaire row is joined by the karte's code).
+    editor->stMediRec.iCode = tstExcuRec[i].iKarteCode;
     editor->AddButton->setEnabled(false);
 
     bOpened = 1;

@@ -1,8 +1,8 @@
 #include "records/MedicalRecordUnit.h"
 
 #include "core/Edition.h"
-#include "core/ProgramFiles.h"
 #include "core/MonthCalendarUnit.h"
+#include "core/ProgramFiles.h"
 #include "core/WindowGeometry.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Handler.h"
@@ -147,6 +147,7 @@ void TMedicalRecordForm::FormShow()
     FamilyNameLabel->SetCaption("");
     PersonalNameLabel->SetCaption("");
     BlankPhoto();
+    stMediRec.iCode = 0; // no karte loaded
 
     RebuildChoiceLists();
     ClearExcursus();
@@ -292,6 +293,7 @@ void TMedicalRecordForm::NewButtonClick()
     }
 
     MediRecDateEdit->SetText("");
+    stMediRec.iCode = 0; // a new karte has no code until it is added
     iCheckupSchoolCode = 0;
     EnableHeaderControls(true);
     for (widgets::Edit* edit : {PatientNoEdit, NameEdit, KanaEdit, BirthDateEdit, SexEdit})

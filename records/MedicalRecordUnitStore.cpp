@@ -67,6 +67,9 @@ void TMedicalRecordForm::AddButtonClick()
                            QString::number(result) + ")");
         return;
     }
+    // A later replace rewrites this karte, and no other that takes its number.
+    if (!bReplaceMode)
+        stMediRec.iCode = GetAddedCode();
 
     SetEnabled({NoteSgLabel, NoteStringGrid, NoteNewButton, CheckupDataLabel, CheckupDateListBox,
                 SchoolTitleLabel, CheckupNewButton, TreatmentSgLabel, TreatmentSG, TreatmentNewButton},

@@ -140,6 +140,11 @@ private:
     // Adds a note or treatment with `insert` as one unit with the lookups of its member and karte.
     int AddEntry(std::initializer_list<const char*> insert, TDateTime date, const char* textParam,
                  const QString& text, const QString& staffNo, const QString& karteNo);
+    // Rewrites the note or treatment `code` of `table` with `update` as one unit with the checks
+    // that its row is still there on a live karte and the lookups of its member and karte.
+    int ReplaceEntry(std::initializer_list<const char*> update, const char* table, int code, TDateTime date,
+                     const char* textParam, const QString& text, const QString& staffNo,
+                     const QString& karteNo);
     int BindEntryAndRun(TDateTime date, const char* textParam, const QString& text, const QString& staffNo,
                         const QString& karteNo);
     int BindStaffAndKarte(TQuery* query, const QString& staffNo, const QString& karteNo);
@@ -151,15 +156,28 @@ private:
 
     int GetKarteCode(QString karteNo);
     QString GetKarteNo(int karteCode);
+    // 0 when the karte `karteCode` is live and carries `karteNo`, else dbNoRow.
+    int CheckLiveKarteNumber(int karteCode, const QString& karteNo);
     int GetExcursusCode(int karteCode);
     int GetPatientCode(QString patientNo);
     int GetStaffCode(QString staffNo);
     int GetStaffNo(int staffCode);
 
+    // What a replace checks, under the write lock, before it writes: the integer `column` of
+    // the row `code` of `table` (the karte or check-up it is on), dbNoRow when the row is gone;
+    // whether a karte, or the karte of a check-up, is live (dbNoKarte when not). dbFailed
+    // when a lookup fails.
+    int GetRowOwner(const char* table, const char* column, int code);
+    int CheckLiveKarte(int karteCode);
+    int CheckCheckupOnLiveKarte(int checkupCode);
+    // 0 when the row `code` of `table` is there and its karte is live; else the code to give.
+    int CheckRowOnLiveKarte(const char* table, int code);
+
     int AddExcursus(stExcursusRec excursus);
     int ReplaceExcursus(stExcursusRec excursus);
 
     int iWrkKarteCode = 0; // the karte code of the last check-up add or replace
+    int iAddedCode = 0;    // the Code of the row the last successful add gave
 };
 
 // The one data module, created first at start-up.

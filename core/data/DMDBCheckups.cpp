@@ -157,20 +157,28 @@ int TDBDM::AddCheckup(stCheckupRecord record)
 
 int TDBDM::ReplaceCheckup(stCheckupRecord record)
 {
-    try {
-        Query2->SQL->Clear();
-        AddLines(Query2, {"UPDATE CheckupTable", "SET", "  CDate=:CDate,"});
-        AddToothLines(Query2, AsAssignment);
-        AddLines(Query2, {"  KarteCode=:KarteCode,", "  SchoolCode=:SchoolCode,", "  Memo=:Memo", "WHERE",
-                          "  Code=:Code;"});
-        Query2->ParamByName("Code")->SetAsInteger(record.iCode);
-        if (SetCheckupParams(record) < 0)
-            return dbNoKarte;
-        Query2->ExecSQL();
-        return 1;
-    } catch (...) {
-        return dbFailed;
-    }
+    // Deliberately one write transaction from the checks to the update, and the check-up's own
+    // karte checked: a check-up another program deleted was "replaced" without a word, and one
+    // whose karte was deleted was written where no window shows it, or moved onto a new karte
+    // that took the deleted one's number. A move to another live karte is still a replace.
+    return InWriteTransaction(Query2, dbFailed, [&] {
+        if (const int rc = CheckRowOnLiveKarte("CheckupTable", record.iCode); rc < 0)
+            return rc;
+        try {
+            Query2->SQL->Clear();
+            AddLines(Query2, {"UPDATE CheckupTable", "SET", "  CDate=:CDate,"});
+            AddToothLines(Query2, AsAssignment);
+            AddLines(Query2, {"  KarteCode=:KarteCode,", "  SchoolCode=:SchoolCode,", "  Memo=:Memo", "WHERE",
+                              "  Code=:Code;"});
+            Query2->ParamByName("Code")->SetAsInteger(record.iCode);
+            if (SetCheckupParams(record) < 0)
+                return dbNoKarte;
+            Query2->ExecSQL();
+            return ChangedOneRow(Query2);
+        } catch (...) {
+            return dbFailed;
+        }
+    });
 }
 
 int TDBDM::SetCheckupParams(stCheckupRecord record)

@@ -120,11 +120,81 @@ int TDBDM::AddEntry(std::initializer_list<const char*> insert, TDateTime date, c
         try {
             Query2->SQL->Clear();
             AddLines(Query2, insert);
-            return BindEntryAndRun(date, textParam, text, staffNo, karteNo);
+            const int rc = BindEntryAndRun(date, textParam, text, staffNo, karteNo);
+            if (rc > 0)
+                iAddedCode = int(Query2->LastInsertId());
+            return rc;
         } catch (...) {
             return dbFailed;
         }
     });
+}
+
+int TDBDM::ReplaceEntry(std::initializer_list<const char*> update, const char* table, int code,
+                        TDateTime date, const char* textParam, const QString& text, const QString& staffNo,
+                        const QString& karteNo)
+{
+    // Deliberately one write transaction from the checks to the update, and the row's own
+    // karte checked: a row another program deleted was "replaced" without a word, and one
+    // whose karte was deleted (its number perhaps given to a new karte) was written where no
+    // window shows it, or moved onto the new karte.
+    return InWriteTransaction(Query2, dbFailed, [&] {
+        if (const int rc = CheckRowOnLiveKarte(table, code); rc < 0)
+            return rc;
+        try {
+            Query2->SQL->Clear();
+            AddLines(Query2, update);
+            Query2->ParamByName("Code")->SetAsInteger(code);
+            const int rc = BindEntryAndRun(date, textParam, text, staffNo, karteNo);
+            return rc < 0 ? rc : ChangedOneRow(Query2);
+        } catch (...) {
+            return dbFailed;
+        }
+    });
+}
+
+int TDBDM::GetRowOwner(const char* table, const char* column, int code)
+{
+    try {
+        Restart(Query3);
+        Query3->SQL->Add("SELECT");
+        Query3->SQL->Add("  " + QString::fromLatin1(column));
+        Query3->SQL->Add("FROM");
+        Query3->SQL->Add("  " + QString::fromLatin1(table));
+        Query3->SQL->Add("WHERE");
+        Query3->SQL->Add("  Code=:Code;");
+        Query3->ParamByName("Code")->SetAsInteger(code);
+        return OpenFirstInteger(Query3, column);
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
+int TDBDM::CheckLiveKarte(int karteCode)
+{
+    const int rc = LookUpInteger(
+        Query3,
+        {"SELECT", "  Code", "FROM", "  KarteTable", "WHERE", "  Code=:Code", "AND", "  DeleteFlag = False;"},
+        "Code", karteCode, "Code");
+    return rc == dbFailed ? dbFailed : rc < 0 ? dbNoKarte : 0;
+}
+
+int TDBDM::CheckCheckupOnLiveKarte(int checkupCode)
+{
+    const int rc = LookUpInteger(Query3,
+                                 {"SELECT", "  CheckupTable.Code AS Code", "FROM",
+                                  "  CheckupTable, KarteTable", "WHERE", "  CheckupTable.Code = :CheckupCode",
+                                  "AND", "  KarteCode = KarteTable.Code", "AND", "  DeleteFlag = false;"},
+                                 "CheckupCode", checkupCode, "Code");
+    return rc == dbFailed ? dbFailed : rc < 0 ? dbNoKarte : 0;
+}
+
+int TDBDM::CheckRowOnLiveKarte(const char* table, int code)
+{
+    const int karteCode = GetRowOwner(table, "KarteCode", code);
+    if (karteCode < 0)
+        return karteCode;
+    return CheckLiveKarte(karteCode);
 }
 
 int TDBDM::DeleteByCode(const char* table, int code)
@@ -181,16 +251,10 @@ int TDBDM::AddTreatment(stTreatmentRecord record)
 
 int TDBDM::ReplaceTreatment(stTreatmentRecord record)
 {
-    try {
-        Query2->SQL->Clear();
-        AddLines(Query2, {"UPDATE TreatmentTable SET", "  RDate=:RDate,", "  Treatment=:Treatment,",
-                          "  StaffCode=:StaffCode,", "  KarteCode=:KarteCode", "WHERE", "  Code=:Code;"});
-        Query2->ParamByName("Code")->SetAsInteger(record.iCode);
-        return BindEntryAndRun(record.tDate, "Treatment", record.asTreatment, record.asStaffNo,
-                               record.asKarteNo);
-    } catch (...) {
-        return dbFailed;
-    }
+    return ReplaceEntry({"UPDATE TreatmentTable SET", "  RDate=:RDate,", "  Treatment=:Treatment,",
+                         "  StaffCode=:StaffCode,", "  KarteCode=:KarteCode", "WHERE", "  Code=:Code;"},
+                        "TreatmentTable", record.iCode, record.tDate, "Treatment", record.asTreatment,
+                        record.asStaffNo, record.asKarteNo);
 }
 
 int TDBDM::GetMedicalRecordOfStaffTreatment(QString staffNo, QString& first)
@@ -229,16 +293,10 @@ int TDBDM::AddNote(stNoteRecord record)
 
 int TDBDM::ReplaceNote(stNoteRecord record)
 {
-    try {
-        Query2->SQL->Clear();
-        AddLines(Query2, {"UPDATE NoteTable SET", "  RDate=:RDate,", "  Description=:Description,",
-                          "  StaffCode=:StaffCode,", "  KarteCode=:KarteCode", "WHERE", "  Code=:Code;"});
-        Query2->ParamByName("Code")->SetAsInteger(record.iCode);
-        return BindEntryAndRun(record.tDate, "Description", record.asDescription, record.asStaffNo,
-                               record.asKarteNo);
-    } catch (...) {
-        return dbFailed;
-    }
+    return ReplaceEntry({"UPDATE NoteTable SET", "  RDate=:RDate,", "  Description=:Description,",
+                         "  StaffCode=:StaffCode,", "  KarteCode=:KarteCode", "WHERE", "  Code=:Code;"},
+                        "NoteTable", record.iCode, record.tDate, "Description", record.asDescription,
+                        record.asStaffNo, record.asKarteNo);
 }
 
 int TDBDM::GetMedicalRecordOfStaffNote(QString staffNo, QString& first)
@@ -286,11 +344,7 @@ int TDBDM::AddDietInquiry(stDietInquiryRecord record)
     // written on any code: a check-up deleted by another program, or one of a karte deleted
     // meanwhile, got a row no window would show again, and the add said it was stored.
     return InWriteTransaction(Query2, dbFailed, [&] {
-        if (LookUpInteger(Query3,
-                          {"SELECT", "  CheckupTable.Code AS Code", "FROM", "  CheckupTable, KarteTable",
-                           "WHERE", "  CheckupTable.Code = :CheckupCode", "AND",
-                           "  KarteCode = KarteTable.Code", "AND", "  DeleteFlag = false;"},
-                          "CheckupCode", record.iCheckupCode, "Code") < 0)
+        if (CheckCheckupOnLiveKarte(record.iCheckupCode) < 0)
             return dbNoKarte;
         try {
             Query2->SQL->Clear();
@@ -299,6 +353,7 @@ int TDBDM::AddDietInquiry(stDietInquiryRecord record)
                       ")", "VALUES", "(", "  :FoodCode,", "  :FrequencyCode,", "  :CheckupCode", ");"});
             BindDietInquiry(record);
             Query2->ExecSQL();
+            iAddedCode = int(Query2->LastInsertId());
             return 1;
         } catch (...) {
             return dbFailed;
@@ -308,24 +363,34 @@ int TDBDM::AddDietInquiry(stDietInquiryRecord record)
 
 int TDBDM::ReplaceDietInquiry(stDietInquiryRecord record)
 {
-    try {
-        Query2->SQL->Clear();
-        AddLines(Query2,
-                 {"UPDATE DietInquiryTable SET", "  FoodCode=:FoodCode,", "  FrequencyCode=:FrequencyCode,",
-                  "  CheckupCode=:CheckupCode", "WHERE", "  Code=:Code;"});
-        Query2->ParamByName("Code")->SetAsInteger(record.iCode);
-        BindDietInquiry(record);
-        Query2->ExecSQL();
-        return 1;
-    } catch (...) {
-        return dbFailed;
-    }
+    // Deliberately checked, in one write transaction with the update, where any code used to be
+    // written: a row another program deleted was "replaced" without a word, and a row could be
+    // put on a check-up that does not exist or on a deleted karte, where no window shows it.
+    return InWriteTransaction(Query2, dbFailed, [&] {
+        const int checkupCode = GetRowOwner("DietInquiryTable", "CheckupCode", record.iCode);
+        if (checkupCode < 0)
+            return checkupCode;
+        for (const int checkup : {checkupCode, record.iCheckupCode})
+            if (const int rc = CheckCheckupOnLiveKarte(checkup); rc < 0)
+                return rc;
+        try {
+            Query2->SQL->Clear();
+            AddLines(Query2, {"UPDATE DietInquiryTable SET", "  FoodCode=:FoodCode,",
+                              "  FrequencyCode=:FrequencyCode,", "  CheckupCode=:CheckupCode", "WHERE",
+                              "  Code=:Code;"});
+            Query2->ParamByName("Code")->SetAsInteger(record.iCode);
+            BindDietInquiry(record);
+            Query2->ExecSQL();
+            return ChangedOneRow(Query2);
+        } catch (...) {
+            return dbFailed;
+        }
+    });
 }
 
 int TDBDM::GetAddedCode()
 {
-    // Every insert runs on this one connection, so its last row is the caller's add.
-    return int(Query2->LastInsertId());
+    return iAddedCode;
 }
 
 void TDBDM::BindDietInquiry(const stDietInquiryRecord& record)

@@ -313,6 +313,7 @@ int TDBDM::AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString
         excursus.iKarteCode = karteCode;
         if (AddExcursus(excursus) < 0)
             return dbExcursusNotInserted;
+        iAddedCode = karteCode;
         return 1;
     });
 }
@@ -332,9 +333,19 @@ int TDBDM::ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QSt
             if (patientCode < 0)
                 return dbFailed;
         }
-        const int karteCode = GetKarteCode(record.asMediRecNo);
-        if (karteCode < 0)
-            return detach ? dbNoKarteToDetach : dbNoRow;
+        int karteCode;
+        if (record.iCode > 0) {
+            // Deliberately the karte the window loaded, where the live karte of the number used
+            // to be taken: when another program deleted it and gave its number to a new karte,
+            // the new karte, another child's, was rewritten with this one's answers.
+            if (const int rc = CheckLiveKarteNumber(record.iCode, record.asMediRecNo); rc < 0)
+                return rc;
+            karteCode = record.iCode;
+        } else {
+            karteCode = GetKarteCode(record.asMediRecNo);
+            if (karteCode < 0)
+                return detach ? dbNoKarteToDetach : dbNoRow;
+        }
         try {
             Query2->SQL->Clear();
             AddLines(Query2,
@@ -345,6 +356,8 @@ int TDBDM::ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QSt
             if (!detach)
                 Query2->ParamByName("PatientCode")->SetAsInteger(patientCode);
             Query2->ExecSQL();
+            if (ChangedOneRow(Query2) < 0)
+                return detach ? dbKarteNotDetached : dbKarteNotUpdated;
         } catch (...) {
             return detach ? dbKarteNotDetached : dbKarteNotUpdated;
         }
@@ -400,7 +413,7 @@ int TDBDM::ReplaceExcursus(stExcursusRec excursus)
         AddLines(Query2, {"WHERE", "Code=:Code;"});
         Query2->ParamByName("Code")->SetAsInteger(excursus.iCode);
         BindExcursusAndRun(excursus);
-        return 1;
+        return ChangedOneRow(Query2) < 0 ? dbFailed : 1;
     } catch (...) {
         return dbFailed;
     }

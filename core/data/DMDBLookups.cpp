@@ -48,6 +48,19 @@ int TDBDM::GetKarteCode(QString karteNo)
                          "KarteNo", karteNo, "Code");
 }
 
+int TDBDM::CheckLiveKarteNumber(int karteCode, const QString& karteNo)
+{
+    try {
+        Select(Query3, {"SELECT", "  Code", "FROM", "  KarteTable", "WHERE", "  Code=:Code", "AND",
+                        "  KarteNo=:KarteNo", "AND", "  DeleteFlag = False;"});
+        Query3->ParamByName("Code")->SetAsInteger(karteCode);
+        Query3->ParamByName("KarteNo")->SetAsString(karteNo);
+        return OpenFirst(Query3) ? 0 : dbNoRow;
+    } catch (...) {
+        return dbFailed;
+    }
+}
+
 QString TDBDM::GetKarteNo(int karteCode)
 {
     try {

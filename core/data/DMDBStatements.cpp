@@ -139,6 +139,11 @@ int CheckNumberFree(int existingCode)
 // Deliberately bound rather than pasted into the LIKE line as the statement was first
 // written: a quote in the operator's text no longer breaks the search, and "%" and "_"
 // still act as wildcards.
+int ChangedOneRow(const TQuery* query)
+{
+    return query->RowsAffected() == 1 ? 1 : dbNoRow;
+}
+
 void BindContains(TQuery* query, const char* name, const QString& text)
 {
     if (!text.isEmpty())

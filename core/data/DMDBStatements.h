@@ -44,6 +44,9 @@ int OpenKarteList(TQuery* query, QString& first);
 // lookup failed.
 int CheckNumberFree(int existingCode);
 
+// A replace succeeds only when its statement changed the one row it names: 1, else dbNoRow.
+int ChangedOneRow(const TQuery* query);
+
 // Free texts are bound, never pasted into the statement.
 void BindContains(TQuery* query, const char* name, const QString& text);
 

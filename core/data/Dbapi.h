@@ -14,24 +14,31 @@
 //   dbNoRow        -2    a lookup found no row; for notes and treatments (search, add,
 //                        replace): the member number has no live member; for
 //                        ReplaceMedicalRecord with an examinee: no live karte has the number;
-//                        for ReplacePatient and ReplaceStaff: no live row has the number
+//                        for ReplacePatient and ReplaceStaff: no live row has the number;
+//                        for the replaces of notes, treatments, check-ups and diet rows: the
+//                        row is gone; nothing is written
 //   dbNumberInUse  -100  the number to be added belongs to a live row (AddPatient,
 //                        AddStaff, AddMedicalRecord); nothing is written
-// Notes, treatments and check-ups (search, add, replace), diet rows (add):
+// Notes, treatments and check-ups (search, add, replace), diet rows (add, replace):
 //   dbNoKarte      -3    the karte number has no live karte (for a diet row: its check-up
-//                        is gone or its karte is not live); nothing is written
+//                        is gone or its karte is not live); for a replace also: the karte
+//                        the row is on has been deleted (for a diet row: the karte of the
+//                        check-up it is on); nothing is written
 // AddMedicalRecord, one code per step:
 //   dbKarteNotInserted      -2  the header insert failed; nothing is written
 //   dbKarteNotReadBack      -3  the new header could not be looked up by its number
 //   dbExcursusNotInserted   -4  the questionnaire insert failed (or the commit)
-// ReplaceMedicalRecord, one code per step:
+// ReplaceMedicalRecord, one code per step. With the karte's Code in iCode (above 0) it
+// rewrites that karte, and only while it is live and carries the number: dbNoRow otherwise
+// (also without an examinee). With no Code the karte is the live one of the number:
 //   dbNoKarteToDetach       -12 no examinee given, and no live karte has the number
 //   dbKarteNotDetached      -13 no examinee given, and the header update failed
 //   dbKarteNotUpdated       -3  the header update failed
 //   dbNoExcursus            -4  the karte has no questionnaire row (or its lookup failed)
 //   dbExcursusNotUpdated    -5  the questionnaire update failed (or the commit)
-// AddPatient, AddStaff, the karte stores and the adds of check-ups, notes, treatments and
-// diet rows run in one write transaction from their checks to their commit: a step that fails
+// AddPatient, AddStaff, the karte stores and the adds and replaces of check-ups, notes,
+// treatments and diet rows run in one write transaction from their checks to their commit, and
+// a replace succeeds only when it changed the row it names: a step that fails
 // writes nothing, and one that cannot take the write lock (another program held it through
 // the busy timeout) gives dbFailed.
 // A date the file cannot keep (NaN, infinite, outside the years 1 to 9999) fails the step
@@ -84,7 +91,7 @@ struct stStaffRecord
 // One karte header.
 struct stMedicalRec
 {
-    int iCode = 0;
+    int iCode = 0; // the karte's Code where the caller knows it (the karte it loaded or added); 0 for none
     QString asMediRecNo;
     TDateTime tDate; // the start date in a search filter
     int iNext = 0;
@@ -253,8 +260,8 @@ int GetDietInquiries(stDietInquiryRecord* records, int max);
 int DelDietInquiry(stDietInquiryRecord record);
 int AddDietInquiry(stDietInquiryRecord record);
 int ReplaceDietInquiry(stDietInquiryRecord record);
-// The Code the table gave the row of the last successful add of a note, treatment or
-// diet row (those adds return 1, not the code).
+// The Code the table gave the row of the last successful add of a note, treatment, diet
+// row or karte (those adds return 1, not the code).
 int GetAddedCode();
 
 // Kartes

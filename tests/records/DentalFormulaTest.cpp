@@ -469,6 +469,24 @@ TEST_F(ChartEditor, AFailedStoreKeepsTheDialogOpenWithTheTypedCellsAndTouchesNot
     EXPECT_EQ(StoredTooth(checkup, "RT8"), "19");
 }
 
+TEST_F(ChartEditor, AStoreOfACheckupAnotherProgramDeletedSaysSoAndWritesNothing)
+{
+    const QString error =
+        "[更新]\n検診テーブルを書き換えられませんでした。(-2)\n"
+        "  iCode=%1\n  tdDate=2015/05/01\n  asKarteNo=XX-0001-0001\n  iSchoolCode=3\n  asMemo=XX";
+    WithChart(Chart({}), [&] {
+        Script().Expect(BoxKind::Error, error.arg(checkup));
+        program.Database().Exec("DELETE FROM CheckupTable;");
+        Press(Qt::Key_4);
+        QTest::mouseClick(DentalFormulaForm->OkButton, Qt::LeftButton);
+        EXPECT_EQ(DentalFormulaForm->ModalResult(), mrNone);
+        EXPECT_EQ(Form().DentalFormulaSG->Cells[0][3].Text(), "");
+        EXPECT_EQ(Form().tstChekupRec[0].iRT8, 19);
+        QTest::mouseClick(DentalFormulaForm->CancelButton, Qt::LeftButton);
+    });
+    EXPECT_EQ(program.Database().Scalar("SELECT COUNT(*) FROM CheckupTable"), "0");
+}
+
 TEST_F(ChartEditor, CancelWritesNothingAndTheNextOpeningStartsFromTheKarteEditorsChart)
 {
     WithChart(

@@ -138,6 +138,41 @@ TEST_F(EditDiet, ReplacingShowsTheRowsChoicesAndStoresTheChange)
     EXPECT_EQ(StoredDietRows(checkup), QStringList({"Bread|Never", "Rice|Never"}));
 }
 
+TEST_F(EditDiet, AnEditOfARowAnotherProgramDeletedOrWhoseKarteItDeletedIsRefused)
+{
+    const struct
+    {
+        const char* meanwhile;
+        const char* code;
+    } races[] = {{"DELETE FROM DietInquiryTable;", "-2"}, {"UPDATE KarteTable SET DeleteFlag = 1;", "-3"}};
+    for (const auto& race : races) {
+        SCOPED_TRACE(race.meanwhile);
+        program.Database().Exec("DELETE FROM DietInquiryTable;");
+        program.Database().Exec("UPDATE KarteTable SET DeleteFlag = 0;");
+        StoreDietRow(checkup, "Rice", "Daily");
+        ShowKarte([&] {
+            TMedicalRecordForm& f = Form();
+            SelectRow(f.DietInqSG, 1);
+            Script().OnModal(Dialog(), [&] {
+                Choose(Dialog().EatingFreqCB, 2);
+                program.Database().Exec(race.meanwhile);
+                Script().Expect(
+                    BoxKind::Error,
+                    QString("食事調査テーブルを書き換えられませんでした。(%1)\n  Rice,Never").arg(race.code));
+                Click(Dialog().OkButton);
+                EXPECT_EQ(Dialog().ModalResult(), mrNone);
+                Click(Dialog().CancelButton);
+            });
+            Click(f.DietEditButton);
+            EXPECT_EQ(GridRows(f.DietInqSG), QStringList({"Rice|Daily"}));
+        });
+        EXPECT_EQ(program.Database().Scalar(
+                      QString("SELECT COUNT(*) FROM DietInquiryTable WHERE FrequencyCode = %1")
+                          .arg(FrequencyCode("Never"))),
+                  "0");
+    }
+}
+
 TEST_F(EditDiet, ARowWhoseFoodIsGoneOpensWithAnEmptyFoodUntilOneIsChosen)
 {
     StoreDietRow(checkup, "Sweets", "Daily");

@@ -278,6 +278,55 @@ TEST_F(EditNote, AStoreTheDataStoreRefusesIsReportedWithTheRowAndTheDialogStaysO
     EXPECT_EQ(StoredNotes(), QStringList({"2015/04/01|first|101"}));
 }
 
+// What another program does to a shown note before its edit is stored, and the code the
+// refusal gives.
+struct RacedEdit
+{
+    QStringList meanwhile;
+    const char* code;
+};
+
+TEST_F(EditNote, AnEditOfANoteAnotherProgramDeletedOrTookOffItsKarteIsRefusedAndNotStored)
+{
+    const RacedEdit races[] = {
+        {{"DELETE FROM NoteTable;"}, "-2"},
+        // The karte deleted and its number given at once to a new karte.
+        {{"UPDATE KarteTable SET DeleteFlag = 1;",
+          "INSERT INTO KarteTable (KarteNo, RDate, Next, PatientCode, DeleteFlag) "
+          "VALUES ('AB-0001-0001', '2016-01-01', 0, -1, 0);",
+          "INSERT INTO PSTable (KarteCode) VALUES (last_insert_rowid());"},
+         "-3"},
+    };
+    for (const RacedEdit& race : races) {
+        SCOPED_TRACE(race.meanwhile.join(' ').toStdString());
+        for (const char* table : {"NoteTable", "PSTable", "KarteTable"})
+            program.Database().Exec(QString("DELETE FROM %1;").arg(table));
+        StoreKarte();
+        StoreNote("2015/04/01", "first", "101");
+        ShowKarte([&] {
+            TMedicalRecordForm& f = Form();
+            EditNoteRow(1, [&] {
+                Type(Dialog().DescriptionEdit, " changed");
+                for (const QString& sql : race.meanwhile)
+                    program.Database().Exec(sql);
+                Script().Expect(BoxKind::Error, QString("備考テーブルを書き換えられませんでした。(%1)\n"
+                                                        "  2015/04/01,first changed,山田, 太郎")
+                                                    .arg(race.code));
+                Click(Dialog().OkButton);
+                EXPECT_EQ(Dialog().ModalResult(), mrNone);
+                Click(Dialog().CancelButton);
+            });
+            EXPECT_EQ(GridRows(f.NoteStringGrid), QStringList({"2015/04/01|first|山田, 太郎"}));
+        });
+        // Nothing is written, and the new karte of the number holds no note.
+        EXPECT_EQ(program.Database().Scalar("SELECT COUNT(*) FROM NoteTable WHERE Description <> 'first'"),
+                  "0");
+        EXPECT_EQ(program.Database().Scalar("SELECT COUNT(*) FROM NoteTable WHERE KarteCode IN "
+                                            "(SELECT Code FROM KarteTable WHERE DeleteFlag = 0)"),
+                  "0");
+    }
+}
+
 TEST_F(EditNote, ANoteWhoseWriterLeftOpensWithNoMemberUntilOneIsChosen)
 {
     StoreKarte();

@@ -109,39 +109,18 @@ int KarteEditor::StoreKarte(const QString& karteNo, const QString& date, stExcur
 void KarteEditor::NextSearchOpens(const QString& karteNo)
 {
     Script().OnModal(*MedicalRecordSearchForm, [karteNo] {
-        MedicalRecordSearchForm->bOpened = 0;
+        TMedicalRecordSearchForm& search = *MedicalRecordSearchForm;
         if (karteNo.isEmpty()) {
-            MedicalRecordSearchForm->Close();
+            Click(search.CancelButton);
             return;
         }
-        // What the search's Open writes, from the same rows the search reads.
-        stMedicalRec filter;
-        filter.asMediRecNo = karteNo;
-        filter.tDate = StrToDate("1900/01/01");
-        stPatientRec anyone;
-        anyone.iSex = -1;
-        stMedicalRec header;
-        stPatientRec patient;
-        stExcursusRec excursus;
-        ASSERT_EQ(SearchMedicalRecord(filter, StrToDate("3000/12/31"), anyone), 1);
-        ASSERT_EQ(GetMedicalRecords(&header, &patient, &excursus, 1), 1);
-        TMedicalRecordForm* f = MedicalRecordForm;
-        f->MediRecNoEdit->SetText(header.asMediRecNo);
-        f->MediRecDateEdit->SetText(DateToStr(header.tDate));
-        f->PatientNoEdit->SetText(patient.asPatientNo);
-        f->NameEdit->SetText(patient.asName1 + " " + patient.asName0);
-        f->FamilyNameLabel->SetCaption(patient.asName0);
-        f->PersonalNameLabel->SetCaption(patient.asName1);
-        f->KanaEdit->SetText(patient.asNameKana1 + " " + patient.asNameKana0);
-        f->BirthDateEdit->SetText(patient.asPatientNo.isEmpty() ? "" : DateToStr(patient.tBirth));
-        f->SexEdit->SetText(patient.asPatientNo.isEmpty() ? "" : patient.iSex == 0 ? "Male" : "Female");
-        f->PhotoLabel->SetCaption("");
-        f->iPatientSchoolCode = patient.iSchoolCode;
-        f->asPatientSchoolName = patient.asSchoolName;
-        f->ExcursusToControls(excursus, header.iNext);
-        f->AddButton->setEnabled(false);
-        MedicalRecordSearchForm->bOpened = 1;
-        MedicalRecordSearchForm->Close();
+        // As the operator finds it: the number typed, Find, the one karte listed opened.
+        TypeOver(search.MediRecNoEdit, karteNo);
+        Click(search.FindButton);
+        ASSERT_EQ(search.MediRecSG->Cell(TMedicalRecordSearchForm::Imrsg_MediRecNo, 1), karteNo);
+        ASSERT_EQ(search.MediRecSG->RowCount(), 2)
+            << "more than one karte found for " << karteNo.toStdString();
+        Click(search.OpenButton);
     });
 }
 

@@ -72,7 +72,8 @@ TEST_F(KarteEditor, AddStoresTheNewKarteAndLeavesItReadyForItsRows)
         EXPECT_EQ(f.stMediRec.asMediRecNo, "XX-0001-0001");
         EXPECT_EQ(f.stMediRec.tDate, EncodeDate(2015, 4, 1));
         EXPECT_EQ(f.stMediRec.iNext, 1);
-        EXPECT_EQ(f.stMediRec.iCode, 0);
+        EXPECT_EQ(QString::number(f.stMediRec.iCode),
+                  program.Database().Scalar("SELECT Code FROM KarteTable"));
         EXPECT_TRUE(f.MediRecNoEdit->isReadOnly());
         EXPECT_EQ(f.MediRecNoEdit->Color(), clBtnFace);
         for (QWidget* w : {static_cast<QWidget*>(f.MediRecDateBitBtn), static_cast<QWidget*>(f.AidsCheckBox),
@@ -178,23 +179,56 @@ TEST_F(KarteEditor, ReplaceRewritesTheLoadedKarteAndAdvancesTheCounters)
     EXPECT_EQ(Setting("Number3"), "6");
 }
 
-TEST_F(KarteEditor, AFailedReplaceSaysSoAndKeepsTheWindow)
+TEST_F(KarteEditor, AReplaceOfAKarteAnotherProgramDeletedSaysSoAndWritesNothing)
 {
-    StoreKarte("XX-0001-0005");
-    Script().Expect(BoxKind::Error, "カルテ・テーブルを書き換えられませんでした。(-12)");
+    // Deleted meanwhile; or deleted, and its number given at once to a new karte.
+    for (const bool numberReused : {false, true}) {
+        SCOPED_TRACE(numberReused ? "number reused" : "deleted");
+        const QString karteNo = numberReused ? "XX-0001-0006" : "XX-0001-0005";
+        StoreKarte(karteNo);
+        Script().Expect(BoxKind::Error, "カルテ・テーブルを書き換えられませんでした。(-2)");
+        Show([&] {
+            TMedicalRecordForm& f = Form();
+            Find(karteNo);
+            Tick(f.AidsCheckBox);
+            ASSERT_EQ(DelMedicalRecord(karteNo), 1);
+            if (numberReused)
+                StoreKarte(karteNo, "2016/01/01");
+            Click(f.ReplaceButton);
+            EXPECT_FALSE(f.bReplaceMode);
+            EXPECT_TRUE(f.bHeaderChanged);
+            EXPECT_TRUE(f.AidsCheckBox->Checked());
+            EXPECT_EQ(f.MediRecNoEdit->Text(), karteNo);
+        });
+        EXPECT_EQ(program.Database().Scalar("SELECT COUNT(*) FROM PSTable WHERE AIDS = 1"), "0");
+        EXPECT_EQ(
+            program.Database().Scalar(
+                QString("SELECT RDate FROM KarteTable WHERE KarteNo = '%1' AND DeleteFlag = 0").arg(karteNo)),
+            numberReused ? "2016/01/01" : "");
+        EXPECT_EQ(Setting("Number3"), "(none)");
+    }
+}
+
+TEST_F(KarteEditor, TheEditorKeepsTheCodeOfTheKarteItAddedOrOpenedUntilItEmpties)
+{
     Show([&] {
         TMedicalRecordForm& f = Form();
-        Find("XX-0001-0005");
+        const auto stored = [&] {
+            return program.Database().Scalar("SELECT Code FROM KarteTable WHERE KarteNo = 'XX-0001-0001'");
+        };
+        NewKarteDated("20150401");
+        Click(f.AddButton);
+        EXPECT_EQ(QString::number(f.stMediRec.iCode), stored());
+        Click(f.NewButton);
+        EXPECT_EQ(f.stMediRec.iCode, 0);
+        Find("XX-0001-0001");
+        EXPECT_EQ(QString::number(f.stMediRec.iCode), stored());
         Tick(f.AidsCheckBox);
-        // Another program deleted it meanwhile.
-        ASSERT_EQ(DelMedicalRecord("XX-0001-0005"), 1);
         Click(f.ReplaceButton);
-        EXPECT_FALSE(f.bReplaceMode);
-        EXPECT_TRUE(f.bHeaderChanged);
-        EXPECT_TRUE(f.AidsCheckBox->Checked());
-        EXPECT_EQ(f.MediRecNoEdit->Text(), "XX-0001-0005");
+        Find("");
+        EXPECT_EQ(f.stMediRec.iCode, 0);
     });
-    EXPECT_EQ(Setting("Number3"), "(none)");
+    EXPECT_EQ(program.Database().Scalar("SELECT AIDS FROM PSTable"), "True");
 }
 
 TEST_F(KarteEditorWithLog, DeleteAsksThenEmptiesTheWindowAndLogs)

@@ -143,7 +143,7 @@ TEST_F(CheckupOperations, ReplaceAndDelete)
     EXPECT_EQ(ReplaceCheckup(changed), dbNoKarte);
     stCheckupRecord missing = Checkup("KC-0001-0001", Day(2021, 3, 3), "nowhere");
     missing.iCode = code + 10;
-    EXPECT_EQ(ReplaceCheckup(missing), 1);
+    EXPECT_EQ(ReplaceCheckup(missing), dbNoRow); // nothing to replace: not stored
     EXPECT_EQ(Found(""), QStringList({"KC-0001-0002 after"}));
 
     stCheckupRecord victim;

@@ -453,6 +453,53 @@ TEST_F(KarteOperations, ReplaceFailuresLeaveTheKarteAsItWas)
     EXPECT_EQ(header6(), before6);
 }
 
+TEST_F(KarteOperations, AReplaceGivenTheKartesCodeRewritesThatKarteOrNothing)
+{
+    // An add gives the new karte's Code; the readers give it with the questionnaire.
+    ASSERT_EQ(Store("KB-0001-0007", Day(2021, 1, 1), ""), 1);
+    const int added = GetAddedCode();
+    EXPECT_EQ(added, Value("SELECT Code FROM KarteTable WHERE KarteNo = 'KB-0001-0007'", "Code").toInt());
+    stMedicalRec karte;
+    stPatientRec patient;
+    stExcursusRec read;
+    ASSERT_TRUE(ReadKarte("KB-0001-0007", karte, patient, read));
+    EXPECT_EQ(read.iKarteCode, added);
+
+    stExcursusRec answers;
+    answers.bQ3 = true;
+    stMedicalRec changed = Karte("KB-0001-0007", Day(2021, 2, 2));
+    changed.iCode = added;
+    EXPECT_EQ(ReplaceMedicalRecord(changed, answers, "1"), 1);
+    ASSERT_TRUE(ReadKarte("KB-0001-0007", karte, patient, read));
+    EXPECT_EQ(karte.tDate, Day(2021, 2, 2));
+    EXPECT_EQ(patient.asName0, "Yamada");
+    EXPECT_TRUE(read.bQ3);
+    EXPECT_EQ(ReplaceMedicalRecord(changed, answers, ""), 1);
+
+    // The code of a karte that has another number, of a deleted karte, or of none: nothing is
+    // written, with or without an examinee.
+    const QString everything = "SELECT group_concat(Code || RDate || PatientCode || DeleteFlag) AS k "
+                               "FROM KarteTable";
+    const QString questionnaires = "SELECT group_concat(KarteCode || Q3 || AIDS) AS q FROM PSTable";
+    const QString kartesBefore = Value(everything, "k");
+    const QString answersBefore = Value(questionnaires, "q");
+    const int deleted = Value("SELECT Code FROM KarteTable WHERE KarteNo = 'KB-0001-0005'", "Code").toInt();
+    const struct
+    {
+        int code;
+        const char* karteNo;
+    } refused[] = {{added, "KB-0001-0003"}, {deleted, "KB-0001-0005"}, {added + 100, "KB-0001-0007"}};
+    answers.bAIDS = true;
+    for (const auto& r : refused) {
+        stMedicalRec other = Karte(r.karteNo, Day(2022, 3, 3));
+        other.iCode = r.code;
+        EXPECT_EQ(ReplaceMedicalRecord(other, answers, "2"), dbNoRow) << r.code << " " << r.karteNo;
+        EXPECT_EQ(ReplaceMedicalRecord(other, answers, ""), dbNoRow) << r.code << " " << r.karteNo;
+    }
+    EXPECT_EQ(Value(everything, "k"), kartesBefore);
+    EXPECT_EQ(Value(questionnaires, "q"), answersBefore);
+}
+
 TEST_F(KarteOperations, DeleteFlagsEveryRowWithTheNumber)
 {
     EXPECT_EQ(Store("KB-0001-0005", Day(2021, 1, 1), ""), 1);

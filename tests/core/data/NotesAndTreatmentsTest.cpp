@@ -199,7 +199,7 @@ TEST_F(NotesAndTreatments, AddReplaceAndDeleteReportTheirCodes)
         Entry missing = changed;
         missing.iCode = code + 100;
         missing.text = "nowhere";
-        EXPECT_EQ(f.replace(missing), 1) << f.table;
+        EXPECT_EQ(f.replace(missing), dbNoRow) << f.table; // nothing to replace: not stored
         EXPECT_EQ(Value(count, "Code").toInt(), code);
         ASSERT_EQ(f.search(Entry()), 1);
         ASSERT_EQ(f.get(&row, 1), 1);
@@ -267,14 +267,32 @@ TEST_F(NotesAndTreatments, DietRowsOfACheckup)
     ASSERT_EQ(GetDietInquiries(rows, 3), 2);
     EXPECT_EQ(rows[0].iFrequencyCode, 9);
 
-    // A row for a check-up that is gone, or whose karte is deleted, is refused and not written.
-    const int before = Rows("SELECT Code FROM DietInquiryTable");
+    // A row for a check-up that is gone, or whose karte is deleted, is refused and not written;
+    // so is a replace of a row that is gone, or onto such a check-up.
+    const QString table = "SELECT Code, FoodCode, FrequencyCode, CheckupCode FROM DietInquiryTable";
+    const auto rowsNow = [&] {
+        QStringList all;
+        for (int code = 1; code <= 4; ++code)
+            all << Value(table + QString(" WHERE Code = %1").arg(code), "CheckupCode");
+        return all;
+    };
+    const int before = Rows(table);
+    const QStringList stored = rowsNow();
     row.iCheckupCode = 14;
     EXPECT_EQ(AddDietInquiry(row), dbNoKarte);
+    stDietInquiryRecord moved = rows[0];
+    moved.iCheckupCode = 99999;
+    EXPECT_EQ(ReplaceDietInquiry(moved), dbNoKarte);
+    stDietInquiryRecord gone = rows[0];
+    gone.iCode = 99;
+    EXPECT_EQ(ReplaceDietInquiry(gone), dbNoRow);
     ASSERT_EQ(DelMedicalRecord("KA-0001-0002"), 1);
     row.iCheckupCode = 13;
     EXPECT_EQ(AddDietInquiry(row), dbNoKarte);
-    EXPECT_EQ(Rows("SELECT Code FROM DietInquiryTable"), before);
+    moved.iCheckupCode = 13;
+    EXPECT_EQ(ReplaceDietInquiry(moved), dbNoKarte);
+    EXPECT_EQ(Rows(table), before);
+    EXPECT_EQ(rowsNow(), stored);
 
     Break(module->Query1);
     Break(module->Query2);

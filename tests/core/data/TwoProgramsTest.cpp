@@ -1,11 +1,12 @@
 // Several programs on one database file: adds of the same number at once, a row added to a
-// karte that another program deletes meanwhile, and a commit that another program's read
-// lock refuses.
+// karte that another program deletes meanwhile, a replace whose row or karte another program
+// deletes meanwhile, and a commit that another program's read lock refuses.
 #include "tests/core/data/DataStoreFixture.h"
 
 #include <QProcess>
 #include <QThread>
 #include <algorithm>
+#include <map>
 #include <sqlite3.h>
 #include <thread>
 #include <vector>
@@ -169,6 +170,136 @@ TEST_F(TwoPrograms, ARowAddedWhileAnotherProgramDeletesItsKarteIsRefusedAndNotWr
             // Without the delete the add waits for the lock and stores its row.
             EXPECT_GT(rc, 0);
             EXPECT_EQ(Rows(rows), before + 1);
+        }
+    }
+}
+
+// A replace made by another program while this one deletes what the replace names.
+struct ReplaceRace
+{
+    const char* kind;    // what the helper replaces: karte, checkup, note, treatment or diet
+    const char* deletes; // meanwhile: the "row", its "checkup", its "karte", or the karte with its
+                         // number given at once to a new karte of another examinee ("reuse")
+    int expected;        // the helper's code
+};
+
+TEST_F(TwoPrograms, AReplaceWhoseRowOrKarteAnotherProgramDeletesIsRefusedAndWritesNothing)
+{
+    ASSERT_EQ(AddStaff(Staff("7", "Dentist")), 1);
+    ASSERT_EQ(AddPatient(Patient("1", "First")), 1);
+    ASSERT_EQ(AddPatient(Patient("2", "Second")), 1);
+    const QString second = Value("SELECT Code FROM Patient2Table WHERE PatientNo = 2", "Code");
+    const ReplaceRace races[] = {
+        {"karte", "karte", dbNoRow},
+        {"karte", "reuse", dbNoRow},
+        {"karte", "", 1},
+        {"checkup", "row", dbNoRow},
+        {"checkup", "karte", dbNoKarte},
+        {"checkup", "reuse", dbNoKarte},
+        {"checkup", "", 1},
+        {"note", "row", dbNoRow},
+        {"note", "karte", dbNoKarte},
+        {"note", "reuse", dbNoKarte},
+        {"note", "", 1},
+        {"treatment", "row", dbNoRow},
+        {"treatment", "karte", dbNoKarte},
+        {"treatment", "reuse", dbNoKarte},
+        {"treatment", "", 1},
+        {"diet", "row", dbNoRow},
+        {"diet", "checkup", dbNoKarte},
+        {"diet", "karte", dbNoKarte},
+        {"diet", "", 1},
+    };
+    // What each replace writes, and the table of its row.
+    const std::map<QByteArray, std::pair<const char*, const char*>> written = {
+        {"karte", {"PSTable WHERE AIDS = 1", "KarteTable"}},
+        {"checkup", {"CheckupTable WHERE Memo = 'race'", "CheckupTable"}},
+        {"note", {"NoteTable WHERE Description = 'race'", "NoteTable"}},
+        {"treatment", {"TreatmentTable WHERE Treatment = 'race'", "TreatmentTable"}},
+        {"diet", {"DietInquiryTable WHERE FoodCode = 99", "DietInquiryTable"}},
+    };
+    int round = 0;
+    for (const ReplaceRace& race : races) {
+        SCOPED_TRACE(QString("%1, deleting %2").arg(race.kind, race.deletes).toStdString());
+        // A karte of the round's own, of examinee 1, with one row of every kind.
+        const QString karteNo = QString("KR-0001-%1").arg(++round, 4, 10, QChar('0'));
+        ASSERT_EQ(AddMedicalRecord(Karte(karteNo, Day(2024, 1, 1)), stExcursusRec(), "1"), 1);
+        const int karteCode = GetAddedCode();
+        stCheckupRecord checkup;
+        checkup.asKarteNo = karteNo;
+        checkup.tDate = Day(2024, 1, 2);
+        checkup.iCode = AddCheckup(checkup);
+        ASSERT_GT(checkup.iCode, 0);
+        stNoteRecord note;
+        note.asDescription = "before";
+        note.asStaffNo = "7";
+        note.asKarteNo = karteNo;
+        ASSERT_EQ(AddNote(note), 1);
+        const int noteCode = GetAddedCode();
+        stTreatmentRecord treatment;
+        treatment.asTreatment = "before";
+        treatment.asStaffNo = "7";
+        treatment.asKarteNo = karteNo;
+        ASSERT_EQ(AddTreatment(treatment), 1);
+        const int treatmentCode = GetAddedCode();
+        stDietInquiryRecord diet;
+        diet.iCheckupCode = checkup.iCode;
+        ASSERT_EQ(AddDietInquiry(diet), 1);
+        const int dietCode = GetAddedCode();
+
+        const QByteArray kind(race.kind);
+        const std::map<QByteArray, int> codes = {{"karte", karteCode},
+                                                 {"checkup", checkup.iCode},
+                                                 {"note", noteCode},
+                                                 {"treatment", treatmentCode},
+                                                 {"diet", dietCode}};
+        const QString target = QString::number(codes.at(kind));
+        const QString writtenRows = QString("SELECT * FROM ") + written.at(kind).first;
+        const int before = Rows(writtenRows);
+
+        // The other program takes the write lock first and deletes while the helper is inside
+        // its replace, waiting for the lock.
+        OtherProgram deleter(database->DatabaseFile(), 0);
+        ASSERT_EQ(deleter.Exec("BEGIN IMMEDIATE;"), SQLITE_OK);
+        QProcess replacer;
+        replacer.start(KVR_DATA_RACE_HELPER, {"replace-" + QString(race.kind), target,
+                                              kind == "diet" ? QString::number(checkup.iCode) : karteNo});
+        ASSERT_TRUE(replacer.waitForStarted(10000));
+        while (!replacer.canReadLine())
+            ASSERT_TRUE(replacer.waitForReadyRead(10000)) << replacer.readAllStandardError().toStdString();
+        ASSERT_EQ(replacer.readLine().trimmed(), "ready");
+        QThread::msleep(300); // the helper is now inside its replace
+        const QByteArray deletes(race.deletes);
+        QString sql;
+        if (deletes == "row")
+            sql = QString("DELETE FROM %1 WHERE Code = %2;").arg(written.at(kind).second, target);
+        else if (deletes == "checkup")
+            sql = QString("DELETE FROM CheckupTable WHERE Code = %1;").arg(checkup.iCode);
+        else if (deletes == "karte" || deletes == "reuse")
+            sql = QString("UPDATE KarteTable SET DeleteFlag = 1 WHERE Code = %1;").arg(karteCode);
+        if (deletes == "reuse")
+            sql += QString("INSERT INTO KarteTable (KarteNo, RDate, Next, PatientCode, DeleteFlag) "
+                           "VALUES ('%1', '2024-06-01', 0, %2, 0);"
+                           "INSERT INTO PSTable (KarteCode) VALUES (last_insert_rowid());")
+                       .arg(karteNo, second);
+        ASSERT_EQ(deleter.Exec(sql.toUtf8().constData()), SQLITE_OK);
+        ASSERT_EQ(deleter.Exec("COMMIT;"), SQLITE_OK);
+
+        ASSERT_TRUE(replacer.waitForFinished(30000));
+        EXPECT_EQ(replacer.readAllStandardOutput().trimmed().toInt(), race.expected);
+        EXPECT_EQ(Rows(writtenRows), before + (race.expected > 0 ? 1 : 0));
+        if (deletes == "reuse") {
+            // The new karte of the number is the other examinee's, and holds nothing of the old.
+            EXPECT_EQ(Rows(QString("SELECT Code FROM KarteTable WHERE KarteNo = '%1' AND DeleteFlag = 0 "
+                                   "AND PatientCode = %2")
+                               .arg(karteNo, second)),
+                      1);
+            for (const char* table : {"CheckupTable", "NoteTable", "TreatmentTable"})
+                EXPECT_EQ(Rows(QString("SELECT Code FROM %1 WHERE KarteCode IN (SELECT Code FROM KarteTable "
+                                       "WHERE KarteNo = '%2' AND DeleteFlag = 0)")
+                                   .arg(table, karteNo)),
+                          0)
+                    << table;
         }
     }
 }
