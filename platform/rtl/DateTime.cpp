@@ -210,6 +210,8 @@ QString FormatDateTime(const QString& format, TDateTime value)
     DecodeTime(value, h, mi, s, ms);
     QString out;
     const QString f = format;
+    // The field token before this one: "m" right after an hour is the minute, as in "hh:mm".
+    QChar lastField;
     for (int i = 0; i < f.size();) {
         const QChar c = f[i].toLower();
         int run = 1;
@@ -222,7 +224,7 @@ QString FormatDateTime(const QString& format, TDateTime value)
             else
                 num(y % 100, 2);
         } else if (c == 'm') {
-            num(mo, run >= 2 ? 2 : 1);
+            num(lastField == u'h' ? mi : mo, run >= 2 ? 2 : 1);
         } else if (c == 'd') {
             num(d, run >= 2 ? 2 : 1);
         } else if (c == 'h') {
@@ -238,6 +240,8 @@ QString FormatDateTime(const QString& format, TDateTime value)
         } else {
             out += f.mid(i, run);
         }
+        if (QStringLiteral("ymdhns").contains(c))
+            lastField = c;
         i += run;
     }
     return out;

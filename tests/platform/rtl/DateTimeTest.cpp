@@ -66,6 +66,33 @@ TEST(DateTime, Texts)
     }
 }
 
+// The settings read as a Japanese desktop writes them; the tokens are read without regard
+// to case, and "m" is the minute only right after an hour.
+TEST(DateTime, FormatTokens)
+{
+    EXPECT_EQ(QString(FormatSettings.ShortDateFormat), "yyyy/MM/dd");
+    EXPECT_EQ(QString(FormatSettings.LongTimeFormat), "h:nn:ss");
+    const TDateTime value = At(2014, 11, 3, 9, 25, 7);
+    const struct
+    {
+        const char* format;
+        const char* text;
+    } cases[] = {
+        {"yyyy/MM/dd", "2014/11/03"},
+        {"YYYY/mm/DD", "2014/11/03"},
+        {"yy/M/d", "14/11/3"},
+        {"hh:mm:ss", "09:25:07"},
+        {"H:M:S", "9:25:7"},
+        {"h:nn mm", "9:25 11"}, // after the minute, "mm" is the month again
+        {"yyyy/mm/dd hh:mm", "2014/11/03 09:25"},
+        {"mm hh", "11 09"},            // before the hour it is the month
+        {"hh yyyy mm", "09 2014 11"},  // only right after the hour
+        {"d日 h時m分", "3日 9時25分"}, // characters between them do not count
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatDateTime(QString::fromUtf8(c.format), value), QString::fromUtf8(c.text)) << c.format;
+}
+
 // Every text the date texts produce reads back as its value.
 TEST(DateTime, AcceptsWhatTheTextsProduce)
 {
