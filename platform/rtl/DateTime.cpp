@@ -176,14 +176,19 @@ bool IsValidDate(int year, int month, int day)
 TDateTime EncodeDate(int year, int month, int day)
 {
     if (!IsValidDate(year, month, day))
-        throw EConvertError(QString("Invalid argument to date encode"));
+        throw EConvertError(
+            QString("%1年%2月%3日は正しい日付ではありません。").arg(year).arg(month).arg(day));
     return static_cast<double>(DaysFromCivil(year, unsigned(month), unsigned(day)) - kEpochOffset);
 }
 
 TDateTime EncodeTime(int hour, int min, int sec, int msec)
 {
     if (hour < 0 || hour > 23 || min < 0 || min > 59 || sec < 0 || sec > 59 || msec < 0 || msec > 999)
-        throw EConvertError(QString("Invalid argument to time encode"));
+        throw EConvertError(QString("%1時%2分%3秒%4ミリ秒は正しい時刻ではありません。")
+                                .arg(hour)
+                                .arg(min)
+                                .arg(sec)
+                                .arg(msec));
     return ((hour * 60.0 + min) * 60.0 * 1000.0 + sec * 1000.0 + msec) / kMsPerDay;
 }
 
@@ -290,7 +295,7 @@ TDateTime StrToDate(const QString& text)
 {
     TDateTime value;
     if (!TryStrToDate(text, value))
-        throw EConvertError(QString("'%1' is not a valid date").arg(text));
+        throw EConvertError(QString("'%1'は正しい日付ではありません。").arg(text));
     return value;
 }
 
@@ -298,6 +303,6 @@ TDateTime StrToDateTime(const QString& text)
 {
     TDateTime value;
     if (!TryStrToDateTime(text, value))
-        throw EConvertError(QString("'%1' is not a valid date and time").arg(text));
+        throw EConvertError(QString("'%1'は正しい日付・時刻ではありません。").arg(text));
     return value;
 }

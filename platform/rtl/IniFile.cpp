@@ -107,7 +107,7 @@ struct IniLines
             data += line + '\n';
         QSaveFile file(hostPath);
         if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-            throw EIniFileException(QString("Unable to write to %1").arg(programPath));
+            throw EIniFileException(QString("ファイル\"%1\"に書き込めません。").arg(programPath));
     }
 };
 

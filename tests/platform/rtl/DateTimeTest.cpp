@@ -2,6 +2,7 @@
 #include "platform/rtl/Exceptions.h"
 
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -155,6 +156,30 @@ TEST(DateTime, RejectsWhatIsNotADate)
     }
     // A date with a time is not a date.
     EXPECT_THROW(StrToDate("2014/05/03 9:05"), EConvertError);
+}
+
+// The conversion errors reach the operator: Japanese, quoting what was given.
+TEST(DateTime, ErrorsQuoteTheText)
+{
+    const struct
+    {
+        std::function<void()> run;
+        const char* message;
+    } cases[] = {
+        {[] { StrToDate("2015/02/29"); }, "'2015/02/29'は正しい日付ではありません。"},
+        {[] { StrToDateTime(""); }, "''は正しい日付・時刻ではありません。"},
+        {[] { StrToDateTime("2014/05/03 24:00"); }, "'2014/05/03 24:00'は正しい日付・時刻ではありません。"},
+        {[] { EncodeDate(2015, 2, 29); }, "2015年2月29日は正しい日付ではありません。"},
+        {[] { EncodeTime(24, 0, 0, 0); }, "24時0分0秒0ミリ秒は正しい時刻ではありません。"},
+    };
+    for (const auto& c : cases) {
+        try {
+            c.run();
+            ADD_FAILURE() << "no exception: " << c.message;
+        } catch (const EConvertError& e) {
+            EXPECT_EQ(e.Message, QString::fromUtf8(c.message));
+        }
+    }
 }
 
 TEST(DateTime, TwoDigitYearsFallNearToday)

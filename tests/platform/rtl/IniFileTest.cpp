@@ -182,7 +182,7 @@ TEST_F(IniFileTest, WriteIntoMissingFolderRaisesNamingTheFile)
         missing.WriteInteger("Patient", "Number", 2);
         FAIL() << "no exception";
     } catch (const EIniFileException& e) {
-        EXPECT_TRUE(e.Message.contains("C:\\nowhere\\Kelvara2.ini")) << e.Message.toStdString();
+        EXPECT_EQ(e.Message, "ファイル\"C:\\nowhere\\Kelvara2.ini\"に書き込めません。");
     }
     EXPECT_FALSE(QFileInfo::exists(Host("c/nowhere")));
     EXPECT_EQ(missing.ReadInteger("Patient", "Number", 7), 7);
