@@ -69,10 +69,10 @@ DbConnection::DbConnection(const QString& databaseName, const QString& hostFolde
     : databaseName(databaseName)
 {
     if (!QFileInfo(hostFolder).isDir())
-        throw EDatabaseError(QString("The database folder \"%1\" does not exist.").arg(databaseName));
+        throw EDatabaseError(QString("データベースのフォルダー\"%1\"がありません。").arg(databaseName));
     const QString file = QDir(hostFolder).filePath(DatabaseFileName);
     if (!QFileInfo(file).isFile())
-        throw EDatabaseError(QString("The database folder \"%1\" has no database file %2.")
+        throw EDatabaseError(QString("データベースのフォルダー\"%1\"にデータベースファイル%2がありません。")
                                  .arg(databaseName, DatabaseFileName));
     // One thread uses a connection: SQLite need not lock it for every call.
     const int rc =
@@ -81,7 +81,7 @@ DbConnection::DbConnection(const QString& databaseName, const QString& hostFolde
         const QString message = db ? DbErrorText(db) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close(db);
         db = nullptr;
-        throw EDatabaseError(QString("Cannot open the database in \"%1\": %2").arg(databaseName, message));
+        throw EDatabaseError(QString("\"%1\"のデータベースを開けません。\n%2").arg(databaseName, message));
     }
     sqlite3_busy_timeout(db, BusyTimeoutMs);
     sqlite3_extended_result_codes(db, 0);
@@ -119,7 +119,8 @@ unsigned long long DbConnection::NewGeneration()
 
 void DbConnection::Raise(const QString& sql) const
 {
-    throw EDatabaseError(QString("%1\nStatement:\n%2").arg(DbErrorText(db), StatementText(sql)));
+    throw EDatabaseError(QString("データベースの操作に失敗しました。\n%1\nSQL文:\n%2")
+                             .arg(DbErrorText(db), StatementText(sql)));
 }
 
 DbStatement DbConnection::Prepare(const QString& sql)
@@ -190,11 +191,10 @@ DbStatement DbConnection::PrepareNew(const QString& sql)
         if (rc == SQLITE_OK) {
             DbStatement statement(stmt);
             if (!stmt)
-                throw EDatabaseError(
-                    QString("The statement is empty.\nStatement:\n%1").arg(StatementText(sql)));
+                throw EDatabaseError(QString("SQL文が空です。\nSQL文:\n%1").arg(StatementText(sql)));
             if (!OnlyBlanks(tail))
-                throw EDatabaseError(QString("Only one statement may be run at a time.\nStatement:\n%1")
-                                         .arg(StatementText(sql)));
+                throw EDatabaseError(
+                    QString("一度に実行できるSQL文は一つだけです。\nSQL文:\n%1").arg(StatementText(sql)));
             return statement;
         }
         const QString message = DbErrorText(db);

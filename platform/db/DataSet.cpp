@@ -137,7 +137,8 @@ void TField::SetAsString(const QString& value)
     case TFieldType::DateTime: {
         TDateTime d;
         if (!TryStrToDateTime(value, d))
-            throw EDatabaseError(QString("'%1' is not a valid date for field '%2'.").arg(value, name));
+            throw EDatabaseError(
+                QString("'%1'はフィールド'%2'の正しい日付ではありません。").arg(value, name));
         SetAsDateTime(d);
         break;
     }
@@ -431,7 +432,7 @@ void ResultRows::EncodeSized(int row, const ResultCell* values, size_t size)
         size = RowSize(values, columns, WideBits);
     }
     if (size > LargestRowBytes)
-        throw EDatabaseError("A row of the result is too large to be read.");
+        throw EDatabaseError("結果の行が大きすぎて読み込めません。");
     const Place& place = PlaceOf(row);
     char* bytes = size ? Allocate(size) : nullptr;
     *place.bytes = bytes;
@@ -786,7 +787,7 @@ void TDataSet::MoveBy(int distance)
 TField* TDataSet::Fields(int index) const
 {
     if (index < 0 || index >= int(fields.size()))
-        throw EDatabaseError(QString("Field index %1 out of range.").arg(index));
+        throw EDatabaseError(QString("フィールドの番号%1は範囲外です。").arg(index));
     return fields[index].get();
 }
 
@@ -803,7 +804,7 @@ TField* TDataSet::FieldByName(QAnyStringView name) const
 {
     TField* field = FindField(name);
     if (!field)
-        throw EDatabaseError(QString("Field '%1' not found.").arg(name.toString()));
+        throw EDatabaseError(QString("フィールド'%1'が見つかりません。").arg(name.toString()));
     return field;
 }
 
@@ -821,7 +822,7 @@ QVariant TDataSet::CurrentValue(int column) const
 
 void TDataSet::WriteValue(int, const QVariant&)
 {
-    throw EDatabaseError("Dataset not in edit or insert mode.");
+    throw EDatabaseError("データセットが編集中でも挿入中でもありません。");
 }
 
 void TDataSet::SetState(TDataSetState newState)

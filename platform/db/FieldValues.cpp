@@ -68,7 +68,7 @@ long long ValueAsInteger(const QVariant& value, const QString& field)
     const long long v = value.toString().trimmed().toLongLong(&ok);
     if (!ok)
         throw EDatabaseError(
-            QString("'%1' is not a valid integer value for field '%2'.").arg(value.toString(), field));
+            QString("'%1'はフィールド'%2'の正しい整数ではありません。").arg(value.toString(), field));
     return v;
 }
 
@@ -140,7 +140,7 @@ bool ValueAsBoolean(const QVariant& value, const QString& field)
     bool ok = false;
     const long long v = t.toLongLong(&ok);
     if (!ok)
-        throw EDatabaseError(QString("'%1' is not a valid boolean value for field '%2'.").arg(t, field));
+        throw EDatabaseError(QString("'%1'はフィールド'%2'の正しい論理値ではありません。").arg(t, field));
     return v != 0;
 }
 
@@ -157,7 +157,7 @@ void RequireStorable(TDateTime value, const QString& name)
 {
     if (!IsStorableDate(value))
         throw EDatabaseError(
-            QString("'%1' is not a valid date for '%2'.").arg(QString::number(value.Val, 'g', 17), name));
+            QString("'%1'は'%2'の正しい日付ではありません。").arg(QString::number(value.Val, 'g', 17), name));
 }
 
 QString DatePart(TDateTime value)

@@ -117,7 +117,7 @@ TParam* TQuery::ParamByName(QAnyStringView name)
     for (const auto& p : params)
         if (SameName(p->Name(), name))
             return p.get();
-    throw EDatabaseError(QString("Parameter '%1' not found.").arg(name.toString()));
+    throw EDatabaseError(QString("パラメーター'%1'が見つかりません。").arg(name.toString()));
 }
 
 int TQuery::ParamCount() const
@@ -148,7 +148,7 @@ DbStatement TQuery::PrepareBound(const QString& sql)
             if (SameName(p->Name(), name))
                 param = p.get();
         if (!param || !param->Bound())
-            throw EDatabaseError(QString("No value for parameter '%1'.\nStatement:\n%2")
+            throw EDatabaseError(QString("パラメーター'%1'に値が設定されていません。\nSQL文:\n%2")
                                      .arg(QString::fromUtf8(raw ? raw + 1 : ""), sql.trimmed()));
         if (BindValue(stmt, i, param->Value()) != SQLITE_OK)
             db.Raise(sql);

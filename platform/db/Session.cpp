@@ -39,7 +39,7 @@ TSession::~TSession()
 void TSession::SetActive(bool value)
 {
     if (value && !NetFileDir.isEmpty() && !QFileInfo(HostPath(NetFileDir)).isDir())
-        throw EDatabaseError(QString("The network control folder \"%1\" does not exist.").arg(NetFileDir));
+        throw EDatabaseError(QString("ネットワーク制御フォルダー\"%1\"がありません。").arg(NetFileDir));
     active = value;
 }
 
@@ -60,14 +60,14 @@ QString TSession::DatabaseFolder(const QString& databaseName)
     const QString folder = AliasPath(databaseName);
     if (folder.isEmpty())
         throw EDatabaseError(
-            QString("The database alias \"%1\" is not configured in \"%2\".").arg(databaseName, AliasFile()));
+            QString("データベースの別名\"%1\"が\"%2\"に設定されていません。").arg(databaseName, AliasFile()));
     return folder;
 }
 
 std::shared_ptr<DbConnection> TSession::Connection(const QString& databaseName)
 {
     if (databaseName.isEmpty())
-        throw EDatabaseError("No database folder is given.");
+        throw EDatabaseError("データベースのフォルダーが指定されていません。");
     const QString folder = DatabaseFolder(databaseName);
     const QString host = HostPath(folder);
     const QString key = FolderKey(host);
@@ -91,7 +91,7 @@ void TSession::StartWriteTransaction(const QString& databaseName)
 void TSession::BeginTransaction(const QString& databaseName, const char* statement)
 {
     if (transaction)
-        throw EDatabaseError("A transaction is already active.");
+        throw EDatabaseError("トランザクションはすでに開始されています。");
     auto connection = Connection(databaseName);
     connection->Run(statement);
     transaction = connection;
@@ -100,7 +100,7 @@ void TSession::BeginTransaction(const QString& databaseName, const char* stateme
 void TSession::EndTransaction(const char* statement)
 {
     if (!transaction)
-        throw EDatabaseError("No transaction is active.");
+        throw EDatabaseError("開始されたトランザクションがありません。");
     // A failed COMMIT leaves the transaction open, to be committed again or rolled back.
     if (QByteArray(statement) == "COMMIT;") {
         transaction->Run(statement);

@@ -31,8 +31,7 @@ int TTable::CodeColumn() const
 {
     TField* code = FindField("Code");
     if (!code)
-        throw EDatabaseError(
-            QString("Table %1 has no Code column to identify its rows.").arg(PhysicalName()));
+        throw EDatabaseError(QString("テーブル%1には行を識別するCode列がありません。").arg(PhysicalName()));
     return code->Index();
 }
 
@@ -41,7 +40,7 @@ void TTable::ReadRows(long long keepCode)
     DbConnection& db = Connection();
     const QString name = PhysicalName();
     if (name.isEmpty() || !db.HasTable(name))
-        throw EDatabaseError(QString("Table %1 not found in the database \"%2\".").arg(name, DatabaseName));
+        throw EDatabaseError(QString("データベース\"%2\"にテーブル%1がありません。").arg(name, DatabaseName));
     QStringList columns = db.TableColumns(name);
     const QString sql =
         QString("SELECT * FROM %1%2;")
@@ -119,7 +118,7 @@ void TTable::MoveBy(int distance)
 void TTable::BeginInsert(int at)
 {
     if (!Active())
-        throw EDatabaseError("Cannot perform this operation on a closed dataset.");
+        throw EDatabaseError("閉じているデータセットではこの操作はできません。");
     CheckBrowseMode();
     at = std::clamp(at, 0, int(rows.size()));
     rows.insert(at);
@@ -144,7 +143,7 @@ void TTable::Insert()
 void TTable::Edit()
 {
     if (!Active())
-        throw EDatabaseError("Cannot perform this operation on a closed dataset.");
+        throw EDatabaseError("閉じているデータセットではこの操作はできません。");
     if (State() == TDataSetState::Edit || State() == TDataSetState::Insert)
         return;
     if (rows.empty()) {
@@ -161,7 +160,7 @@ void TTable::WriteValue(int column, const QVariant& value)
     if (State() == TDataSetState::Browse)
         Edit();
     if (State() != TDataSetState::Edit && State() != TDataSetState::Insert)
-        throw EDatabaseError("Dataset not in edit or insert mode.");
+        throw EDatabaseError("データセットが編集中でも挿入中でもありません。");
     rows.Set(current, column, value);
     modified = true;
     NotifyChanged();

@@ -176,14 +176,19 @@ bool IsValidDate(int year, int month, int day)
 TDateTime EncodeDate(int year, int month, int day)
 {
     if (!IsValidDate(year, month, day))
-        throw EConvertError(QString("Invalid argument to date encode"));
+        throw EConvertError(
+            QString("%1年%2月%3日は正しい日付ではありません。").arg(year).arg(month).arg(day));
     return static_cast<double>(DaysFromCivil(year, unsigned(month), unsigned(day)) - kEpochOffset);
 }
 
 TDateTime EncodeTime(int hour, int min, int sec, int msec)
 {
     if (hour < 0 || hour > 23 || min < 0 || min > 59 || sec < 0 || sec > 59 || msec < 0 || msec > 999)
-        throw EConvertError(QString("Invalid argument to time encode"));
+        throw EConvertError(QString("%1時%2分%3秒%4ミリ秒は正しい時刻ではありません。")
+                                .arg(hour)
+                                .arg(min)
+                                .arg(sec)
+                                .arg(msec));
     return ((hour * 60.0 + min) * 60.0 * 1000.0 + sec * 1000.0 + msec) / kMsPerDay;
 }
 
@@ -210,6 +215,8 @@ QString FormatDateTime(const QString& format, TDateTime value)
     DecodeTime(value, h, mi, s, ms);
     QString out;
     const QString f = format;
+    // The field token before this one: "m" right after an hour is the minute, as in "hh:mm".
+    QChar lastField;
     for (int i = 0; i < f.size();) {
         const QChar c = f[i].toLower();
         int run = 1;
@@ -222,7 +229,7 @@ QString FormatDateTime(const QString& format, TDateTime value)
             else
                 num(y % 100, 2);
         } else if (c == 'm') {
-            num(mo, run >= 2 ? 2 : 1);
+            num(lastField == u'h' ? mi : mo, run >= 2 ? 2 : 1);
         } else if (c == 'd') {
             num(d, run >= 2 ? 2 : 1);
         } else if (c == 'h') {
@@ -238,6 +245,8 @@ QString FormatDateTime(const QString& format, TDateTime value)
         } else {
             out += f.mid(i, run);
         }
+        if (QStringLiteral("ymdhns").contains(c))
+            lastField = c;
         i += run;
     }
     return out;
@@ -286,7 +295,7 @@ TDateTime StrToDate(const QString& text)
 {
     TDateTime value;
     if (!TryStrToDate(text, value))
-        throw EConvertError(QString("'%1' is not a valid date").arg(text));
+        throw EConvertError(QString("'%1'は正しい日付ではありません。").arg(text));
     return value;
 }
 
@@ -294,6 +303,6 @@ TDateTime StrToDateTime(const QString& text)
 {
     TDateTime value;
     if (!TryStrToDateTime(text, value))
-        throw EConvertError(QString("'%1' is not a valid date and time").arg(text));
+        throw EConvertError(QString("'%1'は正しい日付・時刻ではありません。").arg(text));
     return value;
 }

@@ -33,10 +33,10 @@ private:
     bool assigned = false;
 };
 
-// The global date and time texts, as a Japanese desktop has them.
+// The global date and time texts, as a Japanese desktop writes them.
 struct TFormatSettings
 {
-    TFormatText ShortDateFormat = u"yyyy/mm/dd";
+    TFormatText ShortDateFormat = u"yyyy/MM/dd";
     TFormatText LongTimeFormat = u"h:nn:ss";
     QChar DateSeparator = u'/';
     QChar TimeSeparator = u':';
@@ -53,8 +53,10 @@ TDateTime EncodeTime(int hour, int min, int sec, int msec);
 void DecodeDate(TDateTime value, int& year, int& month, int& day);
 void DecodeTime(TDateTime value, int& hour, int& min, int& sec, int& msec);
 
-// Formats with the tokens yyyy yy mm m dd d hh h nn n ss s; "/" and ":" stand for the
-// separators of the format settings; any other character is copied.
+// Formats with the tokens yyyy yy mm m dd d hh h nn n ss s, read without regard to case;
+// "mm" and "m" are the minute when the field token before them is the hour ("hh:mm"), else
+// the month. "/" and ":" stand for the separators of the format settings; any other
+// character is copied.
 QString FormatDateTime(const QString& format, TDateTime value);
 
 QString DateToStr(TDateTime value);

@@ -10,11 +10,14 @@
 
 namespace {
 
-// The file as lines of bytes, each without its LF. Lines are parsed when looked at
-// and written back untouched unless a write changes them.
+// The file as lines of bytes, each without its LF (a CR before it stays on the line).
+// Lines are parsed when looked at and written back untouched unless a write changes them.
 struct IniLines
 {
     QList<QByteArray> lines;
+    // What a line the program adds ends with before its LF: the file's first line says
+    // (a file edited on Windows keeps CR LF throughout); a new file has bare LF.
+    QByteArray cr;
 
     static IniLines Load(const QString& hostPath)
     {
@@ -25,11 +28,20 @@ struct IniLines
         QByteArray data = file.readAll();
         if (data.isEmpty())
             return ini;
-        if (data.endsWith('\n'))
+        const qsizetype firstEnd = data.indexOf('\n');
+        if (firstEnd > 0 && data[firstEnd - 1] == '\r')
+            ini.cr = "\r";
+        const bool lastEnded = data.endsWith('\n');
+        if (lastEnded)
             data.chop(1);
         ini.lines = data.split('\n');
+        // A last line without its end gets the file's when the file is written.
+        if (!lastEnded && !ini.lines.last().endsWith('\r'))
+            ini.lines.last() += ini.cr;
         return ini;
     }
+
+    QByteArray NewLine(const QByteArray& text) const { return text + cr; }
 
     static QString Text(const QByteArray& line, int index)
     {
@@ -95,7 +107,7 @@ struct IniLines
             data += line + '\n';
         QSaveFile file(hostPath);
         if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-            throw EIniFileException(QString("Unable to write to %1").arg(programPath));
+            throw EIniFileException(QString("ファイル\"%1\"に書き込めません。").arg(programPath));
     }
 };
 
@@ -163,8 +175,8 @@ void TIniFile::WriteString(const QString& section, const QString& ident, const Q
     const QByteArray line = OneLine(ident.trimmed()) + '=' + OneLine(value);
     int header = ini.FindSection(section);
     if (header < 0) {
-        ini.lines.append('[' + OneLine(section.trimmed()) + ']');
-        ini.lines.append(line);
+        ini.lines.append(ini.NewLine('[' + OneLine(section.trimmed()) + ']'));
+        ini.lines.append(ini.NewLine(line));
     } else if (const int key = ini.FindKey(header, ident); key >= 0) {
         // Keep the key as the file spells it, and the line's end.
         const QString old = IniLines::Text(ini.lines[key], key);
@@ -177,7 +189,7 @@ void TIniFile::WriteString(const QString& section, const QString& ident, const Q
         int at = ini.SectionEnd(header);
         while (at > header + 1 && IniLines::Text(ini.lines[at - 1], at - 1).isEmpty())
             --at;
-        ini.lines.insert(at, line);
+        ini.lines.insert(at, ini.NewLine(line));
     }
     ini.Save(host, fileName);
 }

@@ -4,9 +4,10 @@
 // several windows (and programs) sharing the file always see the last write.
 //
 // Sections and keys are matched without regard to case, the first match winning;
-// blanks around names and values do not count. The file is UTF-8 without a BOM
-// with LF line ends; a BOM is accepted when reading. A write leaves every other
-// line of the file byte for byte as it was.
+// blanks around names and values do not count. The file is UTF-8 without a BOM; a BOM
+// is accepted when reading. A write leaves every other line of the file byte for byte
+// as it was, and ends the lines it adds as the file's lines end (CR LF or LF; LF in a
+// new file).
 #include <QString>
 
 class TIniFile

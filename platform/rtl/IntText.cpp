@@ -46,6 +46,6 @@ int StrToInt(const QString& text)
 {
     int value;
     if (!ParseInt(text, value))
-        throw EConvertError(QString("'%1' is not a valid integer value").arg(text));
+        throw EConvertError(QString("'%1'は正しい整数ではありません。").arg(text));
     return value;
 }

@@ -11,26 +11,57 @@ QString CleanHost(const QString& p)
     return QDir::cleanPath(p);
 }
 
-// The entry of `folder` that is spelt like `name` without regard to case; `name`
-// itself when there is none.
-QString MatchComponent(const QString& folder, const QString& name)
-{
-    if (QFileInfo::exists(folder + '/' + name))
-        return name;
-    QDir dir(folder);
-    if (!dir.exists())
-        return name;
-    QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                        QDir::Name);
-    for (const QString& e : entries)
-        if (e.compare(name, Qt::CaseInsensitive) == 0)
-            return e;
-    return name;
-}
-
 QString Join(const QString& folder, const QString& name)
 {
     return folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
+
+// The entries of `folder` spelt like `name` without regard to case: `name` itself first when
+// it exists, then the others as the folder lists them.
+QStringList Matches(const QString& folder, const QString& name)
+{
+    QStringList matches;
+    if (QFileInfo::exists(Join(folder, name)))
+        matches.append(name);
+    const QDir dir(folder);
+    const QStringList entries =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& e : entries)
+        if (e != name && e.compare(name, Qt::CaseInsensitive) == 0)
+            matches.append(e);
+    return matches;
+}
+
+struct Resolved
+{
+    QString host;
+    int existing = 0; // how many of the components exist
+};
+
+// `parts` from `first` on, below `folder`. Where folders differ only in case ("KVR" beside
+// "kvr"), the one through which more of the path exists wins, then the one listed first
+// (the exact spelling); a component that does not exist keeps its spelling.
+Resolved Resolve(const QString& folder, const QStringList& parts, int first)
+{
+    if (first == parts.size())
+        return {folder, 0};
+    // Spelt as given, the whole rest exists: no other spelling can do better.
+    QString asGiven = folder;
+    for (int i = first; i < parts.size(); ++i)
+        asGiven = Join(asGiven, parts[i]);
+    if (QFileInfo::exists(asGiven))
+        return {asGiven, int(parts.size()) - first};
+
+    Resolved best{asGiven, 0};
+    for (const QString& match : Matches(folder, parts[first])) {
+        Resolved below = Resolve(Join(folder, match), parts, first + 1);
+        ++below.existing;
+        if (below.existing > best.existing)
+            best = below;
+        if (best.existing == parts.size() - first)
+            break;
+    }
+    return best;
 }
 
 } // namespace
@@ -72,17 +103,19 @@ QString HostPath(const QString& path)
         base = QDir::currentPath();
     }
 
-    QString host = base;
+    // "." and ".." by the text, never above the drive's (or the current) folder.
+    QStringList parts;
     for (const QString& part : p.split('/', Qt::SkipEmptyParts)) {
         if (part == ".")
             continue;
         if (part == "..") {
-            if (host != base)
-                host = QFileInfo(host).path();
+            if (!parts.isEmpty())
+                parts.removeLast();
             continue;
         }
-        host = Join(host, MatchComponent(host, part));
+        parts.append(part);
     }
+    QString host = Resolve(base, parts, 0).host;
     if (p.endsWith('/') && !host.endsWith('/'))
         host += '/';
     return host;

@@ -8,6 +8,7 @@
 #include "platform/widgets/MessageForms.h"
 
 #include <QFont>
+#include <QLibraryInfo>
 
 namespace widgets {
 
@@ -31,12 +32,22 @@ void InstallFonts()
     QApplication::setFont(font);
 }
 
+bool InstallQtTranslation(QTranslator& translator)
+{
+    // Japanese whatever the host's language: the program's own texts are, and a box
+    // that asks to press [はい] must have such a button.
+    if (!translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&translator);
+}
+
 Application::Application(int& argc, char** argv, const QString& title)
     : QApplication(argc, argv), Title(title)
 {
     setApplicationName(title);
     setQuitOnLastWindowClosed(false); // the main form's close ends the program
     InstallFonts();
+    InstallQtTranslation(qtTranslator);
 }
 
 Application::~Application()

@@ -5,6 +5,7 @@
 #include "platform/widgets/ObjectOwner.h"
 
 #include <QApplication>
+#include <QTranslator>
 #include <functional>
 #include <type_traits>
 #include <vector>
@@ -55,6 +56,7 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
+    QTranslator qtTranslator;
     ObjectOwner objects;
     Form* mainForm = nullptr;
 };
@@ -64,5 +66,10 @@ private:
 // its width. The application object does this.
 void InstallFonts();
 inline constexpr int UiFontStretch = 85;
+
+// Loads Qt's own Japanese texts (the standard buttons, the file and printer dialogs) into
+// `translator` and installs it; false when the translation is not installed, and Qt's
+// English stays. The application object does this.
+bool InstallQtTranslation(QTranslator& translator);
 
 } // namespace widgets

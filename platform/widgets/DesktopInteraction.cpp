@@ -114,8 +114,8 @@ QString DesktopInteraction::OpenPicture(const QString& initialDir, const QString
 {
     QFileDialog dialog(QApplication::activeWindow(), QString(), initialDir);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("Pictures (*.bmp *.ico *.jpg *.jpeg)"),
-                           QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("All files (*)")});
+    dialog.setNameFilters({QStringLiteral("画像ファイル (*.bmp *.ico *.jpg *.jpeg)"),
+                           QStringLiteral("ビットマップ (*.bmp)"), QStringLiteral("すべてのファイル (*)")});
     if (!fileName.isEmpty())
         dialog.selectFile(fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -16,14 +16,14 @@ QImage Image::Read(const QString& fileName, const QByteArray& format)
 {
     const QString path = HostPath(fileName);
     if (!QFileInfo(path).isFile())
-        throw EInOutError(QStringLiteral("Cannot open file \"%1\".").arg(fileName));
+        throw EInOutError(QStringLiteral("ファイル\"%1\"を開けません。").arg(fileName));
     QImageReader reader(path, format);
     reader.setDecideFormatFromContent(false);
     QImage image = reader.read();
     if (image.isNull()) {
         if (format == "bmp")
-            throw EInvalidGraphic(QStringLiteral("Bitmap image is not valid"));
-        throw EInvalidGraphic(QStringLiteral("Invalid picture file \"%1\"").arg(fileName));
+            throw EInvalidGraphic(QStringLiteral("正しいビットマップ画像ではありません。"));
+        throw EInvalidGraphic(QStringLiteral("\"%1\"は正しい画像ファイルではありません。").arg(fileName));
     }
     return image.convertToFormat(QImage::Format_ARGB32);
 }
@@ -39,7 +39,7 @@ void Image::LoadPicture(const QString& fileName)
     else if (suffix == "jpg" || suffix == "jpeg")
         format = "jpeg";
     else
-        throw EInvalidGraphic(QStringLiteral("Unknown picture file extension (.%1)").arg(suffix));
+        throw EInvalidGraphic(QStringLiteral("拡張子\".%1\"の画像ファイルは開けません。").arg(suffix));
     setPicture(Read(fileName, format));
 }
 

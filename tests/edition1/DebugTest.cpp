@@ -44,7 +44,7 @@ TEST(DebugWindow, EachShowingWritesTheShortDateFormat)
     TDebugForm form;
     const QString saved = FormatSettings.ShortDateFormat;
     form.Show();
-    EXPECT_EQ(form.ShortDateFormatLabel->Caption(), "yyyy/mm/dd");
+    EXPECT_EQ(form.ShortDateFormatLabel->Caption(), "yyyy/MM/dd");
     form.close();
     FormatSettings.ShortDateFormat = "yyyy/m/d";
     form.Show();
@@ -65,7 +65,7 @@ TEST(DebugWindow, ADoubleClickOnTheMainMenuShowsItWithoutBlocking)
     DoubleClickBackground();
     EXPECT_TRUE(DebugForm->isVisible());
     EXPECT_FALSE(DebugForm->isModal());
-    EXPECT_EQ(DebugForm->ShortDateFormatLabel->Caption(), "yyyy/mm/dd");
+    EXPECT_EQ(DebugForm->ShortDateFormatLabel->Caption(), "yyyy/MM/dd");
     EXPECT_TRUE(program.Script().Showings().isEmpty()); // no modal showing
 
     // The main menu stays usable while it is open.

@@ -140,7 +140,7 @@ TEST_F(PatientWindow, TheInputCheckNamesEveryMissingField)
 TEST_F(PatientWindow, AnEmptyBirthDateStopsAddInTheDateConversion)
 {
     AddSchool("North");
-    Script().Expect(BoxKind::Exception);
+    Script().Expect(BoxKind::Exception, "''は正しい日付・時刻ではありません。");
     InWindow([&] {
         NewExaminee("Taro", "Yamada", "");
         QTest::mouseClick(PatientForm->AddButton, Qt::LeftButton);
@@ -405,7 +405,7 @@ TEST_F(PatientWindow, AChosenBitmapBecomesThePhotoAndTheProgramFolderCurrent)
         // Not a bitmap: the exception box; the caption stays. Mended: the program's
         // folder is current again, so the photo folder still means its "Images".
         Script().ChoosePicture(photos + "/notes.bmp");
-        Script().Expect(BoxKind::Exception);
+        Script().Expect(BoxKind::Exception, "正しいビットマップ画像ではありません。");
         QTest::mouseClick(PatientForm->PhotoImage, Qt::LeftButton);
         EXPECT_EQ(PatientForm->PhtoImageLabel->Caption(), "taro.bmp");
         EXPECT_EQ(os::GetCurrentFolder() + "\\", registration::ProgramFolder());

@@ -89,7 +89,7 @@ const ErrorCase Cases[] = {
      [](TempDatabase& db) {
          OpenQuery(db, TempDatabase::DatabaseName, {"SELECT 1;", "DELETE FROM JobTable;"});
      },
-     "one statement"},
+     "一度に実行できるSQL文は一つだけです。"},
     {"a file that is not a database",
      [](TempDatabase& db) {
          QDir().mkpath(HostPath("C:\\junk"));
@@ -109,6 +109,37 @@ const ErrorCase Cases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Engine, EngineErrors, ::testing::ValuesIn(Cases));
+
+QString MessageOf(const std::function<void()>& run)
+{
+    try {
+        run();
+    } catch (const EDatabaseError& e) {
+        return e.Message;
+    }
+    return "no exception";
+}
+
+// The operator reads a Japanese sentence; the engine's own words follow on a line of their own.
+TEST(EngineErrors, SayWhatFailedInJapanese)
+{
+    TempDatabase db;
+    EXPECT_EQ(
+        MessageOf([&] { OpenQuery(db, TempDatabase::DatabaseName, {"SELECT Code FROM NoSuchTable;"}); }),
+        "データベースの操作に失敗しました。\nno such table: NoSuchTable\nSQL文:\nSELECT Code FROM "
+        "NoSuchTable;");
+    EXPECT_EQ(MessageOf([&] { OpenQuery(db, "C:\\nowhere", {"SELECT 1;"}); }),
+              "データベースのフォルダー\"C:\\nowhere\"がありません。");
+    QDir().mkpath(HostPath("C:\\junk"));
+    QFile junk(HostPath("C:\\junk") + "/kvr.sqlite3");
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'x'));
+    junk.close();
+    const QStringList lines = MessageOf([&] { OpenQuery(db, "C:\\junk", {"SELECT 1;"}); }).split('\n');
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[0], "データベースの操作に失敗しました。");
+    EXPECT_EQ(lines[1], "file is not a database");
+}
 
 TEST(EngineErrors, TheDatabaseFileIsNeverCreated)
 {

@@ -2,6 +2,7 @@
 #include "platform/rtl/Exceptions.h"
 
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -66,6 +67,33 @@ TEST(DateTime, Texts)
     }
 }
 
+// The settings read as a Japanese desktop writes them; the tokens are read without regard
+// to case, and "m" is the minute only right after an hour.
+TEST(DateTime, FormatTokens)
+{
+    EXPECT_EQ(QString(FormatSettings.ShortDateFormat), "yyyy/MM/dd");
+    EXPECT_EQ(QString(FormatSettings.LongTimeFormat), "h:nn:ss");
+    const TDateTime value = At(2014, 11, 3, 9, 25, 7);
+    const struct
+    {
+        const char* format;
+        const char* text;
+    } cases[] = {
+        {"yyyy/MM/dd", "2014/11/03"},
+        {"YYYY/mm/DD", "2014/11/03"},
+        {"yy/M/d", "14/11/3"},
+        {"hh:mm:ss", "09:25:07"},
+        {"H:M:S", "9:25:7"},
+        {"h:nn mm", "9:25 11"}, // after the minute, "mm" is the month again
+        {"yyyy/mm/dd hh:mm", "2014/11/03 09:25"},
+        {"mm hh", "11 09"},            // before the hour it is the month
+        {"hh yyyy mm", "09 2014 11"},  // only right after the hour
+        {"d日 h時m分", "3日 9時25分"}, // characters between them do not count
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatDateTime(QString::fromUtf8(c.format), value), QString::fromUtf8(c.text)) << c.format;
+}
+
 // Every text the date texts produce reads back as its value.
 TEST(DateTime, AcceptsWhatTheTextsProduce)
 {
@@ -128,6 +156,30 @@ TEST(DateTime, RejectsWhatIsNotADate)
     }
     // A date with a time is not a date.
     EXPECT_THROW(StrToDate("2014/05/03 9:05"), EConvertError);
+}
+
+// The conversion errors reach the operator: Japanese, quoting what was given.
+TEST(DateTime, ErrorsQuoteTheText)
+{
+    const struct
+    {
+        std::function<void()> run;
+        const char* message;
+    } cases[] = {
+        {[] { StrToDate("2015/02/29"); }, "'2015/02/29'は正しい日付ではありません。"},
+        {[] { StrToDateTime(""); }, "''は正しい日付・時刻ではありません。"},
+        {[] { StrToDateTime("2014/05/03 24:00"); }, "'2014/05/03 24:00'は正しい日付・時刻ではありません。"},
+        {[] { EncodeDate(2015, 2, 29); }, "2015年2月29日は正しい日付ではありません。"},
+        {[] { EncodeTime(24, 0, 0, 0); }, "24時0分0秒0ミリ秒は正しい時刻ではありません。"},
+    };
+    for (const auto& c : cases) {
+        try {
+            c.run();
+            ADD_FAILURE() << "no exception: " << c.message;
+        } catch (const EConvertError& e) {
+            EXPECT_EQ(e.Message, QString::fromUtf8(c.message));
+        }
+    }
 }
 
 TEST(DateTime, TwoDigitYearsFallNearToday)

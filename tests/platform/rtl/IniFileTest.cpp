@@ -1,6 +1,6 @@
 #include "platform/rtl/IniFile.h"
-#include "tests/support/TempDrives.h"
 #include "platform/rtl/Exceptions.h"
+#include "tests/support/TempDrives.h"
 
 class IniFileTest : public TempDrives
 {
@@ -129,6 +129,16 @@ const WriteCase kWrites[] = {
     {"BOM stays", "\xEF\xBB\xBF[A]\nk=1\n", "A", "k", "2", "\xEF\xBB\xBF[A]\nk=2\n"},
     {"line break in the value stays one line", "[A]\n", "A", "k", "a\nb\r\nc", "[A]\nk=a b c\n"},
     {"UTF-8 without BOM", nullptr, "Excursus", "BrushFreq0", "歯磨き", "[Excursus]\nBrushFreq0=歯磨き\n"},
+    // A file with CR LF (copied from Windows) keeps them on the lines the write adds.
+    {"CR LF: a new section", "[A]\r\nx=1\r\n", "B", "k", "v", "[A]\r\nx=1\r\n[B]\r\nk=v\r\n"},
+    {"CR LF: a new key in its section", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n", "A", "k", "v",
+     "[A]\r\nx=1\r\nk=v\r\n[B]\r\ny=2\r\n"},
+    {"CR LF: the blank line before the next section stays", "[A]\r\nx=1\r\n\r\n[B]\r\n", "A", "k", "v",
+     "[A]\r\nx=1\r\nk=v\r\n\r\n[B]\r\n"},
+    {"CR LF: the last line is ended with CR LF", "[A]\r\nx=1", "B", "k", "v", "[A]\r\nx=1\r\n[B]\r\nk=v\r\n"},
+    {"CR LF: a replaced key", "[A]\r\nk=1\r\n", "A", "k", "2", "[A]\r\nk=2\r\n"},
+    {"CR LF after a BOM", "\xEF\xBB\xBF[A]\r\n", "A", "k", "v", "\xEF\xBB\xBF[A]\r\nk=v\r\n"},
+    {"a mixed file follows its first line", "[A]\nx=1\r\n", "B", "k", "v", "[A]\nx=1\r\n[B]\nk=v\n"},
 };
 
 TEST_F(IniFileTest, WriteString)
@@ -172,7 +182,7 @@ TEST_F(IniFileTest, WriteIntoMissingFolderRaisesNamingTheFile)
         missing.WriteInteger("Patient", "Number", 2);
         FAIL() << "no exception";
     } catch (const EIniFileException& e) {
-        EXPECT_TRUE(e.Message.contains("C:\\nowhere\\Kelvara2.ini")) << e.Message.toStdString();
+        EXPECT_EQ(e.Message, "ファイル\"C:\\nowhere\\Kelvara2.ini\"に書き込めません。");
     }
     EXPECT_FALSE(QFileInfo::exists(Host("c/nowhere")));
     EXPECT_EQ(missing.ReadInteger("Patient", "Number", 7), 7);

@@ -36,6 +36,48 @@ TEST_F(PathsTest, DrivesAndSeparators)
     EXPECT_FALSE(QFileInfo::exists(Host("e")));
 }
 
+// Folders that differ only in case, as a copy from Windows or two programs can leave them:
+// the path reaches an existing file through whichever of them holds it.
+TEST_F(PathsTest, FoldersThatDifferOnlyInCase)
+{
+    MakeFolder("c/KVR");
+    MakeFolder("c/kvr/database");
+    MakeFolder("c/kvr/Logs");
+    MakeFolder("c/KVR/logs");
+    WriteBytes(Host("c/kvr/database/kvr.sqlite3"), "db");
+    WriteBytes(Host("c/KVR/Kelvara2.ini"), "ini");
+    WriteBytes(Host("c/KVR/both.txt"), "upper");
+    WriteBytes(Host("c/kvr/both.txt"), "lower");
+    WriteBytes(Host("c/KVR/logs/DebLog.txt"), "log");
+    const struct
+    {
+        const char* path;
+        QString host;
+    } cases[] = {
+        // The file exists through one of them only: that one, whatever the spelling.
+        {"C:\\kvr\\database\\kvr.sqlite3", Host("c/kvr/database/kvr.sqlite3")},
+        {"C:\\KVR\\database\\kvr.sqlite3", Host("c/kvr/database/kvr.sqlite3")},
+        {"C:\\Kvr\\DATABASE\\KVR.SQLITE3", Host("c/kvr/database/kvr.sqlite3")},
+        {"C:\\KVR\\database", Host("c/kvr/database")},
+        {"C:\\kvr\\Kelvara2.ini", Host("c/KVR/Kelvara2.ini")},
+        {"C:\\kvr\\kelvara2.INI", Host("c/KVR/Kelvara2.ini")},
+        // Two levels deep: c/kvr/Logs has no DebLog.txt, c/KVR/logs has.
+        {"C:\\kvr\\Logs\\DebLog.txt", Host("c/KVR/logs/DebLog.txt")},
+        // It exists through both: the exact spelling.
+        {"C:\\KVR\\both.txt", Host("c/KVR/both.txt")},
+        {"C:\\kvr\\both.txt", Host("c/kvr/both.txt")},
+        // Through neither: the one through which more of it exists, then the exact spelling.
+        {"C:\\KVR\\new.txt", Host("c/KVR/new.txt")},
+        {"C:\\kvr\\new.txt", Host("c/kvr/new.txt")},
+        {"C:\\KVR\\database\\new.ini", Host("c/kvr/database/new.ini")},
+        {"C:\\kvr\\logs\\new.txt", Host("c/kvr/Logs/new.txt")},
+        {"C:\\KVR\\New\\x.txt", Host("c/KVR/New/x.txt")},
+        {"C:\\kvr\\..\\KVR\\Kelvara2.ini", Host("c/KVR/Kelvara2.ini")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HostPath(c.path), c.host) << c.path;
+}
+
 TEST_F(PathsTest, PathsWithoutDriveAreRelativeToTheCurrentFolder)
 {
     MakeFolder("c/Work/Images");

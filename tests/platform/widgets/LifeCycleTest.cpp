@@ -2,14 +2,21 @@
 // events and the message forms, on a small form made in code.
 #include "platform/rtl/Exceptions.h"
 #include "platform/widgets/Button.h"
+#include "platform/widgets/DesktopInteraction.h"
 #include "platform/widgets/Form.h"
 #include "platform/widgets/Handler.h"
 #include "platform/widgets/MessageForms.h"
 #include "tests/support/ScriptedInteraction.h"
 
+#include <QAbstractButton>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -313,6 +320,70 @@ TEST(MessageForms, AnUnexpectedBoxFailsAndAnswersNo)
     EXPECT_NONFATAL_FAILURE(answer = AskQuestion("削除してよいですか？"), "unexpected box");
     EXPECT_FALSE(answer);
     delete script;
+}
+
+// The program's own box (Qt's message box) with `act` done on it as soon as it is up, as
+// an operator answers it; its result.
+int AnswerDesktopBox(BoxKind kind, const std::function<void(QMessageBox&)>& act)
+{
+    QTimer poll;
+    poll.setInterval(0);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        poll.stop();
+        act(*box);
+        if (box->isVisible()) {
+            ADD_FAILURE() << "the box is still open";
+            box->reject();
+        }
+    });
+    poll.start();
+    return DesktopInteraction().ShowBox(kind, "削除してよいですか？");
+}
+
+QStringList ButtonTexts(const QMessageBox& box)
+{
+    QStringList texts;
+    for (QAbstractButton* b : box.buttons())
+        texts << b->text();
+    texts.sort();
+    return texts;
+}
+
+// Qt speaks Japanese as the program does: a box that asks to press [はい] has that button.
+TEST(MessageForms, TheBoxesHaveJapaneseButtonsThatAnswer)
+{
+    if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ja.qm"))
+        GTEST_SKIP() << "Qt's Japanese translation is not installed";
+    QStringList texts;
+    for (BoxKind kind : {BoxKind::Question, BoxKind::ErrorYesNo}) {
+        EXPECT_EQ(AnswerDesktopBox(kind,
+                                   [&](QMessageBox& box) {
+                                       texts = ButtonTexts(box);
+                                       QTest::mouseClick(box.button(QMessageBox::No), Qt::LeftButton);
+                                   }),
+                  mrNo);
+        EXPECT_EQ(texts, QStringList({"いいえ(&N)", "はい(&Y)"}));
+        EXPECT_EQ(AnswerDesktopBox(kind,
+                                   [](QMessageBox& box) {
+                                       QTest::mouseClick(box.button(QMessageBox::Yes), Qt::LeftButton);
+                                   }),
+                  mrYes);
+        // Enter takes the default, Yes; Esc answers No.
+        EXPECT_EQ(AnswerDesktopBox(kind, [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); }),
+                  mrYes);
+        EXPECT_EQ(AnswerDesktopBox(kind, [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }),
+                  mrNo);
+    }
+    EXPECT_EQ(AnswerDesktopBox(BoxKind::Error,
+                               [&](QMessageBox& box) {
+                                   texts = ButtonTexts(box);
+                                   QTest::keyClick(&box, Qt::Key_Return);
+                               }),
+              mrOk);
+    EXPECT_EQ(texts, QStringList({"OK"}));
 }
 
 } // namespace
