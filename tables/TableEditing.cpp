@@ -1,6 +1,7 @@
 #include "tables/TableEditing.h"
 
 #include "core/data/DMDB.h"
+#include "core/data/StoreFailure.h"
 #include "platform/db/DataSource.h"
 #include "platform/rtl/IntText.h"
 #include "platform/widgets/DBEdit.h"
@@ -73,15 +74,13 @@ QString SearchPattern(const QString& text)
 
 bool OpenStatement(TQuery* query, const QStringList& lines, const QString& search)
 {
-    try {
+    return dmdb::Guarded("OpenStatement", false, [&] {
         SetStatement(query, lines);
         if (!search.isEmpty())
             query->ParamByName("Search")->SetAsString(SearchPattern(search));
         query->Open();
-    } catch (const std::exception&) {
-        return false;
-    }
-    return true;
+        return true;
+    });
 }
 
 bool HasRows(const TDataSet* data)
@@ -152,13 +151,15 @@ DeleteOutcome DeleteAfterQuestion(TDataSet* list, const QString& nameField, TQue
         return DeleteOutcome::NoRow;
     const int code = list->FieldByName("Code")->AsInteger();
     const QString name = list->FieldByName(nameField)->AsString();
-    try {
+    const bool done = dmdb::Guarded("DeleteAfterQuestion", false, [&] {
         const int count = RunWithCode(references, referenceLines, code);
         const bool yes = count < 1 || widgets::AskQuestion(question(name, count));
         DBDM->Query1->Close();
         if (yes)
             remove(code);
-    } catch (const std::exception&) {
+        return true;
+    });
+    if (!done) {
         widgets::ShowError(failure(code));
         return DeleteOutcome::Failed;
     }

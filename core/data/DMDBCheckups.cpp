@@ -1,25 +1,11 @@
 // The data module's check-ups: search and reader, delete, add and replace.
 #include "core/data/DMDB.h"
 #include "core/data/DMDBStatements.h"
+#include "core/data/Teeth.h"
 
 using namespace dmdb;
 
 namespace {
-
-// The 52 teeth in the order of the record and of the table.
-struct Tooth
-{
-    const char* column;
-    int stCheckupRecord::*field;
-};
-// clang-format off
-#define T(name) {#name, &stCheckupRecord::i##name}
-#define QUADRANT(q) T(q##A), T(q##B), T(q##C), T(q##D), T(q##E), \
-                    T(q##1), T(q##2), T(q##3), T(q##4), T(q##5), T(q##6), T(q##7), T(q##8)
-const Tooth Teeth[52] = {QUADRANT(RT), QUADRANT(LT), QUADRANT(RB), QUADRANT(LB)};
-#undef QUADRANT
-#undef T
-// clang-format on
 
 // The tooth names on 12 lines, three per quadrant (the five letters, 1 to 4, 5 to 8),
 // each name written as `form` makes it, every line ending in a comma.
@@ -52,7 +38,7 @@ QString AsAssignment(const QString& name)
 
 int TDBDM::SearchCheckup(stCheckupRecord filter)
 {
-    try {
+    return Guarded("SearchCheckup", dbFailed, [&] {
         if (Query1->Active())
             Query1->Close();
         int karteCode = 0;
@@ -74,14 +60,12 @@ int TDBDM::SearchCheckup(stCheckupRecord filter)
         if (!filter.asKarteNo.isEmpty())
             Query1->ParamByName("KarteCode")->SetAsInteger(karteCode);
         return OpenCount(Query1);
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int TDBDM::GetCheckups(stCheckupRecord* records, int max)
 {
-    try {
+    return Guarded("GetCheckups", dbFailed, [&] {
         Query1->First();
         if (Query1->Eof())
             return 0;
@@ -107,23 +91,22 @@ int TDBDM::GetCheckups(stCheckupRecord* records, int max)
             r.iSchoolCode = schoolCode->AsInteger();
             r.asMemo = memo->AsString();
         });
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int TDBDM::DelCheckup(int code)
 {
+    const Operation operation("DelCheckup");
     return DeleteByCode("CheckupTable", code);
 }
 
 int TDBDM::AddCheckup(stCheckupRecord record)
 {
+    const Operation operation("AddCheckup");
     // Deliberately one write transaction from the karte's lookup to the read-back: a karte that
     // another program deleted in between got the check-up all the same, and the add said so.
     return InWriteTransaction(Query2, dbFailed, [&] {
-        long long insertedCode = 0;
-        try {
+        const int insertedCode = Caught(dbFailed, [&] {
             Query2->SQL->Clear();
             AddLines(Query2, {"INSERT INTO CheckupTable", "(", "  CDate,"});
             AddToothLines(Query2, Bare);
@@ -133,11 +116,11 @@ int TDBDM::AddCheckup(stCheckupRecord record)
             if (SetCheckupParams(record) < 0)
                 return dbNoKarte;
             Query2->ExecSQL();
-            insertedCode = Query2->LastInsertId();
-        } catch (...) {
-            return dbFailed;
-        }
-        try {
+            return int(Query2->LastInsertId());
+        });
+        if (insertedCode < 0)
+            return insertedCode;
+        return Caught(dbCheckupNotReadBack, [&] {
             Select(Query3, {"SELECT", "  Code", "FROM", "  CheckupTable", "WHERE", "  CDate = :CDate", "AND",
                             "  KarteCode = :KarteCode;"});
             Query3->ParamByName("CDate")->SetAsDate(record.tDate);
@@ -149,14 +132,13 @@ int TDBDM::AddCheckup(stCheckupRecord record)
                 if (Query3->FieldByName("Code")->AsInteger() == insertedCode)
                     return int(insertedCode);
             return dbCheckupNotReadBack;
-        } catch (...) {
-            return dbCheckupNotReadBack;
-        }
+        });
     });
 }
 
 int TDBDM::ReplaceCheckup(stCheckupRecord record)
 {
+    const Operation operation("ReplaceCheckup");
     // Deliberately one write transaction from the checks to the update, and the check-up's own
     // karte checked: a check-up another program deleted was "replaced" without a word, and one
     // whose karte was deleted was written where no window shows it, or moved onto a new karte
@@ -164,7 +146,7 @@ int TDBDM::ReplaceCheckup(stCheckupRecord record)
     return InWriteTransaction(Query2, dbFailed, [&] {
         if (const int rc = CheckRowOnLiveKarte("CheckupTable", record.iCode); rc < 0)
             return rc;
-        try {
+        return Caught(dbFailed, [&] {
             Query2->SQL->Clear();
             AddLines(Query2, {"UPDATE CheckupTable", "SET", "  CDate=:CDate,"});
             AddToothLines(Query2, AsAssignment);
@@ -175,9 +157,7 @@ int TDBDM::ReplaceCheckup(stCheckupRecord record)
                 return dbNoKarte;
             Query2->ExecSQL();
             return ChangedOneRow(Query2);
-        } catch (...) {
-            return dbFailed;
-        }
+        });
     });
 }
 

@@ -30,7 +30,7 @@ int TDBDM::ResolveStaffAndKarte(const QString& staffNo, const QString& karteNo, 
 int TDBDM::SearchEntries(std::initializer_list<const char*> select, const char* like, const char* likeParam,
                          const QString& text, const QString& staffNo, const QString& karteNo)
 {
-    try {
+    return Caught(dbFailed, [&] {
         if (Query1->Active())
             Query1->Close();
         int staffCode = 0;
@@ -56,15 +56,13 @@ int TDBDM::SearchEntries(std::initializer_list<const char*> select, const char* 
             Query1->ParamByName("KarteCode")->SetAsInteger(karteCode);
         BindContains(Query1, likeParam, text);
         return OpenCount(Query1);
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 template <class Entry>
 int TDBDM::ReadEntries(Entry* records, int max, const char* textColumn, QString Entry::*text)
 {
-    try {
+    return Caught(dbFailed, [&] {
         const Columns c(Query1, {"Code", "RDate", textColumn, "StaffCode", "KarteCode"});
         // Two lookups a row, under one shared lock rather than one each; the rows of a karte
         // or a member repeat their numbers, which are looked up once.
@@ -80,9 +78,7 @@ int TDBDM::ReadEntries(Entry* records, int max, const char* textColumn, QString 
                 staffNumbers(c[3]->AsInteger(), [this](int staff) { return IntToStr(GetStaffNo(staff)); });
             r.asKarteNo = karteNumbers(c[4]->AsInteger(), [this](int karte) { return GetKarteNo(karte); });
         });
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 // Binds the codes of a note's or treatment's member and karte, looked up on Query3:
@@ -117,16 +113,14 @@ int TDBDM::AddEntry(std::initializer_list<const char*> insert, TDateTime date, c
     // Deliberately one write transaction from the lookups to the insert: a karte (or member)
     // that another program deleted in between got the row all the same, and the add said so.
     return InWriteTransaction(Query2, dbFailed, [&] {
-        try {
+        return Caught(dbFailed, [&] {
             Query2->SQL->Clear();
             AddLines(Query2, insert);
             const int rc = BindEntryAndRun(date, textParam, text, staffNo, karteNo);
             if (rc > 0)
                 iAddedCode = int(Query2->LastInsertId());
             return rc;
-        } catch (...) {
-            return dbFailed;
-        }
+        });
     });
 }
 
@@ -141,21 +135,19 @@ int TDBDM::ReplaceEntry(std::initializer_list<const char*> update, const char* t
     return InWriteTransaction(Query2, dbFailed, [&] {
         if (const int rc = CheckRowOnLiveKarte(table, code); rc < 0)
             return rc;
-        try {
+        return Caught(dbFailed, [&] {
             Query2->SQL->Clear();
             AddLines(Query2, update);
             Query2->ParamByName("Code")->SetAsInteger(code);
             const int rc = BindEntryAndRun(date, textParam, text, staffNo, karteNo);
             return rc < 0 ? rc : ChangedOneRow(Query2);
-        } catch (...) {
-            return dbFailed;
-        }
+        });
     });
 }
 
 int TDBDM::GetRowOwner(const char* table, const char* column, int code)
 {
-    try {
+    return Guarded("GetRowOwner", dbFailed, [&] {
         Restart(Query3);
         Query3->SQL->Add("SELECT");
         Query3->SQL->Add("  " + QString::fromLatin1(column));
@@ -165,13 +157,12 @@ int TDBDM::GetRowOwner(const char* table, const char* column, int code)
         Query3->SQL->Add("  Code=:Code;");
         Query3->ParamByName("Code")->SetAsInteger(code);
         return OpenFirstInteger(Query3, column);
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int TDBDM::CheckLiveKarte(int karteCode)
 {
+    const Operation operation("CheckLiveKarte");
     const int rc = LookUpInteger(
         Query3,
         {"SELECT", "  Code", "FROM", "  KarteTable", "WHERE", "  Code=:Code", "AND", "  DeleteFlag = False;"},
@@ -181,6 +172,7 @@ int TDBDM::CheckLiveKarte(int karteCode)
 
 int TDBDM::CheckCheckupOnLiveKarte(int checkupCode)
 {
+    const Operation operation("CheckCheckupOnLiveKarte");
     const int rc = LookUpInteger(Query3,
                                  {"SELECT", "  CheckupTable.Code AS Code", "FROM",
                                   "  CheckupTable, KarteTable", "WHERE", "  CheckupTable.Code = :CheckupCode",
@@ -199,32 +191,29 @@ int TDBDM::CheckRowOnLiveKarte(const char* table, int code)
 
 int TDBDM::DeleteByCode(const char* table, int code)
 {
-    try {
+    return Caught(dbFailed, [&] {
         Query2->SQL->Clear();
         Query2->SQL->Add("DELETE FROM " + QString::fromLatin1(table));
         Query2->SQL->Add("WHERE Code=:Code;");
         Query2->ParamByName("Code")->SetAsInteger(code);
         Query2->ExecSQL();
         return 1;
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int TDBDM::ListKartesOfStaff(std::initializer_list<const char*> select, QString staffNo, QString& first)
 {
     first = QString();
-    try {
+    return Caught(dbFailed, [&] {
         Select(Query2, select);
         Query2->ParamByName("MemberNo")->SetAsInteger(StrToInt(staffNo));
         return OpenKarteList(Query2, first);
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int TDBDM::SearchTreatment(stTreatmentRecord filter)
 {
+    const Operation operation("SearchTreatment");
     return SearchEntries({"SELECT", "  Code,", "  RDate,", "  Treatment,", "  StaffCode,", "  KarteCode",
                           "FROM", "  TreatmentTable"},
                          "Treatment LIKE :TreatmentLike", "TreatmentLike", filter.asTreatment,
@@ -233,16 +222,19 @@ int TDBDM::SearchTreatment(stTreatmentRecord filter)
 
 int TDBDM::GetTreatments(stTreatmentRecord* records, int max)
 {
+    const Operation operation("GetTreatments");
     return ReadEntries(records, max, "Treatment", &stTreatmentRecord::asTreatment);
 }
 
 int TDBDM::DelTreatment(int code)
 {
+    const Operation operation("DelTreatment");
     return DeleteByCode("TreatmentTable", code);
 }
 
 int TDBDM::AddTreatment(stTreatmentRecord record)
 {
+    const Operation operation("AddTreatment");
     return AddEntry({"INSERT INTO TreatmentTable", "(", "  RDate,", "  Treatment,", "  StaffCode,",
                      "  KarteCode", ")", "VALUES", "(", "  :RDate,", "  :Treatment,", "  :StaffCode,",
                      "  :KarteCode", ");"},
@@ -251,6 +243,7 @@ int TDBDM::AddTreatment(stTreatmentRecord record)
 
 int TDBDM::ReplaceTreatment(stTreatmentRecord record)
 {
+    const Operation operation("ReplaceTreatment");
     return ReplaceEntry({"UPDATE TreatmentTable SET", "  RDate=:RDate,", "  Treatment=:Treatment,",
                          "  StaffCode=:StaffCode,", "  KarteCode=:KarteCode", "WHERE", "  Code=:Code;"},
                         "TreatmentTable", record.iCode, record.tDate, "Treatment", record.asTreatment,
@@ -259,6 +252,7 @@ int TDBDM::ReplaceTreatment(stTreatmentRecord record)
 
 int TDBDM::GetMedicalRecordOfStaffTreatment(QString staffNo, QString& first)
 {
+    const Operation operation("GetMedicalRecordOfStaffTreatment");
     return ListKartesOfStaff({"SELECT", "  DISTINCT KT.Code, KT.KarteNo, KT.RDate, KT.PatientCode", "FROM",
                               "  TreatmentTable AS TT,", "  Staff2Table AS ST,", "  KarteTable AS KT",
                               "WHERE", "  TT.StaffCode = ST.Code", "AND", "  ST.StaffNo  = :MemberNo", "AND",
@@ -268,6 +262,7 @@ int TDBDM::GetMedicalRecordOfStaffTreatment(QString staffNo, QString& first)
 
 int TDBDM::SearchNote(stNoteRecord filter)
 {
+    const Operation operation("SearchNote");
     return SearchEntries({"SELECT", "  Code,", "  RDate,", "  Description,", "  StaffCode,", "  KarteCode",
                           "FROM", "  NoteTable"},
                          "  Description LIKE :DescriptionLike", "DescriptionLike", filter.asDescription,
@@ -276,16 +271,19 @@ int TDBDM::SearchNote(stNoteRecord filter)
 
 int TDBDM::GetNotes(stNoteRecord* records, int max)
 {
+    const Operation operation("GetNotes");
     return ReadEntries(records, max, "Description", &stNoteRecord::asDescription);
 }
 
 int TDBDM::DelNote(int code)
 {
+    const Operation operation("DelNote");
     return DeleteByCode("NoteTable", code);
 }
 
 int TDBDM::AddNote(stNoteRecord record)
 {
+    const Operation operation("AddNote");
     return AddEntry({"INSERT INTO NoteTable", "(", "RDate,", "Description,", "StaffCode,", "KarteCode", ")",
                      "VALUES", "(", ":RDate,", ":Description,", ":StaffCode,", ":KarteCode", ");"},
                     record.tDate, "Description", record.asDescription, record.asStaffNo, record.asKarteNo);
@@ -293,6 +291,7 @@ int TDBDM::AddNote(stNoteRecord record)
 
 int TDBDM::ReplaceNote(stNoteRecord record)
 {
+    const Operation operation("ReplaceNote");
     return ReplaceEntry({"UPDATE NoteTable SET", "  RDate=:RDate,", "  Description=:Description,",
                          "  StaffCode=:StaffCode,", "  KarteCode=:KarteCode", "WHERE", "  Code=:Code;"},
                         "NoteTable", record.iCode, record.tDate, "Description", record.asDescription,
@@ -301,6 +300,7 @@ int TDBDM::ReplaceNote(stNoteRecord record)
 
 int TDBDM::GetMedicalRecordOfStaffNote(QString staffNo, QString& first)
 {
+    const Operation operation("GetMedicalRecordOfStaffNote");
     return ListKartesOfStaff({"SELECT", "  DISTINCT KT.Code, KT.KarteNo, KT.RDate, KT.PatientCode", "FROM",
                               "  NoteTable AS NT,", "  Staff2Table AS ST,", "  KarteTable AS KT", "WHERE",
                               "  NT.StaffCode = ST.Code", "AND", "  ST.StaffNo = :MemberNo", "AND",
@@ -313,18 +313,17 @@ int TDBDM::GetMedicalRecordOfStaffNote(QString staffNo, QString& first)
 
 int TDBDM::SearchDietInquiry(stDietInquiryRecord filter)
 {
-    try {
+    return Guarded("SearchDietInquiry", dbFailed, [&] {
         Select(Query1, {"SELECT", "  Code,", "  FoodCode,", "  FrequencyCode,", "  CheckupCode", "FROM",
                         "  DietInquiryTable", "WHERE", "  CheckupCode=:CheckupCode;"});
         Query1->ParamByName("CheckupCode")->SetAsInteger(filter.iCheckupCode);
         return OpenCount(Query1);
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int TDBDM::GetDietInquiries(stDietInquiryRecord* records, int max)
 {
+    const Operation operation("GetDietInquiries");
     return ReadRows(Query1, max, [&](int i) {
         records[i].iCode = Query1->FieldByName("Code")->AsInteger();
         records[i].iFoodCode = Query1->FieldByName("FoodCode")->AsInteger();
@@ -335,18 +334,20 @@ int TDBDM::GetDietInquiries(stDietInquiryRecord* records, int max)
 
 int TDBDM::DelDietInquiry(int code)
 {
+    const Operation operation("DelDietInquiry");
     return DeleteByCode("DietInquiryTable", code);
 }
 
 int TDBDM::AddDietInquiry(stDietInquiryRecord record)
 {
+    const Operation operation("AddDietInquiry");
     // Deliberately checked, in one write transaction with the insert, where the row used to be
     // written on any code: a check-up deleted by another program, or one of a karte deleted
     // meanwhile, got a row no window would show again, and the add said it was stored.
     return InWriteTransaction(Query2, dbFailed, [&] {
         if (CheckCheckupOnLiveKarte(record.iCheckupCode) < 0)
             return dbNoKarte;
-        try {
+        return Caught(dbFailed, [&] {
             Query2->SQL->Clear();
             AddLines(Query2,
                      {"INSERT INTO DietInquiryTable", "(", "  FoodCode,", "  FrequencyCode,", "  CheckupCode",
@@ -355,14 +356,13 @@ int TDBDM::AddDietInquiry(stDietInquiryRecord record)
             Query2->ExecSQL();
             iAddedCode = int(Query2->LastInsertId());
             return 1;
-        } catch (...) {
-            return dbFailed;
-        }
+        });
     });
 }
 
 int TDBDM::ReplaceDietInquiry(stDietInquiryRecord record)
 {
+    const Operation operation("ReplaceDietInquiry");
     // Deliberately checked, in one write transaction with the update, where any code used to be
     // written: a row another program deleted was "replaced" without a word, and a row could be
     // put on a check-up that does not exist or on a deleted karte, where no window shows it.
@@ -373,7 +373,7 @@ int TDBDM::ReplaceDietInquiry(stDietInquiryRecord record)
         for (const int checkup : {checkupCode, record.iCheckupCode})
             if (const int rc = CheckCheckupOnLiveKarte(checkup); rc < 0)
                 return rc;
-        try {
+        return Caught(dbFailed, [&] {
             Query2->SQL->Clear();
             AddLines(Query2, {"UPDATE DietInquiryTable SET", "  FoodCode=:FoodCode,",
                               "  FrequencyCode=:FrequencyCode,", "  CheckupCode=:CheckupCode", "WHERE",
@@ -382,9 +382,7 @@ int TDBDM::ReplaceDietInquiry(stDietInquiryRecord record)
             BindDietInquiry(record);
             Query2->ExecSQL();
             return ChangedOneRow(Query2);
-        } catch (...) {
-            return dbFailed;
-        }
+        });
     });
 }
 

@@ -90,12 +90,13 @@ private:
 
 int TDBDM::GetMedicalRecordCount()
 {
+    const Operation operation("GetMedicalRecordCount");
     return CountRows(Query2, {"SELECT", "  Code", "FROM", "  KarteTable", "WHERE", "  DeleteFlag = False;"});
 }
 
 int TDBDM::SearchMedicalRecord(stMedicalRec filter, TDateTime endDate, stPatientRec patientFilter)
 {
-    try {
+    return Guarded("SearchMedicalRecord", dbFailed, [&] {
         Select(Query1,
                {"SELECT", "  Code,", "  KarteNo,", "  RDate,", "  Next,", "  DeleteFlag,", "  PatientCode,"});
         Query1->SQL->Add(AliasLine("Patient2Table.PatientNo", "PPatientNo"));
@@ -154,14 +155,12 @@ int TDBDM::SearchMedicalRecord(stMedicalRec filter, TDateTime endDate, stPatient
         Query1->ParamByName("EndDate")->SetAsDate(endDate);
         BindCriteria(Query1, criteria);
         return OpenCount(Query1);
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int TDBDM::SearchMedicalRecordWithoutPatient(stMedicalRec filter, TDateTime endDate)
 {
-    try {
+    return Guarded("SearchMedicalRecordWithoutPatient", dbFailed, [&] {
         Select(Query1,
                {"SELECT", "  Code,", "  KarteNo,", "  RDate,", "  Next,", "  PatientCode,", "  DeleteFlag,"});
         AddExcursusAliasLines(Query1);
@@ -175,15 +174,13 @@ int TDBDM::SearchMedicalRecordWithoutPatient(stMedicalRec filter, TDateTime endD
         Query1->ParamByName("EndDate")->SetAsDate(endDate);
         BindContains(Query1, "KarteNoLike", filter.asMediRecNo);
         return OpenCount(Query1);
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int TDBDM::GetMedicalRecords(stMedicalRec* records, stPatientRec* patients, stExcursusRec* excursuses,
                              int max)
 {
-    try {
+    return Guarded("GetMedicalRecords", dbFailed, [&] {
         Query1->First();
         if (Query1->Eof())
             return 0;
@@ -214,15 +211,13 @@ int TDBDM::GetMedicalRecords(stMedicalRec* records, stPatientRec* patients, stEx
             p.asPortrait = c[13]->AsString();
             answers.Read(excursuses[i]);
         });
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int TDBDM::GetMedicalRecordsWithoutPatient(stMedicalRec* records, stPatientRec* patients,
                                            stExcursusRec* excursuses, int max)
 {
-    try {
+    return Guarded("GetMedicalRecordsWithoutPatient", dbFailed, [&] {
         Query1->First();
         if (Query1->Eof())
             return 0;
@@ -241,23 +236,20 @@ int TDBDM::GetMedicalRecordsWithoutPatient(stMedicalRec* records, stPatientRec* 
             patients[i] = blank;
             answers.Read(excursuses[i]);
         });
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int TDBDM::GetMedicalRecordOfPatient(QString patientNo, QString& first)
 {
+    const Operation operation("GetMedicalRecordOfPatient");
     first = QString();
-    try {
+    return Caught(dbFailed, [&] {
         Select(Query2, {"SELECT", "  Code, KarteNo, RDate, PatientCode", "FROM",
                         "  KarteTable AS KT, Patient2Table AS PT", "WHERE", "  KT.DeleteFlag = false", "AND",
                         "  KT.PatientCode = PT.Code", "AND", "  PT.PatientNo = :PatientNo", ";"});
         Query2->ParamByName("PatientNo")->SetAsInteger(StrToInt(patientNo));
         return OpenKarteList(Query2, first);
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -265,20 +257,19 @@ int TDBDM::GetMedicalRecordOfPatient(QString patientNo, QString& first)
 
 int TDBDM::DelMedicalRecord(QString karteNo)
 {
-    try {
+    return Guarded("DelMedicalRecord", dbFailed, [&] {
         Query2->SQL->Clear();
         AddLines(Query2, {"UPDATE KarteTable SET", "DeleteFlag=:DeleteFlag", "WHERE", "KarteNo=:KarteNo;"});
         Query2->ParamByName("DeleteFlag")->SetAsBoolean(true);
         Query2->ParamByName("KarteNo")->SetAsString(karteNo);
         Query2->ExecSQL();
         return 1;
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int TDBDM::AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo)
 {
+    const Operation operation("AddMedicalRecord");
     // Deliberately one write transaction, taken before the check, where the steps used to
     // run one by one: a failed step left the earlier ones written (a live karte without its
     // questionnaire is never found, yet holds its number), and two programs adding the same
@@ -292,8 +283,7 @@ int TDBDM::AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString
             if (patientCode < 0)
                 return dbFailed;
         }
-        int karteCode;
-        try {
+        const int karteCode = Caught(dbKarteNotInserted, [&] {
             Query2->SQL->Clear();
             AddLines(Query2, {"INSERT INTO KarteTable", "(", "KarteNo,", "RDate,", "Next,", "PatientCode,",
                               "DeleteFlag", ")", "VALUES", "(", ":KarteNo,", ":RDate,", ":Next,",
@@ -302,10 +292,10 @@ int TDBDM::AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString
             Query2->ParamByName("PatientCode")->SetAsInteger(patientCode);
             Query2->ParamByName("DeleteFlag")->SetAsBoolean(false);
             Query2->ExecSQL();
-            karteCode = int(Query2->LastInsertId());
-        } catch (...) {
-            return dbKarteNotInserted;
-        }
+            return int(Query2->LastInsertId());
+        });
+        if (karteCode < 0)
+            return karteCode;
         // The new header's code comes from its insert; the read-back by number confirms it is
         // the live karte of that number.
         if (GetKarteCode(record.asMediRecNo) != karteCode)
@@ -320,6 +310,7 @@ int TDBDM::AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString
 
 int TDBDM::ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo)
 {
+    const Operation operation("ReplaceMedicalRecord");
     // Deliberately one write transaction, taken before the lookups, where the steps used to
     // run one by one: a failed step left the header rewritten. Header and questionnaire are
     // rewritten together or not at all; the codes are unchanged.
@@ -346,21 +337,24 @@ int TDBDM::ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QSt
             if (karteCode < 0)
                 return detach ? dbNoKarteToDetach : dbNoRow;
         }
-        try {
-            Query2->SQL->Clear();
-            AddLines(Query2,
-                     {"UPDATE KarteTable SET", "  KarteNo=:KarteNo,", "  RDate=:RDate,", "  Next=:Next,",
-                      detach ? "  PatientCode=-1" : "  PatientCode=:PatientCode", "WHERE", "  Code=:Code;"});
-            Query2->ParamByName("Code")->SetAsInteger(karteCode);
-            BindKarte(record);
-            if (!detach)
-                Query2->ParamByName("PatientCode")->SetAsInteger(patientCode);
-            Query2->ExecSQL();
-            if (ChangedOneRow(Query2) < 0)
-                return detach ? dbKarteNotDetached : dbKarteNotUpdated;
-        } catch (...) {
-            return detach ? dbKarteNotDetached : dbKarteNotUpdated;
-        }
+        const int notUpdated = detach ? dbKarteNotDetached : dbKarteNotUpdated;
+        if (const int rc = Caught(notUpdated,
+                                  [&] {
+                                      Query2->SQL->Clear();
+                                      AddLines(Query2,
+                                               {"UPDATE KarteTable SET", "  KarteNo=:KarteNo,",
+                                                "  RDate=:RDate,", "  Next=:Next,",
+                                                detach ? "  PatientCode=-1" : "  PatientCode=:PatientCode",
+                                                "WHERE", "  Code=:Code;"});
+                                      Query2->ParamByName("Code")->SetAsInteger(karteCode);
+                                      BindKarte(record);
+                                      if (!detach)
+                                          Query2->ParamByName("PatientCode")->SetAsInteger(patientCode);
+                                      Query2->ExecSQL();
+                                      return ChangedOneRow(Query2) < 0 ? notUpdated : 1;
+                                  });
+            rc < 0)
+            return rc;
         excursus.iKarteCode = karteCode;
         const int excursusCode = GetExcursusCode(karteCode);
         if (excursusCode < 0)
@@ -381,7 +375,7 @@ void TDBDM::BindKarte(const stMedicalRec& record)
 
 int TDBDM::AddExcursus(stExcursusRec excursus)
 {
-    try {
+    return Guarded("AddExcursus", dbFailed, [&] {
         Query2->SQL->Clear();
         AddLines(Query2, {"INSERT INTO PSTable", "(", "KarteCode,"});
         const int count = int(std::size(AnswersInColumnOrder));
@@ -395,14 +389,12 @@ int TDBDM::AddExcursus(stExcursusRec excursus)
         AddLines(Query2, {");"});
         BindExcursusAndRun(excursus);
         return 1;
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int TDBDM::ReplaceExcursus(stExcursusRec excursus)
 {
-    try {
+    return Guarded("ReplaceExcursus", dbFailed, [&] {
         Query2->SQL->Clear();
         AddLines(Query2, {"UPDATE PSTable SET", "KarteCode=:KarteCode,"});
         const int count = int(std::size(AnswersInColumnOrder));
@@ -414,9 +406,7 @@ int TDBDM::ReplaceExcursus(stExcursusRec excursus)
         Query2->ParamByName("Code")->SetAsInteger(excursus.iCode);
         BindExcursusAndRun(excursus);
         return ChangedOneRow(Query2) < 0 ? dbFailed : 1;
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 void TDBDM::BindExcursusAndRun(const stExcursusRec& excursus)

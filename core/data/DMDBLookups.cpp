@@ -11,6 +11,7 @@ using namespace dmdb;
 
 int TDBDM::GetExcursusCode(int karteCode)
 {
+    const Operation operation("GetExcursusCode");
     return LookUpInteger(
         Query3, {"SELECT", "  Code, KarteCode", "FROM", "  PSTable", "WHERE", "  KarteCode = :KarteCode;"},
         "KarteCode", karteCode, "Code");
@@ -18,6 +19,7 @@ int TDBDM::GetExcursusCode(int karteCode)
 
 int TDBDM::GetPatientCode(QString patientNo)
 {
+    const Operation operation("GetPatientCode");
     return LookUpInteger(Query3,
                          {"SELECT", "  Code, PatientNo, DeleteFlag", "FROM", "  Patient2Table", "WHERE",
                           "  DeleteFlag = False", "AND", "  PatientNo=:PatientNo;"},
@@ -26,6 +28,7 @@ int TDBDM::GetPatientCode(QString patientNo)
 
 int TDBDM::GetStaffCode(QString staffNo)
 {
+    const Operation operation("GetStaffCode");
     return LookUpInteger(Query3,
                          {"SELECT", "  Code, StaffNo, DeleteFlag", "FROM", "  Staff2Table", "WHERE",
                           "  DeleteFlag = False", "AND", "  StaffNo=:StaffNo;"},
@@ -34,6 +37,7 @@ int TDBDM::GetStaffCode(QString staffNo)
 
 int TDBDM::GetStaffNo(int staffCode)
 {
+    const Operation operation("GetStaffNo");
     return LookUpInteger(Query2,
                          {"SELECT", "  Code, StaffNo, DeleteFlag", "FROM", "  Staff2Table", "WHERE",
                           "  DeleteFlag = False", "AND", "  Code=:Code;"},
@@ -42,6 +46,7 @@ int TDBDM::GetStaffNo(int staffCode)
 
 int TDBDM::GetKarteCode(QString karteNo)
 {
+    const Operation operation("GetKarteCode");
     return LookUpInteger(Query3,
                          {"SELECT", "  Code, KarteNo, DeleteFlag", "FROM", "  KarteTable", "WHERE",
                           "  DeleteFlag = False", "AND", "  KarteNo=:KarteNo;"},
@@ -50,28 +55,24 @@ int TDBDM::GetKarteCode(QString karteNo)
 
 int TDBDM::CheckLiveKarteNumber(int karteCode, const QString& karteNo)
 {
-    try {
+    return Guarded("CheckLiveKarteNumber", dbFailed, [&] {
         Select(Query3, {"SELECT", "  Code", "FROM", "  KarteTable", "WHERE", "  Code=:Code", "AND",
                         "  KarteNo=:KarteNo", "AND", "  DeleteFlag = False;"});
         Query3->ParamByName("Code")->SetAsInteger(karteCode);
         Query3->ParamByName("KarteNo")->SetAsString(karteNo);
         return OpenFirst(Query3) ? 0 : dbNoRow;
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 QString TDBDM::GetKarteNo(int karteCode)
 {
-    try {
+    return Guarded("GetKarteNo", IntToStr(dbFailed), [&] {
         Select(Query3, {"SELECT", "Code, KarteNo", "FROM", "KarteTable", "WHERE", "Code=:Code;"});
         Query3->ParamByName("Code")->SetAsInteger(karteCode);
         if (!OpenFirst(Query3))
             return IntToStr(dbNoRow);
         return Query3->FieldByName("KarteNo")->AsString();
-    } catch (...) {
-        return IntToStr(dbFailed);
-    }
+    });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -79,6 +80,7 @@ QString TDBDM::GetKarteNo(int karteCode)
 
 bool TDBDM::ExistKarteNo(QString karteNo)
 {
+    const Operation operation("ExistKarteNo");
     return HasRows(
         Query3,
         {"SELECT", "  KarteNo", "FROM", "  KarteTable", "WHERE", "  KarteNo=:KarteNo AND DeleteFlag=false;"},
@@ -87,6 +89,7 @@ bool TDBDM::ExistKarteNo(QString karteNo)
 
 bool TDBDM::ExistStaffNo(QString staffNo)
 {
+    const Operation operation("ExistStaffNo");
     return HasRows(
         Query3,
         {"SELECT", "  StaffNo", "FROM", "  Staff2Table", "WHERE", "  StaffNo=:StaffNo AND DeleteFlag=false;"},
@@ -95,6 +98,7 @@ bool TDBDM::ExistStaffNo(QString staffNo)
 
 bool TDBDM::ExistPatientNo(QString patientNo)
 {
+    const Operation operation("ExistPatientNo");
     return HasRows(Query3,
                    {"SELECT", "  PatientNo", "FROM", "  Patient2Table", "WHERE",
                     "  PatientNo=:PatientNo AND DeleteFlag=false;"},
@@ -103,15 +107,11 @@ bool TDBDM::ExistPatientNo(QString patientNo)
 
 void TDBDM::GetSchoolName(int schoolCode, QString& name)
 {
-    name = QString();
-    try {
+    name = Guarded("GetSchoolName", QString(), [&] {
         Select(Query3, {"SELECT", "  Code, Name", "FROM", "  SchoolTable", "WHERE", "  Code=:Code;"});
         Query3->ParamByName("Code")->SetAsInteger(schoolCode);
-        if (OpenFirst(Query3))
-            name = Query3->FieldByName("Name")->AsString();
-    } catch (...) {
-        name = QString();
-    }
+        return OpenFirst(Query3) ? Query3->FieldByName("Name")->AsString() : QString();
+    });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -122,26 +122,26 @@ void TDBDM::GetSchoolName(int schoolCode, QString& name)
 int TDBDM::SearchList(std::initializer_list<const char*> select, const char* like, const char* likeParam,
                       const QString& text, const char* order)
 {
-    try {
+    return Caught(dbFailed, [&] {
         Select(Query1, select);
         if (!text.isEmpty())
             AddLines(Query1, {"WHERE", like});
         AddLines(Query1, {"ORDER BY", order});
         BindContains(Query1, likeParam, text);
         return OpenCount(Query1);
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int TDBDM::SearchSchool(stSchoolRecord filter)
 {
+    const Operation operation("SearchSchool");
     return SearchList({"SELECT", "  Code,", "  Name", "FROM", "  SchoolTable"}, "  Name LIKE :NameLike",
                       "NameLike", filter.asName, "  Name;");
 }
 
 int TDBDM::GetSchools(stSchoolRecord* records, int max)
 {
+    const Operation operation("GetSchools");
     return ReadRows(Query1, max, [&](int i) {
         records[i].iCode = Query1->FieldByName("Code")->AsInteger();
         records[i].asName = Query1->FieldByName("Name")->AsString();
@@ -150,17 +150,20 @@ int TDBDM::GetSchools(stSchoolRecord* records, int max)
 
 int TDBDM::GetJobCount()
 {
+    const Operation operation("GetJobCount");
     return CountRows(Query2, {"SELECT", "Code", "FROM", "JobTable;"});
 }
 
 int TDBDM::SearchJob(stJobRecord filter)
 {
+    const Operation operation("SearchJob");
     return SearchList({"SELECT", "  Code,", "  Job", "FROM", "  JobTable"}, "  Job LIKE :JobLike", "JobLike",
                       filter.asJob, "  Job;");
 }
 
 int TDBDM::GetJobs(stJobRecord* records, int max)
 {
+    const Operation operation("GetJobs");
     return ReadRows(Query1, max, [&](int i) {
         records[i].iCode = Query1->FieldByName("Code")->AsInteger();
         records[i].asJob = Query1->FieldByName("Job")->AsString();
@@ -169,12 +172,14 @@ int TDBDM::GetJobs(stJobRecord* records, int max)
 
 int TDBDM::SearchFood(stFoodRecord filter)
 {
+    const Operation operation("SearchFood");
     return SearchList({"SELECT", "  Code,", "  Name", "FROM", "  FoodTable"}, "  Name LIKE :NameLike",
                       "NameLike", filter.asName, "  Name;");
 }
 
 int TDBDM::GetFoods(stFoodRecord* records, int max)
 {
+    const Operation operation("GetFoods");
     return ReadRows(Query1, max, [&](int i) {
         records[i].iCode = Query1->FieldByName("Code")->AsInteger();
         records[i].asName = Query1->FieldByName("Name")->AsString();
@@ -183,12 +188,14 @@ int TDBDM::GetFoods(stFoodRecord* records, int max)
 
 int TDBDM::SearchFrequency(stFrequencyRecord filter)
 {
+    const Operation operation("SearchFrequency");
     return SearchList({"SELECT", "  Code,", "  Name,", "  DispOrder", "FROM", "  FrequencyTable"},
                       "  Name LIKE :NameLike", "NameLike", filter.asName, "  DispOrder;");
 }
 
 int TDBDM::GetFrequencies(stFrequencyRecord* records, int max)
 {
+    const Operation operation("GetFrequencies");
     return ReadRows(Query1, max, [&](int i) {
         records[i].iCode = Query1->FieldByName("Code")->AsInteger();
         records[i].asName = Query1->FieldByName("Name")->AsString();

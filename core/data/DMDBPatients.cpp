@@ -8,13 +8,14 @@ using namespace dmdb;
 
 int TDBDM::GetPatientCount()
 {
+    const Operation operation("GetPatientCount");
     return CountRows(Query2,
                      {"SELECT", "  Code", "FROM", "  Patient2Table", "WHERE", "  DeleteFlag = False;"});
 }
 
 int TDBDM::SearchPatient(stPatientRec filter)
 {
-    try {
+    return Guarded("SearchPatient", dbFailed, [&] {
         Select(Query1, {"SELECT",
                         "  Code,",
                         "  PatientNo,",
@@ -56,14 +57,12 @@ int TDBDM::SearchPatient(stPatientRec filter)
             Query1->ParamByName("Sex")->SetAsSmallInt(filter.iSex);
         BindCriteria(Query1, criteria);
         return OpenCount(Query1);
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int TDBDM::GetPatients(stPatientRec* records, int max)
 {
-    try {
+    return Guarded("GetPatients", dbFailed, [&] {
         const Columns c(Query1, {"PatientNo", "Name0", "Name1", "NameKana0", "NameKana1", "Birth", "Sex",
                                  "SchoolCode", "Portrait"});
         // Without the school's name when the result has none.
@@ -81,14 +80,12 @@ int TDBDM::GetPatients(stPatientRec* records, int max)
             r.asSchoolName = schoolName ? schoolName->AsString() : QString();
             r.asPortrait = c[8]->AsString();
         });
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int TDBDM::DelPatient(int iArgPatientNo)
 {
-    try {
+    return Guarded("DelPatient", dbFailed, [&] {
         widgets::ShowMessage("iArgPatientNo=" + IntToStr(iArgPatientNo) + "\n" + "(" + "TDBDM::DelPatient" +
                              ")");
         Query2->SQL->Clear();
@@ -98,19 +95,18 @@ int TDBDM::DelPatient(int iArgPatientNo)
         Query2->ParamByName("PatientNo")->SetAsInteger(iArgPatientNo);
         Query2->ExecSQL();
         return 1;
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int TDBDM::AddPatient(stPatientRec record)
 {
+    const Operation operation("AddPatient");
     // Deliberately one write transaction from the check to the insert: two programs adding
     // the same number at once both passed the check.
     return InWriteTransaction(Query2, dbFailed, [&] {
         if (const int rc = CheckNumberFree(GetPatientCode(record.asPatientNo)); rc < 0)
             return rc;
-        try {
+        return Caught(dbFailed, [&] {
             Query2->SQL->Clear();
             AddLines(Query2, {"INSERT INTO Patient2Table",
                               "(",
@@ -141,16 +137,14 @@ int TDBDM::AddPatient(stPatientRec record)
             BindPatient(record);
             Query2->ParamByName("DeleteFlag")->SetAsBoolean(false);
             Query2->ExecSQL();
-        } catch (...) {
-            return dbFailed;
-        }
-        return 1;
+            return 1;
+        });
     });
 }
 
 int TDBDM::ReplacePatient(stPatientRec record)
 {
-    try {
+    return Guarded("ReplacePatient", dbFailed, [&] {
         Query2->SQL->Clear();
         // Deliberately only the live row, where every row of the number used to be rewritten:
         // a flagged examinee whose number was given again keeps its data.
@@ -163,9 +157,7 @@ int TDBDM::ReplacePatient(stPatientRec record)
         // Deliberately a failure when no live examinee has the number (one deleted since it was
         // listed): the update wrote nothing, and 1 told the window it was stored.
         return Query2->RowsAffected() > 0 ? 1 : dbNoRow;
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 void TDBDM::BindPatient(const stPatientRec& record)

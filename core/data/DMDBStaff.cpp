@@ -7,12 +7,13 @@ using namespace dmdb;
 
 int TDBDM::GetStaffCount()
 {
+    const Operation operation("GetStaffCount");
     return CountRows(Query2, {"SELECT", "Code", "FROM", "Staff2Table", "WHERE", "DeleteFlag = False;"});
 }
 
 int TDBDM::SearchStaff(stStaffRecord filter)
 {
-    try {
+    return Guarded("SearchStaff", dbFailed, [&] {
         Select(Query1,
                {"SELECT", "  Code,", "  JobCode,", "  StaffNo,", "  Sex,", "  NameKanji0,", "  NameKanji1,",
                 "  Namekana0,", "  NameKana1,", "  NameAlphabet0,", "  NameAlphabet1,", "  DeleteFlag",
@@ -39,14 +40,12 @@ int TDBDM::SearchStaff(stStaffRecord filter)
             Query1->ParamByName("JobCode")->SetAsInteger(filter.iJobCode);
         BindCriteria(Query1, criteria);
         return OpenCount(Query1);
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int TDBDM::GetStaffs(stStaffRecord* records, int max)
 {
-    try {
+    return Guarded("GetStaffs", dbFailed, [&] {
         const Columns c(Query1, {"StaffNo", "JobCode", "Sex", "NameKanji0", "NameKanji1", "NameKana0",
                                  "NameKana1", "NameAlphabet0", "NameAlphabet1"});
         return WalkRows(Query1, max, [&](int i) {
@@ -61,14 +60,12 @@ int TDBDM::GetStaffs(stStaffRecord* records, int max)
             r.asNameAlphabet0 = c[7]->AsString();
             r.asNameAlphabet1 = c[8]->AsString();
         });
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int TDBDM::DelStaff(int staffNo)
 {
-    try {
+    return Guarded("DelStaff", dbFailed, [&] {
         Query2->SQL->Clear();
         AddLines(Query2,
                  {"UPDATE Staff2Table SET", "  DeleteFlag = :DeleteFlag", "WHERE", " StaffNo = :STaffNo;"});
@@ -76,19 +73,18 @@ int TDBDM::DelStaff(int staffNo)
         Query2->ParamByName("StaffNo")->SetAsInteger(staffNo);
         Query2->ExecSQL();
         return 1;
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int TDBDM::AddStaff(stStaffRecord record)
 {
+    const Operation operation("AddStaff");
     // Deliberately one write transaction from the check to the insert: two programs adding
     // the same number at once both passed the check.
     return InWriteTransaction(Query2, dbFailed, [&] {
         if (const int rc = CheckNumberFree(GetStaffCode(record.asStaffNo)); rc < 0)
             return rc;
-        try {
+        return Caught(dbFailed, [&] {
             Query2->SQL->Clear();
             AddLines(Query2, {"INSERT INTO Staff2Table",
                               "(",
@@ -119,16 +115,14 @@ int TDBDM::AddStaff(stStaffRecord record)
             BindStaff(record);
             Query2->ParamByName("DeleteFlag")->SetAsBoolean(false);
             Query2->ExecSQL();
-        } catch (...) {
-            return dbFailed;
-        }
-        return 1;
+            return 1;
+        });
     });
 }
 
 int TDBDM::ReplaceStaff(stStaffRecord record)
 {
-    try {
+    return Guarded("ReplaceStaff", dbFailed, [&] {
         Query2->SQL->Clear();
         // Deliberately only the live row, where every row of the number used to be rewritten:
         // a flagged member whose number was given again keeps its data.
@@ -142,9 +136,7 @@ int TDBDM::ReplaceStaff(stStaffRecord record)
         // Deliberately a failure when no live member has the number (one deleted since it was
         // listed): the update wrote nothing, and 1 told the window it was stored.
         return Query2->RowsAffected() > 0 ? 1 : dbNoRow;
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 void TDBDM::BindStaff(const stStaffRecord& record)

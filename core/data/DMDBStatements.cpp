@@ -110,12 +110,10 @@ int OpenFirstInteger(TQuery* query, const char* column)
 
 int CountRows(TQuery* query, std::initializer_list<const char*> lines)
 {
-    try {
+    return Caught(dbFailed, [&] {
         Select(query, lines);
         return OpenCount(query);
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 int OpenKarteList(TQuery* query, QString& first)
@@ -192,25 +190,21 @@ template <class Value>
 int LookUp(TQuery* query, std::initializer_list<const char*> lines, const char* param, const Value& value,
            const char* column)
 {
-    try {
+    return Caught(dbFailed, [&] {
         Select(query, lines);
         Bind(query->ParamByName(QLatin1StringView(param)), value);
         return OpenFirstInteger(query, column);
-    } catch (...) {
-        return dbFailed;
-    }
+    });
 }
 
 template <class Value>
 bool Exists(TQuery* query, std::initializer_list<const char*> lines, const char* param, const Value& value)
 {
-    try {
+    return Caught(false, [&] {
         Select(query, lines);
         Bind(query->ParamByName(QLatin1StringView(param)), value);
         return OpenFirst(query);
-    } catch (...) {
-        return false;
-    }
+    });
 }
 
 } // namespace
@@ -253,13 +247,12 @@ Columns::Columns(TQuery* query, std::initializer_list<const char*> names)
 
 WriteTransaction::WriteTransaction(TQuery* query) : session(query->Session)
 {
-    try {
+    // Another program held the write lock through the busy timeout, or the database cannot be
+    // reached: the caller reports it.
+    open = Caught(false, [&] {
         session->StartWriteTransaction(query->DatabaseName);
-        open = true;
-    } catch (...) {
-        // Another program held the write lock through the busy timeout, or the database
-        // cannot be reached: the caller reports it.
-    }
+        return true;
+    });
 }
 
 WriteTransaction::~WriteTransaction()
@@ -281,16 +274,17 @@ void WriteTransaction::Rollback()
 
 int WriteTransaction::Commit(int success, int failure)
 {
-    try {
-        session->Commit();
+    if (Caught(false, [&] {
+            session->Commit();
+            return true;
+        })) {
         open = false;
         return success;
-    } catch (...) {
-        // Deliberately rolled back: a transaction left open after a refused commit kept the
-        // write lock from every other program and made every later store of this one fail.
-        Rollback();
-        return failure;
     }
+    // Deliberately rolled back: a transaction left open after a refused commit kept the write
+    // lock from every other program and made every later store of this one fail.
+    Rollback();
+    return failure;
 }
 
 ReadingTransaction::ReadingTransaction(TQuery* query) : session(query->Session)

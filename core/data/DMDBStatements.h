@@ -2,6 +2,7 @@
 // How the data module builds, runs and reads its statements; shared by the files of
 // `TDBDM`, used nowhere else.
 #include "core/data/Dbapi.h"
+#include "core/data/StoreFailure.h"
 #include "platform/db/Query.h"
 
 #include <initializer_list>
@@ -102,11 +103,7 @@ bool HasRows(TQuery* query, std::initializer_list<const char*> lines, const char
 // rows before it are copied).
 template <class Read> int ReadRows(TQuery* query, int max, Read read)
 {
-    try {
-        return WalkRows(query, max, read);
-    } catch (...) {
-        return dbFailed;
-    }
+    return Caught(dbFailed, [&] { return WalkRows(query, max, read); });
 }
 
 // Criteria joined by OR: the separator goes before every line but the first.

@@ -149,7 +149,8 @@ DbStatement TQuery::PrepareBound(const QString& sql)
                 param = p.get();
         if (!param || !param->Bound())
             throw EDatabaseError(QString("パラメーター'%1'に値が設定されていません。\nSQL文:\n%2")
-                                     .arg(QString::fromUtf8(raw ? raw + 1 : ""), sql.trimmed()));
+                                     .arg(QString::fromUtf8(raw ? raw + 1 : ""), sql.trimmed()),
+                                 QString(), sql.trimmed());
         if (BindValue(stmt, i, param->Value()) != SQLITE_OK)
             db.Raise(sql);
     }

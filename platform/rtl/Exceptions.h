@@ -43,6 +43,13 @@ class EDatabaseError : public Exception
 {
 public:
     using Exception::Exception;
+    EDatabaseError(const QString& message, const QString& reason, const QString& statement)
+        : Exception(message), Reason(reason), Statement(statement)
+    {
+    }
+
+    QString Reason;    // the engine's own words, where the engine refused
+    QString Statement; // the statement refused, where there is one
 };
 
 // A picture file that is not of a kind the program can show.

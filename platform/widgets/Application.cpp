@@ -9,8 +9,24 @@
 
 #include <QFont>
 #include <QLibraryInfo>
+#include <QLoggingCategory>
 
 namespace widgets {
+
+namespace {
+
+// What the application-wide box shows also goes to standard error, where a desktop session's
+// journal keeps it.
+Q_LOGGING_CATEGORY(lcApplication, "kvr.app")
+
+void ShowAndLog(const QString& message)
+{
+    QString line = message;
+    qCWarning(lcApplication).noquote() << line.replace("\r\n", " ").replace('\n', ' ');
+    ShowException(message);
+}
+
+} // namespace
 
 void InstallFonts()
 {
@@ -124,11 +140,11 @@ void ShowCurrentException()
     try {
         throw;
     } catch (const Exception& e) {
-        ShowException(e.Message);
+        ShowAndLog(e.Message);
     } catch (const std::exception& e) {
-        ShowException(QString::fromLocal8Bit(e.what()));
+        ShowAndLog(QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        ShowException(QString());
+        ShowAndLog(QString());
     }
 }
 

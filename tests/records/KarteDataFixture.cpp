@@ -1,6 +1,7 @@
 #include "tests/records/KarteDataFixture.h"
 
 #include "app/FormMainMenu.h"
+#include "core/data/Teeth.h"
 #include "platform/rtl/DateTime.h"
 #include "records/MedicalRecordSearchUnit.h"
 
@@ -101,8 +102,8 @@ int KarteData::AddCheckupRow(const QString& karteNo, const QString& date, int sc
                              const std::function<void(stCheckupRecord&)>& teeth)
 {
     stCheckupRecord checkup;
-    for (int* tooth = &checkup.iRTA; tooth <= &checkup.iLB8; ++tooth)
-        *tooth = 19;
+    for (const Tooth& tooth : Teeth)
+        checkup.*tooth.field = 19;
     checkup.tDate = StrToDate(date);
     checkup.asKarteNo = karteNo;
     checkup.iSchoolCode = school;

@@ -1,5 +1,6 @@
 // The food editor: add, change, and the delete guard on diet rows of live kartes.
 #include "tables/FormFoodTable.h"
+#include "tests/support/CapturedLog.h"
 #include "tests/tables/TableEditorFixture.h"
 
 using namespace widgets;
@@ -71,6 +72,7 @@ TEST_F(FoodEditor, AFailingDeleteShowsTheErrorAndLeavesTheEditorAsItWas)
     Script().Expect(
         BoxKind::Error,
         "カルテ，検診，食事調査テーブル アクセスエラー。\nFoodCode=1\n(TFoodTableForm::DeleteButtonClick)");
+    CapturedLog log;
     Show([&] {
         Click(f->AddButton);
         Click(f->DeleteButton);
@@ -78,6 +80,11 @@ TEST_F(FoodEditor, AFailingDeleteShowsTheErrorAndLeavesTheEditorAsItWas)
         EXPECT_TRUE(f->FoodEdit->isEnabled());
     });
     EXPECT_EQ(Rows("SELECT Name FROM FoodTable;"), QStringList({"菓子"}));
+    // The box gives no reason; standard error does.
+    const QStringList reasons = log.Of("kvr.data");
+    ASSERT_EQ(reasons.size(), 1);
+    EXPECT_TRUE(reasons[0].startsWith("DeleteAfterQuestion: no such table: DietInquiryTable [SELECT"))
+        << reasons[0].toStdString();
 }
 
 } // namespace

@@ -2,36 +2,16 @@
 // karte that another program deletes meanwhile, a replace whose row or karte another program
 // deletes meanwhile, and a commit that another program's read lock refuses.
 #include "tests/core/data/DataStoreFixture.h"
+#include "tests/core/data/OtherProgram.h"
 
 #include <QProcess>
 #include <QThread>
 #include <algorithm>
 #include <map>
-#include <sqlite3.h>
 #include <thread>
 #include <vector>
 
 namespace {
-
-// Another program's connection to the database file, straight through SQLite.
-class OtherProgram
-{
-public:
-    OtherProgram(const QString& file, int busyTimeoutMs)
-    {
-        sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-        sqlite3_busy_timeout(db, busyTimeoutMs);
-    }
-    ~OtherProgram() { sqlite3_close(db); }
-    OtherProgram(const OtherProgram&) = delete;
-    OtherProgram& operator=(const OtherProgram&) = delete;
-
-    // SQLite's code for the statements.
-    int Exec(const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
-
-private:
-    sqlite3* db = nullptr;
-};
 
 struct Race
 {

@@ -6,6 +6,7 @@
 #include "platform/widgets/Form.h"
 #include "platform/widgets/Handler.h"
 #include "platform/widgets/MessageForms.h"
+#include "tests/support/CapturedLog.h"
 #include "tests/support/ScriptedInteraction.h"
 
 #include <QAbstractButton>
@@ -179,10 +180,13 @@ TEST(ExceptionBox, AThrowingHandlerShowsTheMessageAndTheProgramGoesOn)
         QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);
         QTest::mouseClick(dialog.OkButton, Qt::LeftButton);
     });
+    CapturedLog log;
     dialog.ShowModal();
     EXPECT_EQ(dialog.log, QStringList({"show", "cancel", "ok", "close"}));
     ASSERT_EQ(script.Boxes().size(), 1u);
     EXPECT_FALSE(script.Boxes()[0].sound.has_value());
+    // What the box showed is on standard error as well, on one line.
+    EXPECT_EQ(log.Of("kvr.app"), QStringList({"'x' is not a valid date"}));
 }
 
 // A control whose own event handler throws: the application object catches it.

@@ -12,6 +12,9 @@
 //     kvr_data_race_helper replace-karte KARTECODE KARTENUMBER
 //     kvr_data_race_helper replace-checkup|replace-note|replace-treatment CODE KARTENUMBER
 //     kvr_data_race_helper replace-diet CODE CHECKUPCODE
+//
+// With --wait first it reads a line from standard input after "ready" before it stores, so
+// that the test can lock the database in between.
 #include "core/data/DMDB.h"
 #include "core/data/Dbapi.h"
 
@@ -21,12 +24,22 @@
 
 int main(int argc, char** argv)
 {
+    const bool wait = argc > 1 && std::strcmp(argv[1], "--wait") == 0;
+    if (wait) {
+        --argc;
+        ++argv;
+    }
     if (argc != 3 && argc != 4)
         return 2;
     TDBDM module;
     module.OpenDatabase("C:\\KVR", "C:\\kvr\\database");
     std::printf("ready\n");
     std::fflush(stdout);
+    if (wait) {
+        char line[16];
+        if (!std::fgets(line, sizeof line, stdin))
+            return 2;
+    }
     const QString number = QString::fromUtf8(argv[argc - 1]);
     const int code = argc == 4 ? std::atoi(argv[2]) : 0;
     int rc = 2;
