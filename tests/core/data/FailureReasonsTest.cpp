@@ -36,18 +36,15 @@ protected:
     Run ReplaceNoteElsewhere(const std::function<void()>& meanwhile = {})
     {
         QProcess other;
-        other.start(KVR_DATA_RACE_HELPER, {"--wait", "replace-note", noteCode, "KF-0001-0001"});
-        EXPECT_TRUE(other.waitForStarted(10000));
-        while (!other.canReadLine())
-            if (!other.waitForReadyRead(10000))
-                return {0, "the other program did not start: " +
-                               QString::fromUtf8(other.readAllStandardError())};
+        const auto started = StartHelper(other, {"--wait", "replace-note", noteCode, "KF-0001-0001"});
+        if (!started)
+            return {0, QString::fromStdString(started.message())};
         if (meanwhile)
             meanwhile();
         other.write("go\n");
         EXPECT_TRUE(other.waitForFinished(30000));
         const QString out = QString::fromUtf8(other.readAllStandardOutput());
-        return {out.section('\n', 1, 1).trimmed().toInt(), QString::fromUtf8(other.readAllStandardError())};
+        return {out.trimmed().toInt(), QString::fromUtf8(other.readAllStandardError())};
     }
 
     QString noteCode;

@@ -1,7 +1,13 @@
 #pragma once
-// Another program's connection to the database file, straight through SQLite.
+// The other programs of the tests where several programs share one database: a connection
+// straight through SQLite, and the helper program with a data store of its own.
+#include <QProcess>
 #include <QString>
+#include <QStringList>
+#include <gtest/gtest.h>
 #include <sqlite3.h>
+
+// Another program's connection to the database file, straight through SQLite.
 
 class OtherProgram
 {
@@ -21,3 +27,19 @@ public:
 private:
     sqlite3* db = nullptr;
 };
+
+// Starts the helper program with `arguments` and waits until it says it has opened the
+// database ("ready").
+inline ::testing::AssertionResult StartHelper(QProcess& helper, const QStringList& arguments)
+{
+    helper.start(KVR_DATA_RACE_HELPER, arguments);
+    if (!helper.waitForStarted(10000))
+        return ::testing::AssertionFailure() << "the helper did not start";
+    while (!helper.canReadLine())
+        if (!helper.waitForReadyRead(10000))
+            return ::testing::AssertionFailure() << helper.readAllStandardError().toStdString();
+    const QByteArray line = helper.readLine().trimmed();
+    if (line != "ready")
+        return ::testing::AssertionFailure() << "the helper said " << line.toStdString();
+    return ::testing::AssertionSuccess();
+}

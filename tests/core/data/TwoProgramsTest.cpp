@@ -55,13 +55,7 @@ TEST_F(TwoPrograms, AddingOneNumberAtOnceAddsItOnceAndTellsTheOthersItIsInUse)
         std::vector<std::unique_ptr<QProcess>> racers;
         for (int i = 0; i < race.programs; ++i) {
             racers.push_back(std::make_unique<QProcess>());
-            racers.back()->start(KVR_DATA_RACE_HELPER, {race.kind, race.number});
-        }
-        for (auto& racer : racers) {
-            ASSERT_TRUE(racer->waitForStarted(10000));
-            while (!racer->canReadLine())
-                ASSERT_TRUE(racer->waitForReadyRead(10000)) << racer->readAllStandardError().toStdString();
-            ASSERT_EQ(racer->readLine().trimmed(), "ready");
+            ASSERT_TRUE(StartHelper(*racers.back(), {race.kind, race.number}));
         }
         QThread::msleep(300); // each racer is now inside its add
         ASSERT_EQ(holder.Exec("COMMIT;"), SQLITE_OK);
@@ -128,11 +122,7 @@ TEST_F(TwoPrograms, ARowAddedWhileAnotherProgramDeletesItsKarteIsRefusedAndNotWr
         // add, waiting for the lock: the delete is committed before the other can write.
         module->Session_kvr->StartWriteTransaction(TempDatabase::DatabaseName);
         QProcess adder;
-        adder.start(KVR_DATA_RACE_HELPER, {race.kind, diet ? QString::number(checkup.iCode) : karteNo});
-        ASSERT_TRUE(adder.waitForStarted(10000));
-        while (!adder.canReadLine())
-            ASSERT_TRUE(adder.waitForReadyRead(10000)) << adder.readAllStandardError().toStdString();
-        ASSERT_EQ(adder.readLine().trimmed(), "ready");
+        ASSERT_TRUE(StartHelper(adder, {race.kind, diet ? QString::number(checkup.iCode) : karteNo}));
         QThread::msleep(300); // the adder is now inside its add
         if (QByteArray(race.deletes) == "karte") {
             ASSERT_EQ(DelMedicalRecord(karteNo), 1);
@@ -242,12 +232,8 @@ TEST_F(TwoPrograms, AReplaceWhoseRowOrKarteAnotherProgramDeletesIsRefusedAndWrit
         OtherProgram deleter(database->DatabaseFile(), 0);
         ASSERT_EQ(deleter.Exec("BEGIN IMMEDIATE;"), SQLITE_OK);
         QProcess replacer;
-        replacer.start(KVR_DATA_RACE_HELPER, {"replace-" + QString(race.kind), target,
-                                              kind == "diet" ? QString::number(checkup.iCode) : karteNo});
-        ASSERT_TRUE(replacer.waitForStarted(10000));
-        while (!replacer.canReadLine())
-            ASSERT_TRUE(replacer.waitForReadyRead(10000)) << replacer.readAllStandardError().toStdString();
-        ASSERT_EQ(replacer.readLine().trimmed(), "ready");
+        ASSERT_TRUE(StartHelper(replacer, {"replace-" + QString(race.kind), target,
+                                           kind == "diet" ? QString::number(checkup.iCode) : karteNo}));
         QThread::msleep(300); // the helper is now inside its replace
         const QByteArray deletes(race.deletes);
         QString sql;

@@ -6,8 +6,8 @@
 //     kvr_data_race_helper checkup|note|treatment KARTENUMBER   (notes and treatments by member 7)
 //     kvr_data_race_helper diet CHECKUPCODE
 //
-// The replaces write "race" as the text (a check-up's memo), food 99 for a diet row, and for a
-// karte examinee 1 with AIDS answered:
+// Every store writes "race" as the text (a check-up's memo) and food 99 for a diet row; a karte
+// replace gives it examinee 1 with AIDS answered:
 //
 //     kvr_data_race_helper replace-karte KARTECODE KARTENUMBER
 //     kvr_data_race_helper replace-checkup|replace-note|replace-treatment CODE KARTENUMBER
@@ -21,6 +21,23 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+
+namespace {
+
+// A note or treatment of the helper's: "race", by member 7, on the karte of that number.
+template <class Record> Record Entry(QString Record::*text, int code, const QString& karteNo)
+{
+    Record record;
+    record.iCode = code;
+    record.tDate = EncodeDate(2024, 4, 3);
+    record.*text = "race";
+    record.asStaffNo = "7";
+    record.asKarteNo = karteNo;
+    return record;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -42,85 +59,47 @@ int main(int argc, char** argv)
     }
     const QString number = QString::fromUtf8(argv[argc - 1]);
     const int code = argc == 4 ? std::atoi(argv[2]) : 0;
+    const bool replace = std::strncmp(argv[1], "replace-", 8) == 0;
+    const std::string kind = replace ? argv[1] + 8 : argv[1];
     int rc = 2;
-    if (std::strcmp(argv[1], "replace-karte") == 0) {
+    if (kind == "karte") {
         stMedicalRec karte;
         karte.iCode = code;
         karte.asMediRecNo = number;
-        karte.tDate = EncodeDate(2024, 5, 1);
-        stExcursusRec answers;
-        answers.bAIDS = true;
-        rc = ReplaceMedicalRecord(karte, answers, "1");
-    } else if (std::strcmp(argv[1], "replace-checkup") == 0) {
-        stCheckupRecord checkup;
-        checkup.iCode = code;
-        checkup.asKarteNo = number;
-        checkup.tDate = EncodeDate(2024, 5, 2);
-        checkup.asMemo = "race";
-        rc = ReplaceCheckup(checkup);
-    } else if (std::strcmp(argv[1], "replace-note") == 0) {
-        stNoteRecord note;
-        note.iCode = code;
-        note.tDate = EncodeDate(2024, 5, 3);
-        note.asDescription = "race";
-        note.asStaffNo = "7";
-        note.asKarteNo = number;
-        rc = ReplaceNote(note);
-    } else if (std::strcmp(argv[1], "replace-treatment") == 0) {
-        stTreatmentRecord treatment;
-        treatment.iCode = code;
-        treatment.tDate = EncodeDate(2024, 5, 4);
-        treatment.asTreatment = "race";
-        treatment.asStaffNo = "7";
-        treatment.asKarteNo = number;
-        rc = ReplaceTreatment(treatment);
-    } else if (std::strcmp(argv[1], "replace-diet") == 0) {
-        stDietInquiryRecord diet;
-        diet.iCode = code;
-        diet.iFoodCode = 99;
-        diet.iFrequencyCode = 1;
-        diet.iCheckupCode = number.toInt();
-        rc = ReplaceDietInquiry(diet);
-    } else if (std::strcmp(argv[1], "karte") == 0) {
-        stMedicalRec karte;
-        karte.asMediRecNo = number;
         karte.tDate = EncodeDate(2024, 4, 1);
-        rc = AddMedicalRecord(karte, stExcursusRec(), "");
-    } else if (std::strcmp(argv[1], "patient") == 0) {
+        stExcursusRec answers;
+        answers.bAIDS = replace;
+        rc = replace ? ReplaceMedicalRecord(karte, answers, "1") : AddMedicalRecord(karte, answers, "");
+    } else if (kind == "patient") {
         stPatientRec patient;
         patient.asPatientNo = number;
         patient.asName0 = "race";
         rc = AddPatient(patient);
-    } else if (std::strcmp(argv[1], "staff") == 0) {
+    } else if (kind == "staff") {
         stStaffRecord staff;
         staff.asStaffNo = number;
         staff.asNameKanji0 = "race";
         rc = AddStaff(staff);
-    } else if (std::strcmp(argv[1], "checkup") == 0) {
+    } else if (kind == "checkup") {
         stCheckupRecord checkup;
+        checkup.iCode = code;
         checkup.asKarteNo = number;
         checkup.tDate = EncodeDate(2024, 4, 2);
-        rc = AddCheckup(checkup);
-    } else if (std::strcmp(argv[1], "note") == 0) {
-        stNoteRecord note;
-        note.tDate = EncodeDate(2024, 4, 3);
-        note.asDescription = "race";
-        note.asStaffNo = "7";
-        note.asKarteNo = number;
-        rc = AddNote(note);
-    } else if (std::strcmp(argv[1], "treatment") == 0) {
-        stTreatmentRecord treatment;
-        treatment.tDate = EncodeDate(2024, 4, 4);
-        treatment.asTreatment = "race";
-        treatment.asStaffNo = "7";
-        treatment.asKarteNo = number;
-        rc = AddTreatment(treatment);
-    } else if (std::strcmp(argv[1], "diet") == 0) {
+        checkup.asMemo = "race";
+        rc = replace ? ReplaceCheckup(checkup) : AddCheckup(checkup);
+    } else if (kind == "note") {
+        const stNoteRecord note = Entry(&stNoteRecord::asDescription, code, number);
+        rc = replace ? ReplaceNote(note) : AddNote(note);
+    } else if (kind == "treatment") {
+        const stTreatmentRecord treatment = Entry(&stTreatmentRecord::asTreatment, code, number);
+        rc = replace ? ReplaceTreatment(treatment) : AddTreatment(treatment);
+    } else if (kind == "diet") {
         stDietInquiryRecord diet;
-        diet.iFoodCode = 1;
+        diet.iCode = replace ? code : 0;
+        diet.iFoodCode = 99;
         diet.iFrequencyCode = 1;
         diet.iCheckupCode = number.toInt();
-        rc = AddDietInquiry(diet);
+        rc = replace ? ReplaceDietInquiry(diet) : AddDietInquiry(diet);
     }
     std::printf("%d\n", rc);
     return 0;
