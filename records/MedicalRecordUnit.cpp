@@ -1,8 +1,8 @@
 #include "records/MedicalRecordUnit.h"
 
 #include "core/Edition.h"
-#include "core/ProgramFiles.h"
 #include "core/MonthCalendarUnit.h"
+#include "core/ProgramFiles.h"
 #include "core/WindowGeometry.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/Handler.h"
@@ -232,9 +232,11 @@ void TMedicalRecordForm::RebuildChoiceLists()
         NextCheckupCB->addItem(ini->ReadString("Next", QString("Next%1").arg(i), next[i]));
 }
 
+// The photo's name goes with it: karte sheet A prints the photo PhotoLabel names.
 void TMedicalRecordForm::BlankPhoto()
 {
     PhotoImage->Fill(widgets::clBtnFace);
+    PhotoLabel->SetCaption("");
 }
 
 void TMedicalRecordForm::SetKarteNoEditable(bool editable)
