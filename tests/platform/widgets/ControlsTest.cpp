@@ -63,14 +63,15 @@ TEST_F(Controls, GridRowZeroIsTheHeaderAndCellsAreColumnFirst)
 
 TEST_F(Controls, GridTextsAreCutAtTheColumnEdgeNotShortened)
 {
-    // The same text in a wide column and in one just wide enough for it must show the same
-    // pixels: no ellipsis takes the place of its last characters.
+    // The same text in a wide column and in one just wide enough for it (as the grid tells
+    // it) must show the same pixels: no ellipsis takes the place of its last characters.
     WhileShown([&] {
         StringGrid* grid = form.PatientSG;
         const QString date = "2024/05/01";
         const QString title = "食事内容(Food type)";
         const int dateWidth = grid->fontMetrics().horizontalAdvance(date);
-        grid->ColWidths[1] = dateWidth + 3;
+        grid->ColWidths[1] = grid->ColWidthToShow(date);
+        EXPECT_EQ(grid->ColWidths[1], dateWidth + 3);
         grid->ColWidths[2] = dateWidth + 40;
         grid->Cells[1][1] = date;
         grid->Cells[2][1] = date;
