@@ -233,9 +233,11 @@ void TMedicalRecordForm::RebuildChoiceLists()
         NextCheckupCB->addItem(ini->ReadString("Next", QString("Next%1").arg(i), next[i]));
 }
 
+// The photo's name goes with it: karte sheet A prints the photo PhotoLabel names.
 void TMedicalRecordForm::BlankPhoto()
 {
     PhotoImage->Fill(widgets::clBtnFace);
+    PhotoLabel->SetCaption("");
 }
 
 void TMedicalRecordForm::SetKarteNoEditable(bool editable)

@@ -1,7 +1,7 @@
 #include "registration/PatientUnit.h"
 
-#include "core/ProgramFiles.h"
 #include "core/MonthCalendarUnit.h"
+#include "core/ProgramFiles.h"
 #include "core/SchoolList.h"
 #include "platform/os/Files.h"
 #include "platform/os/Folders.h"
@@ -12,6 +12,7 @@
 #include "registration/SearchPatientUnit.h"
 
 #include <QScopeGuard>
+#include <algorithm>
 
 TPatientForm* PatientForm = nullptr;
 
@@ -59,6 +60,10 @@ TPatientForm::TPatientForm(QWidget* parent) : widgets::Form(parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     for (int col = 0; col < PatientSG->ColCount(); ++col)
         PatientSG->SetColWidth(col, designWidths[col]);
+    // A column starts wide enough for its longest value; the widths kept in the
+    // configuration file replace these at the showing.
+    PatientSG->SetColWidth(
+        colSex, std::max(designWidths[colSex], PatientSG->ColWidthToShow(registration::SexText(1))));
     PhotoImageOpenPictureDialog = new widgets::OpenPictureDialog(this);
     // The list grows with the window; the buttons keep to the bottom (and the right).
     auto* layout = new TWindowLayout(this);

@@ -1,6 +1,8 @@
 #pragma once
 // A captioned group of radio buttons made from its items, laid out in Columns.
-// ItemIndex -1 selects none. Click fires when an item becomes selected.
+// ItemIndex -1 selects none. Click fires when an item becomes selected. The buttons sit
+// in the window's focus order where the group sits; Tab enters the group once, at the
+// checked button (the first when none is), and the arrow keys move inside it.
 #include <QGroupBox>
 
 class QButtonGroup;
@@ -28,10 +30,13 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Build();
     void Arrange();
+    void TakeGroupsPlace();
+    void KeepTabStop();
     QStringList items;
     int columns = 1;
     QButtonGroup* group;

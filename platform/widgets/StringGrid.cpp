@@ -178,6 +178,12 @@ void StringGrid::SetColWidth(int col, int width)
         horizontalHeader()->resizeSection(col - fixedCols, width);
 }
 
+int StringGrid::ColWidthToShow(const QString& text) const
+{
+    // The cell's text starts two pixels in; the grid line takes the column's last pixel.
+    return 2 + fontMetrics().horizontalAdvance(text) + (showGrid() ? 1 : 0);
+}
+
 int StringGrid::ColCount() const
 {
     return cells->cols;

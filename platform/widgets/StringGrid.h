@@ -105,6 +105,8 @@ public:
     void SetCell(int col, int row, const QString& text);
     int ColWidth(int col) const;
     void SetColWidth(int col, int width);
+    // The narrowest column whose cells show `text` whole.
+    int ColWidthToShow(const QString& text) const;
 
     int ColCount() const;
     void setColCount(int count);

@@ -737,6 +737,41 @@ TEST_F(KarteSearch, AMissingPhotoStopsOpenWithTheErrorAndTheSearchStaysOpen)
     });
 }
 
+// Every way the editor empties its examinee fields empties the photo's name too: sheet A
+// would print it for the next karte.
+TEST_F(KarteSearch, EmptyingTheExamineeFieldsForgetsThePhotosName)
+{
+    AddKartes();
+    const struct
+    {
+        const char* way;
+        std::function<void()> empty; // none: the window closed and shown again
+    } ways[] = {
+        {"the next showing", nullptr},
+        {"New", [this] { Click(Form().NewButton); }},
+        {"a cancelled Find", [this] { Search([] {}); }},
+        {"Delete",
+         [this] {
+             Script().Expect(BoxKind::Question, mrYes);
+             Click(Form().DeleteButton);
+         }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.way);
+        Show([&] {
+            FindThroughSearch("XX-0001-0001");
+            ASSERT_EQ(Form().PhotoLabel->Caption().toStdString(), "p101.bmp");
+            if (!way.empty)
+                return;
+            way.empty();
+            EXPECT_EQ(Form().PatientNoEdit->Text().toStdString(), "");
+            EXPECT_EQ(Form().PhotoLabel->Caption().toStdString(), "");
+        });
+        if (!way.empty)
+            Show([&] { EXPECT_EQ(Form().PhotoLabel->Caption().toStdString(), ""); });
+    }
+}
+
 // ---------------------------------------------------------------------------------------------
 // Size and column widths
 

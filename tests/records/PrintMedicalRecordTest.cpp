@@ -167,6 +167,25 @@ TEST_F(KarteSheets, SheetAHoldsTheHeaderTheQuestionnaireAndTheNotes)
     EXPECT_EQ(CurrentFolderFile("MediRecA.txt"), Windows(expected));
 }
 
+TEST_F(KarteSheets, SheetAOfAKarteWithoutExamineeNamesNoPhotoAfterOneWithAPhoto)
+{
+    AddKarteWithRows();
+    PlaceMainDocument("DocA");
+    Show([&] {
+        FindThroughSearch("XX-0001-0001");
+        ASSERT_EQ(Form().PhotoLabel->Caption(), "p101.bmp");
+        NewKarteDated("20150402");
+        Click(Form().AddButton);
+        FindThroughSearch("XX-0001-0002");
+        PrintSheets(true, false);
+    });
+    const QByteArray sheet = CurrentFolderFile("MediRecA.txt");
+    EXPECT_TRUE(sheet.contains("\r\nXX-0001-0002,\"2015/04/02\",,,,\"\",,\"\"" + PhotoFolder().toLatin1() +
+                               "\\\\\"\","))
+        << sheet.toStdString();
+    EXPECT_FALSE(sheet.contains("p101")) << sheet.toStdString();
+}
+
 TEST_F(KarteSheets, SheetBHasALinePerCheckupWithItsChartDietRowsAndTheTreatmentsLast)
 {
     AddKarteWithRows();

@@ -107,11 +107,12 @@ int TitleRoom(QHeaderView* header, int section, const QString& title)
 }
 
 // The room a cell's text gets in a column `width` pixels wide: a string grid draws it
-// two pixels from the cell's edge, other grids inside the style's text margins.
+// two pixels from the cell's edge up to the grid line, other grids inside the style's
+// text margins.
 int CellRoom(QTableView* grid, int width)
 {
     if (qobject_cast<widgets::StringGrid*>(grid))
-        return width - 2;
+        return width - 2 - (grid->showGrid() ? 1 : 0);
     return width - 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1);
 }
 
@@ -160,6 +161,28 @@ QString CutGridTexts(QTableView* grid)
 }
 
 } // namespace
+
+std::string CutCells(QTableView* grid)
+{
+    QString cut;
+    const QAbstractItemModel* model = grid->model();
+    const QFontMetrics metrics(grid->font());
+    for (int row = 0; model && row < model->rowCount(); ++row)
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QString text = model->index(row, column).data().toString();
+            const int need = metrics.horizontalAdvance(text);
+            const int has = CellRoom(grid, grid->columnWidth(column));
+            if (!grid->isColumnHidden(column) && need > has)
+                cut += QString("%1[%2,%3] \"%4\" needs %5, has %6; ")
+                           .arg(grid->objectName())
+                           .arg(column)
+                           .arg(row)
+                           .arg(text)
+                           .arg(need)
+                           .arg(has);
+        }
+    return cut.toStdString();
+}
 
 std::string CutTexts(QWidget* window)
 {

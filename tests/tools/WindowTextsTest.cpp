@@ -1,13 +1,21 @@
 // Every window as the screenshot tool shows it, over a database with rows in every
-// table: no caption, title or choice is cut, and every date column holds a whole date.
+// table: no caption, title or choice is cut, every date column holds a whole date, and
+// Tab leaves each group box once.
 #include "app/FormMainMenu.h"
 #include "tests/support/ScriptedInteraction.h"
 #include "tests/support/TempDatabase.h"
 #include "tests/support/TextFit.h"
 #include "tools/kvr-screens/Screens.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QTest>
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -43,6 +51,71 @@ std::vector<std::string> ScreenNames()
     return names;
 }
 
+QString NameOf(QWidget* w)
+{
+    if (auto* radio = qobject_cast<QRadioButton*>(w))
+        return radio->text();
+    return w->objectName();
+}
+
+// The controls Tab stops at, from the first of the window's focus order until Tab comes
+// round to it again. A control that takes Tab itself (a data grid's cells, a date's parts)
+// is left as Tab would leave it if it did not.
+std::vector<QWidget*> TabWalk(QWidget* window)
+{
+    std::vector<QWidget*> stops;
+    QWidget* first = window->nextInFocusChain();
+    while (first != window && !((first->focusPolicy() & Qt::TabFocus) && first->isVisibleTo(window) &&
+                                first->isEnabled() && !first->focusProxy()))
+        first = first->nextInFocusChain();
+    if (first == window)
+        return stops;
+    first->setFocus(Qt::TabFocusReason);
+    for (int press = 0; press < 500; ++press) {
+        QWidget* focused = QApplication::focusWidget();
+        if (!focused || (!stops.empty() && focused == stops.front()))
+            break;
+        stops.push_back(focused);
+        QTest::keyClick(focused, Qt::Key_Tab);
+        if (QApplication::focusWidget() == focused)
+            QTest::keyClick(window, Qt::Key_Tab);
+        if (QApplication::focusWidget() == focused)
+            break;
+    }
+    return stops;
+}
+
+// The group boxes that Tab enters more than once on its way round, with the way it went.
+std::string GroupsEnteredAgain(QWidget* window, const std::vector<QWidget*>& stops)
+{
+    const auto groupsOf = [window](QWidget* w) {
+        std::vector<QGroupBox*> groups;
+        for (QWidget* p = w; p && p != window; p = p->parentWidget())
+            if (auto* box = qobject_cast<QGroupBox*>(p))
+                groups.push_back(box);
+        return groups;
+    };
+    // Round the circle: the stop before the first is the last.
+    std::map<QGroupBox*, int> entries;
+    const size_t n = stops.size();
+    for (size_t i = 0; n > 1 && i < n; ++i) {
+        const std::vector<QGroupBox*> before = groupsOf(stops[(i + n - 1) % n]);
+        for (QGroupBox* box : groupsOf(stops[i]))
+            if (std::find(before.begin(), before.end(), box) == before.end())
+                ++entries[box];
+    }
+    QString again;
+    for (const auto& [box, count] : entries)
+        if (count > 1)
+            again += QString("%1 entered %2 times; ").arg(box->objectName()).arg(count);
+    if (again.isEmpty())
+        return "";
+    QStringList way;
+    for (QWidget* w : stops)
+        way << NameOf(w);
+    return (again + "Tab goes " + way.join(", ")).toStdString();
+}
+
 class WindowTexts : public ::testing::TestWithParam<std::string>
 {
 protected:
@@ -60,6 +133,28 @@ protected:
         objects.DestroyAll();
     }
 
+    // Runs `check` on this test's window, shown as the screenshot tool shows it.
+    void WhileShown(const std::function<void(widgets::Form*)>& check)
+    {
+        const Screen* screen = nullptr;
+        for (const Screen& s : Screens())
+            if (s.name.toStdString() == GetParam())
+                screen = &s;
+        ASSERT_TRUE(screen);
+        widgets::Form* form = screen->prepare();
+        const bool opened = form != MainMenuForm;
+        if (opened)
+            form->BeginModal();
+        QCoreApplication::processEvents();
+        check(form);
+        if (opened) {
+            form->SetModalResult(widgets::mrCancel);
+            form->EndModal();
+        }
+        if (screen->after)
+            screen->after();
+    }
+
     TempDatabase db;
     ScriptedInteraction script;
     widgets::ObjectOwner objects;
@@ -67,23 +162,18 @@ protected:
 
 TEST_P(WindowTexts, ShowWhole)
 {
-    const Screen* screen = nullptr;
-    for (const Screen& s : Screens())
-        if (s.name.toStdString() == GetParam())
-            screen = &s;
-    ASSERT_TRUE(screen);
-    widgets::Form* form = screen->prepare();
-    const bool opened = form != MainMenuForm;
-    if (opened)
-        form->BeginModal();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(CutTexts(form), "");
-    if (opened) {
-        form->SetModalResult(widgets::mrCancel);
-        form->EndModal();
-    }
-    if (screen->after)
-        screen->after();
+    WhileShown([](widgets::Form* form) { EXPECT_EQ(CutTexts(form), ""); });
+}
+
+// Every control enabled, so that the walk meets them all: the order is the window's,
+// whichever state it shows.
+TEST_P(WindowTexts, TabLeavesEachGroupBoxOnce)
+{
+    WhileShown([](widgets::Form* form) {
+        for (QWidget* w : form->findChildren<QWidget*>())
+            w->setEnabled(true);
+        EXPECT_EQ(GroupsEnteredAgain(form, TabWalk(form)), "");
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, WindowTexts, ::testing::ValuesIn(ScreenNames()),

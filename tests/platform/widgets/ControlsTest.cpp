@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QHeaderView>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -62,14 +63,15 @@ TEST_F(Controls, GridRowZeroIsTheHeaderAndCellsAreColumnFirst)
 
 TEST_F(Controls, GridTextsAreCutAtTheColumnEdgeNotShortened)
 {
-    // The same text in a wide column and in one just wide enough for it must show the same
-    // pixels: no ellipsis takes the place of its last characters.
+    // The same text in a wide column and in one just wide enough for it (as the grid tells
+    // it) must show the same pixels: no ellipsis takes the place of its last characters.
     WhileShown([&] {
         StringGrid* grid = form.PatientSG;
         const QString date = "2024/05/01";
         const QString title = "食事内容(Food type)";
         const int dateWidth = grid->fontMetrics().horizontalAdvance(date);
-        grid->ColWidths[1] = dateWidth + 3;
+        grid->ColWidths[1] = grid->ColWidthToShow(date);
+        EXPECT_EQ(grid->ColWidths[1], dateWidth + 3);
         grid->ColWidths[2] = dateWidth + 40;
         grid->Cells[1][1] = date;
         grid->Cells[2][1] = date;
@@ -285,6 +287,71 @@ TEST_F(Controls, RadioGroupSelectsNoneWithMinusOne)
     EXPECT_EQ(group->ItemIndex(), 1);
     group->SetItemIndex(-1);
     EXPECT_EQ(group->ItemIndex(), -1);
+}
+
+// The focused control: a radio button by its caption, any other by its name.
+std::string Focused()
+{
+    QWidget* w = QApplication::focusWidget();
+    if (auto* radio = qobject_cast<QRadioButton*>(w))
+        return radio->text().toStdString();
+    return w ? w->objectName().toStdString() : "";
+}
+
+// Presses `key` where the focus is, as the keyboard does, and tells where the focus went.
+std::string Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    return Focused();
+}
+
+TEST_F(Controls, TabEntersARadioGroupOnceWhereTheGroupSits)
+{
+    WhileShown([&] {
+        // The check box before the group, the grid after it.
+        form.NoneCheckBox->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(Press(Qt::Key_Tab), "ある");
+        EXPECT_EQ(Press(Qt::Key_Tab), "PatientSG");
+        EXPECT_EQ(Press(Qt::Key_Tab, Qt::ShiftModifier), "ある");
+        EXPECT_EQ(Press(Qt::Key_Tab, Qt::ShiftModifier), "NoneCheckBox");
+
+        // Items set again make new buttons; they take the same place.
+        form.Q3RadioGroup->setItems({"はい", "いいえ", "わからない"});
+        EXPECT_EQ(Press(Qt::Key_Tab), "はい");
+        EXPECT_EQ(Press(Qt::Key_Tab), "PatientSG");
+    });
+}
+
+TEST_F(Controls, TabEntersARadioGroupAtItsCheckedButtonAndArrowsMoveInside)
+{
+    RadioGroup* group = form.Q3RadioGroup;
+    group->setItems({"はい", "いいえ", "わからない"});
+    WhileShown([&] {
+        // No choice yet: the group is entered at its first button, whichever had the focus.
+        form.NoneCheckBox->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(Press(Qt::Key_Tab), "はい");
+        EXPECT_EQ(Press(Qt::Key_Down), "いいえ");
+        EXPECT_EQ(Press(Qt::Key_Tab), "PatientSG");
+        EXPECT_EQ(Press(Qt::Key_Tab, Qt::ShiftModifier), "はい");
+
+        // Once a choice is made the arrows move it, and the group is entered at it.
+        EXPECT_EQ(Press(Qt::Key_Space), "はい");
+        EXPECT_EQ(group->ItemIndex(), 0);
+        EXPECT_EQ(Press(Qt::Key_Down), "いいえ");
+        EXPECT_EQ(group->ItemIndex(), 1);
+        EXPECT_EQ(Press(Qt::Key_Tab), "PatientSG");
+        EXPECT_EQ(Press(Qt::Key_Tab, Qt::ShiftModifier), "いいえ");
+
+        // So is a choice the program makes, and none brings the first button back.
+        form.PatientSG->setFocus(Qt::TabFocusReason);
+        group->SetItemIndex(2);
+        EXPECT_EQ(Press(Qt::Key_Tab, Qt::ShiftModifier), "わからない");
+        form.NoneCheckBox->setFocus(Qt::TabFocusReason);
+        group->SetItemIndex(-1);
+        EXPECT_EQ(Press(Qt::Key_Tab), "はい");
+        EXPECT_EQ(Press(Qt::Key_Tab), "PatientSG");
+        EXPECT_EQ(group->ItemIndex(), -1);
+    });
 }
 
 TEST_F(Controls, ListBoxClickIsTheOperatorsOnly)
