@@ -160,25 +160,34 @@ int TDBDM::GetRowOwner(const char* table, const char* column, int code)
     });
 }
 
+namespace {
+
+// A lookup that finds a live karte (or its check-up): 0; dbNoKarte when it finds none.
+int LiveKarteCheck(int lookup)
+{
+    return lookup == dbFailed ? dbFailed : lookup < 0 ? dbNoKarte : 0;
+}
+
+} // namespace
+
 int TDBDM::CheckLiveKarte(int karteCode)
 {
     const Operation operation("CheckLiveKarte");
-    const int rc = LookUpInteger(
+    return LiveKarteCheck(LookUpInteger(
         Query3,
         {"SELECT", "  Code", "FROM", "  KarteTable", "WHERE", "  Code=:Code", "AND", "  DeleteFlag = False;"},
-        "Code", karteCode, "Code");
-    return rc == dbFailed ? dbFailed : rc < 0 ? dbNoKarte : 0;
+        "Code", karteCode, "Code"));
 }
 
 int TDBDM::CheckCheckupOnLiveKarte(int checkupCode)
 {
     const Operation operation("CheckCheckupOnLiveKarte");
-    const int rc = LookUpInteger(Query3,
-                                 {"SELECT", "  CheckupTable.Code AS Code", "FROM",
-                                  "  CheckupTable, KarteTable", "WHERE", "  CheckupTable.Code = :CheckupCode",
-                                  "AND", "  KarteCode = KarteTable.Code", "AND", "  DeleteFlag = false;"},
-                                 "CheckupCode", checkupCode, "Code");
-    return rc == dbFailed ? dbFailed : rc < 0 ? dbNoKarte : 0;
+    return LiveKarteCheck(
+        LookUpInteger(Query3,
+                      {"SELECT", "  CheckupTable.Code AS Code", "FROM", "  CheckupTable, KarteTable", "WHERE",
+                       "  CheckupTable.Code = :CheckupCode", "AND", "  KarteCode = KarteTable.Code", "AND",
+                       "  DeleteFlag = false;"},
+                      "CheckupCode", checkupCode, "Code"));
 }
 
 int TDBDM::CheckRowOnLiveKarte(const char* table, int code)

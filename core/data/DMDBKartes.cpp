@@ -338,23 +338,20 @@ int TDBDM::ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QSt
                 return detach ? dbNoKarteToDetach : dbNoRow;
         }
         const int notUpdated = detach ? dbKarteNotDetached : dbKarteNotUpdated;
-        if (const int rc = Caught(notUpdated,
-                                  [&] {
-                                      Query2->SQL->Clear();
-                                      AddLines(Query2,
-                                               {"UPDATE KarteTable SET", "  KarteNo=:KarteNo,",
-                                                "  RDate=:RDate,", "  Next=:Next,",
-                                                detach ? "  PatientCode=-1" : "  PatientCode=:PatientCode",
-                                                "WHERE", "  Code=:Code;"});
-                                      Query2->ParamByName("Code")->SetAsInteger(karteCode);
-                                      BindKarte(record);
-                                      if (!detach)
-                                          Query2->ParamByName("PatientCode")->SetAsInteger(patientCode);
-                                      Query2->ExecSQL();
-                                      return ChangedOneRow(Query2) < 0 ? notUpdated : 1;
-                                  });
-            rc < 0)
-            return rc;
+        const int updated = Caught(notUpdated, [&] {
+            Query2->SQL->Clear();
+            AddLines(Query2,
+                     {"UPDATE KarteTable SET", "  KarteNo=:KarteNo,", "  RDate=:RDate,", "  Next=:Next,",
+                      detach ? "  PatientCode=-1" : "  PatientCode=:PatientCode", "WHERE", "  Code=:Code;"});
+            Query2->ParamByName("Code")->SetAsInteger(karteCode);
+            BindKarte(record);
+            if (!detach)
+                Query2->ParamByName("PatientCode")->SetAsInteger(patientCode);
+            Query2->ExecSQL();
+            return ChangedOneRow(Query2) < 0 ? notUpdated : 1;
+        });
+        if (updated < 0)
+            return updated;
         excursus.iKarteCode = karteCode;
         const int excursusCode = GetExcursusCode(karteCode);
         if (excursusCode < 0)

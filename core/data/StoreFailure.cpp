@@ -60,10 +60,8 @@ void ReportFailure()
     } catch (...) {
         reason = "an exception of no known kind";
     }
-    if (statement.isEmpty())
-        qCWarning(lcData).noquote() << Operation::Current() + ": " + reason;
-    else
-        qCWarning(lcData).noquote() << Operation::Current() + ": " + reason + " [" + statement + "]";
+    qCWarning(lcData).noquote() << Operation::Current() + ": " + reason +
+                                       (statement.isEmpty() ? QString() : " [" + statement + "]");
 }
 
 } // namespace dmdb
