@@ -78,7 +78,8 @@ void TEditDietForm::OkButtonClick()
     const QStringList cells = {CommonForm->FoodName(food), CommonForm->FrequencyName(frequency)};
 
     if (adding) {
-        const int rc = AddDietInquiry(diet);
+        // Only onto a check-up of the karte the editor opened or added.
+        const int rc = AddDietInquiry(diet, karte->stMediRec.iCode);
         if (rc < 0) {
             widgets::ShowError(RowFailureMessage("食事調査テーブルに追加できませんでした。", rc, cells));
             return;

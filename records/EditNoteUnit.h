@@ -70,7 +70,7 @@ template <typename Record> struct TDatedRowKind
     QString memberCaption; // of the input check
     QString table;         // as the messages name it
     QString Record::*text;
-    int (*add)(Record);
+    int (*add)(Record, int); // with the karte's Code
     int (*replace)(Record);
     widgets::StringGrid* grid;
     const Record* records;
@@ -111,7 +111,8 @@ bool StoreDatedRow(const TDatedRowDialog& dialog, int mode, const TDatedRowKind<
     record.asKarteNo = karte->MediRecNoEdit->Text();
     const QStringList cells = {date, text, member};
     if (adding) {
-        const int rc = kind.add(record);
+        // Onto the karte the editor opened or added, not whichever karte holds its number now.
+        const int rc = kind.add(record, karte->stMediRec.iCode);
         if (rc < 0) {
             widgets::ShowError(RowFailureMessage(kind.table + "テーブルに追加できませんでした。", rc, cells));
             return false;

@@ -450,7 +450,9 @@ void TMedicalRecordSearchForm::DeleteButtonClick()
         return;
 
     const QString karteNo = MediRecSG->Cell(Imrsg_MediRecNo, row);
-    const int result = DelMedicalRecord(karteNo);
+    // The karte listed, not every karte that holds its number now (the questionnaire row is
+    // joined by the karte's code).
+    const int result = DelMedicalRecord(karteNo, tstExcuRec[size_t(row - 1)].iKarteCode);
     WriteDebLogBlock(DeleteMedicalRecordLog(
         result, row,
         RowCells(row, {Imrsg_MediRecNo, Imrsg_MediRecDate, Imrsg_PatientNo, Imrsg_FamilyName,

@@ -136,7 +136,8 @@ void TMedicalRecordForm::CheckupDate_AddMenuClick()
     const int n = nCheckupRecords;
     stCheckupRecord& checkup = tstChekupRec[n];
     checkup = NewCheckup(date, MediRecNoEdit->Text(), iCheckupSchoolCode);
-    const int iAC = AddCheckup(checkup);
+    // Onto the karte the editor opened or added, not whichever karte holds its number now.
+    const int iAC = AddCheckup(checkup, stMediRec.iCode);
     WriteDebLogBlock(AddCheckupLog(iAC, n, checkup));
     if (iAC < 0) {
         ShowError(head + "検診テーブルに追加できませんでした。(iAC=" + QString::number(iAC) +

@@ -112,7 +112,8 @@ void TMedicalRecordForm::DeleteButtonClick()
     if (!widgets::AskQuestion(head + "カルテを削除してよいですか？\n" + karte))
         return;
 
-    const int result = DelMedicalRecord(karteNo);
+    // The karte the editor shows, not every karte that holds its number now.
+    const int result = DelMedicalRecord(karteNo, stMediRec.iCode);
     WriteDebLogBlock(QString("TMedicalRecordForm::DeleteButtonClick 33:\n"
                              "  {iDMR=%1(1:OK,-1:Error)} = DelMedicalRecord(\n"
                              "    {MediRecNoEdit->Text=%2} )\n"

@@ -197,12 +197,14 @@ void TMemberForm::AddButtonClick()
         return;
     if (!registration::InputComplete(CheckMemberInputToAdd(Input())))
         return;
-    const stStaffRecord rec = RecordOfInput();
+    stStaffRecord rec = RecordOfInput();
     const int result = AddStaff(rec);
     if (result <= 0) {
         ShowError("メンバー・テーブルに追加できませんでした。(" + IntToStr(result) + ")");
         return;
     }
+    // A later replace or delete of this row acts on the row just added.
+    rec.iCode = GetAddedCode();
     ProgramFiles.IniFile->WriteInteger(asIniSection, "Number", iNewStaffNo + 1);
     tstStaffRec.Append(rec);
     registration::AppendListRow(MembersSG);
@@ -223,6 +225,8 @@ void TMemberForm::ReplaceButtonClick()
     if (listed) {
         rec.asNameAlphabet0 = tstStaffRec[iEditRow - 1].asNameAlphabet0;
         rec.asNameAlphabet1 = tstStaffRec[iEditRow - 1].asNameAlphabet1;
+        // The row the window loaded, not whichever live row holds its number now.
+        rec.iCode = tstStaffRec[iEditRow - 1].iCode;
     }
     const int result = ReplaceStaff(rec);
     if (result <= 0) {
@@ -319,7 +323,7 @@ void TMemberForm::DeleteButtonClick()
     if (!ConfirmReferences(kartes, first, family, personal, "カルテ，療法・処置テーブル・アクセスエラー。",
                            "療法・処置"))
         return;
-    const int deleted = DelStaff(number);
+    const int deleted = DelStaff(number, tstStaffRec.Has(row - 1) ? tstStaffRec[row - 1].iCode : 0);
     if (deleted <= 0) {
         ShowError("メンバー・テーブルから削除できませんでした。\n" + cells + "\n(" + IntToStr(deleted) + ")");
         return;

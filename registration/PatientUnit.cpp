@@ -219,12 +219,14 @@ void TPatientForm::AddButtonClick()
         return;
     if (!registration::InputComplete(CheckPatientInput(Input())))
         return;
-    const stPatientRec rec = RecordOfInput();
+    stPatientRec rec = RecordOfInput();
     const int result = AddPatient(rec);
     if (result <= 0) {
         ShowError("受診者テーブルに追加できませんでした。(" + IntToStr(result) + ")");
         return;
     }
+    // A later replace or delete of this row acts on the row just added.
+    rec.iCode = GetAddedCode();
     ProgramFiles.IniFile->WriteInteger(asIniSection, "Number", iNewPatientNo + 1);
     tstPatientRec.Append(rec);
     registration::AppendListRow(PatientSG);
@@ -239,7 +241,9 @@ void TPatientForm::ReplaceButtonClick()
 {
     if (!registration::InputComplete(CheckPatientInput(Input())))
         return;
-    const stPatientRec rec = RecordOfInput();
+    stPatientRec rec = RecordOfInput();
+    // The row the window loaded, not whichever live row holds its number now.
+    rec.iCode = tstPatientRec.Has(iEditRow - 1) ? tstPatientRec[iEditRow - 1].iCode : 0;
     const int result = ReplacePatient(rec);
     if (result <= 0) {
         ShowError("受診者テーブルを書き換えられませんでした。(" + IntToStr(result) + ")");
@@ -344,7 +348,7 @@ void TPatientForm::DeleteButtonClick()
                                " 件あります。\n  " + first + "\n" + "この受診者を削除してよいですか？"))
             return;
     }
-    const int deleted = DelPatient(number);
+    const int deleted = DelPatient(number, tstPatientRec.Has(row - 1) ? tstPatientRec[row - 1].iCode : 0);
     if (deleted <= 0) {
         ShowError("受診者テーブルから削除できませんでした。\n" + cells + "\n(" + IntToStr(deleted) + ")");
         return;

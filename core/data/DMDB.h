@@ -50,7 +50,7 @@ public:
     int GetPatientCount();
     int SearchPatient(stPatientRec filter);
     int GetPatients(stPatientRec* records, int max);
-    int DelPatient(int iArgPatientNo);
+    int DelPatient(int iArgPatientNo, int code = 0);
     int AddPatient(stPatientRec record);
     int ReplacePatient(stPatientRec record);
 
@@ -58,7 +58,7 @@ public:
     int GetStaffCount();
     int SearchStaff(stStaffRecord filter);
     int GetStaffs(stStaffRecord* records, int max);
-    int DelStaff(int staffNo);
+    int DelStaff(int staffNo, int code = 0);
     int AddStaff(stStaffRecord record);
     int ReplaceStaff(stStaffRecord record);
 
@@ -83,19 +83,19 @@ public:
     int SearchTreatment(stTreatmentRecord filter);
     int GetTreatments(stTreatmentRecord* records, int max);
     int DelTreatment(int code);
-    int AddTreatment(stTreatmentRecord record);
+    int AddTreatment(stTreatmentRecord record, int karteCode = 0);
     int ReplaceTreatment(stTreatmentRecord record);
     int GetMedicalRecordOfStaffTreatment(QString staffNo, QString& first);
     int SearchNote(stNoteRecord filter);
     int GetNotes(stNoteRecord* records, int max);
     int DelNote(int code);
-    int AddNote(stNoteRecord record);
+    int AddNote(stNoteRecord record, int karteCode = 0);
     int ReplaceNote(stNoteRecord record);
     int GetMedicalRecordOfStaffNote(QString staffNo, QString& first);
     int SearchDietInquiry(stDietInquiryRecord filter);
     int GetDietInquiries(stDietInquiryRecord* records, int max);
     int DelDietInquiry(int code);
-    int AddDietInquiry(stDietInquiryRecord record);
+    int AddDietInquiry(stDietInquiryRecord record, int karteCode = 0);
     int ReplaceDietInquiry(stDietInquiryRecord record);
     int GetAddedCode();
 
@@ -107,7 +107,7 @@ public:
     int GetMedicalRecordsWithoutPatient(stMedicalRec* records, stPatientRec* patients,
                                         stExcursusRec* excursuses, int max);
     int GetMedicalRecordOfPatient(QString patientNo, QString& first);
-    int DelMedicalRecord(QString karteNo);
+    int DelMedicalRecord(QString karteNo, int karteCode = 0);
     int AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo);
     int ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo);
 
@@ -115,7 +115,7 @@ public:
     int SearchCheckup(stCheckupRecord filter);
     int GetCheckups(stCheckupRecord* records, int max);
     int DelCheckup(int code);
-    int AddCheckup(stCheckupRecord record);
+    int AddCheckup(stCheckupRecord record, int karteCode = 0);
     int ReplaceCheckup(stCheckupRecord record);
 
 private:
@@ -126,28 +126,28 @@ private:
     void BindDietInquiry(const stDietInquiryRecord& record);
     // Binds the questionnaire on Query2 and runs the statement there.
     void BindExcursusAndRun(const stExcursusRec& excursus);
-    // Binds the check-up, the karte code last (looked up into iWrkKarteCode): dbNoKarte
-    // when no live karte has its number (KarteCode then stays unbound), else 0.
-    int SetCheckupParams(stCheckupRecord record);
+    // Binds the check-up, the karte code last (KarteOfRow's answer, kept in iWrkKarteCode):
+    // dbNoKarte when there is no such karte (KarteCode then stays unbound), else 0.
+    int SetCheckupParams(stCheckupRecord record, int karteCode = 0);
 
     // Treatments and notes share their statements' shape: a dated text by a member on a karte.
     int SearchEntries(std::initializer_list<const char*> select, const char* like, const char* likeParam,
                       const QString& text, const QString& staffNo, const QString& karteNo);
     template <class Entry>
     int ReadEntries(Entry* records, int max, const char* textColumn, QString Entry::*text);
-    // Binds a note's or treatment's date, text, member and karte on Query2 and runs the
-    // statement: 1, or the code of the lookup that failed (nothing is run then).
     // Adds a note or treatment with `insert` as one unit with the lookups of its member and karte.
     int AddEntry(std::initializer_list<const char*> insert, TDateTime date, const char* textParam,
-                 const QString& text, const QString& staffNo, const QString& karteNo);
+                 const QString& text, const QString& staffNo, const QString& karteNo, int karteCode);
     // Rewrites the note or treatment `code` of `table` with `update` as one unit with the checks
     // that its row is still there on a live karte and the lookups of its member and karte.
     int ReplaceEntry(std::initializer_list<const char*> update, const char* table, int code, TDateTime date,
                      const char* textParam, const QString& text, const QString& staffNo,
                      const QString& karteNo);
+    // Binds a note's or treatment's date, text, member and karte on Query2 and runs the
+    // statement: 1, or the code of the lookup that failed (nothing is run then).
     int BindEntryAndRun(TDateTime date, const char* textParam, const QString& text, const QString& staffNo,
-                        const QString& karteNo);
-    int BindStaffAndKarte(TQuery* query, const QString& staffNo, const QString& karteNo);
+                        const QString& karteNo, int karteCode = 0);
+    int BindStaffAndKarte(TQuery* query, const QString& staffNo, const QString& karteNo, int karteCode);
     int ResolveStaffAndKarte(const QString& staffNo, const QString& karteNo, int& staffCode, int& karteCode);
     int ListKartesOfStaff(std::initializer_list<const char*> select, QString staffNo, QString& first);
     int SearchList(std::initializer_list<const char*> select, const char* like, const char* likeParam,
@@ -155,6 +155,10 @@ private:
     int DeleteByCode(const char* table, int code);
 
     int GetKarteCode(QString karteNo);
+    // The karte a row is written onto: with `karteCode` above 0 that karte, only while it is
+    // live and carries `karteNo`; with none, the live karte of the number. dbNoKarte when
+    // there is no such karte or the lookup fails.
+    int KarteOfRow(const QString& karteNo, int karteCode);
     QString GetKarteNo(int karteCode);
     // 0 when the karte `karteCode` is live and carries `karteNo`, else dbNoRow.
     int CheckLiveKarteNumber(int karteCode, const QString& karteNo);
@@ -173,11 +177,15 @@ private:
     // 0 when the row `code` of `table` is there and its karte is live; else the code to give.
     int CheckRowOnLiveKarte(const char* table, int code);
 
+    // Runs the add `store` as one unit (InWriteTransaction on Query2). `store` gets where to put
+    // the Code of the row it inserts; that Code becomes the added code once the add committed.
+    template <class Store> int Adding(int commitFailure, Store store);
+
     int AddExcursus(stExcursusRec excursus);
     int ReplaceExcursus(stExcursusRec excursus);
 
     int iWrkKarteCode = 0; // the karte code of the last check-up add or replace
-    int iAddedCode = 0;    // the Code of the row the last successful add gave
+    int iAddedCode = 0;    // the Code of the row the last committed add gave
 };
 
 // The one data module, created first at start-up.

@@ -100,7 +100,7 @@ int TDBDM::DelCheckup(int code)
     return DeleteByCode("CheckupTable", code);
 }
 
-int TDBDM::AddCheckup(stCheckupRecord record)
+int TDBDM::AddCheckup(stCheckupRecord record, int karteCode)
 {
     const Operation operation("AddCheckup");
     // Deliberately one write transaction from the karte's lookup to the read-back: a karte that
@@ -113,7 +113,7 @@ int TDBDM::AddCheckup(stCheckupRecord record)
             AddLines(Query2, {"  KarteCode,", "  SchoolCode,", "  Memo", ")", "VALUES", "(", "  :CDate,"});
             AddToothLines(Query2, AsParameter);
             AddLines(Query2, {"  :KarteCode,", "  :SchoolCode,", "  :Memo", ");"});
-            if (SetCheckupParams(record) < 0)
+            if (SetCheckupParams(record, karteCode) < 0)
                 return dbNoKarte;
             Query2->ExecSQL();
             return int(Query2->LastInsertId());
@@ -161,14 +161,14 @@ int TDBDM::ReplaceCheckup(stCheckupRecord record)
     });
 }
 
-int TDBDM::SetCheckupParams(stCheckupRecord record)
+int TDBDM::SetCheckupParams(stCheckupRecord record, int karteCode)
 {
     Query2->ParamByName("CDate")->SetAsDate(record.tDate);
     for (const Tooth& tooth : Teeth)
         Query2->ParamByName(QLatin1StringView(tooth.column))->SetAsInteger(record.*tooth.field);
     Query2->ParamByName("SchoolCode")->SetAsInteger(record.iSchoolCode);
     Query2->ParamByName("Memo")->SetAsString(record.asMemo);
-    iWrkKarteCode = GetKarteCode(record.asKarteNo);
+    iWrkKarteCode = KarteOfRow(record.asKarteNo, karteCode);
     if (iWrkKarteCode < 0)
         return dbNoKarte;
     Query2->ParamByName("KarteCode")->SetAsInteger(iWrkKarteCode);

@@ -82,43 +82,43 @@ int TDBDM::ReadEntries(Entry* records, int max, const char* textColumn, QString 
 }
 
 // Binds the codes of a note's or treatment's member and karte, looked up on Query3:
-// dbNoRow when the member has no live row, dbNoKarte when the karte has none, else 0.
-int TDBDM::BindStaffAndKarte(TQuery* query, const QString& staffNo, const QString& karteNo)
+// dbNoRow when the member has no live row, dbNoKarte when there is no such karte, else 0.
+int TDBDM::BindStaffAndKarte(TQuery* query, const QString& staffNo, const QString& karteNo, int karteCode)
 {
     const int staffCode = GetStaffCode(staffNo);
     if (staffCode < 0)
         return dbNoRow;
     query->ParamByName("StaffCode")->SetAsInteger(staffCode);
-    const int karteCode = GetKarteCode(karteNo);
-    if (karteCode < 0)
-        return dbNoKarte;
-    query->ParamByName("KarteCode")->SetAsInteger(karteCode);
+    const int karte = KarteOfRow(karteNo, karteCode);
+    if (karte < 0)
+        return karte;
+    query->ParamByName("KarteCode")->SetAsInteger(karte);
     return 0;
 }
 
 int TDBDM::BindEntryAndRun(TDateTime date, const char* textParam, const QString& text, const QString& staffNo,
-                           const QString& karteNo)
+                           const QString& karteNo, int karteCode)
 {
     Query2->ParamByName("RDate")->SetAsDate(date);
     Query2->ParamByName(QLatin1StringView(textParam))->SetAsString(text);
-    if (const int rc = BindStaffAndKarte(Query2, staffNo, karteNo); rc < 0)
+    if (const int rc = BindStaffAndKarte(Query2, staffNo, karteNo, karteCode); rc < 0)
         return rc;
     Query2->ExecSQL();
     return 1;
 }
 
 int TDBDM::AddEntry(std::initializer_list<const char*> insert, TDateTime date, const char* textParam,
-                    const QString& text, const QString& staffNo, const QString& karteNo)
+                    const QString& text, const QString& staffNo, const QString& karteNo, int karteCode)
 {
     // Deliberately one write transaction from the lookups to the insert: a karte (or member)
     // that another program deleted in between got the row all the same, and the add said so.
-    return InWriteTransaction(Query2, dbFailed, [&] {
+    return Adding(dbFailed, [&](int& inserted) {
         return Caught(dbFailed, [&] {
             Query2->SQL->Clear();
             AddLines(Query2, insert);
-            const int rc = BindEntryAndRun(date, textParam, text, staffNo, karteNo);
+            const int rc = BindEntryAndRun(date, textParam, text, staffNo, karteNo, karteCode);
             if (rc > 0)
-                iAddedCode = int(Query2->LastInsertId());
+                inserted = int(Query2->LastInsertId());
             return rc;
         });
     });
@@ -241,13 +241,13 @@ int TDBDM::DelTreatment(int code)
     return DeleteByCode("TreatmentTable", code);
 }
 
-int TDBDM::AddTreatment(stTreatmentRecord record)
+int TDBDM::AddTreatment(stTreatmentRecord record, int karteCode)
 {
     const Operation operation("AddTreatment");
-    return AddEntry({"INSERT INTO TreatmentTable", "(", "  RDate,", "  Treatment,", "  StaffCode,",
-                     "  KarteCode", ")", "VALUES", "(", "  :RDate,", "  :Treatment,", "  :StaffCode,",
-                     "  :KarteCode", ");"},
-                    record.tDate, "Treatment", record.asTreatment, record.asStaffNo, record.asKarteNo);
+    return AddEntry(
+        {"INSERT INTO TreatmentTable", "(", "  RDate,", "  Treatment,", "  StaffCode,", "  KarteCode", ")",
+         "VALUES", "(", "  :RDate,", "  :Treatment,", "  :StaffCode,", "  :KarteCode", ");"},
+        record.tDate, "Treatment", record.asTreatment, record.asStaffNo, record.asKarteNo, karteCode);
 }
 
 int TDBDM::ReplaceTreatment(stTreatmentRecord record)
@@ -290,12 +290,13 @@ int TDBDM::DelNote(int code)
     return DeleteByCode("NoteTable", code);
 }
 
-int TDBDM::AddNote(stNoteRecord record)
+int TDBDM::AddNote(stNoteRecord record, int karteCode)
 {
     const Operation operation("AddNote");
     return AddEntry({"INSERT INTO NoteTable", "(", "RDate,", "Description,", "StaffCode,", "KarteCode", ")",
                      "VALUES", "(", ":RDate,", ":Description,", ":StaffCode,", ":KarteCode", ");"},
-                    record.tDate, "Description", record.asDescription, record.asStaffNo, record.asKarteNo);
+                    record.tDate, "Description", record.asDescription, record.asStaffNo, record.asKarteNo,
+                    karteCode);
 }
 
 int TDBDM::ReplaceNote(stNoteRecord record)
@@ -347,14 +348,16 @@ int TDBDM::DelDietInquiry(int code)
     return DeleteByCode("DietInquiryTable", code);
 }
 
-int TDBDM::AddDietInquiry(stDietInquiryRecord record)
+int TDBDM::AddDietInquiry(stDietInquiryRecord record, int karteCode)
 {
     const Operation operation("AddDietInquiry");
     // Deliberately checked, in one write transaction with the insert, where the row used to be
     // written on any code: a check-up deleted by another program, or one of a karte deleted
     // meanwhile, got a row no window would show again, and the add said it was stored.
-    return InWriteTransaction(Query2, dbFailed, [&] {
+    return Adding(dbFailed, [&](int& inserted) {
         if (CheckCheckupOnLiveKarte(record.iCheckupCode) < 0)
+            return dbNoKarte;
+        if (karteCode > 0 && GetRowOwner("CheckupTable", "KarteCode", record.iCheckupCode) != karteCode)
             return dbNoKarte;
         return Caught(dbFailed, [&] {
             Query2->SQL->Clear();
@@ -363,7 +366,7 @@ int TDBDM::AddDietInquiry(stDietInquiryRecord record)
                       ")", "VALUES", "(", "  :FoodCode,", "  :FrequencyCode,", "  :CheckupCode", ");"});
             BindDietInquiry(record);
             Query2->ExecSQL();
-            iAddedCode = int(Query2->LastInsertId());
+            inserted = int(Query2->LastInsertId());
             return 1;
         });
     });

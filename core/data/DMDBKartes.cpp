@@ -255,15 +255,20 @@ int TDBDM::GetMedicalRecordOfPatient(QString patientNo, QString& first)
 // ---------------------------------------------------------------------------------------------
 // Karte store and delete
 
-int TDBDM::DelMedicalRecord(QString karteNo)
+int TDBDM::DelMedicalRecord(QString karteNo, int karteCode)
 {
     return Guarded("DelMedicalRecord", dbFailed, [&] {
         Query2->SQL->Clear();
-        AddLines(Query2, {"UPDATE KarteTable SET", "DeleteFlag=:DeleteFlag", "WHERE", "KarteNo=:KarteNo;"});
+        AddLines(Query2, {"UPDATE KarteTable SET", "DeleteFlag=:DeleteFlag", "WHERE"});
+        // Deliberately the karte the window shows, when it names it, where every karte of the
+        // number used to be flagged: when another program had deleted it and given its number
+        // to a new karte, the new karte, another child's, was deleted in its place.
+        AddRowKey(Query2, karteCode, "KarteNo=:KarteNo", {"KarteNo=:KarteNo;"});
         Query2->ParamByName("DeleteFlag")->SetAsBoolean(true);
         Query2->ParamByName("KarteNo")->SetAsString(karteNo);
+        BindRowKey(Query2, karteCode);
         Query2->ExecSQL();
-        return 1;
+        return RowKeyResult(Query2, karteCode, 1);
     });
 }
 
@@ -274,7 +279,7 @@ int TDBDM::AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString
     // run one by one: a failed step left the earlier ones written (a live karte without its
     // questionnaire is never found, yet holds its number), and two programs adding the same
     // number at once both passed the check. The codes of the steps are unchanged.
-    return InWriteTransaction(Query2, dbExcursusNotInserted, [&] {
+    return Adding(dbExcursusNotInserted, [&](int& inserted) {
         if (const int rc = CheckNumberFree(GetKarteCode(record.asMediRecNo)); rc < 0)
             return rc;
         int patientCode = -1;
@@ -303,7 +308,7 @@ int TDBDM::AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString
         excursus.iKarteCode = karteCode;
         if (AddExcursus(excursus) < 0)
             return dbExcursusNotInserted;
-        iAddedCode = karteCode;
+        inserted = karteCode;
         return 1;
     });
 }

@@ -64,6 +64,15 @@ int TDBDM::CheckLiveKarteNumber(int karteCode, const QString& karteNo)
     });
 }
 
+int TDBDM::KarteOfRow(const QString& karteNo, int karteCode)
+{
+    if (karteCode <= 0) {
+        const int live = GetKarteCode(karteNo);
+        return live < 0 ? dbNoKarte : live;
+    }
+    return CheckLiveKarteNumber(karteCode, karteNo) < 0 ? dbNoKarte : karteCode;
+}
+
 QString TDBDM::GetKarteNo(int karteCode)
 {
     return Guarded("GetKarteNo", IntToStr(dbFailed), [&] {

@@ -64,7 +64,7 @@ int TDBDM::GetPatients(stPatientRec* records, int max)
 {
     return Guarded("GetPatients", dbFailed, [&] {
         const Columns c(Query1, {"PatientNo", "Name0", "Name1", "NameKana0", "NameKana1", "Birth", "Sex",
-                                 "SchoolCode", "Portrait"});
+                                 "SchoolCode", "Portrait", "Code"});
         // Without the school's name when the result has none.
         const TField* schoolName = Query1->FindField("SchoolName");
         return WalkRows(Query1, max, [&](int i) {
@@ -79,22 +79,27 @@ int TDBDM::GetPatients(stPatientRec* records, int max)
             r.iSchoolCode = c[7]->AsInteger();
             r.asSchoolName = schoolName ? schoolName->AsString() : QString();
             r.asPortrait = c[8]->AsString();
+            // The window's replace and delete act on the row it listed.
+            r.iCode = c[9]->AsInteger();
         });
     });
 }
 
-int TDBDM::DelPatient(int iArgPatientNo)
+int TDBDM::DelPatient(int iArgPatientNo, int code)
 {
     return Guarded("DelPatient", dbFailed, [&] {
         widgets::ShowMessage("iArgPatientNo=" + IntToStr(iArgPatientNo) + "\n" + "(" + "TDBDM::DelPatient" +
                              ")");
         Query2->SQL->Clear();
-        AddLines(Query2, {"UPDATE Patient2Table SET", "  DeleteFlag=:DeleteFlag", "WHERE",
-                          "  PatientNo=:PatientNo;"});
+        AddLines(Query2, {"UPDATE Patient2Table SET", "  DeleteFlag=:DeleteFlag", "WHERE"});
+        // Deliberately the row the window listed, when it names it: every row of the number was
+        // flagged, so a person another program registered under a deleted one's number went too.
+        AddRowKey(Query2, code, "  PatientNo=:PatientNo", {"  PatientNo=:PatientNo;"});
         Query2->ParamByName("DeleteFlag")->SetAsBoolean(true);
         Query2->ParamByName("PatientNo")->SetAsInteger(iArgPatientNo);
+        BindRowKey(Query2, code);
         Query2->ExecSQL();
-        return 1;
+        return RowKeyResult(Query2, code, 1);
     });
 }
 
@@ -103,7 +108,7 @@ int TDBDM::AddPatient(stPatientRec record)
     const Operation operation("AddPatient");
     // Deliberately one write transaction from the check to the insert: two programs adding
     // the same number at once both passed the check.
-    return InWriteTransaction(Query2, dbFailed, [&] {
+    return Adding(dbFailed, [&](int& inserted) {
         if (const int rc = CheckNumberFree(GetPatientCode(record.asPatientNo)); rc < 0)
             return rc;
         return Caught(dbFailed, [&] {
@@ -137,6 +142,7 @@ int TDBDM::AddPatient(stPatientRec record)
             BindPatient(record);
             Query2->ParamByName("DeleteFlag")->SetAsBoolean(false);
             Query2->ExecSQL();
+            inserted = int(Query2->LastInsertId());
             return 1;
         });
     });
@@ -146,17 +152,21 @@ int TDBDM::ReplacePatient(stPatientRec record)
 {
     return Guarded("ReplacePatient", dbFailed, [&] {
         Query2->SQL->Clear();
+        AddLines(Query2, {"UPDATE Patient2Table SET", "Birth=:Birth,", "Sex=:Sex,", "Name0=:Name0,",
+                          "Name1=:Name1,", "NameKana0=:NameKana0,", "NameKana1=:NameKana1,",
+                          "SchoolCode=:SchoolCode,", "Portrait=:Portrait", "WHERE"});
         // Deliberately only the live row, where every row of the number used to be rewritten:
-        // a flagged examinee whose number was given again keeps its data.
-        AddLines(Query2,
-                 {"UPDATE Patient2Table SET", "Birth=:Birth,", "Sex=:Sex,", "Name0=:Name0,", "Name1=:Name1,",
-                  "NameKana0=:NameKana0,", "NameKana1=:NameKana1,", "SchoolCode=:SchoolCode,",
-                  "Portrait=:Portrait", "WHERE", "PatientNo=:PatientNo", "AND DeleteFlag = False;"});
+        // a flagged examinee whose number was given again keeps its data. And the row the
+        // window listed, when it names it: a person another program registered under a deleted
+        // one's number was overwritten with the deleted one's names.
+        AddRowKey(Query2, record.iCode, "  PatientNo=:PatientNo",
+                  {"PatientNo=:PatientNo", "AND DeleteFlag = False;"});
         BindPatient(record);
+        BindRowKey(Query2, record.iCode);
         Query2->ExecSQL();
         // Deliberately a failure when no live examinee has the number (one deleted since it was
         // listed): the update wrote nothing, and 1 told the window it was stored.
-        return Query2->RowsAffected() > 0 ? 1 : dbNoRow;
+        return RowKeyResult(Query2, record.iCode, Query2->RowsAffected() > 0 ? 1 : dbNoRow);
     });
 }
 

@@ -47,7 +47,7 @@ int TDBDM::GetStaffs(stStaffRecord* records, int max)
 {
     return Guarded("GetStaffs", dbFailed, [&] {
         const Columns c(Query1, {"StaffNo", "JobCode", "Sex", "NameKanji0", "NameKanji1", "NameKana0",
-                                 "NameKana1", "NameAlphabet0", "NameAlphabet1"});
+                                 "NameKana1", "NameAlphabet0", "NameAlphabet1", "Code"});
         return WalkRows(Query1, max, [&](int i) {
             stStaffRecord& r = records[i];
             r.asStaffNo = IntToStr(c[0]->AsInteger());
@@ -59,20 +59,24 @@ int TDBDM::GetStaffs(stStaffRecord* records, int max)
             r.asNameKana1 = c[6]->AsString();
             r.asNameAlphabet0 = c[7]->AsString();
             r.asNameAlphabet1 = c[8]->AsString();
+            // The window's replace and delete act on the row it listed.
+            r.iCode = c[9]->AsInteger();
         });
     });
 }
 
-int TDBDM::DelStaff(int staffNo)
+int TDBDM::DelStaff(int staffNo, int code)
 {
     return Guarded("DelStaff", dbFailed, [&] {
         Query2->SQL->Clear();
-        AddLines(Query2,
-                 {"UPDATE Staff2Table SET", "  DeleteFlag = :DeleteFlag", "WHERE", " StaffNo = :STaffNo;"});
+        AddLines(Query2, {"UPDATE Staff2Table SET", "  DeleteFlag = :DeleteFlag", "WHERE"});
+        // Deliberately the row the window listed, when it names it, as for an examinee.
+        AddRowKey(Query2, code, "  StaffNo = :StaffNo", {" StaffNo = :STaffNo;"});
         Query2->ParamByName("DeleteFlag")->SetAsBoolean(true);
         Query2->ParamByName("StaffNo")->SetAsInteger(staffNo);
+        BindRowKey(Query2, code);
         Query2->ExecSQL();
-        return 1;
+        return RowKeyResult(Query2, code, 1);
     });
 }
 
@@ -81,7 +85,7 @@ int TDBDM::AddStaff(stStaffRecord record)
     const Operation operation("AddStaff");
     // Deliberately one write transaction from the check to the insert: two programs adding
     // the same number at once both passed the check.
-    return InWriteTransaction(Query2, dbFailed, [&] {
+    return Adding(dbFailed, [&](int& inserted) {
         if (const int rc = CheckNumberFree(GetStaffCode(record.asStaffNo)); rc < 0)
             return rc;
         return Caught(dbFailed, [&] {
@@ -115,6 +119,7 @@ int TDBDM::AddStaff(stStaffRecord record)
             BindStaff(record);
             Query2->ParamByName("DeleteFlag")->SetAsBoolean(false);
             Query2->ExecSQL();
+            inserted = int(Query2->LastInsertId());
             return 1;
         });
     });
@@ -125,17 +130,20 @@ int TDBDM::ReplaceStaff(stStaffRecord record)
     return Guarded("ReplaceStaff", dbFailed, [&] {
         Query2->SQL->Clear();
         // Deliberately only the live row, where every row of the number used to be rewritten:
-        // a flagged member whose number was given again keeps its data.
+        // a flagged member whose number was given again keeps its data. And the row the window
+        // listed, when it names it, as for an examinee.
         AddLines(Query2, {"UPDATE Staff2Table SET", "  JobCode = :JobCode,", "  Sex = :Sex,",
                           "  NameKanji0 = :NameKanji0,", "  NameKanji1 = :NameKanji1,",
                           "  NameKana0 = :NameKana0,", "  NameKana1 = :NameKana1,",
-                          "  NameAlphabet0 = :NameAlphabet0,", "  NameAlphabet1 = :NameAlphabet1", "WHERE",
-                          "  StaffNo = :StaffNo", "  AND DeleteFlag = False;"});
+                          "  NameAlphabet0 = :NameAlphabet0,", "  NameAlphabet1 = :NameAlphabet1", "WHERE"});
+        AddRowKey(Query2, record.iCode, "  StaffNo = :StaffNo",
+                  {"  StaffNo = :StaffNo", "  AND DeleteFlag = False;"});
         BindStaff(record);
+        BindRowKey(Query2, record.iCode);
         Query2->ExecSQL();
         // Deliberately a failure when no live member has the number (one deleted since it was
         // listed): the update wrote nothing, and 1 told the window it was stored.
-        return Query2->RowsAffected() > 0 ? 1 : dbNoRow;
+        return RowKeyResult(Query2, record.iCode, Query2->RowsAffected() > 0 ? 1 : dbNoRow);
     });
 }
 

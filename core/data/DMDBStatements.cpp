@@ -142,6 +142,26 @@ int ChangedOneRow(const TQuery* query)
     return query->RowsAffected() == 1 ? 1 : dbNoRow;
 }
 
+void AddRowKey(TQuery* query, int code, const char* numberLine, std::initializer_list<const char*> byNumber)
+{
+    if (code <= 0) {
+        AddLines(query, byNumber);
+        return;
+    }
+    AddLines(query, {"  Code=:Code", "AND", numberLine, "AND", "  DeleteFlag = False;"});
+}
+
+void BindRowKey(TQuery* query, int code)
+{
+    if (code > 0)
+        query->ParamByName("Code")->SetAsInteger(code);
+}
+
+int RowKeyResult(const TQuery* query, int code, int byNumber)
+{
+    return code > 0 ? ChangedOneRow(query) : byNumber;
+}
+
 void BindContains(TQuery* query, const char* name, const QString& text)
 {
     if (!text.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 // How the data module builds, runs and reads its statements; shared by the files of
 // `TDBDM`, used nowhere else.
+#include "core/data/DMDB.h"
 #include "core/data/Dbapi.h"
 #include "core/data/StoreFailure.h"
 #include "platform/db/Query.h"
@@ -47,6 +48,15 @@ int CheckNumberFree(int existingCode);
 
 // A replace succeeds only when its statement changed the one row it names: 1, else dbNoRow.
 int ChangedOneRow(const TQuery* query);
+
+// The key of a replace or delete of an examinee, member or karte, the lines after its
+// "WHERE": with the row's Code (above 0) that row, only while it is live and still holds the
+// number that `numberLine` names; without one, the lines `byNumber`. BindRowKey binds the Code
+// once the statement is complete; RowKeyResult gives, with a Code, 1 only when the statement
+// changed that row (else dbNoRow), and `byNumber` without one.
+void AddRowKey(TQuery* query, int code, const char* numberLine, std::initializer_list<const char*> byNumber);
+void BindRowKey(TQuery* query, int code);
+int RowKeyResult(const TQuery* query, int code, int byNumber);
 
 // Free texts are bound, never pasted into the statement.
 void BindContains(TQuery* query, const char* name, const QString& text);
@@ -201,3 +211,13 @@ private:
 };
 
 } // namespace dmdb
+
+template <class Store> int TDBDM::Adding(int commitFailure, Store store)
+{
+    int inserted = 0;
+    const int rc = dmdb::InWriteTransaction(Query2, commitFailure, [&] { return store(inserted); });
+    // Deliberately set only once committed: a rolled-back row has no Code to name.
+    if (rc > 0)
+        iAddedCode = inserted;
+    return rc;
+}

@@ -15,9 +15,9 @@ int GetPatients(stPatientRec* records, int max)
 {
     return DBDM->GetPatients(records, max);
 }
-int DelPatient(QString patientNo)
+int DelPatient(QString patientNo, int code)
 {
-    return DBDM->DelPatient(StrToIntDef(patientNo, 0));
+    return DBDM->DelPatient(StrToIntDef(patientNo, 0), code);
 }
 int AddPatient(stPatientRec record)
 {
@@ -40,9 +40,9 @@ int GetStaffs(stStaffRecord* records, int max)
 {
     return DBDM->GetStaffs(records, max);
 }
-int DelStaff(QString staffNo)
+int DelStaff(QString staffNo, int code)
 {
-    return DBDM->DelStaff(StrToIntDef(staffNo, 0));
+    return DBDM->DelStaff(StrToIntDef(staffNo, 0), code);
 }
 int AddStaff(stStaffRecord record)
 {
@@ -121,9 +121,9 @@ int DelTreatment(stTreatmentRecord record)
 {
     return DBDM->DelTreatment(record.iCode);
 }
-int AddTreatment(stTreatmentRecord record)
+int AddTreatment(stTreatmentRecord record, int karteCode)
 {
-    return DBDM->AddTreatment(record);
+    return DBDM->AddTreatment(record, karteCode);
 }
 int ReplaceTreatment(stTreatmentRecord record)
 {
@@ -145,9 +145,9 @@ int DelNote(stNoteRecord record)
 {
     return DBDM->DelNote(record.iCode);
 }
-int AddNote(stNoteRecord record)
+int AddNote(stNoteRecord record, int karteCode)
 {
-    return DBDM->AddNote(record);
+    return DBDM->AddNote(record, karteCode);
 }
 int ReplaceNote(stNoteRecord record)
 {
@@ -169,9 +169,9 @@ int DelDietInquiry(stDietInquiryRecord record)
 {
     return DBDM->DelDietInquiry(record.iCode);
 }
-int AddDietInquiry(stDietInquiryRecord record)
+int AddDietInquiry(stDietInquiryRecord record, int karteCode)
 {
-    return DBDM->AddDietInquiry(record);
+    return DBDM->AddDietInquiry(record, karteCode);
 }
 int ReplaceDietInquiry(stDietInquiryRecord record)
 {
@@ -207,9 +207,9 @@ int GetMedicalRecordOfPatient(QString patientNo, QString& first)
 {
     return DBDM->GetMedicalRecordOfPatient(patientNo, first);
 }
-int DelMedicalRecord(QString karteNo)
+int DelMedicalRecord(QString karteNo, int karteCode)
 {
-    return DBDM->DelMedicalRecord(karteNo);
+    return DBDM->DelMedicalRecord(karteNo, karteCode);
 }
 int AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo)
 {
@@ -232,9 +232,9 @@ int DelCheckup(stCheckupRecord record)
 {
     return DBDM->DelCheckup(record.iCode);
 }
-int AddCheckup(stCheckupRecord record)
+int AddCheckup(stCheckupRecord record, int karteCode)
 {
-    return DBDM->AddCheckup(record);
+    return DBDM->AddCheckup(record, karteCode);
 }
 int ReplaceCheckup(stCheckupRecord record)
 {

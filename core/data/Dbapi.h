@@ -14,16 +14,21 @@
 //   dbNoRow        -2    a lookup found no row; for notes and treatments (search, add,
 //                        replace): the member number has no live member; for
 //                        ReplaceMedicalRecord with an examinee: no live karte has the number;
-//                        for ReplacePatient and ReplaceStaff: no live row has the number;
-//                        for the replaces of notes, treatments, check-ups and diet rows: the
-//                        row is gone; nothing is written
+//                        for ReplacePatient and ReplaceStaff: no live row has the number
+//                        (with the row's Code given: that row is gone, deleted or holds
+//                        another number); for DelPatient, DelStaff and DelMedicalRecord
+//                        given the row's Code: the same; for the replaces of notes,
+//                        treatments, check-ups and diet rows: the row is gone; nothing is
+//                        written
 //   dbNumberInUse  -100  the number to be added belongs to a live row (AddPatient,
 //                        AddStaff, AddMedicalRecord); nothing is written
 // Notes, treatments and check-ups (search, add, replace), diet rows (add, replace):
 //   dbNoKarte      -3    the karte number has no live karte (for a diet row: its check-up
-//                        is gone or its karte is not live); for a replace also: the karte
-//                        the row is on has been deleted (for a diet row: the karte of the
-//                        check-up it is on); nothing is written
+//                        is gone or its karte is not live); for an add given the karte's
+//                        Code: that karte is deleted or no longer carries the number (for a
+//                        diet row: the check-up is not on that live karte); for a replace
+//                        also: the karte the row is on has been deleted (for a diet row: the
+//                        karte of the check-up it is on); nothing is written
 // AddMedicalRecord, one code per step:
 //   dbKarteNotInserted      -2  the header insert failed; nothing is written
 //   dbKarteNotReadBack      -3  the new header could not be looked up by its number
@@ -62,6 +67,7 @@ inline constexpr int dbCheckupNotReadBack = -4;
 // One examinee, with the name of the school.
 struct stPatientRec
 {
+    int iCode = 0;       // the row's Code where the caller knows it (the row it listed or added); 0 for none
     QString asPatientNo; // decimal text; empty for a karte without examinee
     QString asName0;
     QString asName1;
@@ -77,6 +83,7 @@ struct stPatientRec
 // One member of the check-up staff.
 struct stStaffRecord
 {
+    int iCode = 0;     // the row's Code where the caller knows it (the row it listed or added); 0 for none
     QString asStaffNo; // decimal text
     int iJobCode = 0;  // -1 any in a filter
     int iSex = 0;      // -1 any in a filter
@@ -213,7 +220,10 @@ struct stSchoolRecord
 int GetPatientCount();
 int SearchPatient(stPatientRec filter);
 int GetPatients(stPatientRec* records, int max);
-int DelPatient(QString patientNo);
+// With the examinee's Code (above 0) the delete and the replace act on that row only, while it
+// is live and holds the number; without one, on the live row of the number (the delete: on
+// every row of the number).
+int DelPatient(QString patientNo, int code = 0);
 int AddPatient(stPatientRec record);
 int ReplacePatient(stPatientRec record);
 
@@ -221,7 +231,9 @@ int ReplacePatient(stPatientRec record);
 int GetStaffCount();
 int SearchStaff(stStaffRecord filter);
 int GetStaffs(stStaffRecord* records, int max);
-int DelStaff(QString staffNo);
+// With the member's Code (above 0) the delete and the replace act on that row only, as for
+// an examinee.
+int DelStaff(QString staffNo, int code = 0);
 int AddStaff(stStaffRecord record);
 int ReplaceStaff(stStaffRecord record);
 
@@ -246,22 +258,26 @@ int GetFrequencies(stFrequencyRecord* records, int max);
 int SearchTreatment(stTreatmentRecord filter);
 int GetTreatments(stTreatmentRecord* records, int max);
 int DelTreatment(stTreatmentRecord record);
-int AddTreatment(stTreatmentRecord record);
+// With the karte's Code (above 0) a new note, treatment or check-up goes onto that karte,
+// only while it is live and carries the record's karte number; without one, onto the live
+// karte of the number.
+int AddTreatment(stTreatmentRecord record, int karteCode = 0);
 int ReplaceTreatment(stTreatmentRecord record);
 int GetMedicalRecordOfStaffTreatment(QString staffNo, QString& first);
 int SearchNote(stNoteRecord filter);
 int GetNotes(stNoteRecord* records, int max);
 int DelNote(stNoteRecord record);
-int AddNote(stNoteRecord record);
+int AddNote(stNoteRecord record, int karteCode = 0);
 int ReplaceNote(stNoteRecord record);
 int GetMedicalRecordOfStaffNote(QString staffNo, QString& first);
 int SearchDietInquiry(stDietInquiryRecord filter);
 int GetDietInquiries(stDietInquiryRecord* records, int max);
 int DelDietInquiry(stDietInquiryRecord record);
-int AddDietInquiry(stDietInquiryRecord record);
+// With the karte's Code (above 0) a new diet row goes only onto a check-up of that live karte.
+int AddDietInquiry(stDietInquiryRecord record, int karteCode = 0);
 int ReplaceDietInquiry(stDietInquiryRecord record);
-// The Code the table gave the row of the last successful add of a note, treatment, diet
-// row or karte (those adds return 1, not the code).
+// The Code the table gave the row of the last committed add of a note, treatment, diet row,
+// karte, examinee or member (those adds return 1, not the code).
 int GetAddedCode();
 
 // Kartes
@@ -272,7 +288,9 @@ int GetMedicalRecords(stMedicalRec* records, stPatientRec* patients, stExcursusR
 int GetMedicalRecordsWithoutPatient(stMedicalRec* records, stPatientRec* patients, stExcursusRec* excursuses,
                                     int max);
 int GetMedicalRecordOfPatient(QString patientNo, QString& first);
-int DelMedicalRecord(QString karteNo);
+// With the karte's Code (above 0) only that karte is flagged, while it is live and carries the
+// number; without one, every karte of the number.
+int DelMedicalRecord(QString karteNo, int karteCode = 0);
 int AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo);
 int ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo);
 
@@ -280,5 +298,5 @@ int ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString pa
 int SearchCheckup(stCheckupRecord filter);
 int GetCheckups(stCheckupRecord* records, int max);
 int DelCheckup(stCheckupRecord record);
-int AddCheckup(stCheckupRecord record);
+int AddCheckup(stCheckupRecord record, int karteCode = 0);
 int ReplaceCheckup(stCheckupRecord record);

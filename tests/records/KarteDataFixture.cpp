@@ -73,7 +73,7 @@ namespace {
 
 // A note or a treatment: the same four fields under their own names.
 template <class Record>
-void AddStaffRow(int (*add)(Record), QString Record::*text, const QString& karteNo, const QString& date,
+void AddStaffRow(int (*add)(Record, int), QString Record::*text, const QString& karteNo, const QString& date,
                  const QString& description, const QString& staffNo)
 {
     Record row;
@@ -81,7 +81,7 @@ void AddStaffRow(int (*add)(Record), QString Record::*text, const QString& karte
     row.*text = description;
     row.asStaffNo = staffNo;
     row.asKarteNo = karteNo;
-    ASSERT_EQ(add(row), 1);
+    ASSERT_EQ(add(row, 0), 1);
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 // line on standard error with the operation, the engine's message and the first line of the
 // statement. The codes are those the windows have always shown.
 #include "tests/core/data/DataStoreFixture.h"
-#include "tests/core/data/OtherProgram.h"
 #include "tests/support/CapturedLog.h"
+#include "tests/support/OtherProgram.h"
 
 #include <QProcess>
 #include <functional>

@@ -21,7 +21,7 @@ struct Family
     const char* table;
     int (*search)(const Entry&);
     int (*get)(Entry*, int);
-    int (*add)(const Entry&);
+    int (*add)(const Entry&, int karteCode); // 0: onto the live karte of the entry's number
     int (*replace)(const Entry&);
     int (*del)(int);
     int (*karteList)(QString, QString&);
@@ -44,7 +44,8 @@ template <typename Record, QString Record::*Text> Entry ToEntry(const Record& r)
 }
 
 template <typename Record, QString Record::*Text, int (*Search)(Record), int (*Get)(Record*, int),
-          int (*Add)(Record), int (*Replace)(Record), int (*Del)(Record), int (*KarteList)(QString, QString&)>
+          int (*Add)(Record, int), int (*Replace)(Record), int (*Del)(Record),
+          int (*KarteList)(QString, QString&)>
 Family MakeFamily(const char* table)
 {
     return {table,
@@ -58,7 +59,7 @@ Family MakeFamily(const char* table)
                     out[i] = ToEntry<Record, Text>(rows[i]);
                 return n;
             },
-            [](const Entry& e) { return Add(ToRecord<Record, Text>(e)); },
+            [](const Entry& e, int karteCode) { return Add(ToRecord<Record, Text>(e), karteCode); },
             [](const Entry& e) { return Replace(ToRecord<Record, Text>(e)); },
             [](int code) {
                 Record r;
@@ -115,9 +116,9 @@ protected:
 
     void AddThree(const Family& f)
     {
-        ASSERT_EQ(f.add(MakeEntry(Day(2020, 3, 1), "filling", "7", "KA-0001-0001")), 1);
-        ASSERT_EQ(f.add(MakeEntry(Day(2020, 2, 1), "o'clock check", "8", "KA-0001-0001")), 1);
-        ASSERT_EQ(f.add(MakeEntry(Day(2020, 1, 5), "scaling", "8", "KA-0001-0002")), 1);
+        ASSERT_EQ(f.add(MakeEntry(Day(2020, 3, 1), "filling", "7", "KA-0001-0001"), 0), 1);
+        ASSERT_EQ(f.add(MakeEntry(Day(2020, 2, 1), "o'clock check", "8", "KA-0001-0001"), 0), 1);
+        ASSERT_EQ(f.add(MakeEntry(Day(2020, 1, 5), "scaling", "8", "KA-0001-0002"), 0), 1);
     }
 };
 
@@ -173,10 +174,11 @@ TEST_F(NotesAndTreatments, AddReplaceAndDeleteReportTheirCodes)
 {
     for (const Family& f : Families) {
         const QString count = QString("SELECT Code FROM %1").arg(f.table);
-        EXPECT_EQ(f.add(MakeEntry(Day(2020, 1, 1), "no member", "", "KA-0001-0001")), dbNoRow) << f.table;
-        EXPECT_EQ(f.add(MakeEntry(Day(2020, 1, 1), "no karte", "7", "KA-9999-9999")), dbNoKarte) << f.table;
+        EXPECT_EQ(f.add(MakeEntry(Day(2020, 1, 1), "no member", "", "KA-0001-0001"), 0), dbNoRow) << f.table;
+        EXPECT_EQ(f.add(MakeEntry(Day(2020, 1, 1), "no karte", "7", "KA-9999-9999"), 0), dbNoKarte)
+            << f.table;
         EXPECT_EQ(Rows(count), 0) << f.table;
-        ASSERT_EQ(f.add(MakeEntry(Day(2020, 1, 1), "first", "7", "KA-0001-0001")), 1) << f.table;
+        ASSERT_EQ(f.add(MakeEntry(Day(2020, 1, 1), "first", "7", "KA-0001-0001"), 0), 1) << f.table;
         const int code = Value(count, "Code").toInt();
 
         Entry changed = MakeEntry(Day(2021, 6, 7), "changed", "8", "KA-0001-0002");
@@ -210,7 +212,7 @@ TEST_F(NotesAndTreatments, AddReplaceAndDeleteReportTheirCodes)
     }
     Break(module->Query2);
     for (const Family& f : Families) {
-        EXPECT_EQ(f.add(MakeEntry(Day(2020, 1, 1), "refused", "7", "KA-0001-0001")), dbFailed) << f.table;
+        EXPECT_EQ(f.add(MakeEntry(Day(2020, 1, 1), "refused", "7", "KA-0001-0001"), 0), dbFailed) << f.table;
         EXPECT_EQ(f.del(1), dbFailed) << f.table;
     }
 }
@@ -218,9 +220,9 @@ TEST_F(NotesAndTreatments, AddReplaceAndDeleteReportTheirCodes)
 TEST_F(NotesAndTreatments, KartesHoldingAMembersEntriesCountLiveKartesOnce)
 {
     for (const Family& f : Families) {
-        ASSERT_EQ(f.add(MakeEntry(Day(2020, 1, 1), "a", "7", "KA-0001-0001")), 1);
-        ASSERT_EQ(f.add(MakeEntry(Day(2020, 1, 2), "b", "7", "KA-0001-0001")), 1);
-        ASSERT_EQ(f.add(MakeEntry(Day(2020, 1, 3), "c", "7", "KA-0001-0002")), 1);
+        ASSERT_EQ(f.add(MakeEntry(Day(2020, 1, 1), "a", "7", "KA-0001-0001"), 0), 1);
+        ASSERT_EQ(f.add(MakeEntry(Day(2020, 1, 2), "b", "7", "KA-0001-0001"), 0), 1);
+        ASSERT_EQ(f.add(MakeEntry(Day(2020, 1, 3), "c", "7", "KA-0001-0002"), 0), 1);
     }
     ASSERT_EQ(DelMedicalRecord("KA-0001-0002"), 1);
     for (const Family& f : Families) {
@@ -309,7 +311,7 @@ TEST_F(NotesAndTreatments, TheAddedCodeIsThatOfTheRowJustAdded)
     for (const Family& f : Families) {
         AddThree(f);
         // A lookup between the add and the read-back inserts nothing.
-        ASSERT_EQ(f.add(MakeEntry(Day(2020, 4, 1), "last", "7", "KA-0001-0003")), 1) << f.table;
+        ASSERT_EQ(f.add(MakeEntry(Day(2020, 4, 1), "last", "7", "KA-0001-0003"), 0), 1) << f.table;
         EXPECT_TRUE(ExistKarteNo("KA-0001-0001"));
         EXPECT_EQ(GetAddedCode(),
                   Value(QString("SELECT Code FROM %1 WHERE KarteCode = 3").arg(f.table), "Code").toInt())

@@ -2,7 +2,7 @@
 // karte that another program deletes meanwhile, a replace whose row or karte another program
 // deletes meanwhile, and a commit that another program's read lock refuses.
 #include "tests/core/data/DataStoreFixture.h"
-#include "tests/core/data/OtherProgram.h"
+#include "tests/support/OtherProgram.h"
 
 #include <QProcess>
 #include <QThread>
@@ -142,6 +142,98 @@ TEST_F(TwoPrograms, ARowAddedWhileAnotherProgramDeletesItsKarteIsRefusedAndNotWr
             EXPECT_EQ(Rows(rows), before + 1);
         }
     }
+}
+
+TEST_F(TwoPrograms, ARowAddedOntoAKarteByItsCodeWhileAnotherProgramGivesTheNumberAwayIsRefused)
+{
+    ASSERT_EQ(AddStaff(Staff("7", "Dentist")), 1);
+    ASSERT_EQ(AddPatient(Patient("2", "Second")), 1);
+    const QString second = Value("SELECT Code FROM Patient2Table WHERE PatientNo = 2", "Code");
+    const struct
+    {
+        const char* kind; // as the helper takes it
+        const char* table;
+        bool reuse; // the karte deleted and its number given to a new karte meanwhile
+    } races[] = {
+        {"checkup", "CheckupTable", true},      {"note", "NoteTable", true},
+        {"treatment", "TreatmentTable", true},  {"diet", "DietInquiryTable", true},
+        {"checkup", "CheckupTable", false},     {"note", "NoteTable", false},
+        {"treatment", "TreatmentTable", false}, {"diet", "DietInquiryTable", false},
+    };
+    int round = 0;
+    for (const auto& race : races) {
+        SCOPED_TRACE(QString("%1%2").arg(race.kind, race.reuse ? ", number given away" : "").toStdString());
+        const QString karteNo = QString("KG-0001-%1").arg(++round, 4, 10, QChar('0'));
+        ASSERT_EQ(AddMedicalRecord(Karte(karteNo, Day(2024, 1, 1)), stExcursusRec(), ""), 1);
+        const QString karteCode = QString::number(GetAddedCode());
+        stCheckupRecord checkup;
+        checkup.asKarteNo = karteNo;
+        checkup.tDate = Day(2024, 1, 2);
+        checkup.iCode = AddCheckup(checkup);
+        ASSERT_GT(checkup.iCode, 0);
+        const bool diet = QByteArray(race.kind) == "diet";
+        const QString written =
+            QString("SELECT Code FROM %1").arg(race.table) + (diet ? " WHERE FoodCode = 99" : "");
+        const int before = Rows(written);
+
+        // The other program takes the write lock first and gives the number away while the
+        // helper is inside its add, waiting for the lock.
+        OtherProgram other(database->DatabaseFile(), 0);
+        ASSERT_EQ(other.Exec("BEGIN IMMEDIATE;"), SQLITE_OK);
+        QProcess adder;
+        ASSERT_TRUE(
+            StartHelper(adder, {race.kind, karteCode, diet ? QString::number(checkup.iCode) : karteNo}));
+        QThread::msleep(300); // the helper is now inside its add
+        if (race.reuse) {
+            const QString sql =
+                QString("UPDATE KarteTable SET DeleteFlag = 1 WHERE Code = %1;"
+                        "INSERT INTO KarteTable (KarteNo, RDate, Next, PatientCode, DeleteFlag) "
+                        "VALUES ('%2', '2024-06-01', 0, %3, 0);"
+                        "INSERT INTO PSTable (KarteCode) VALUES (last_insert_rowid());")
+                    .arg(karteCode, karteNo, second);
+            ASSERT_EQ(other.Exec(sql.toUtf8().constData()), SQLITE_OK);
+        }
+        ASSERT_EQ(other.Exec("COMMIT;"), SQLITE_OK);
+
+        ASSERT_TRUE(adder.waitForFinished(30000));
+        const int rc = adder.readAllStandardOutput().trimmed().toInt();
+        if (race.reuse) {
+            EXPECT_EQ(rc, dbNoKarte);
+            EXPECT_EQ(Rows(written), before);
+            // The new karte of the number, the other examinee's, holds nothing.
+            for (const char* table : {"CheckupTable", "NoteTable", "TreatmentTable"})
+                EXPECT_EQ(Rows(QString("SELECT Code FROM %1 WHERE KarteCode IN (SELECT Code FROM KarteTable "
+                                       "WHERE KarteNo = '%2' AND DeleteFlag = 0)")
+                                   .arg(table, karteNo)),
+                          0)
+                    << table;
+        } else {
+            EXPECT_GT(rc, 0);
+            EXPECT_EQ(Rows(written), before + 1);
+        }
+    }
+}
+
+TEST_F(TwoPrograms, TheAddedCodeNamesOnlyARowWhoseAddCommitted)
+{
+    ASSERT_EQ(AddStaff(Staff("7", "Dentist")), 1);
+    ASSERT_EQ(AddMedicalRecord(Karte("KA-0001", Day(2024, 1, 1)), stExcursusRec(), ""), 1);
+    stNoteRecord note;
+    note.asDescription = "kept";
+    note.asStaffNo = "7";
+    note.asKarteNo = "KA-0001";
+    ASSERT_EQ(AddNote(note), 1);
+    const int kept = GetAddedCode();
+    EXPECT_EQ(kept, Value("SELECT Code FROM NoteTable", "Code").toInt());
+
+    // Another program reads through the commit: the add is undone, and names no row.
+    auto reader = std::make_unique<OtherProgram>(database->DatabaseFile(), 0);
+    ASSERT_EQ(reader->Exec("BEGIN; SELECT count(*) FROM NoteTable;"), SQLITE_OK);
+    note.asDescription = "undone";
+    EXPECT_EQ(AddNote(note), dbFailed);
+    EXPECT_EQ(GetAddedCode(), kept);
+    ASSERT_EQ(reader->Exec("COMMIT;"), SQLITE_OK);
+    EXPECT_EQ(Rows("SELECT Code FROM NoteTable"), 1);
 }
 
 // A replace made by another program while this one deletes what the replace names.

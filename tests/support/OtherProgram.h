@@ -1,6 +1,7 @@
 #pragma once
 // The other programs of the tests where several programs share one database: a connection
-// straight through SQLite, and the helper program with a data store of its own.
+// straight through SQLite, and the helper program with a data store of its own (its commands
+// are listed in helper/DataRaceHelper.cpp).
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -41,5 +42,21 @@ inline ::testing::AssertionResult StartHelper(QProcess& helper, const QStringLis
     const QByteArray line = helper.readLine().trimmed();
     if (line != "ready")
         return ::testing::AssertionFailure() << "the helper said " << line.toStdString();
+    return ::testing::AssertionSuccess();
+}
+
+// Runs the helper with `arguments` to its end: `code` is the code it printed.
+inline ::testing::AssertionResult RunHelper(const QStringList& arguments, int& code)
+{
+    QProcess helper;
+    if (::testing::AssertionResult started = StartHelper(helper, arguments); !started)
+        return started;
+    if (!helper.waitForFinished(30000))
+        return ::testing::AssertionFailure() << "the helper did not finish";
+    bool number = false;
+    code = helper.readAllStandardOutput().trimmed().toInt(&number);
+    if (!number || helper.exitCode() != 0)
+        return ::testing::AssertionFailure()
+               << "the helper failed: " << helper.readAllStandardError().toStdString();
     return ::testing::AssertionSuccess();
 }
