@@ -7,6 +7,7 @@
 // title has it, and nothing else (for a profiler).
 #include "bench/DataStoreRows.h"
 #include "core/data/Dbapi.h"
+#include "core/data/Teeth.h"
 #include "platform/rtl/IntText.h"
 
 #include <atomic>
@@ -238,27 +239,6 @@ int main(int argc, char** argv)
     std::vector<stExcursusRec> answers(Kartes);
     std::vector<stCheckupRecord> checkups(Checkups);
     std::vector<stNoteRecord> notes(Entries);
-    const char* const teeth[52] = {
-        "RTA", "RTB", "RTC", "RTD", "RTE", "RT1", "RT2", "RT3", "RT4", "RT5", "RT6", "RT7", "RT8",
-        "LTA", "LTB", "LTC", "LTD", "LTE", "LT1", "LT2", "LT3", "LT4", "LT5", "LT6", "LT7", "LT8",
-        "RBA", "RBB", "RBC", "RBD", "RBE", "RB1", "RB2", "RB3", "RB4", "RB5", "RB6", "RB7", "RB8",
-        "LBA", "LBB", "LBC", "LBD", "LBE", "LB1", "LB2", "LB3", "LB4", "LB5", "LB6", "LB7", "LB8"};
-    int stCheckupRecord::*const toothFields[52] = {
-        &stCheckupRecord::iRTA, &stCheckupRecord::iRTB, &stCheckupRecord::iRTC, &stCheckupRecord::iRTD,
-        &stCheckupRecord::iRTE, &stCheckupRecord::iRT1, &stCheckupRecord::iRT2, &stCheckupRecord::iRT3,
-        &stCheckupRecord::iRT4, &stCheckupRecord::iRT5, &stCheckupRecord::iRT6, &stCheckupRecord::iRT7,
-        &stCheckupRecord::iRT8, &stCheckupRecord::iLTA, &stCheckupRecord::iLTB, &stCheckupRecord::iLTC,
-        &stCheckupRecord::iLTD, &stCheckupRecord::iLTE, &stCheckupRecord::iLT1, &stCheckupRecord::iLT2,
-        &stCheckupRecord::iLT3, &stCheckupRecord::iLT4, &stCheckupRecord::iLT5, &stCheckupRecord::iLT6,
-        &stCheckupRecord::iLT7, &stCheckupRecord::iLT8, &stCheckupRecord::iRBA, &stCheckupRecord::iRBB,
-        &stCheckupRecord::iRBC, &stCheckupRecord::iRBD, &stCheckupRecord::iRBE, &stCheckupRecord::iRB1,
-        &stCheckupRecord::iRB2, &stCheckupRecord::iRB3, &stCheckupRecord::iRB4, &stCheckupRecord::iRB5,
-        &stCheckupRecord::iRB6, &stCheckupRecord::iRB7, &stCheckupRecord::iRB8, &stCheckupRecord::iLBA,
-        &stCheckupRecord::iLBB, &stCheckupRecord::iLBC, &stCheckupRecord::iLBD, &stCheckupRecord::iLBE,
-        &stCheckupRecord::iLB1, &stCheckupRecord::iLB2, &stCheckupRecord::iLB3, &stCheckupRecord::iLB4,
-        &stCheckupRecord::iLB5, &stCheckupRecord::iLB6, &stCheckupRecord::iLB7, &stCheckupRecord::iLB8,
-    };
-
     // The karte read of the rows between two dates, at most `max`: each side.
     const auto engineKartes = [&](TDateTime from, TDateTime to, int max) {
         stMedicalRec filter;
@@ -390,7 +370,7 @@ int main(int argc, char** argv)
              RawStatement karte(raw, sql[KarteNoLookup]);
              int toothColumns[52];
              for (int t = 0; t < 52; ++t)
-                 toothColumns[t] = q.Column(teeth[t]);
+                 toothColumns[t] = q.Column(Teeth[t].column);
              const int code = q.Column("Code"), date = q.Column("CDate"), karteCode = q.Column("KarteCode"),
                        school = q.Column("SchoolCode"), memo = q.Column("Memo");
              std::map<int, QString> karteNumbers;
@@ -401,7 +381,7 @@ int main(int argc, char** argv)
                  r.iCode = q.Int(code);
                  r.tDate = q.Date(date);
                  for (int t = 0; t < 52; ++t)
-                     r.*toothFields[t] = q.Int(toothColumns[t]);
+                     r.*Teeth[t].field = q.Int(toothColumns[t]);
                  r.asKarteNo =
                      Memoised(karteNumbers, q.Int(karteCode), [&](int k) { return KarteNumber(karte, k); });
                  r.iSchoolCode = q.Int(school);

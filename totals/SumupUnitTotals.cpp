@@ -1,26 +1,10 @@
 #include "totals/SumupUnitTotals.h"
 
+#include "core/data/Teeth.h"
+
 #include <QStringList>
 
-#define KVR_QUADRANT(q)                                                                                      \
-    &stCheckupRecord::i##q##A, &stCheckupRecord::i##q##B, &stCheckupRecord::i##q##C,                         \
-        &stCheckupRecord::i##q##D, &stCheckupRecord::i##q##E, &stCheckupRecord::i##q##1,                     \
-        &stCheckupRecord::i##q##2, &stCheckupRecord::i##q##3, &stCheckupRecord::i##q##4,                     \
-        &stCheckupRecord::i##q##5, &stCheckupRecord::i##q##6, &stCheckupRecord::i##q##7,                     \
-        &stCheckupRecord::i##q##8
-
-int stCheckupRecord::*const ToothFields[52] = {KVR_QUADRANT(RT), KVR_QUADRANT(LT), KVR_QUADRANT(RB),
-                                               KVR_QUADRANT(LB)};
-
-#undef KVR_QUADRANT
-
 namespace {
-
-// Per field in record order: 1 for a deciduous tooth, 0 for a permanent one.
-constexpr int DeciduousField[52] = {
-    1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0,
-    1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0,
-};
 
 // The codes that have a column, in column order.
 constexpr int ColumnCodes[] = {Idf_C1, Idf_C2, Idf_C3, Idf_C4, Idf_No, Idf_Cr,
@@ -65,11 +49,11 @@ void CountTeeth(const stCheckupRecord& checkup, const int (&codeFlag)[20], TToot
     for (auto& group : count)
         for (int& n : group)
             n = 0;
-    for (int field = 0; field < 52; ++field) {
-        int code = checkup.*ToothFields[field];
+    for (const Tooth& tooth : Teeth) {
+        int code = checkup.*tooth.field;
         if (code < 0 || code > 19)
             code = Idf_Ne;
-        const int group = DeciduousField[field] ? grDeciduous : grPermanent;
+        const int group = tooth.primary ? grDeciduous : grPermanent;
         for (int g : {group, int(grBoth)}) {
             ++count[g][code];
             if (codeFlag[code] & cfDecayed)

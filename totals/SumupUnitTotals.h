@@ -7,10 +7,6 @@
 
 #include <QString>
 
-// The 52 tooth fields of a check-up in record order: per quadrant the deciduous teeth
-// A to E, then the permanent teeth 1 to 8.
-extern int stCheckupRecord::*const ToothFields[52];
-
 // Count indices within one group: 0 to 19 count the teeth by code, then the classes.
 enum {
     Idf_C1 = 1,

@@ -285,11 +285,12 @@ void WriteTransaction::Rollback()
     if (!open)
         return;
     open = false;
-    try {
+    // The session lets go of the transaction all the same; the reason is kept, as every later
+    // store may fail for it.
+    Guarded("Rollback", false, [&] {
         session->Rollback();
-    } catch (...) {
-        // The session has let go of the transaction all the same.
-    }
+        return true;
+    });
 }
 
 int WriteTransaction::Commit(int success, int failure)
@@ -311,25 +312,26 @@ ReadingTransaction::ReadingTransaction(TQuery* query) : session(query->Session)
 {
     if (!session || session->InTransaction())
         return;
-    try {
+    // Without it the walk reads statement by statement; the reason is kept all the same.
+    open = Guarded("StartReading", false, [&] {
         session->StartTransaction(query->DatabaseName);
-        open = true;
-    } catch (...) {
-    }
+        return true;
+    });
 }
 
 ReadingTransaction::~ReadingTransaction()
 {
     if (!open)
         return;
-    try {
+    const bool ended = Guarded("EndReading", false, [&] {
         session->Commit();
-    } catch (...) {
-        try {
+        return true;
+    });
+    if (!ended)
+        Guarded("EndReading", false, [&] {
             session->Rollback();
-        } catch (...) {
-        }
-    }
+            return true;
+        });
 }
 
 } // namespace dmdb

@@ -13,10 +13,18 @@ namespace {
 // The windows and the data store run on the one thread of the user interface.
 const Operation* current = nullptr;
 
-QString FirstLine(const QString& text)
+// The statement as one line, its blanks and line breaks collapsed, cut after about
+// StatementRoom characters at a blank ("..." marks the cut). Only the statement's text
+// goes there: the values bound to it are clinical data and never leave the program.
+constexpr int StatementRoom = 160;
+
+QString StatementLine(const QString& statement)
 {
-    const QString trimmed = text.trimmed();
-    return trimmed.left(trimmed.indexOf('\n')).trimmed();
+    const QString line = statement.simplified();
+    if (line.size() <= StatementRoom)
+        return line;
+    const int blank = line.lastIndexOf(' ', StatementRoom);
+    return line.left(blank > 0 ? blank : StatementRoom) + " ...";
 }
 
 QString OneLine(QString text)
@@ -52,7 +60,7 @@ void ReportFailure()
         throw;
     } catch (const EDatabaseError& e) {
         reason = e.Reason.isEmpty() ? OneLine(e.Message) : OneLine(e.Reason);
-        statement = FirstLine(e.Statement);
+        statement = StatementLine(e.Statement);
     } catch (const Exception& e) {
         reason = OneLine(e.Message);
     } catch (const std::exception& e) {

@@ -26,7 +26,7 @@ private:
 };
 
 // Writes the line for the exception being handled (call it inside a catch): the current
-// operation, the engine's message and the first line of the statement it refused.
+// operation, the engine's message and the statement it refused, on one line.
 void ReportFailure();
 
 // Runs `step`, a step of the current operation: what it gives, or `failure` when anything

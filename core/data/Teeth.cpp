@@ -1,9 +1,10 @@
 #include "core/data/Teeth.h"
 
 // clang-format off
-#define T(name) {#name, &stCheckupRecord::i##name}
-#define QUADRANT(q) T(q##A), T(q##B), T(q##C), T(q##D), T(q##E), \
-                    T(q##1), T(q##2), T(q##3), T(q##4), T(q##5), T(q##6), T(q##7), T(q##8)
+#define T(name, primary) {#name, &stCheckupRecord::i##name, primary}
+#define QUADRANT(q) T(q##A, true), T(q##B, true), T(q##C, true), T(q##D, true), T(q##E, true),    \
+                    T(q##1, false), T(q##2, false), T(q##3, false), T(q##4, false),                 \
+                    T(q##5, false), T(q##6, false), T(q##7, false), T(q##8, false)
 const Tooth Teeth[52] = {QUADRANT(RT), QUADRANT(LT), QUADRANT(RB), QUADRANT(LB)};
 #undef QUADRANT
 #undef T

@@ -62,4 +62,43 @@ TEST_F(StaffEditor, AddTakesThePickedOccupationAndWritesNothingWithoutOccupation
               QStringList({"5:2:山田"}));
 }
 
+// The list's statement names Code, JobCode and the other bare columns that both its tables
+// could give: each is Staff2Table's, and the occupation comes third, as the grid shows it.
+TEST_F(StaffEditor, TheListStatementReadsEachBareColumnFromTheMembers)
+{
+    Db().Exec("INSERT INTO JobTable (Code, Job) VALUES (1, 'dentist'), (2, 'hygienist');");
+    Db().Exec("INSERT INTO Staff2Table (Code, JobCode, StaffNo, Sex, NameKanji0, NameKanji1, NameKana0, "
+              "NameKana1, NameAlphabet0, NameAlphabet1, DeleteFlag) VALUES "
+              "(1, 2, 100, 1, '鈴木', '花', 'スズキ', 'ハナ', 'Suzuki', 'Hana', 0),"
+              "(2, 1, 200, 0, '阿部', '一', 'アベ', 'ハジメ', 'Abe', 'Hajime', 1),"
+              "(3, 9, 300, 0, '井上', '二', 'イノウエ', 'ジ', 'Inoue', 'Ji', 0);");
+    const auto rows = [](TQuery* q, const QStringList& fields) {
+        QStringList all;
+        for (q->First(); !q->Eof(); q->Next()) {
+            QStringList values;
+            for (const QString& f : fields)
+                values.append(q->FieldByName(f)->AsString());
+            all.append(values.join('|'));
+        }
+        return all;
+    };
+    auto q = Db().NewQuery();
+    for (const QString& line : StaffListLines(false))
+        q->SQL->Add(line);
+    q->Open();
+    ASSERT_GE(q->FieldCount(), 5);
+    EXPECT_EQ(q->Fields(2)->FieldName(), "Job");
+    EXPECT_EQ(q->Fields(4)->FieldName(), "Sex");
+    EXPECT_EQ(rows(q.get(), {"Code", "JobCode", "Job", "StaffNo"}),
+              (QStringList{"2|1|dentist|200", "1|2|hygienist|100"}));
+
+    q->Close();
+    q->SQL->Clear();
+    for (const QString& line : StaffListLines(true))
+        q->SQL->Add(line);
+    q->ParamByName("Search")->SetAsString("%Suz%");
+    q->Open();
+    EXPECT_EQ(rows(q.get(), {"Code", "Job"}), QStringList{"1|hygienist"});
+}
+
 } // namespace

@@ -5,6 +5,7 @@
 #include "app/FormMainMenu.h"
 #include "core/data/DMDB.h"
 #include "core/data/Dbapi.h"
+#include "core/data/Teeth.h"
 #include "platform/rtl/CodePage.h"
 #include "platform/rtl/Paths.h"
 #include "tests/support/ProgramFixture.h"
@@ -50,8 +51,8 @@ stCheckupRecord Checkup(const QString& karteNo, TDateTime date, int code = 19)
     stCheckupRecord c;
     c.asKarteNo = karteNo;
     c.tDate = date;
-    for (int stCheckupRecord::*tooth : ToothFields)
-        c.*tooth = code;
+    for (const Tooth& tooth : Teeth)
+        c.*tooth.field = code;
     return c;
 }
 
@@ -131,7 +132,7 @@ protected:
         stCheckupRecord c1 = Checkup("XX-0001-0001", EncodeDate(2015, 1, 10));
         const int rt[13] = {1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 0, 20};
         for (int i = 0; i < 13; ++i)
-            c1.*ToothFields[i] = rt[i];
+            c1.*Teeth[i].field = rt[i];
         c1.iLTA = -1;
         c1.iLT1 = 1;
         c1.iLT2 = 1;

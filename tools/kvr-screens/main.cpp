@@ -1,5 +1,6 @@
-// kvr-screens OUTDIR: renders each window headless to OUTDIR/<name>.png, as it looks
-// right after its show handler. kvr-screens --help prints how to call it.
+// kvr-screens [Qt options] OUTDIR: renders each window to OUTDIR/<name>.png, as it looks right
+// after its show handler; headless unless a Qt option or QT_QPA_PLATFORM names a platform.
+// kvr-screens --help prints how to call it.
 #include "platform/widgets/Application.h"
 #include "platform/widgets/Form.h"
 #include "platform/widgets/Interaction.h"
@@ -47,24 +48,26 @@ private:
 };
 
 const char Usage[] = "usage: kvr-screens OUTDIR\n"
-                     "Renders every window of the program to OUTDIR/<window>.png.\n";
+                     "Renders every window of the program to OUTDIR/<window>.png.\n"
+                     "Qt's own options (-platform xcb, ...) may come before OUTDIR.\n";
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    // An option is never a folder to render into.
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         std::fputs(Usage, stdout);
         return 0;
     }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt takes its own options (-platform xcb, -style ...) out of the arguments; what is left is
+    // the folder, and an option is never taken for it.
+    widgets::Application app(argc, argv, "Kelvara2");
     if (argc != 2 || argv[1][0] == '-') {
         std::fputs(Usage, stderr);
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    widgets::Application app(argc, argv, "Kelvara2");
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!out.mkpath(".")) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);

@@ -1,26 +1,10 @@
 // Check-up search, reader, add, replace and delete through the facade.
+#include "core/data/Teeth.h"
 #include "tests/core/data/DataStoreFixture.h"
 
 #include <QStringList>
 
 namespace {
-
-// The record's tooth fields in the table's order.
-int stCheckupRecord::*const ToothFields[52] = {
-    &stCheckupRecord::iRTA, &stCheckupRecord::iRTB, &stCheckupRecord::iRTC, &stCheckupRecord::iRTD,
-    &stCheckupRecord::iRTE, &stCheckupRecord::iRT1, &stCheckupRecord::iRT2, &stCheckupRecord::iRT3,
-    &stCheckupRecord::iRT4, &stCheckupRecord::iRT5, &stCheckupRecord::iRT6, &stCheckupRecord::iRT7,
-    &stCheckupRecord::iRT8, &stCheckupRecord::iLTA, &stCheckupRecord::iLTB, &stCheckupRecord::iLTC,
-    &stCheckupRecord::iLTD, &stCheckupRecord::iLTE, &stCheckupRecord::iLT1, &stCheckupRecord::iLT2,
-    &stCheckupRecord::iLT3, &stCheckupRecord::iLT4, &stCheckupRecord::iLT5, &stCheckupRecord::iLT6,
-    &stCheckupRecord::iLT7, &stCheckupRecord::iLT8, &stCheckupRecord::iRBA, &stCheckupRecord::iRBB,
-    &stCheckupRecord::iRBC, &stCheckupRecord::iRBD, &stCheckupRecord::iRBE, &stCheckupRecord::iRB1,
-    &stCheckupRecord::iRB2, &stCheckupRecord::iRB3, &stCheckupRecord::iRB4, &stCheckupRecord::iRB5,
-    &stCheckupRecord::iRB6, &stCheckupRecord::iRB7, &stCheckupRecord::iRB8, &stCheckupRecord::iLBA,
-    &stCheckupRecord::iLBB, &stCheckupRecord::iLBC, &stCheckupRecord::iLBD, &stCheckupRecord::iLBE,
-    &stCheckupRecord::iLB1, &stCheckupRecord::iLB2, &stCheckupRecord::iLB3, &stCheckupRecord::iLB4,
-    &stCheckupRecord::iLB5, &stCheckupRecord::iLB6, &stCheckupRecord::iLB7, &stCheckupRecord::iLB8,
-};
 
 stCheckupRecord Checkup(const QString& karteNo, TDateTime date, const QString& memo = "")
 {
@@ -28,8 +12,8 @@ stCheckupRecord Checkup(const QString& karteNo, TDateTime date, const QString& m
     r.asKarteNo = karteNo;
     r.tDate = date;
     r.asMemo = memo;
-    for (int stCheckupRecord::*tooth : ToothFields)
-        r.*tooth = 19;
+    for (const Tooth& tooth : Teeth)
+        r.*tooth.field = 19;
     return r;
 }
 
@@ -80,7 +64,7 @@ TEST_F(CheckupOperations, EveryToothIsStoredAndReadInItsOwnField)
     stCheckupRecord given = Checkup("KC-0001-0002", Day(2021, 4, 5), "memo");
     given.iSchoolCode = 6;
     for (int t = 0; t < 52; ++t)
-        given.*ToothFields[t] = 100 + t; // outside 0 to 20 as well: stored unchanged
+        given.*Teeth[t].field = 100 + t; // outside 0 to 20 as well: stored unchanged
     const int code = AddCheckup(given);
     ASSERT_GT(code, 0);
 
@@ -96,7 +80,7 @@ TEST_F(CheckupOperations, EveryToothIsStoredAndReadInItsOwnField)
     EXPECT_EQ(rows[0].iSchoolCode, 6);
     EXPECT_EQ(rows[0].asMemo, "memo");
     for (int t = 0; t < 52; ++t)
-        EXPECT_EQ(rows[0].*ToothFields[t], 100 + t) << "tooth " << t;
+        EXPECT_EQ(rows[0].*Teeth[t].field, 100 + t) << "tooth " << t;
     EXPECT_EQ(Value("SELECT RT1 FROM CheckupTable", "RT1"), "105");
     EXPECT_EQ(Value("SELECT LB8 FROM CheckupTable", "LB8"), "151");
     EXPECT_EQ(rows[1].asMemo, "untouched");

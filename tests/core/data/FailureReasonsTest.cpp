@@ -1,6 +1,6 @@
 // A failure the data store turns into a code keeps its reason where a maintainer looks: one
-// line on standard error with the operation, the engine's message and the first line of the
-// statement. The codes are those the windows have always shown.
+// line on standard error with the operation, the engine's message and the statement, on one
+// line. The codes are those the windows have always shown.
 #include "tests/core/data/DataStoreFixture.h"
 #include "tests/support/CapturedLog.h"
 #include "tests/support/OtherProgram.h"
@@ -58,7 +58,8 @@ TEST_F(FailureReasons, AReplaceOnADatabaseWithoutItsTableLeavesTheEnginesMessage
     EXPECT_EQ(run.standardError.count('\n'), 1) << run.standardError;
     EXPECT_TRUE(run.standardError.startsWith("kvr.data: ReplaceNote")) << run.standardError;
     EXPECT_TRUE(run.standardError.contains("no such table: NoteTable")) << run.standardError;
-    EXPECT_TRUE(run.standardError.contains("[SELECT]")) << run.standardError;
+    EXPECT_TRUE(run.standardError.contains("[SELECT KarteCode FROM NoteTable WHERE Code=:Code;]"))
+        << run.standardError;
 }
 
 TEST_F(FailureReasons, AReplaceUnderAnotherProgramsExclusiveLockSaysTheDatabaseIsLocked)
@@ -93,7 +94,8 @@ TEST_F(FailureReasons, EachLineNamesTheOperationAndTheStepThatFailed)
         const char* line;
     } cases[] = {
         {"count", "DROP TABLE Patient2Table;", [] { return GetPatientCount(); }, dbFailed,
-         "GetPatientCount: no such table: Patient2Table [SELECT]"},
+         "GetPatientCount: no such table: Patient2Table [SELECT Code FROM Patient2Table WHERE DeleteFlag = "
+         "False;]"},
         {"insert", "DROP TABLE TreatmentTable;",
          [] {
              stTreatmentRecord t;
@@ -101,9 +103,25 @@ TEST_F(FailureReasons, EachLineNamesTheOperationAndTheStepThatFailed)
              t.asKarteNo = "KF-0001-0001";
              return AddTreatment(t);
          },
-         dbFailed, "AddTreatment: no such table: TreatmentTable [INSERT INTO TreatmentTable]"},
+         dbFailed,
+         "AddTreatment: no such table: TreatmentTable [INSERT INTO TreatmentTable ( RDate, Treatment, "
+         "StaffCode, KarteCode ) VALUES ( :RDate, :Treatment, :StaffCode, :KarteCode );]"},
+        // A long statement is cut at a blank near 160 characters.
+        {"long statement", "DROP TABLE CheckupTable;",
+         [] {
+             stCheckupRecord c;
+             c.asKarteNo = "KF-0001-0001";
+             c.tDate = Day(2024, 1, 1);
+             return AddCheckup(c);
+         },
+         dbFailed,
+         "AddCheckup: no such table: CheckupTable [INSERT INTO CheckupTable ( CDate, RTA, RTB, RTC, RTD, "
+         "RTE, "
+         "RT1, RT2, RT3, RT4, RT5, RT6, RT7, RT8, LTA, LTB, LTC, LTD, LTE, LT1, LT2, LT3, LT4, LT5, LT6, "
+         "LT7, ...]"},
         {"lookup of a search", "DROP TABLE KarteTable;", [&] { return SearchNote(ofTheKarte); }, dbNoKarte,
-         "SearchNote > GetKarteCode: no such table: KarteTable [SELECT]"},
+         "SearchNote > GetKarteCode: no such table: KarteTable [SELECT Code, KarteNo, DeleteFlag FROM "
+         "KarteTable WHERE DeleteFlag = False AND KarteNo=:KarteNo;]"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title);
@@ -114,6 +132,42 @@ TEST_F(FailureReasons, EachLineNamesTheOperationAndTheStepThatFailed)
         EXPECT_EQ(c.operation(), c.code);
         EXPECT_EQ(log.Of("kvr.data"), QStringList({c.line}));
     }
+}
+
+// What goes wrong around the statements: the rollback of a write, the shared lock of a walk.
+TEST_F(FailureReasons, ARollbackOrAReadingLockThatFailsLeavesItsReasonToo)
+{
+    stNoteRecord note;
+    note.asDescription = "undone";
+    note.asStaffNo = "7";
+    note.asKarteNo = "KF-0001-0001";
+    {
+        // The engine ends the transaction itself: the add's own rollback then finds none.
+        Exec("CREATE TRIGGER Undo BEFORE INSERT ON NoteTable BEGIN SELECT RAISE(ROLLBACK, 'undone'); END;");
+        CapturedLog log;
+        EXPECT_EQ(AddNote(note), dbFailed);
+        const QStringList lines = log.Of("kvr.data");
+        ASSERT_EQ(lines.size(), 2) << lines.join('\n').toStdString();
+        EXPECT_TRUE(lines[0].startsWith("AddNote: undone [INSERT INTO NoteTable")) << lines[0].toStdString();
+        EXPECT_TRUE(lines[1].startsWith("AddNote > Rollback: ")) << lines[1].toStdString();
+        EXPECT_TRUE(lines[1].endsWith("[ROLLBACK;]")) << lines[1].toStdString();
+        Exec("DROP TRIGGER Undo;");
+    }
+    // The session is free for the next store.
+    note.asDescription = "after";
+    EXPECT_EQ(AddNote(note), 1);
+
+    // A walk whose shared lock cannot be taken reads on without it, and says why.
+    stNoteRecord ofTheKarte;
+    ofTheKarte.asKarteNo = "KF-0001-0001";
+    ASSERT_EQ(SearchNote(ofTheKarte), 2);
+    Break(module->Query3);
+    CapturedLog log;
+    stNoteRecord rows[2];
+    EXPECT_EQ(GetNotes(rows, 2), 2);
+    const QStringList lines = log.Of("kvr.data");
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(lines[0].startsWith("GetNotes > StartReading: ")) << lines[0].toStdString();
 }
 
 } // namespace
