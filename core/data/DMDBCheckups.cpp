@@ -104,7 +104,7 @@ int TDBDM::AddCheckup(stCheckupRecord record, int karteCode)
 {
     const Operation operation("AddCheckup");
     // Deliberately one write transaction from the karte's lookup to the read-back: a karte that
-    // another program deleted in between got the check-up all the same, and the add said so.
+    // another program deletes in between must not get the check-up.
     return InWriteTransaction(Query2, dbFailed, [&] {
         const int insertedCode = Caught(dbFailed, [&] {
             Query2->SQL->Clear();
@@ -126,8 +126,8 @@ int TDBDM::AddCheckup(stCheckupRecord record, int karteCode)
             Query3->ParamByName("CDate")->SetAsDate(record.tDate);
             Query3->ParamByName("KarteCode")->SetAsInteger(iWrkKarteCode);
             Query3->Open();
-            // Deliberately the row just inserted, where the first row the read-back found used to
-            // be taken: another check-up of the karte may bear the same date.
+            // Deliberately the row just inserted, not the first the read-back finds: another
+            // check-up of the karte may bear the same date.
             for (Query3->First(); !Query3->Eof(); Query3->Next())
                 if (Query3->FieldByName("Code")->AsInteger() == insertedCode)
                     return int(insertedCode);
@@ -140,9 +140,10 @@ int TDBDM::ReplaceCheckup(stCheckupRecord record)
 {
     const Operation operation("ReplaceCheckup");
     // Deliberately one write transaction from the checks to the update, and the check-up's own
-    // karte checked: a check-up another program deleted was "replaced" without a word, and one
-    // whose karte was deleted was written where no window shows it, or moved onto a new karte
-    // that took the deleted one's number. A move to another live karte is still a replace.
+    // karte checked: a check-up another program deleted is not "replaced" without a word, and
+    // one whose karte was deleted is neither written where no window shows it nor moved onto a
+    // new karte that took the deleted one's number. A move to another live karte is still a
+    // replace.
     return InWriteTransaction(Query2, dbFailed, [&] {
         if (const int rc = CheckRowOnLiveKarte("CheckupTable", record.iCode); rc < 0)
             return rc;

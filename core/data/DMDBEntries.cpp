@@ -111,7 +111,7 @@ int TDBDM::AddEntry(std::initializer_list<const char*> insert, TDateTime date, c
                     const QString& text, const QString& staffNo, const QString& karteNo, int karteCode)
 {
     // Deliberately one write transaction from the lookups to the insert: a karte (or member)
-    // that another program deleted in between got the row all the same, and the add said so.
+    // that another program deletes in between must not get the row.
     return Adding(dbFailed, [&](int& inserted) {
         return Caught(dbFailed, [&] {
             Query2->SQL->Clear();
@@ -129,9 +129,9 @@ int TDBDM::ReplaceEntry(std::initializer_list<const char*> update, const char* t
                         const QString& karteNo)
 {
     // Deliberately one write transaction from the checks to the update, and the row's own
-    // karte checked: a row another program deleted was "replaced" without a word, and one
-    // whose karte was deleted (its number perhaps given to a new karte) was written where no
-    // window shows it, or moved onto the new karte.
+    // karte checked: a row another program deleted is not "replaced" without a word, and one
+    // whose karte was deleted (its number perhaps given to a new karte) is neither written
+    // where no window shows it nor moved onto the new karte.
     return InWriteTransaction(Query2, dbFailed, [&] {
         if (const int rc = CheckRowOnLiveKarte(table, code); rc < 0)
             return rc;
@@ -351,9 +351,9 @@ int TDBDM::DelDietInquiry(int code)
 int TDBDM::AddDietInquiry(stDietInquiryRecord record, int karteCode)
 {
     const Operation operation("AddDietInquiry");
-    // Deliberately checked, in one write transaction with the insert, where the row used to be
-    // written on any code: a check-up deleted by another program, or one of a karte deleted
-    // meanwhile, got a row no window would show again, and the add said it was stored.
+    // Deliberately checked, in one write transaction with the insert: a check-up deleted by
+    // another program, or one of a karte deleted meanwhile, would get a row no window shows
+    // again, and the operator would be told it was stored.
     return Adding(dbFailed, [&](int& inserted) {
         if (CheckCheckupOnLiveKarte(record.iCheckupCode) < 0)
             return dbNoKarte;
@@ -375,9 +375,9 @@ int TDBDM::AddDietInquiry(stDietInquiryRecord record, int karteCode)
 int TDBDM::ReplaceDietInquiry(stDietInquiryRecord record)
 {
     const Operation operation("ReplaceDietInquiry");
-    // Deliberately checked, in one write transaction with the update, where any code used to be
-    // written: a row another program deleted was "replaced" without a word, and a row could be
-    // put on a check-up that does not exist or on a deleted karte, where no window shows it.
+    // Deliberately checked, in one write transaction with the update: a row another program
+    // deleted is not "replaced" without a word, and no row is put on a check-up that does not
+    // exist or on a deleted karte, where no window shows it.
     return InWriteTransaction(Query2, dbFailed, [&] {
         const int checkupCode = GetRowOwner("DietInquiryTable", "CheckupCode", record.iCode);
         if (checkupCode < 0)

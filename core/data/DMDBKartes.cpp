@@ -260,9 +260,9 @@ int TDBDM::DelMedicalRecord(QString karteNo, int karteCode)
     return Guarded("DelMedicalRecord", dbFailed, [&] {
         Query2->SQL->Clear();
         AddLines(Query2, {"UPDATE KarteTable SET", "DeleteFlag=:DeleteFlag", "WHERE"});
-        // Deliberately the karte the window shows, when it names it, where every karte of the
-        // number used to be flagged: when another program had deleted it and given its number
-        // to a new karte, the new karte, another child's, was deleted in its place.
+        // Deliberately the karte the window shows, when it names it, not every karte of the
+        // number: when another program has deleted it and given its number to a new karte, the
+        // new karte, another child's, stays.
         AddRowKey(Query2, karteCode, "KarteNo=:KarteNo", {"KarteNo=:KarteNo;"});
         Query2->ParamByName("DeleteFlag")->SetAsBoolean(true);
         Query2->ParamByName("KarteNo")->SetAsString(karteNo);
@@ -275,10 +275,10 @@ int TDBDM::DelMedicalRecord(QString karteNo, int karteCode)
 int TDBDM::AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo)
 {
     const Operation operation("AddMedicalRecord");
-    // Deliberately one write transaction, taken before the check, where the steps used to
-    // run one by one: a failed step left the earlier ones written (a live karte without its
-    // questionnaire is never found, yet holds its number), and two programs adding the same
-    // number at once both passed the check. The codes of the steps are unchanged.
+    // Deliberately one write transaction, taken before the check: a failed step leaves none of
+    // the earlier ones written (a live karte without its questionnaire is never found, yet holds
+    // its number), and of two programs adding the same number at once only one passes the
+    // check. Each step keeps its code.
     return Adding(dbExcursusNotInserted, [&](int& inserted) {
         if (const int rc = CheckNumberFree(GetKarteCode(record.asMediRecNo)); rc < 0)
             return rc;
@@ -316,9 +316,8 @@ int TDBDM::AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString
 int TDBDM::ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo)
 {
     const Operation operation("ReplaceMedicalRecord");
-    // Deliberately one write transaction, taken before the lookups, where the steps used to
-    // run one by one: a failed step left the header rewritten. Header and questionnaire are
-    // rewritten together or not at all; the codes are unchanged.
+    // Deliberately one write transaction, taken before the lookups: header and questionnaire
+    // are rewritten together or not at all. Each step keeps its code.
     return InWriteTransaction(Query2, dbExcursusNotUpdated, [&] {
         // Without an examinee number the karte is detached from its examinee; its steps have
         // codes of their own.
@@ -331,9 +330,9 @@ int TDBDM::ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QSt
         }
         int karteCode;
         if (record.iCode > 0) {
-            // Deliberately the karte the window loaded, where the live karte of the number used
-            // to be taken: when another program deleted it and gave its number to a new karte,
-            // the new karte, another child's, was rewritten with this one's answers.
+            // Deliberately the karte the window loaded, not the live karte of the number: when
+            // another program has deleted it and given its number to a new karte, the new karte,
+            // another child's, is not rewritten with this one's answers.
             if (const int rc = CheckLiveKarteNumber(record.iCode, record.asMediRecNo); rc < 0)
                 return rc;
             karteCode = record.iCode;

@@ -92,8 +92,8 @@ int TDBDM::DelPatient(int iArgPatientNo, int code)
                              ")");
         Query2->SQL->Clear();
         AddLines(Query2, {"UPDATE Patient2Table SET", "  DeleteFlag=:DeleteFlag", "WHERE"});
-        // Deliberately the row the window listed, when it names it: every row of the number was
-        // flagged, so a person another program registered under a deleted one's number went too.
+        // Deliberately the row the window listed, when it names it, not every row of the number:
+        // a person another program registered under a deleted one's number stays.
         AddRowKey(Query2, code, "  PatientNo=:PatientNo", {"  PatientNo=:PatientNo;"});
         Query2->ParamByName("DeleteFlag")->SetAsBoolean(true);
         Query2->ParamByName("PatientNo")->SetAsInteger(iArgPatientNo);
@@ -106,8 +106,8 @@ int TDBDM::DelPatient(int iArgPatientNo, int code)
 int TDBDM::AddPatient(stPatientRec record)
 {
     const Operation operation("AddPatient");
-    // Deliberately one write transaction from the check to the insert: two programs adding
-    // the same number at once both passed the check.
+    // Deliberately one write transaction from the check to the insert: of two programs adding
+    // the same number at once, only one passes the check.
     return Adding(dbFailed, [&](int& inserted) {
         if (const int rc = CheckNumberFree(GetPatientCode(record.asPatientNo)); rc < 0)
             return rc;
@@ -155,17 +155,17 @@ int TDBDM::ReplacePatient(stPatientRec record)
         AddLines(Query2, {"UPDATE Patient2Table SET", "Birth=:Birth,", "Sex=:Sex,", "Name0=:Name0,",
                           "Name1=:Name1,", "NameKana0=:NameKana0,", "NameKana1=:NameKana1,",
                           "SchoolCode=:SchoolCode,", "Portrait=:Portrait", "WHERE"});
-        // Deliberately only the live row, where every row of the number used to be rewritten:
-        // a flagged examinee whose number was given again keeps its data. And the row the
-        // window listed, when it names it: a person another program registered under a deleted
-        // one's number was overwritten with the deleted one's names.
+        // Deliberately only the live row: a flagged examinee whose number was given again keeps
+        // its data. And the row the window listed, when it names it: a person another program
+        // registered under a deleted one's number is not overwritten with the deleted one's
+        // names.
         AddRowKey(Query2, record.iCode, "  PatientNo=:PatientNo",
                   {"PatientNo=:PatientNo", "AND DeleteFlag = False;"});
         BindPatient(record);
         BindRowKey(Query2, record.iCode);
         Query2->ExecSQL();
         // Deliberately a failure when no live examinee has the number (one deleted since it was
-        // listed): the update wrote nothing, and 1 told the window it was stored.
+        // listed): the update wrote nothing, and the window must not say it was stored.
         return RowKeyResult(Query2, record.iCode, Query2->RowsAffected() > 0 ? 1 : dbNoRow);
     });
 }

@@ -83,8 +83,8 @@ int TDBDM::DelStaff(int staffNo, int code)
 int TDBDM::AddStaff(stStaffRecord record)
 {
     const Operation operation("AddStaff");
-    // Deliberately one write transaction from the check to the insert: two programs adding
-    // the same number at once both passed the check.
+    // Deliberately one write transaction from the check to the insert: of two programs adding
+    // the same number at once, only one passes the check.
     return Adding(dbFailed, [&](int& inserted) {
         if (const int rc = CheckNumberFree(GetStaffCode(record.asStaffNo)); rc < 0)
             return rc;
@@ -129,9 +129,8 @@ int TDBDM::ReplaceStaff(stStaffRecord record)
 {
     return Guarded("ReplaceStaff", dbFailed, [&] {
         Query2->SQL->Clear();
-        // Deliberately only the live row, where every row of the number used to be rewritten:
-        // a flagged member whose number was given again keeps its data. And the row the window
-        // listed, when it names it, as for an examinee.
+        // Deliberately only the live row: a flagged member whose number was given again keeps
+        // its data. And the row the window listed, when it names it, as for an examinee.
         AddLines(Query2, {"UPDATE Staff2Table SET", "  JobCode = :JobCode,", "  Sex = :Sex,",
                           "  NameKanji0 = :NameKanji0,", "  NameKanji1 = :NameKanji1,",
                           "  NameKana0 = :NameKana0,", "  NameKana1 = :NameKana1,",
@@ -142,7 +141,7 @@ int TDBDM::ReplaceStaff(stStaffRecord record)
         BindRowKey(Query2, record.iCode);
         Query2->ExecSQL();
         // Deliberately a failure when no live member has the number (one deleted since it was
-        // listed): the update wrote nothing, and 1 told the window it was stored.
+        // listed): the update wrote nothing, and the window must not say it was stored.
         return RowKeyResult(Query2, record.iCode, Query2->RowsAffected() > 0 ? 1 : dbNoRow);
     });
 }

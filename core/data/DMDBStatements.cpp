@@ -127,16 +127,14 @@ int CheckNumberFree(int existingCode)
 {
     if (existingCode >= 0)
         return dbNumberInUse;
-    // Deliberately refused where the add used to go on: without the uniqueness check the
-    // number could be given twice.
+    // Deliberately refused: without the uniqueness check the number could be given twice.
     if (existingCode == dbFailed)
         return dbFailed;
     return 0;
 }
 
-// Deliberately bound rather than pasted into the LIKE line as the statement was first
-// written: a quote in the operator's text no longer breaks the search, and "%" and "_"
-// still act as wildcards.
+// Deliberately bound rather than pasted into the LIKE line: a quote in the operator's text
+// cannot break the search, and "%" and "_" still act as wildcards.
 int ChangedOneRow(const TQuery* query)
 {
     return query->RowsAffected() == 1 ? 1 : dbNoRow;
@@ -302,8 +300,8 @@ int WriteTransaction::Commit(int success, int failure)
         open = false;
         return success;
     }
-    // Deliberately rolled back: a transaction left open after a refused commit kept the write
-    // lock from every other program and made every later store of this one fail.
+    // Deliberately rolled back: a transaction left open after a refused commit would keep the
+    // write lock from every other program and make every later store of this one fail.
     Rollback();
     return failure;
 }

@@ -67,8 +67,8 @@ template <class Read> int WalkRows(TQuery* query, int max, Read read)
 {
     int i = 0;
     query->First();
-    // Deliberately tested before each row, where it was tested after: asked for no rows, a
-    // reader copied one into an array that may have none.
+    // Deliberately tested before each row: asked for no rows, a reader must not copy one into
+    // an array that may have none.
     while (i < max && !query->Eof()) {
         read(i);
         query->Next();

@@ -40,7 +40,7 @@ void CivilFromDays(long long z, int& year, int& month, int& day)
 }
 
 // Known when the program is compiled: a date encoded by another unit's static initialiser,
-// which may run before this unit's, used to get the offset 0 and a day 70 years early.
+// which may run before this unit's, must not find the offset 0 and land 70 years early.
 constexpr long long kEpochOffset = DaysFromCivil(1899, 12, 30);
 static_assert(kEpochOffset == -25569);
 

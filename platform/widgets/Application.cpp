@@ -48,12 +48,20 @@ void InstallFonts()
     QApplication::setFont(font);
 }
 
-bool InstallQtTranslation(QTranslator& translator)
+bool InstallQtTranslation(QTranslator& translator, const QString& folder)
 {
+    const QString from = folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder;
     // Japanese whatever the host's language: the program's own texts are, and a box
     // that asks to press [はい] must have such a button.
-    if (!translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (!translator.load(QStringLiteral("qtbase_ja"), from)) {
+        // Whoever supports the operator learns why the buttons read Yes and No.
+        static bool said = false;
+        if (!said)
+            qCWarning(lcApplication).noquote() << "Qt's Japanese translation qtbase_ja is not in " + from +
+                                                      ": Qt's own buttons and dialogs stay English";
+        said = true;
         return false;
+    }
     return QCoreApplication::installTranslator(&translator);
 }
 

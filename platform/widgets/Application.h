@@ -67,9 +67,10 @@ private:
 void InstallFonts();
 inline constexpr int UiFontStretch = 85;
 
-// Loads Qt's own Japanese texts (the standard buttons, the file and printer dialogs) into
-// `translator` and installs it; false when the translation is not installed, and Qt's
-// English stays. The application object does this.
-bool InstallQtTranslation(QTranslator& translator);
+// Loads Qt's own Japanese texts (the standard buttons, the file and printer dialogs) from
+// `folder` (Qt's translations) into `translator` and installs it; false when the translation
+// is not installed, and Qt's English stays: said once a program, under kvr.app. The
+// application object does this.
+bool InstallQtTranslation(QTranslator& translator, const QString& folder = QString());
 
 } // namespace widgets

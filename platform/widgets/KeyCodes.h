@@ -1,7 +1,7 @@
 #pragma once
-// Key codes as the windows read them: the virtual-key numbers of the original
-// platform, the number pad told apart from the main keys; and the characters a key
-// press gives the key-press filters.
+// Key codes as the windows read them: the numbers their handlers compare with (VK_RETURN
+// is 13, VK_F1 is 112, the digits and letters are their ASCII codes), the number pad told
+// apart from the main keys; and the characters a key press gives the key-press filters.
 #include <QChar>
 #include <QKeyEvent>
 

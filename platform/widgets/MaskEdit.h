@@ -7,7 +7,7 @@
 // the cursor moves to the next place, over the literals; a character the place does
 // not take does nothing; Backspace and Delete blank a place. A selection of more than
 // one character is blanked by the first character typed into it; one selected
-// character is the place typing overwrites, as the cursor of the original shows it.
+// character is the place typing overwrites, which is how the edit shows its cursor.
 // A paste types its characters in turn. MaxLength plays no part.
 #include "platform/widgets/Edit.h"
 

@@ -94,8 +94,8 @@ void RadioGroup::KeepTabStop()
             Qt::FocusPolicy(b == stop ? b->focusPolicy() | Qt::TabFocus : b->focusPolicy() & ~Qt::TabFocus));
 }
 
-// As the original lays them out: columns of equal width, rows of equal height,
-// filled column by column.
+// Columns of equal width, rows of equal height, filled column by column: the form files
+// give a group only its size and its number of columns, and the buttons take these places.
 void RadioGroup::Arrange()
 {
     const QList<QAbstractButton*> buttons = group->buttons();

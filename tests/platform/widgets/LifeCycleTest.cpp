@@ -1,6 +1,7 @@
 // The modal life cycle, Enter and Esc, the title bar, the exception box, focus-leave
 // events and the message forms, on a small form made in code.
 #include "platform/rtl/Exceptions.h"
+#include "platform/widgets/Application.h"
 #include "platform/widgets/Button.h"
 #include "platform/widgets/DesktopInteraction.h"
 #include "platform/widgets/Form.h"
@@ -15,8 +16,10 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <functional>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -354,6 +357,23 @@ QStringList ButtonTexts(const QMessageBox& box)
         texts << b->text();
     texts.sort();
     return texts;
+}
+
+// Without Qt's translation the program says so once, and goes on in Qt's English.
+TEST(MessageForms, AMissingQtTranslationIsSaidOnce)
+{
+    if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ja.qm"))
+        GTEST_SKIP() << "Qt's Japanese translation is not installed: the start said so already";
+    QTemporaryDir empty;
+    CapturedLog log;
+    QTranslator first;
+    QTranslator second;
+    EXPECT_FALSE(InstallQtTranslation(first, empty.path()));
+    EXPECT_FALSE(InstallQtTranslation(second, empty.path()));
+    const QStringList lines = log.Of("kvr.app");
+    ASSERT_EQ(lines.size(), 1) << lines.join('\n').toStdString();
+    EXPECT_TRUE(lines[0].startsWith("Qt's Japanese translation qtbase_ja is not in " + empty.path()))
+        << lines[0].toStdString();
 }
 
 // Qt speaks Japanese as the program does: a box that asks to press [はい] has that button.
