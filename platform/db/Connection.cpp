@@ -81,8 +81,8 @@ DbConnection::DbConnection(const QString& databaseName, const QString& hostFolde
         const QString message = db ? DbErrorText(db) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close(db);
         db = nullptr;
-        throw EDatabaseError(QString("\"%1\"のデータベースを開けません。\n%2").arg(databaseName, message), message,
-                             QString());
+        throw EDatabaseError(QString("\"%1\"のデータベースを開けません。\n%2").arg(databaseName, message),
+                             message, QString());
     }
     sqlite3_busy_timeout(db, BusyTimeoutMs);
     sqlite3_extended_result_codes(db, 0);
@@ -122,8 +122,8 @@ void DbConnection::Raise(const QString& sql) const
 {
     const QString reason = DbErrorText(db);
     const QString statement = StatementText(sql);
-    throw EDatabaseError(QString("データベースの操作に失敗しました。\n%1\nSQL文:\n%2").arg(reason, statement), reason,
-                         statement);
+    throw EDatabaseError(QString("データベースの操作に失敗しました。\n%1\nSQL文:\n%2").arg(reason, statement),
+                         reason, statement);
 }
 
 DbStatement DbConnection::Prepare(const QString& sql)
@@ -194,12 +194,12 @@ DbStatement DbConnection::PrepareNew(const QString& sql)
         if (rc == SQLITE_OK) {
             DbStatement statement(stmt);
             if (!stmt)
-                throw EDatabaseError(QString("SQL文が空です。\nSQL文:\n%1").arg(StatementText(sql)), QString(),
-                                     StatementText(sql));
+                throw EDatabaseError(QString("SQL文が空です。\nSQL文:\n%1").arg(StatementText(sql)),
+                                     QString(), StatementText(sql));
             if (!OnlyBlanks(tail))
                 throw EDatabaseError(
-                    QString("一度に実行できるSQL文は一つだけです。\nSQL文:\n%1").arg(StatementText(sql)), QString(),
-                    StatementText(sql));
+                    QString("一度に実行できるSQL文は一つだけです。\nSQL文:\n%1").arg(StatementText(sql)),
+                    QString(), StatementText(sql));
             return statement;
         }
         const QString message = DbErrorText(db);

@@ -1,8 +1,8 @@
 #pragma once
 // The run-time library's exception classes. Every exception carries a message
 // text, which the application-wide handler shows as it is.
-#include <QString>
 #include <QByteArray>
+#include <QString>
 #include <exception>
 
 class Exception : public std::exception

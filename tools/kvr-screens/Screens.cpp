@@ -2,8 +2,8 @@
 
 #include "app/AboutUnit.h"
 #include "app/FormMainMenu.h"
-#include "core/MonthCalendarUnit.h"
 #include "app/ProgramObjects.h"
+#include "core/MonthCalendarUnit.h"
 #include "edition1/DebugUnit.h"
 #include "edition1/Edition1.h"
 #include "platform/rtl/DateTime.h"
