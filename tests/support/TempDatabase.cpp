@@ -66,3 +66,15 @@ QString TempDatabase::Scalar(const QString& sql)
     q->Open();
     return q->RecordCount() == 0 ? QString() : q->Fields(0)->AsString();
 }
+
+QStringList TempDatabase::Rows(TQuery* query, const QStringList& fields)
+{
+    QStringList rows;
+    for (query->First(); !query->Eof(); query->Next()) {
+        QStringList values;
+        for (const QString& f : fields)
+            values.append(query->FieldByName(f)->AsString());
+        rows.append(values.join('|'));
+    }
+    return rows;
+}

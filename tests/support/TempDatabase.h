@@ -15,6 +15,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -42,6 +43,8 @@ public:
     void Exec(const QString& sql);
     // The first column of the first row of a SELECT, as text ("" for none or NULL).
     QString Scalar(const QString& sql);
+    // The rows an open query holds, from its first, each its `fields` as text joined by "|".
+    static QStringList Rows(TQuery* query, const QStringList& fields);
 
 private:
     QTemporaryDir drives;

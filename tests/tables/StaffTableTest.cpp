@@ -72,16 +72,6 @@ TEST_F(StaffEditor, TheListStatementReadsEachBareColumnFromTheMembers)
               "(1, 2, 100, 1, '鈴木', '花', 'スズキ', 'ハナ', 'Suzuki', 'Hana', 0),"
               "(2, 1, 200, 0, '阿部', '一', 'アベ', 'ハジメ', 'Abe', 'Hajime', 1),"
               "(3, 9, 300, 0, '井上', '二', 'イノウエ', 'ジ', 'Inoue', 'Ji', 0);");
-    const auto rows = [](TQuery* q, const QStringList& fields) {
-        QStringList all;
-        for (q->First(); !q->Eof(); q->Next()) {
-            QStringList values;
-            for (const QString& f : fields)
-                values.append(q->FieldByName(f)->AsString());
-            all.append(values.join('|'));
-        }
-        return all;
-    };
     auto q = Db().NewQuery();
     for (const QString& line : StaffListLines(false))
         q->SQL->Add(line);
@@ -89,7 +79,7 @@ TEST_F(StaffEditor, TheListStatementReadsEachBareColumnFromTheMembers)
     ASSERT_GE(q->FieldCount(), 5);
     EXPECT_EQ(q->Fields(2)->FieldName(), "Job");
     EXPECT_EQ(q->Fields(4)->FieldName(), "Sex");
-    EXPECT_EQ(rows(q.get(), {"Code", "JobCode", "Job", "StaffNo"}),
+    EXPECT_EQ(TempDatabase::Rows(q.get(), {"Code", "JobCode", "Job", "StaffNo"}),
               (QStringList{"2|1|dentist|200", "1|2|hygienist|100"}));
 
     q->Close();
@@ -98,7 +88,7 @@ TEST_F(StaffEditor, TheListStatementReadsEachBareColumnFromTheMembers)
         q->SQL->Add(line);
     q->ParamByName("Search")->SetAsString("%Suz%");
     q->Open();
-    EXPECT_EQ(rows(q.get(), {"Code", "Job"}), QStringList{"1|hygienist"});
+    EXPECT_EQ(TempDatabase::Rows(q.get(), {"Code", "Job"}), QStringList{"1|hygienist"});
 }
 
 } // namespace

@@ -37,19 +37,6 @@ protected:
              "(2, 1, 200, 0, '阿部', '一', 'アベ', 'ハジメ', 'Abe', 'Hajime', 1),"
              "(3, 9, 300, 0, '井上', '二', 'イノウエ', 'ジ', 'Inoue', 'Ji', 0);");
     }
-
-    // The rows an operation left open on `query`, each its `fields` joined by "|".
-    static QStringList Rows(TQuery* query, const QStringList& fields)
-    {
-        QStringList rows;
-        for (query->First(); !query->Eof(); query->Next()) {
-            QStringList values;
-            for (const QString& f : fields)
-                values.append(query->FieldByName(f)->AsString());
-            rows.append(values.join('|'));
-        }
-        return rows;
-    }
 };
 
 TEST_F(RejectedStatements, ExamineeSearch)
@@ -60,12 +47,12 @@ TEST_F(RejectedStatements, ExamineeSearch)
     filter.asSchoolName = "Nor";
     filter.iSex = 1;
     ASSERT_EQ(SearchPatient(filter), 1);
-    EXPECT_EQ(Rows(module->Query1, {"Code", "PatientNo", "SchoolName", "Portrait"}),
+    EXPECT_EQ(TempDatabase::Rows(module->Query1, {"Code", "PatientNo", "SchoolName", "Portrait"}),
               QStringList{"3|7||p7.jpg"});
 
     ASSERT_EQ(SearchPatient(AnyPatient()), 2);
-    EXPECT_EQ(Rows(module->Query1,
-                   {"Code", "PatientNo", "Birth", "NameKana0", "SchoolCode", "SchoolName", "DeleteFlag"}),
+    EXPECT_EQ(TempDatabase::Rows(module->Query1, {"Code", "PatientNo", "Birth", "NameKana0", "SchoolCode",
+                                                  "SchoolName", "DeleteFlag"}),
               (QStringList{"3|7|2012/02/02|イトウ|99||False", "1|10|2010/04/01|ヤマダ|2|South|False"}));
 }
 
@@ -76,8 +63,8 @@ TEST_F(RejectedStatements, KarteSearch)
     ASSERT_EQ(SearchMedicalRecord(filter, EncodeDate(2015, 5, 3) + 0.5, AnyPatient()), 3);
     // K004 is flagged; K005 is after the end date; K006 has no questionnaire. K003's examinee is
     // flagged, which the search does not look at.
-    EXPECT_EQ(Rows(module->Query1, {"Code", "KarteNo", "DeleteFlag", "PPatientNo", "PNameKana0", "PBirth",
-                                    "SchoolName", "PSCode", "PSAIDS", "PSQ40"}),
+    EXPECT_EQ(TempDatabase::Rows(module->Query1, {"Code", "KarteNo", "DeleteFlag", "PPatientNo", "PNameKana0",
+                                                  "PBirth", "SchoolName", "PSCode", "PSAIDS", "PSQ40"}),
               (QStringList{"1|K001|False|10|ヤマダ|2010/04/01|South|11|True|False",
                            "2|K002|False|||||12|False|True",
                            "3|K003|False|5|アベ|2011/01/01|North|13|False|False"}));
@@ -93,15 +80,16 @@ TEST_F(RejectedStatements, KarteSearchWithoutExaminee)
     filter.asMediRecNo = "K";
     filter.tDate = EncodeDate(2015, 1, 1);
     ASSERT_EQ(SearchMedicalRecordWithoutPatient(filter, EncodeDate(2015, 12, 31)), 1);
-    EXPECT_EQ(Rows(module->Query1, {"Code", "KarteNo", "RDate", "Next", "PSCode", "PSKarteCode"}),
-              QStringList{"2|K002|2015/05/03|2|12|2"});
+    EXPECT_EQ(
+        TempDatabase::Rows(module->Query1, {"Code", "KarteNo", "RDate", "Next", "PSCode", "PSKarteCode"}),
+        QStringList{"2|K002|2015/05/03|2|12|2"});
 }
 
 TEST_F(RejectedStatements, KartesOfAnExaminee)
 {
     QString first;
     ASSERT_EQ(GetMedicalRecordOfPatient("10", first), 2);
-    QStringList rows = Rows(module->Query2, {"Code", "KarteNo", "RDate", "PatientCode"});
+    QStringList rows = TempDatabase::Rows(module->Query2, {"Code", "KarteNo", "RDate", "PatientCode"});
     rows.sort();
     EXPECT_EQ(rows, (QStringList{"1|K001|2015/05/01|1", "5|K005|2015/07/01|1"}));
 }

@@ -30,6 +30,18 @@ protected:
         return Rows(QString("SELECT Code FROM %1 WHERE %2 = '%3' AND DeleteFlag = 0")
                         .arg(race.table, race.numberColumn, race.number));
     }
+    // A karte of the examinee `patientNo` (none when empty) with one check-up; `karteCode` is the
+    // karte's Code.
+    stCheckupRecord KarteWithCheckup(const QString& karteNo, const QString& patientNo, int& karteCode)
+    {
+        stCheckupRecord checkup;
+        EXPECT_EQ(AddMedicalRecord(Karte(karteNo, Day(2024, 1, 1)), stExcursusRec(), patientNo), 1);
+        karteCode = GetAddedCode();
+        checkup.asKarteNo = karteNo;
+        checkup.tDate = Day(2024, 1, 2);
+        checkup.iCode = AddCheckup(checkup);
+        return checkup;
+    }
     // Questionnaire rows whose karte is not there, and live kartes without one.
     int Orphans()
     {
@@ -104,11 +116,8 @@ TEST_F(TwoPrograms, ARowAddedWhileAnotherProgramDeletesItsKarteIsRefusedAndNotWr
         SCOPED_TRACE(QString("%1, deleting %2").arg(race.kind, race.deletes).toStdString());
         // A karte of the round's own with one check-up.
         const QString karteNo = QString("KD-0001-%1").arg(++round, 4, 10, QChar('0'));
-        ASSERT_EQ(AddMedicalRecord(Karte(karteNo, Day(2024, 1, 1)), stExcursusRec(), ""), 1);
-        stCheckupRecord checkup;
-        checkup.asKarteNo = karteNo;
-        checkup.tDate = Day(2024, 1, 2);
-        checkup.iCode = AddCheckup(checkup);
+        int karteCode = 0;
+        const stCheckupRecord checkup = KarteWithCheckup(karteNo, "", karteCode);
         ASSERT_GT(checkup.iCode, 0);
         const bool diet = QByteArray(race.kind) == "diet";
         const QString rows =
@@ -164,13 +173,10 @@ TEST_F(TwoPrograms, ARowAddedOntoAKarteByItsCodeWhileAnotherProgramGivesTheNumbe
     for (const auto& race : races) {
         SCOPED_TRACE(QString("%1%2").arg(race.kind, race.reuse ? ", number given away" : "").toStdString());
         const QString karteNo = QString("KG-0001-%1").arg(++round, 4, 10, QChar('0'));
-        ASSERT_EQ(AddMedicalRecord(Karte(karteNo, Day(2024, 1, 1)), stExcursusRec(), ""), 1);
-        const QString karteCode = QString::number(GetAddedCode());
-        stCheckupRecord checkup;
-        checkup.asKarteNo = karteNo;
-        checkup.tDate = Day(2024, 1, 2);
-        checkup.iCode = AddCheckup(checkup);
+        int code = 0;
+        const stCheckupRecord checkup = KarteWithCheckup(karteNo, "", code);
         ASSERT_GT(checkup.iCode, 0);
+        const QString karteCode = QString::number(code);
         const bool diet = QByteArray(race.kind) == "diet";
         const QString written =
             QString("SELECT Code FROM %1").arg(race.table) + (diet ? " WHERE FoodCode = 99" : "");
@@ -285,12 +291,8 @@ TEST_F(TwoPrograms, AReplaceWhoseRowOrKarteAnotherProgramDeletesIsRefusedAndWrit
         SCOPED_TRACE(QString("%1, deleting %2").arg(race.kind, race.deletes).toStdString());
         // A karte of the round's own, of examinee 1, with one row of every kind.
         const QString karteNo = QString("KR-0001-%1").arg(++round, 4, 10, QChar('0'));
-        ASSERT_EQ(AddMedicalRecord(Karte(karteNo, Day(2024, 1, 1)), stExcursusRec(), "1"), 1);
-        const int karteCode = GetAddedCode();
-        stCheckupRecord checkup;
-        checkup.asKarteNo = karteNo;
-        checkup.tDate = Day(2024, 1, 2);
-        checkup.iCode = AddCheckup(checkup);
+        int karteCode = 0;
+        const stCheckupRecord checkup = KarteWithCheckup(karteNo, "1", karteCode);
         ASSERT_GT(checkup.iCode, 0);
         stNoteRecord note;
         note.asDescription = "before";
