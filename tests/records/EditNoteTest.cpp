@@ -227,6 +227,33 @@ TEST_F(EditNote, TheDatePickerOpensAtTheDateFieldAlsoOnARightClick)
     EXPECT_EQ(Script().Showings().count("MonthCalendarForm"), 2);
 }
 
+TEST_F(EditNote, TheLabelsAcceleratorsFocusTheirFieldsAndTheButtonsArePressed)
+{
+    StoreKarte();
+    ShowKarte([&] {
+        NewNote([&] {
+            const auto pressAlt = [](char key) {
+                QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+            };
+            TEditNoteForm& d = Dialog();
+            const std::pair<char, QWidget*> labels[] = {
+                {'s', d.DescriptionEdit}, {'w', d.WrittenByCB}, {'d', d.DateBitBtn}};
+            for (const auto& [key, field] : labels) {
+                pressAlt(key);
+                EXPECT_EQ(QApplication::focusWidget(), field) << key;
+            }
+            Type(d.DescriptionEdit, "text");
+            Script().Expect(BoxKind::Error,
+                            "[記録日] が指定されていません。\n[記録者]が指定されていません。");
+            pressAlt('a'); // 追加(&A)
+            EXPECT_EQ(d.DescriptionEdit->Text(), "text");
+            Click(d.CancelButton);
+        });
+    });
+    // The date button was focused, never pressed.
+    EXPECT_EQ(Script().Showings().count("MonthCalendarForm"), 0);
+}
+
 TEST_F(EditNote, CancelAfterChoosingADateStoresNothing)
 {
     StoreKarte();
