@@ -1,5 +1,6 @@
 #include "platform/widgets/Form.h"
 
+#include "platform/widgets/Accelerators.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/Button.h"
 
@@ -13,6 +14,7 @@ namespace widgets {
 Form::Form(QWidget* parent) : QDialog(parent)
 {
     setFont(QApplication::font());
+    InstallAcceleratorKeys();
     connect(qApp, &QApplication::focusChanged, this, &Form::FocusChanged);
 }
 

@@ -1,11 +1,13 @@
-// The date picker and its calling protocol: a clicked day, a typed date, Esc, and the
-// focus leaving the calendar.
+// The date picker and its calling protocol: a clicked day, a typed date, Esc, the focus
+// leaving the calendar, and a month or year chosen with the calendar's own controls.
 #include "core/MonthCalendarUnit.h"
 #include "platform/rtl/Exceptions.h"
 #include "tests/support/CalendarClicks.h"
 #include "tests/support/ScriptedInteraction.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -161,4 +163,67 @@ TEST_F(DatePicker, ACallersFieldThatHoldsNoDateRaisesBeforeTheDialogShows)
 {
     EXPECT_THROW(PickDate(0, 0, "2015/13/40"), EConvertError);
     EXPECT_TRUE(script.Showings().isEmpty());
+}
+
+// Mended: a year typed into the calendar's year box was lost, and the picker closed with
+// the year shown before.
+TEST_F(DatePicker, AYearTypedIntoTheCalendarIsChosenWhenEnterTabOrOkEndsThePicker)
+{
+    const std::pair<const char*, std::function<void()>> ends[] = {
+        {"Enter", [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }},
+        {"Tab", [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }},
+        {"OK", [&] { QTest::mouseClick(form.OkButton, Qt::LeftButton); }},
+    };
+    for (const auto& end : ends) {
+        SCOPED_TRACE(end.first);
+        bool closedAtOnce = false;
+        script.OnModal(form, [&] {
+            TypeYear(form.MonthCalendar1, "2013");
+            end.second();
+            closedAtOnce = form.ModalResult() != mrNone;
+        });
+        EXPECT_EQ(PickDate(0, 0, "2015/04/10"), "2013/04/10");
+        EXPECT_TRUE(closedAtOnce);
+        EXPECT_EQ(form.bDateSpecified, 1);
+    }
+}
+
+TEST_F(DatePicker, EscInTheYearBoxClosesOnlyTheBoxAndKeepsTheYear)
+{
+    script.OnModal(form, [&] {
+        TypeYear(form.MonthCalendar1, "2013");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_EQ(form.ModalResult(), mrNone);
+        EXPECT_FALSE(form.MonthCalendar1->findChild<QSpinBox*>()->isVisible());
+        EXPECT_EQ(form.MonthCalendar1->yearShown(), 2015);
+        EXPECT_EQ(form.SpecifiedDateMaskEdit->Text(), "2015/04/10");
+        EXPECT_TRUE(form.MonthCalendar1->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // the picker's own Esc
+    });
+    EXPECT_EQ(PickDate(0, 0, "2015/04/10"), std::nullopt);
+}
+
+// Mended: the arrows showed another month and the picker kept the date of the first.
+TEST_F(DatePicker, TheMonthArrowsMoveTheDateIntoTheMonthTheyShowKeepingItsDay)
+{
+    const struct
+    {
+        const char* preset;
+        int step;
+        const char* moved;
+    } cases[] = {
+        {"2015/04/10", 1, "2015/05/10"},
+        {"2015/01/31", 1, "2015/02/28"}, // the month's last day
+        {"2016/03/31", -1, "2016/02/29"},
+        {"2015/01/15", -1, "2014/12/15"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.preset);
+        script.OnModal(form, [&] {
+            ClickMonthArrow(form.MonthCalendar1, c.step);
+            EXPECT_EQ(form.SpecifiedDateMaskEdit->Text(), c.moved);
+            QTest::mouseClick(form.OkButton, Qt::LeftButton);
+        });
+        EXPECT_EQ(PickDate(0, 0, c.preset), c.moved);
+    }
 }

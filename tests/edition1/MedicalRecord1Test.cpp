@@ -1,11 +1,13 @@
 // The karte editor as Kelvara1 has it: no new-karte focus sequence, no pointer moves,
-// and a karte-date button that presets nothing.
+// a karte-date button that presets nothing, and the date picker of its note dialog.
 #include "app/FormMainMenu.h"
 #include "core/MonthCalendarUnit.h"
 #include "platform/rtl/DateTime.h"
 #include "records/DentalFormulaUnit.h"
+#include "records/EditNoteUnit.h"
 #include "records/MedicalRecordUnit.h"
 #include "tests/edition1/Kelvara1Fixture.h"
+#include "tests/support/CalendarClicks.h"
 
 #include <QApplication>
 #include <QTest>
@@ -115,4 +117,42 @@ TEST_F(KarteEditor1, ANewKarteItsCheckupAndItsChartMoveNoFocusAndNoPointer)
         EXPECT_NE(QApplication::focusWidget(), f.NewButton);
     });
     EXPECT_TRUE(program.Script().PointerMoves().empty());
+}
+
+// The operator types where the focus is: the picker has it at every showing from the note
+// dialog, also after a showing that ended in the calendar's year box, and in the dialog
+// opened again.
+TEST_F(KarteEditor1, ThePickerOpenedFromTheNoteDialogTakesTheKeyboardEachTime)
+{
+    const auto keyboardEnter = [] { QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return); };
+    Show([&] {
+        TMedicalRecordForm& f = *MedicalRecordForm;
+        QTest::mouseClick(f.NewButton, Qt::LeftButton);
+        NextPickedDate("20150401");
+        QTest::mouseClick(f.MediRecDateBitBtn, Qt::LeftButton);
+        QTest::mouseClick(f.AddButton, Qt::LeftButton);
+        ASSERT_TRUE(f.NoteNewButton->isEnabled());
+        for (const QString typed : {"2015/06/02", "2016/07/03"}) {
+            program.Script().OnModal(*EditNoteForm, [&] {
+                program.Script().OnModal(*MonthCalendarForm, [&] {
+                    EXPECT_EQ(QApplication::activeWindow(), MonthCalendarForm);
+                    EXPECT_EQ(QApplication::focusWidget(), MonthCalendarForm->SpecifiedDateMaskEdit);
+                    TypeYear(MonthCalendarForm->MonthCalendar1, "2013");
+                    keyboardEnter();
+                });
+                QTest::mouseClick(EditNoteForm->DateBitBtn, Qt::LeftButton);
+                EXPECT_TRUE(EditNoteForm->DateEdit->Text().startsWith("2013/"));
+                program.Script().OnModal(*MonthCalendarForm, [&] {
+                    EXPECT_EQ(QApplication::activeWindow(), MonthCalendarForm);
+                    QTest::keyClicks(static_cast<QWidget*>(nullptr), QString(typed).remove('/'));
+                    keyboardEnter();
+                });
+                QTest::mouseClick(EditNoteForm->DateBitBtn, Qt::LeftButton);
+                EXPECT_EQ(EditNoteForm->DateEdit->Text(), typed);
+                QTest::mouseClick(EditNoteForm->CancelButton, Qt::LeftButton);
+            });
+            QTest::mouseClick(f.NoteNewButton, Qt::LeftButton);
+        }
+    });
+    EXPECT_EQ(program.Script().Showings().count("MonthCalendarForm"), 5);
 }

@@ -71,3 +71,42 @@ TEST_F(DatePicker1, LeavingTheCalendarOnlyCopiesItsDateIntoTheEdit)
     });
     EXPECT_EQ(PickDate(0, 0, "2015/04/10"), std::nullopt);
 }
+
+// Mended: a year typed into the calendar's year box was lost. Enter presses OK; Tab leaves
+// the calendar, which only shows the date in the edit, and OK then accepts it.
+TEST_F(DatePicker1, AYearTypedIntoTheCalendarIsTheEditsAndOksDate)
+{
+    const struct
+    {
+        const char* name;
+        std::function<void()> end;
+        bool closes;
+    } ends[] = {
+        {"Enter", [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }, true},
+        {"Tab", [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }, false},
+        {"OK", [&] { QTest::mouseClick(form->OkButton, Qt::LeftButton); }, true},
+    };
+    for (const auto& e : ends) {
+        SCOPED_TRACE(e.name);
+        script.OnModal(*form, [&] {
+            TypeYear(form->MonthCalendar1, "2013");
+            e.end();
+            EXPECT_EQ(form->ModalResult() != mrNone, e.closes);
+            if (!e.closes) {
+                EXPECT_EQ(form->SpecifiedDateMaskEdit->Text(), "2013/04/10");
+                QTest::mouseClick(form->OkButton, Qt::LeftButton);
+            }
+        });
+        EXPECT_EQ(PickDate(0, 0, "2015/04/10"), "2013/04/10");
+    }
+}
+
+TEST_F(DatePicker1, TheMonthArrowsMoveTheDateIntoTheMonthTheyShow)
+{
+    script.OnModal(*form, [&] {
+        ClickMonthArrow(form->MonthCalendar1, 1);
+        EXPECT_EQ(form->SpecifiedDateMaskEdit->Text(), "2015/02/28");
+        QTest::mouseClick(form->OkButton, Qt::LeftButton);
+    });
+    EXPECT_EQ(PickDate(0, 0, "2015/01/31"), "2015/02/28");
+}

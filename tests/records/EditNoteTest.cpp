@@ -4,7 +4,9 @@
 #include "core/MonthCalendarUnit.h"
 #include "records/EditNoteUnit.h"
 #include "tests/records/KarteRowsFixture.h"
+#include "tests/support/CalendarClicks.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 
 using namespace widgets;
@@ -225,6 +227,69 @@ TEST_F(EditNote, TheDatePickerOpensAtTheDateFieldAlsoOnARightClick)
         });
     });
     EXPECT_EQ(Script().Showings().count("MonthCalendarForm"), 2);
+}
+
+TEST_F(EditNote, TheLabelsAcceleratorsFocusTheirFieldsAndTheButtonsArePressed)
+{
+    StoreKarte();
+    ShowKarte([&] {
+        NewNote([&] {
+            const auto pressAlt = [](char key) {
+                QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+            };
+            TEditNoteForm& d = Dialog();
+            const std::pair<char, QWidget*> labels[] = {
+                {'s', d.DescriptionEdit}, {'w', d.WrittenByCB}, {'d', d.DateBitBtn}};
+            for (const auto& [key, field] : labels) {
+                pressAlt(key);
+                EXPECT_EQ(QApplication::focusWidget(), field) << key;
+            }
+            Type(d.DescriptionEdit, "text");
+            Script().Expect(BoxKind::Error,
+                            "[記録日] が指定されていません。\n[記録者]が指定されていません。");
+            pressAlt('a'); // 追加(&A)
+            EXPECT_EQ(d.DescriptionEdit->Text(), "text");
+            Click(d.CancelButton);
+        });
+    });
+    // The date button was focused, never pressed.
+    EXPECT_EQ(Script().Showings().count("MonthCalendarForm"), 0);
+}
+
+// The operator types where the focus is: the picker has it at every showing from the
+// dialog, also after a showing that ended in the calendar's year box, and in a dialog
+// opened again.
+TEST_F(EditNote, ThePickerTakesTheKeyboardAtEveryShowing)
+{
+    StoreKarte();
+    const auto keyboard = [](const QString& text) { QTest::keyClicks(static_cast<QWidget*>(nullptr), text); };
+    const auto keyboardEnter = [] { QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return); };
+    ShowKarte([&] {
+        for (const QString typed : {"20150602", "20160703"}) {
+            NewNote([&] {
+                Script().OnModal(*MonthCalendarForm, [&] {
+                    EXPECT_EQ(QApplication::activeWindow(), MonthCalendarForm);
+                    EXPECT_EQ(QApplication::focusWidget(), MonthCalendarForm->SpecifiedDateMaskEdit);
+                    TypeYear(MonthCalendarForm->MonthCalendar1, "2013");
+                    keyboardEnter();
+                });
+                Click(Dialog().DateBitBtn);
+                EXPECT_TRUE(Dialog().DateEdit->Text().startsWith("2013/"));
+                // Opened from the keyboard: Alt+D focuses the date button, Enter presses it.
+                Script().OnModal(*MonthCalendarForm, [&] {
+                    EXPECT_EQ(QApplication::activeWindow(), MonthCalendarForm);
+                    keyboard(typed);
+                    keyboardEnter();
+                });
+                QTest::keyClick(QApplication::focusWidget(), 'd', Qt::AltModifier);
+                keyboardEnter();
+                EXPECT_EQ(Dialog().DateEdit->Text(),
+                          typed.left(4) + "/" + typed.mid(4, 2) + "/" + typed.mid(6));
+                Click(Dialog().CancelButton);
+            });
+        }
+    });
+    EXPECT_EQ(Script().Showings().count("MonthCalendarForm"), 4);
 }
 
 TEST_F(EditNote, CancelAfterChoosingADateStoresNothing)

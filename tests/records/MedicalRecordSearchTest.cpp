@@ -311,6 +311,41 @@ TEST_F(KarteSearch, WithoutExamineeTheExamineeCriteriaAreOffAndItsColumnsEmpty)
     });
 }
 
+// Two labels share S, a label and the card print button share P: the first in the window's
+// order that can take the key takes it, each time. Once 受診者データなし(&Q) is ticked, the
+// examinee criteria are off and neither S label can take the key.
+TEST_F(KarteSearch, ALabelsAcceleratorFocusesItsFieldTheFirstOfThoseThatShareIt)
+{
+    AddKartes();
+    Show([&] {
+        Search([&] {
+            TMedicalRecordSearchForm& s = S();
+            const auto pressAlt = [](char key) {
+                QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+            };
+            FindAll();
+            ClickCell(s.MediRecSG, 10, 1); // a mark: the card print button is enabled
+            ASSERT_TRUE(Enabled(s.PrintCardButton));
+            const struct
+            {
+                char key;
+                QWidget* focused;
+            } presses[] = {
+                {'s', s.SexComboBox},   {'s', s.SexComboBox},       {'p', s.PatientNoEdit},
+                {'i', s.MediRecNoEdit}, {'q', s.NoPatientCheckBox}, {'s', s.NoPatientCheckBox},
+            };
+            for (const auto& press : presses) {
+                pressAlt(press.key);
+                EXPECT_EQ(QApplication::focusWidget(), press.focused) << "Alt+" << press.key;
+            }
+            EXPECT_TRUE(s.NoPatientCheckBox->Checked());
+            EXPECT_EQ(s.MediRecNoEdit->Text(), "");
+        });
+    });
+    EXPECT_EQ(Script().Showings(), QStringList({"MedicalRecordForm", "MedicalRecordSearchForm"}));
+    EXPECT_TRUE(Script().Documents().isEmpty()); // no card printed
+}
+
 TEST_F(KarteSearch, TheDatePickersOpenBesideTheirFieldsAlsoOnARightClick)
 {
     Show([&] {

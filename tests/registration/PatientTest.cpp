@@ -335,6 +335,25 @@ TEST_F(PatientWindow, TheNameAndKanaFieldsDiscardCommas)
     });
 }
 
+// Mended: Alt+K in a kana field typed "k". The letters of captions without a focus control
+// do nothing; N is also New's, which takes it.
+TEST_F(PatientWindow, AltWithALetterNeverTypesAndAltNPressesNew)
+{
+    AddSchool("North");
+    InWindow([&] {
+        QTest::mouseClick(PatientForm->ClearButton, Qt::LeftButton);
+        Type(PatientForm->PersonalNameEdit, "Taro");
+        for (char key : {'k', 'i', 'b', 's', 'z'}) {
+            QTest::mouseClick(PatientForm->PersonalKanaEdit, Qt::LeftButton);
+            QTest::keyClick(PatientForm->PersonalKanaEdit, key, Qt::AltModifier);
+            EXPECT_EQ(PatientForm->PersonalKanaEdit->Text(), "") << key;
+            EXPECT_EQ(QApplication::focusWidget(), PatientForm->PersonalKanaEdit) << key;
+        }
+        QTest::keyClick(QApplication::focusWidget(), 'n', Qt::AltModifier);
+        EXPECT_EQ(PatientForm->PersonalNameEdit->Text(), "");
+    });
+}
+
 TEST_F(PatientWindow, TheBirthDateComesFromThePickerPlacedAtTheField)
 {
     AddSchool("North");

@@ -1,9 +1,12 @@
 #include "tests/support/CalendarClicks.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QCalendarWidget>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 void ClickDay(QCalendarWidget* calendar, int day)
@@ -24,4 +27,25 @@ void ClickDay(QCalendarWidget* calendar, int day)
             }
         }
     FAIL() << "day not shown: " << day;
+}
+
+// The title's buttons and the year box by the names Qt gives them.
+void TypeYear(QCalendarWidget* calendar, const QString& year)
+{
+    auto* button = calendar->findChild<QToolButton*>("qt_calendar_yearbutton");
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+    auto* box = calendar->findChild<QSpinBox*>("qt_calendar_yearedit");
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(box->isVisible());
+    ASSERT_EQ(QApplication::focusWidget(), box);
+    QTest::keyClicks(box, year); // the year shown is selected: typed over
+}
+
+void ClickMonthArrow(QCalendarWidget* calendar, int step)
+{
+    auto* arrow =
+        calendar->findChild<QToolButton*>(step > 0 ? "qt_calendar_nextmonth" : "qt_calendar_prevmonth");
+    ASSERT_NE(arrow, nullptr);
+    QTest::mouseClick(arrow, Qt::LeftButton);
 }

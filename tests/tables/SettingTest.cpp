@@ -15,6 +15,7 @@
 #include "tables/FormTreatmentTable.h"
 #include "tests/support/ProgramFixture.h"
 
+#include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -102,6 +103,36 @@ TEST(SettingWindow, TheDebugSwitchEnablesTheMaintenanceButtonsAndEachButtonOpens
     for (const auto& b : buttons)
         expected.append(b.second->objectName());
     EXPECT_EQ(program.Script().Showings(), expected);
+}
+
+// Mended: the two M buttons only took the focus in turn. The member editor's button is
+// listed first; with the maintenance editors off, M is nobody's and types nothing.
+TEST(SettingWindow, AltMOpensTheMemberEditorTheFirstOfTheTwoMButtons)
+{
+    for (const char* debug : {"1", "0"}) {
+        SCOPED_TRACE(debug);
+        ProgramFixture program;
+        program.WriteSetting("Debug", "Debug", debug);
+        program.Start();
+        int editorShowings = 0;
+        program.Script().OnModal(*SettingForm, [&] {
+            if (QString(debug) == "1")
+                for (int press = 0; press < 2; ++press)
+                    program.Script().OnModal(*StaffTableForm, [&] {
+                        ++editorShowings;
+                        StaffTableForm->FindCancelButton()->click();
+                    });
+            QTest::mouseClick(SettingForm->EditNetFileDir, Qt::LeftButton);
+            QTest::keyClick(SettingForm->EditNetFileDir, Qt::Key_End);
+            for (int press = 0; press < 2; ++press)
+                QTest::keyClick(QApplication::focusWidget(), 'm', Qt::AltModifier);
+            EXPECT_EQ(SettingForm->EditNetFileDir->Text().toStdString(), "C:\\KVR");
+            QTest::mouseClick(SettingForm->CloseButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(MainMenuForm->SettingButton, Qt::LeftButton);
+        EXPECT_EQ(editorShowings, QString(debug) == "1" ? 2 : 0);
+        EXPECT_FALSE(program.Script().Showings().contains("KarteTableForm"));
+    }
 }
 
 TEST(SettingWindow, TheCloseButtonEnterAndEscWriteBothFoldersAsTyped)

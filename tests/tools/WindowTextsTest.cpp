@@ -1,15 +1,18 @@
 // Every window as the screenshot tool shows it, over a database with rows in every
-// table: no caption, title or choice is cut, every date column holds a whole date, and
-// Tab leaves each group box once.
+// table: no caption, title or choice is cut, every date column holds a whole date, Tab
+// leaves each group box once, and Alt with a letter types nothing into any edit.
 #include "app/FormMainMenu.h"
+#include "platform/widgets/Label.h"
 #include "tests/support/ScriptedInteraction.h"
 #include "tests/support/TempDatabase.h"
 #include "tests/support/TextFit.h"
 #include "tools/kvr-screens/Screens.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <algorithm>
@@ -173,6 +176,49 @@ TEST_P(WindowTexts, TabLeavesEachGroupBoxOnce)
         for (QWidget* w : form->findChildren<QWidget*>())
             w->setEnabled(true);
         EXPECT_EQ(GroupsEnteredAgain(form, TabWalk(form)), "");
+    });
+}
+
+// The letters that some caption of the window marks with "&", in capitals.
+QString MarkedLetters(QWidget* window)
+{
+    QString captions;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            captions += button->text();
+        else if (auto* box = qobject_cast<QGroupBox*>(w))
+            captions += box->title();
+        else if (auto* label = qobject_cast<widgets::Label*>(w))
+            captions += label->Caption();
+    }
+    QString marked;
+    for (qsizetype i = captions.indexOf('&'); i >= 0 && i + 1 < captions.size();
+         i = captions.indexOf('&', i + 2))
+        marked += captions[i + 1].toUpper();
+    return marked;
+}
+
+// Mended: Alt with a letter that no control takes typed that letter.
+TEST_P(WindowTexts, AltWithALetterTypesNothingIntoAnyEdit)
+{
+    WhileShown([](widgets::Form* form) {
+        const QString marked = MarkedLetters(form);
+        for (QLineEdit* edit : form->findChildren<QLineEdit*>()) {
+            if (!edit->isVisible() || !edit->isEnabled() || edit->isReadOnly())
+                continue;
+            QTest::mouseClick(edit, Qt::LeftButton);
+            if (QApplication::focusWidget() != edit)
+                continue; // a control that hands the focus on
+            const QString before = edit->text();
+            for (char letter = 'A'; letter <= 'Z'; ++letter)
+                if (!marked.contains(QChar(letter))) {
+                    QTest::keyClick(edit, char(letter + ('a' - 'A')), Qt::AltModifier);
+                    QTest::keyClick(edit, letter, Qt::AltModifier | Qt::ShiftModifier);
+                }
+            EXPECT_EQ(edit->text().toStdString(), before.toStdString())
+                << edit->objectName().toStdString() << " (Alt is free for every letter but "
+                << marked.toStdString() << ")";
+        }
     });
 }
 
