@@ -2,6 +2,7 @@
 
 #include "platform/os/Sounds.h"
 #include "platform/widgets/Application.h"
+#include "platform/widgets/FileDialogs.h"
 #include "platform/widgets/Form.h"
 
 #include <QCursor>
@@ -110,17 +111,13 @@ int DesktopInteraction::ShowBox(BoxKind kind, const QString& text)
     return mrOk;
 }
 
-QString DesktopInteraction::OpenPicture(const QString& initialDir, const QString& fileName)
+QString DesktopInteraction::OpenPicture(const QString& initialDir, const QString& fileName,
+                                        const QStringList& filters)
 {
-    QFileDialog dialog(QApplication::activeWindow(), QString(), initialDir);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("画像ファイル (*.bmp *.ico *.jpg *.jpeg)"),
-                           QStringLiteral("ビットマップ (*.bmp)"), QStringLiteral("すべてのファイル (*)")});
-    if (!fileName.isEmpty())
-        dialog.selectFile(fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    std::unique_ptr<QFileDialog> dialog = MakePictureDialog(initialDir, fileName, filters);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return QString();
-    return dialog.selectedFiles().first();
+    return dialog->selectedFiles().first();
 }
 
 bool DesktopInteraction::PrinterSetup()

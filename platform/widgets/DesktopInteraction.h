@@ -10,7 +10,8 @@ public:
     int ShowModal(Form& form) override;
     void PlaySound(Sound sound) override;
     int ShowBox(BoxKind kind, const QString& text) override;
-    QString OpenPicture(const QString& initialDir, const QString& fileName) override;
+    QString OpenPicture(const QString& initialDir, const QString& fileName,
+                        const QStringList& filters) override;
     bool PrinterSetup() override;
     bool OpenDocument(const QString& hostPath) override;
     void MovePointer(const QPoint& globalPos) override;

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <algorithm>
 
 namespace widgets {
 
@@ -39,6 +40,8 @@ void Form::BeginModal()
         remembered->clearFocus();
     inModal = true;
     setWindowModality(Qt::ApplicationModal);
+    if (designedSize.isEmpty())
+        designedSize = size();
     Place(opener);
     show();
     QApplication::setActiveWindow(this);
@@ -48,6 +51,7 @@ void Form::BeginModal()
     emit OnShow();
     if (size() != before)
         Place(opener);
+    KeepOnScreen();
 }
 
 void Form::EndModal()
@@ -65,13 +69,18 @@ void Form::EndModal()
 void Form::Show()
 {
     const bool wasVisible = isVisible();
-    if (!wasVisible)
+    if (!wasVisible) {
+        if (designedSize.isEmpty())
+            designedSize = size();
         Place(QApplication::activeWindow());
+    }
     show();
     raise();
     QApplication::setActiveWindow(this);
-    if (!wasVisible)
+    if (!wasVisible) {
         emit OnShow();
+        KeepOnScreen();
+    }
     placedByCaller = false;
 }
 
@@ -102,7 +111,7 @@ void Form::Place(QWidget* owner)
     QRect area;
     switch (Position) {
     case Position::Designed:
-        move(pos()); // keeps the designed place (and tells Qt not to centre it)
+        MoveFrameTo(FramePos()); // keeps the designed place (and tells Qt not to centre it)
         return;
     case Position::DesktopCenter:
         if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -125,46 +134,129 @@ void Form::Place(QWidget* owner)
         break;
     }
     if (area.isNull()) {
-        move(pos());
+        MoveFrameTo(FramePos());
         return;
     }
-    const QSize outer = frameGeometry().size();
-    move(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
+    const QSize outer = size().grownBy(FrameMargins());
+    MoveFrameTo({area.left() + (area.width() - outer.width()) / 2,
+                 area.top() + (area.height() - outer.height()) / 2});
+}
+
+QRect Form::ScreenArea() const
+{
+    QScreen* screen = QGuiApplication::screenAt(QRect(FramePos(), size().grownBy(FrameMargins())).center());
+    if (!screen)
+        screen = this->screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QSize Form::LargestSize() const
+{
+    const QRect area = ScreenArea();
+    if (area.isEmpty())
+        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // A stored size can be anything; the designed one is what the layout needs at least.
+    const QSize designed = designedSize.isEmpty() ? size() : designedSize;
+    return area.size().shrunkBy(FrameMargins()).expandedTo(designed);
+}
+
+void Form::KeepOnScreen()
+{
+    frameUnknown = frameGeometry() == geometry();
+    const QRect area = ScreenArea();
+    if (area.isEmpty())
+        return;
+    const QSize fitted = size().boundedTo(LargestSize());
+    if (fitted != size())
+        resize(fitted);
+    const QSize outer = fitted.grownBy(FrameMargins());
+    // The top left corner last, so that a window larger than the area keeps its title bar on it.
+    const int left = std::max(area.left(), std::min(Left(), area.right() + 1 - outer.width()));
+    const int top = std::max(area.top(), std::min(Top(), area.bottom() + 1 - outer.height()));
+    if (QPoint(left, top) != FramePos())
+        MoveFrameTo({left, top});
+    unframed = frameUnknown ? QRect(QPoint(left, top), fitted) : QRect();
+}
+
+QMargins Form::FrameMargins() const
+{
+    const auto margins = [](const QWidget* window) {
+        const QRect outer = window->frameGeometry();
+        const QRect inner = window->geometry();
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                        outer.bottom() - inner.bottom());
+    };
+    // Known once the window manager has framed this window; until then, a framed window
+    // of the program tells what the frame will be.
+    if (const QMargins own = margins(this); !own.isNull())
+        return own;
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible() && qobject_cast<const Form*>(window))
+            if (const QMargins other = margins(window); !other.isNull())
+                return other;
+    return {};
+}
+
+void Form::MoveFrameTo(QPoint place)
+{
+    // A shown window that the window manager has not framed yet is placed by its inner
+    // window, and the frame goes around that: so the inner window goes where the frame
+    // will leave it.
+    framePlace.reset();
+    if (testAttribute(Qt::WA_WState_Created) && isVisible() && frameGeometry() == geometry()) {
+        const QMargins frame = FrameMargins();
+        framePlace = place;
+        move(place + QPoint(frame.left(), frame.top()));
+    } else {
+        move(place);
+    }
+}
+
+QPoint Form::FramePos() const
+{
+    if (framePlace && frameGeometry() == geometry())
+        return *framePlace;
+    return pos();
 }
 
 int Form::Left() const
 {
-    return frameGeometry().left();
+    return FramePos().x();
 }
 int Form::Top() const
 {
-    return frameGeometry().top();
+    return FramePos().y();
 }
 int Form::Width() const
 {
-    return frameGeometry().width();
+    return width();
 }
 int Form::Height() const
 {
-    return frameGeometry().height();
+    return height();
 }
 void Form::SetLeft(int value)
 {
-    move(value, Top());
+    MoveFrameTo({value, Top()});
     placedByCaller = true;
 }
 void Form::SetTop(int value)
 {
-    move(Left(), value);
+    MoveFrameTo({Left(), value});
     placedByCaller = true;
 }
+// A size that cannot fit never reaches the window manager: it would place the window by it.
 void Form::SetWidth(int value)
 {
-    resize(value - (frameGeometry().width() - width()), height());
+    resize(std::min(value, LargestSize().width()), height());
+    if (isVisible())
+        KeepOnScreen();
 }
 void Form::SetHeight(int value)
 {
-    resize(width(), value - (frameGeometry().height() - height()));
+    resize(width(), std::min(value, LargestSize().height()));
+    if (isVisible())
+        KeepOnScreen();
 }
 
 Button* Form::DefaultButton() const
@@ -230,6 +322,41 @@ void Form::closeEvent(QCloseEvent* event)
     // The title bar's close box: the cancel button's handler does not run.
     event->ignore();
     Close();
+}
+
+void Form::Reassert()
+{
+    // What was set before the window manager took the window over can be lost to it:
+    // it may answer with the size and place it first saw.
+    if (!isVisible())
+        return;
+    if (unframed.isValid()) {
+        if (size() != unframed.size())
+            resize(unframed.size());
+        if (FramePos() != unframed.topLeft())
+            MoveFrameTo(unframed.topLeft());
+    }
+    KeepOnScreen();
+}
+
+bool Form::event(QEvent* event)
+{
+    // The frame's size was guessed at the showing; once the window manager has framed the
+    // window (it is then painted or activated, not always moved), it is checked again.
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Paint:
+    case QEvent::WindowActivate:
+        if (frameUnknown && isVisible() && frameGeometry() != geometry()) {
+            frameUnknown = false;
+            QMetaObject::invokeMethod(this, &Form::Reassert, Qt::QueuedConnection);
+        }
+        break;
+    default:
+        break;
+    }
+    return QDialog::event(event);
 }
 
 void Form::mouseDoubleClickEvent(QMouseEvent* event)

@@ -3,7 +3,11 @@
 // at every showing and ends once a modal result is set (Close(), a button carrying a
 // modal result, Esc through the cancel button, the title bar); the close handler
 // (OnClose) runs at every end, however the showing ended. Left/Top set before
-// ShowModal win over the Position rule. Enter clicks the focused button, else the
+// ShowModal win over the Position rule. At every showing, at every size set while it is
+// shown, and once the window manager has framed it, the window is brought onto the
+// available area of its screen: a place off the area moves onto it, a size larger than
+// the area shrinks to it (never below the window's designed size, which then keeps its
+// top left corner on the area). Enter clicks the focused button, else the
 // default button; Esc clicks the cancel button; each only while that button is
 // visible and enabled. The title-bar close box only ends the showing.
 // A control's Exit() signal fires when the focus moves from it to another control of
@@ -11,7 +15,9 @@
 #include "platform/widgets/Interaction.h"
 
 #include <QDialog>
+#include <QMargins>
 #include <QPointer>
+#include <optional>
 
 namespace widgets {
 
@@ -40,7 +46,10 @@ public:
     int ModalResult() const { return modalResult; }
     void SetModalResult(int result);
 
-    // Outer position and size.
+    // Left/Top: where the window's outer frame begins on the screen. Width/Height: the
+    // window's inner size, without the frame a window manager adds. Both read what was
+    // set, framed or not: a window manager frames a window only some time after it is
+    // shown, so a size read at the showing and one read at the closing compare.
     int Left() const;
     int Top() const;
     int Width() const;
@@ -75,15 +84,27 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void Place(QWidget* owner);
+    void KeepOnScreen();
+    QRect ScreenArea() const;
+    QSize LargestSize() const;
+    void MoveFrameTo(QPoint place);
+    QPoint FramePos() const;
+    void Reassert();
+    QMargins FrameMargins() const;
     void FocusChanged(QWidget* old, QWidget* now);
 
     int modalResult = mrNone;
     bool inModal = false;
     bool placedByCaller = false;
+    QSize designedSize;
+    bool frameUnknown = false;        // kept on screen before the window manager had framed it
+    std::optional<QPoint> framePlace; // where the frame goes, while it is not there yet
+    QRect unframed;                   // the frame's place and the size set before it came
     QPointer<QWidget> opener;
 };
 

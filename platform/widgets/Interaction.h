@@ -8,6 +8,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 class QAction;
 class QMenu;
@@ -51,8 +52,10 @@ public:
     virtual void PlaySound(Sound sound) = 0;
     // Shows the box (without its sound) and returns mrOk, mrYes or mrNo.
     virtual int ShowBox(BoxKind kind, const QString& text) = 0;
-    // A picture file chosen by the operator, or the empty text when cancelled (host paths).
-    virtual QString OpenPicture(const QString& initialDir, const QString& fileName) = 0;
+    // A picture file chosen by the operator, or the empty text when cancelled (host paths);
+    // `filters` are the kinds of file offered, each "name (*.ext ...)".
+    virtual QString OpenPicture(const QString& initialDir, const QString& fileName,
+                                const QStringList& filters) = 0;
     // The printer set-up dialog; true when the operator accepted it.
     virtual bool PrinterSetup() = 0;
     // Asks the desktop to open a document; not waited for.

@@ -9,6 +9,7 @@
 #include "tests/registration/PatientWindow.h"
 #include "tests/support/TextFit.h"
 
+#include <QDir>
 #include <QFile>
 
 using namespace widgets;
@@ -421,6 +422,15 @@ TEST_F(PatientWindow, AChosenBitmapBecomesThePhotoAndTheProgramFolderCurrent)
         Script().ChoosePicture(photos + "/taro.bmp");
         QTest::mouseClick(PatientForm->PhotoImage, Qt::LeftButton);
         EXPECT_EQ(Script().PictureDialogFolders().back(), HostPath(registration::ProgramFolder() + "Images"));
+        // It offers what the window shows as a photo, Windows bitmaps, and then every file.
+        const QStringList filters = Script().PictureDialogFilters().back();
+        ASSERT_EQ(filters, (QStringList{"ビットマップ (*.bmp)", "すべてのファイル (*)"}));
+        for (const auto& [file, shown] : {std::pair{"taro.bmp", true},
+                                          {"TARO.BMP", true},
+                                          {"taro.jpg", false},
+                                          {"taro.ico", false},
+                                          {"taro.jpeg", false}})
+            EXPECT_EQ(QDir::match(filters.front().section('(', 1).chopped(1), file), shown) << file;
         EXPECT_EQ(PatientForm->PhtoImageLabel->Caption(), "taro.bmp");
         EXPECT_EQ(PatientForm->PhtoImageLabel->toolTip(), "taro.bmp");
         EXPECT_EQ(os::GetCurrentFolder() + "\\", registration::ProgramFolder());

@@ -161,10 +161,12 @@ int ScriptedInteraction::ShowBox(BoxKind kind, const QString& text)
     return mrOk;
 }
 
-QString ScriptedInteraction::OpenPicture(const QString& initialDir, const QString&)
+QString ScriptedInteraction::OpenPicture(const QString& initialDir, const QString&,
+                                         const QStringList& filters)
 {
     pendingSound.reset();
     pictureFolders << initialDir;
+    pictureFilters.push_back(filters);
     if (pictureChoices.empty()) {
         ADD_FAILURE() << "unexpected picture dialog";
         return QString();

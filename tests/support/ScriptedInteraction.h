@@ -64,12 +64,15 @@ public:
     // Object names of the forms shown modally, in order.
     const QStringList& Showings() const { return showings; }
     const QStringList& PictureDialogFolders() const { return pictureFolders; }
+    // The kinds of file each picture dialog offered.
+    const std::vector<QStringList>& PictureDialogFilters() const { return pictureFilters; }
     const std::vector<QPoint>& PopupPositions() const { return popupPositions; }
 
     int ShowModal(widgets::Form& form) override;
     void PlaySound(widgets::Sound sound) override;
     int ShowBox(widgets::BoxKind kind, const QString& text) override;
-    QString OpenPicture(const QString& initialDir, const QString& fileName) override;
+    QString OpenPicture(const QString& initialDir, const QString& fileName,
+                        const QStringList& filters) override;
     bool PrinterSetup() override;
     bool OpenDocument(const QString& hostPath) override;
     void MovePointer(const QPoint& globalPos) override;
@@ -97,6 +100,7 @@ private:
     std::vector<QPoint> pointerMoves;
     QStringList showings;
     QStringList pictureFolders;
+    std::vector<QStringList> pictureFilters;
     std::vector<QPoint> popupPositions;
     std::optional<widgets::Sound> pendingSound;
     TDateTime now;

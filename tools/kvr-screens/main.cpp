@@ -30,7 +30,7 @@ public:
         return kind == widgets::BoxKind::Question || kind == widgets::BoxKind::ErrorYesNo ? widgets::mrNo
                                                                                           : widgets::mrOk;
     }
-    QString OpenPicture(const QString&, const QString&) override { return QString(); }
+    QString OpenPicture(const QString&, const QString&, const QStringList&) override { return QString(); }
     bool PrinterSetup() override { return false; }
     bool OpenDocument(const QString&) override { return true; }
     void MovePointer(const QPoint&) override {}

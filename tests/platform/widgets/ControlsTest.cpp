@@ -8,14 +8,19 @@
 #include "tests/platform/widgets/SampleForm.h"
 #include "tests/support/ScriptedInteraction.h"
 
+#include <QAbstractItemDelegate>
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
+#include <QFileDialog>
 #include <QHeaderView>
+#include <QImage>
 #include <QRadioButton>
+#include <QStyleOptionViewItem>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 using namespace widgets;
@@ -436,6 +441,43 @@ TEST_F(Controls, BitmapsLoadAndAnythingElseIsAnInvalidGraphic)
     image->LoadBitmap("b.bmp");
     QDir::setCurrent(saved);
     qunsetenv("KVR_DRIVES");
+}
+
+TEST(PictureDialog, ListsTheFilesWithTheirSizeAndTypeWideEnoughToRead)
+{
+    QTemporaryDir dir;
+    {
+        QImage picture(300, 400, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        ASSERT_TRUE(picture.save(dir.filePath("a-long-photo-name-of-an-examinee.bmp"), "BMP"));
+    }
+    const std::unique_ptr<QFileDialog> dialog =
+        MakePictureDialog(dir.path(), QString(), {"ビットマップ (*.bmp)", "すべてのファイル (*)"});
+    dialog->show();
+    auto* view = dialog->findChild<QTreeView*>();
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->isVisible()); // the detail view
+    QAbstractItemModel* model = view->model();
+    const QModelIndex root = view->rootIndex();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount(root) == 1; }, 10000));
+    // Each column as wide as its cell needs (text, margins, icon), once the folder is listed.
+    const auto fits = [&](int column) {
+        QStyleOptionViewItem option;
+        option.initFrom(view);
+        option.font = view->font();
+        const int needed = view->itemDelegate()->sizeHint(option, model->index(0, column, root)).width();
+        return view->header()->sectionSize(column) >= needed;
+    };
+    const bool allFit = QTest::qWaitFor([&] { return fits(0) && fits(1) && fits(2) && fits(3); }, 10000);
+    EXPECT_TRUE(allFit);
+    const QFontMetrics metrics(view->font());
+    for (int column : {0, 1, 2, 3}) {
+        const QString text = model->index(0, column, root).data().toString();
+        ASSERT_FALSE(text.isEmpty()) << column;
+        EXPECT_TRUE(fits(column)) << text.toStdString();
+        EXPECT_GE(view->header()->sectionSize(column), metrics.horizontalAdvance(text)) << text.toStdString();
+    }
+    dialog->hide();
 }
 
 TEST(Fonts, TheWindowsFontMapsToTheInstalledJapaneseFontAtTheSamePixelSize)

@@ -12,10 +12,13 @@
 
 #include <QAbstractButton>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMargins>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -23,6 +26,7 @@
 #include <functional>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+#include <ostream>
 
 using namespace widgets;
 
@@ -160,6 +164,128 @@ TEST(ModalLifeCycle, ACallersPlaceWinsOverCentring)
     EXPECT_EQ(placed, QPoint(30, 40));
     EXPECT_NE(centred, QPoint(30, 40));
 }
+
+// A size or place that would leave the window off its screen: the show handler sets the
+// size (as a stored one is set), the caller the place. `designed` resizes the dialog before
+// its first showing. `expected` gives the outer frame, from the area and the frame's margins.
+struct OffScreenCase
+{
+    const char* name;
+    QSize designed;
+    std::function<QPoint(const QRect&)> place; // none: centred on the desktop
+    QSize shown;                               // set by the show handler; empty: none
+    std::function<QRect(const QRect&, const QMargins&)> expected;
+};
+
+void PrintTo(const OffScreenCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class KeptOnScreen : public ::testing::TestWithParam<OffScreenCase>
+{
+};
+
+QRect Framed(QPoint at, QSize inner, const QMargins& frame)
+{
+    return QRect(at, inner.grownBy(frame));
+}
+
+TEST_P(KeptOnScreen, TheWindowIsBroughtOntoTheAvailableArea)
+{
+    const OffScreenCase& c = GetParam();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    TDialog dialog;
+    dialog.Position = Position::DesktopCenter;
+    if (!c.designed.isEmpty())
+        dialog.resize(c.designed);
+    Connect(&dialog, &Form::OnShow, &dialog, [&] {
+        if (!c.shown.isEmpty()) {
+            dialog.SetWidth(c.shown.width());
+            dialog.SetHeight(c.shown.height());
+        }
+    });
+    ScriptedInteraction script;
+    QRect outer;
+    QMargins frame;
+    QPoint place;
+    script.OnModal(dialog, [&] {
+        outer = dialog.frameGeometry();
+        const QRect inner = dialog.geometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        place = QPoint(dialog.Left(), dialog.Top());
+        dialog.Close();
+    });
+    if (c.place) {
+        const QPoint at = c.place(area);
+        dialog.SetLeft(at.x());
+        dialog.SetTop(at.y());
+    }
+    dialog.ShowModal();
+    EXPECT_EQ(outer, c.expected(area, frame));
+    EXPECT_EQ(place, outer.topLeft());
+    EXPECT_TRUE(area.contains(outer.topLeft()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Form, KeptOnScreen,
+    ::testing::Values(OffScreenCase{"HugeHeight",
+                                    {},
+                                    {},
+                                    {300, 2147483647},
+                                    [](const QRect& a, const QMargins& m) {
+                                        const int outerWidth = 300 + m.left() + m.right();
+                                        return QRect(a.left() + (a.width() - outerWidth) / 2, a.top(),
+                                                     outerWidth, a.height());
+                                    }},
+                      OffScreenCase{"HugeWidth",
+                                    {},
+                                    [](const QRect& a) { return a.topLeft() + QPoint(40, 30); },
+                                    {100000, 120},
+                                    [](const QRect& a, const QMargins& m) {
+                                        return QRect(a.left(), a.top() + 30, a.width(),
+                                                     120 + m.top() + m.bottom());
+                                    }},
+                      OffScreenCase{"PastTheBottomRight",
+                                    {},
+                                    [](const QRect& a) { return a.bottomRight() - QPoint(100, 50); },
+                                    {},
+                                    [](const QRect& a, const QMargins& m) {
+                                        const QSize outer = QSize(300, 120).grownBy(m);
+                                        return QRect(a.bottomRight() + QPoint(1, 1) -
+                                                         QPoint(outer.width(), outer.height()),
+                                                     outer);
+                                    }},
+                      OffScreenCase{"AboveTheTopLeft",
+                                    {},
+                                    [](const QRect& a) { return a.topLeft() - QPoint(500, 400); },
+                                    {},
+                                    [](const QRect& a, const QMargins& m) {
+                                        return Framed(a.topLeft(), {300, 120}, m);
+                                    }},
+                      OffScreenCase{"SmallerThanDesignedOnTheArea",
+                                    {},
+                                    [](const QRect& a) { return a.topLeft() + QPoint(10, 20); },
+                                    {200, 80},
+                                    [](const QRect& a, const QMargins& m) {
+                                        return Framed(a.topLeft() + QPoint(10, 20), {200, 80}, m);
+                                    }},
+                      OffScreenCase{"DesignedLargerThanTheArea",
+                                    {2400, 1300},
+                                    {},
+                                    {},
+                                    [](const QRect& a, const QMargins& m) {
+                                        return Framed(a.topLeft(), {2400, 1300}, m);
+                                    }},
+                      OffScreenCase{"StoredLargerThanTheAreaShrinksToTheDesigned",
+                                    {2400, 1300},
+                                    {},
+                                    {3000, 2000},
+                                    [](const QRect& a, const QMargins& m) {
+                                        return Framed(a.topLeft(), {2400, 1300}, m);
+                                    }}),
+    [](const ::testing::TestParamInfo<OffScreenCase>& info) { return std::string(info.param.name); });
 
 TEST(ModalLifeCycle, AShowingTheScriptDoesNotEndFailsInsteadOfHanging)
 {
