@@ -45,7 +45,7 @@ public:
     int ShowModal(widgets::Form&) override { return widgets::mrCancel; }
     void PlaySound(widgets::Sound) override {}
     int ShowBox(widgets::BoxKind, const QString&) override { return widgets::mrOk; }
-    QString OpenPicture(const QString&, const QString&) override { return QString(); }
+    QString OpenPicture(const QString&, const QString&, const QStringList&) override { return QString(); }
     bool PrinterSetup() override { return false; }
     bool OpenDocument(const QString&) override { return false; }
     void MovePointer(const QPoint&) override {}
