@@ -40,6 +40,7 @@ void Form::BeginModal()
         remembered->clearFocus();
     inModal = true;
     setWindowModality(Qt::ApplicationModal);
+    settling.invalidate();
     if (designedSize.isEmpty())
         designedSize = size();
     Place(opener);
@@ -52,6 +53,7 @@ void Form::BeginModal()
     if (size() != before)
         Place(opener);
     KeepOnScreen();
+    StartSettling();
 }
 
 void Form::EndModal()
@@ -70,6 +72,7 @@ void Form::Show()
 {
     const bool wasVisible = isVisible();
     if (!wasVisible) {
+        settling.invalidate();
         if (designedSize.isEmpty())
             designedSize = size();
         Place(QApplication::activeWindow());
@@ -80,6 +83,7 @@ void Form::Show()
     if (!wasVisible) {
         emit OnShow();
         KeepOnScreen();
+        StartSettling();
     }
     placedByCaller = false;
 }
@@ -176,6 +180,8 @@ void Form::KeepOnScreen()
     if (QPoint(left, top) != FramePos())
         MoveFrameTo({left, top});
     unframed = frameUnknown ? QRect(QPoint(left, top), fitted) : QRect();
+    if (settling.isValid())
+        settled = fitted;
 }
 
 QMargins Form::FrameMargins() const
@@ -337,12 +343,40 @@ void Form::Reassert()
             MoveFrameTo(unframed.topLeft());
     }
     KeepOnScreen();
+    StartSettling();
+}
+
+void Form::StartSettling()
+{
+    settled = size();
+    settling.start();
+}
+
+void Form::KeepSettledSize()
+{
+    // A size the window manager sends in the moments after a showing can be the one it
+    // first saw, from before the show handler set the kept size; nobody drags a frame that
+    // soon after it appears. Asked again, the window manager gives the size set.
+    constexpr qint64 SettlingMs = 3000;
+    if (!settling.isValid() || settling.elapsed() > SettlingMs) {
+        settling.invalidate();
+        return;
+    }
+    if (isVisible() && size() != settled)
+        resize(settled);
 }
 
 bool Form::event(QEvent* event)
 {
     // The frame's size was guessed at the showing; once the window manager has framed the
     // window (it is then painted or activated, not always moved), it is checked again.
+    // The program's own resizes are what the window keeps; the window manager's are checked.
+    if (event->type() == QEvent::Resize && settling.isValid()) {
+        if (event->spontaneous())
+            KeepSettledSize();
+        else
+            settled = size();
+    }
     switch (event->type()) {
     case QEvent::Move:
     case QEvent::Resize:

@@ -15,6 +15,7 @@
 #include "platform/widgets/Interaction.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QMargins>
 #include <QPointer>
 #include <optional>
@@ -95,6 +96,8 @@ private:
     void MoveFrameTo(QPoint place);
     QPoint FramePos() const;
     void Reassert();
+    void StartSettling();
+    void KeepSettledSize();
     QMargins FrameMargins() const;
     void FocusChanged(QWidget* old, QWidget* now);
 
@@ -105,6 +108,10 @@ private:
     bool frameUnknown = false;        // kept on screen before the window manager had framed it
     std::optional<QPoint> framePlace; // where the frame goes, while it is not there yet
     QRect unframed;                   // the frame's place and the size set before it came
+    // The size the window has once framed, held for a moment against the window manager's
+    // late notices of the size it first saw.
+    QSize settled;
+    QElapsedTimer settling;
     QPointer<QWidget> opener;
 };
 

@@ -165,6 +165,33 @@ TEST(ModalLifeCycle, ACallersPlaceWinsOverCentring)
     EXPECT_NE(centred, QPoint(30, 40));
 }
 
+// Just after a showing, the window manager may still send the size it saw before the show
+// handler set the kept one: the window keeps the kept size. The program's own resizes stand.
+TEST(ModalLifeCycle, AStaleSizeFromTheWindowManagerAfterTheShowingIsRefused)
+{
+    TDialog dialog;
+    dialog.resize(300, 200);
+    Connect(&dialog, &Form::OnShow, &dialog, [&] {
+        dialog.SetWidth(420);
+        dialog.SetHeight(260);
+    });
+    ScriptedInteraction script;
+    QSize afterStale, afterOwn;
+    script.OnModal(dialog, [&] {
+        // Through the platform window, as a window manager sets a size.
+        dialog.windowHandle()->resize(300, 200);
+        QCoreApplication::processEvents();
+        afterStale = dialog.size();
+        dialog.resize(500, 300);
+        afterOwn = dialog.size();
+        dialog.Close();
+    });
+    dialog.ShowModal();
+    EXPECT_EQ(afterStale, QSize(420, 260));
+    EXPECT_EQ(afterOwn, QSize(500, 300));
+    EXPECT_EQ(QSize(dialog.Width(), dialog.Height()), QSize(500, 300));
+}
+
 // A size or place that would leave the window off its screen: the show handler sets the
 // size (as a stored one is set), the caller the place. `designed` resizes the dialog before
 // its first showing. `expected` gives the outer frame, from the area and the frame's margins.
