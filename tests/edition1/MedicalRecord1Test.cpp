@@ -41,6 +41,16 @@ protected:
         });
     }
 
+    // New, a date through the picker, Add: a stored karte, ready for its rows.
+    void NewStoredKarte()
+    {
+        TMedicalRecordForm& f = *MedicalRecordForm;
+        QTest::mouseClick(f.NewButton, Qt::LeftButton);
+        NextPickedDate("20150401");
+        QTest::mouseClick(f.MediRecDateBitBtn, Qt::LeftButton);
+        QTest::mouseClick(f.AddButton, Qt::LeftButton);
+    }
+
     Kelvara1Program program;
 };
 
@@ -96,10 +106,7 @@ TEST_F(KarteEditor1, ANewKarteItsCheckupAndItsChartMoveNoFocusAndNoPointer)
 {
     Show([&] {
         TMedicalRecordForm& f = *MedicalRecordForm;
-        QTest::mouseClick(f.NewButton, Qt::LeftButton);
-        NextPickedDate("20150401");
-        QTest::mouseClick(f.MediRecDateBitBtn, Qt::LeftButton);
-        QTest::mouseClick(f.AddButton, Qt::LeftButton);
+        NewStoredKarte();
         ASSERT_EQ(program.Database().Scalar("SELECT KarteNo FROM KarteTable"), f.MediRecNoEdit->Text());
         EXPECT_NE(QApplication::focusWidget(), f.CheckupNewButton);
 
@@ -127,10 +134,7 @@ TEST_F(KarteEditor1, ThePickerOpenedFromTheNoteDialogTakesTheKeyboardEachTime)
     const auto keyboardEnter = [] { QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return); };
     Show([&] {
         TMedicalRecordForm& f = *MedicalRecordForm;
-        QTest::mouseClick(f.NewButton, Qt::LeftButton);
-        NextPickedDate("20150401");
-        QTest::mouseClick(f.MediRecDateBitBtn, Qt::LeftButton);
-        QTest::mouseClick(f.AddButton, Qt::LeftButton);
+        NewStoredKarte();
         ASSERT_TRUE(f.NoteNewButton->isEnabled());
         for (const QString typed : {"2015/06/02", "2016/07/03"}) {
             program.Script().OnModal(*EditNoteForm, [&] {
