@@ -319,14 +319,17 @@ void TDentalFormulaForm::OkButtonClick()
     stWrkCheckupRec = karte->tstChekupRec[i];
     for (int p = 0; p < ToothCount; ++p)
         *tpToothField[p] = CellTextToCode(DentalFormulaSG->Cells[tnToothCol[p]][tnToothRow[p]]);
-    const int iRC = ReplaceCheckup(stWrkCheckupRec);
+    // Only a check-up of the karte the editor shows, and only while it is as the editor read it:
+    // another program's chart stored meanwhile is not written over.
+    const int iRC = ReplaceCheckup(stWrkCheckupRec, karte->stMediRec.iCode, &karte->tstChekupRec[i]);
     WriteDebLogBlock(ChartStoreLog(iRC, stWrkCheckupRec));
     if (iRC < 0) {
         // The typed cells stay: the operator may try again or cancel.
         ShowError(head + "検診テーブルを書き換えられませんでした。(" + QString::number(iRC) + ")\n  iCode=" +
                   QString::number(stWrkCheckupRec.iCode) + "\n  tdDate=" + DateToStr(stWrkCheckupRec.tDate) +
-                  "\n  asKarteNo=" + stWrkCheckupRec.asKarteNo + "\n  iSchoolCode=" +
-                  QString::number(stWrkCheckupRec.iSchoolCode) + "\n  asMemo=" + stWrkCheckupRec.asMemo);
+                  "\n  asKarteNo=" + stWrkCheckupRec.asKarteNo +
+                  "\n  iSchoolCode=" + QString::number(stWrkCheckupRec.iSchoolCode) +
+                  "\n  asMemo=" + stWrkCheckupRec.asMemo + RefusalNote());
         return;
     }
 

@@ -81,16 +81,19 @@ void TEditDietForm::OkButtonClick()
         // Only onto a check-up of the karte the editor opened or added.
         const int rc = AddDietInquiry(diet, karte->stMediRec.iCode);
         if (rc < 0) {
-            widgets::ShowError(RowFailureMessage("食事調査テーブルに追加できませんでした。", rc, cells));
+            widgets::ShowError(RowFailureMessage("食事調査テーブルに追加できませんでした。", rc, cells) +
+                               RefusalNote());
             return;
         }
         // Without its code a later edit or delete of this row would miss it.
         diet.iCode = GetAddedCode();
         karte->ShowAddedDietRow(diet, food, frequency, cells);
     } else {
-        const int rc = ReplaceDietInquiry(diet);
+        // Only a row of the karte the editor shows, and only while it is as the editor read it.
+        const int rc = ReplaceDietInquiry(diet, karte->stMediRec.iCode, &karte->tstDietInquiryRec[row - 1]);
         if (rc < 0) {
-            widgets::ShowError(RowFailureMessage("食事調査テーブルを書き換えられませんでした。", rc, cells));
+            widgets::ShowError(RowFailureMessage("食事調査テーブルを書き換えられませんでした。", rc, cells) +
+                               RefusalNote());
             return;
         }
         karte->ShowReplacedDietRow(row, diet, food, frequency, cells);

@@ -70,8 +70,8 @@ template <typename Record> struct TDatedRowKind
     QString memberCaption; // of the input check
     QString table;         // as the messages name it
     QString Record::*text;
-    int (*add)(Record, int); // with the karte's Code
-    int (*replace)(Record);
+    int (*add)(Record, int);                    // with the karte's Code
+    int (*replace)(Record, int, const Record*); // with the karte's Code and the row as read
     widgets::StringGrid* grid;
     const Record* records;
     int count;
@@ -114,17 +114,20 @@ bool StoreDatedRow(const TDatedRowDialog& dialog, int mode, const TDatedRowKind<
         // Onto the karte the editor opened or added, not whichever karte holds its number now.
         const int rc = kind.add(record, karte->stMediRec.iCode);
         if (rc < 0) {
-            widgets::ShowError(RowFailureMessage(kind.table + "テーブルに追加できませんでした。", rc, cells));
+            widgets::ShowError(RowFailureMessage(kind.table + "テーブルに追加できませんでした。", rc, cells) +
+                               RefusalNote());
             return false;
         }
         // Without its code a later edit or delete of this row would miss it.
         record.iCode = GetAddedCode();
         (karte->*kind.showAdded)(record, dialog.memberCB->ItemIndex(), cells);
     } else {
-        const int rc = kind.replace(record);
+        // Only a row of the karte the editor shows, and only while it is as the editor read it.
+        const int rc = kind.replace(record, karte->stMediRec.iCode, &kind.records[row - 1]);
         if (rc < 0) {
             widgets::ShowError(
-                RowFailureMessage(kind.table + "テーブルを書き換えられませんでした。", rc, cells));
+                RowFailureMessage(kind.table + "テーブルを書き換えられませんでした。", rc, cells) +
+                RefusalNote());
             return false;
         }
         (karte->*kind.showReplaced)(row, record, dialog.memberCB->ItemIndex(), cells);

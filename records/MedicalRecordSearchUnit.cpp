@@ -458,7 +458,8 @@ void TMedicalRecordSearchForm::DeleteButtonClick()
         RowCells(row, {Imrsg_MediRecNo, Imrsg_MediRecDate, Imrsg_PatientNo, Imrsg_FamilyName,
                        Imrsg_PersonalName, Imrsg_BirthDate, Imrsg_Sex})));
     if (result <= 0) {
-        widgets::ShowError("カルテ・テーブルから削除できませんでした。\n" + shown + "\n" + Code(result));
+        widgets::ShowError("カルテ・テーブルから削除できませんでした。\n" + shown + "\n" + Code(result) +
+                           RefusalNote());
         return;
     }
 
@@ -499,39 +500,25 @@ void TMedicalRecordSearchForm::RemoveRow(int row)
 void TMedicalRecordSearchForm::OpenButtonClick()
 {
     const int row = MediRecSG->Row();
-    const size_t i = size_t(row - 1);
+    const stMedicalRec& listed = tstMediRec[size_t(row - 1)];
     TMedicalRecordForm* editor = MedicalRecordForm;
-
-    editor->MediRecNoEdit->SetText(MediRecSG->Cell(Imrsg_MediRecNo, row));
-    editor->MediRecDateEdit->SetText(MediRecSG->Cell(Imrsg_MediRecDate, row));
-    editor->PatientNoEdit->SetText(MediRecSG->Cell(Imrsg_PatientNo, row));
-    const QString family = MediRecSG->Cell(Imrsg_FamilyName, row);
-    const QString personal = MediRecSG->Cell(Imrsg_PersonalName, row);
-    editor->NameEdit->SetText(personal + " " + family);
-    editor->FamilyNameLabel->SetCaption(family);
-    editor->PersonalNameLabel->SetCaption(personal);
-    editor->KanaEdit->SetText(MediRecSG->Cell(Imrsg_PersonalKana, row) + " " +
-                              MediRecSG->Cell(Imrsg_FamilyKana, row));
-    editor->BirthDateEdit->SetText(MediRecSG->Cell(Imrsg_BirthDate, row));
-    editor->SexEdit->SetText(MediRecSG->Cell(Imrsg_Sex, row));
-
-    // A photo that is missing or no bitmap raises here: the dialog stays open.
-    const QString photo = tstPatientRec[i].asPortrait;
-    if (!photo.isEmpty()) {
-        editor->PhotoLabel->SetCaption(photo);
-        editor->PhotoImage->LoadBitmap("Images\\" + photo);
-    } else {
-        editor->PhotoLabel->SetCaption("");
+    // The karte listed, read again by its Code with all its rows: another program may have
+    // deleted it since, and given its number to another child's karte.
+    const int rc = editor->ReadKarte(listed.iCode, listed.asMediRecNo);
+    if (rc < 0) {
+        const QString shown =
+            RowCells(row, {Imrsg_MediRecNo, Imrsg_MediRecDate, Imrsg_PatientNo, Imrsg_FamilyName,
+                           Imrsg_PersonalName, Imrsg_FamilyKana, Imrsg_PersonalKana})
+                .join(",");
+        widgets::ShowError("[" + OpenButton->Caption() + "]\nカルテを開けませんでした。" + Code(rc) + "\n  " +
+                           shown + RefusalNote());
+        // The list shows what there is now.
+        if (rc == dbNoRow)
+            FindButtonClick();
+        return;
     }
-
-    editor->iPatientSchoolCode = tstPatientRec[i].iSchoolCode;
-    editor->asPatientSchoolName = MediRecSG->Cell(Imrsg_SchoolName, row);
-    editor->ExcursusToControls(tstExcuRec[i], tstMediRec[i].iNext);
-    // The editor's replace rewrites this karte, and no other that takes its number later
-    // (the questionnaire row is joined by the karte's code).
-    editor->stMediRec.iCode = tstExcuRec[i].iKarteCode;
-    editor->AddButton->setEnabled(false);
-
+    // A photo that is missing or no bitmap raises here: the dialog stays open.
+    editor->ShowReadHeader();
     bOpened = 1;
     Close();
 }

@@ -147,7 +147,9 @@ void TMedicalRecordForm::FormShow()
     FamilyNameLabel->SetCaption("");
     PersonalNameLabel->SetCaption("");
     BlankPhoto();
-    stMediRec.iCode = 0; // no karte loaded
+    // No karte loaded, no examinee.
+    stMediRec.iCode = 0;
+    stMediRec.iPatientCode = -1;
 
     RebuildChoiceLists();
     ClearExcursus();
@@ -295,7 +297,9 @@ void TMedicalRecordForm::NewButtonClick()
     }
 
     MediRecDateEdit->SetText("");
-    stMediRec.iCode = 0; // a new karte has no code until it is added
+    // A new karte has no code until it is added, and no examinee until one is chosen.
+    stMediRec.iCode = 0;
+    stMediRec.iPatientCode = -1;
     iCheckupSchoolCode = 0;
     EnableHeaderControls(true);
     for (widgets::Edit* edit : {PatientNoEdit, NameEdit, KanaEdit, BirthDateEdit, SexEdit})
@@ -365,8 +369,14 @@ void TMedicalRecordForm::MediRecDateEditExit()
 
 void TMedicalRecordForm::RetrievePatientButtonClick()
 {
-    // The examinee window's OK fills this window.
-    PatientForm->SelectPatient();
+    const std::optional<stPatientRec> chosen = PatientForm->SelectPatient();
+    if (!chosen)
+        return;
+    PhotoImage->Fill(widgets::clWhite);
+    // The examinee window made the program's folder current: the photo is read from there.
+    ShowPatient(*chosen);
+    iCheckupSchoolCode = chosen->iSchoolCode;
+    bHeaderChanged = true;
 }
 
 void TMedicalRecordForm::HeaderChange()

@@ -49,9 +49,26 @@ public:
     int iKarteNoMiddle = 0;
     int iKarteNoLast = 0;
 
-    // The header and questionnaire as last assembled for a store.
+    // The header and questionnaire as last assembled for a store. Its iCode is the karte the
+    // window shows (0 for none yet), its iPatientCode that karte's examinee (-1 for none): the
+    // stores act on these, by their codes.
     stMedicalRec stMediRec;
     stExcursusRec stExcuRec;
+    // The header and questionnaire as the database holds them: as Open read them, or as this
+    // window last stored them. A replace stores only while the karte is still so.
+    stMedicalRec stReadMediRec;
+    stExcursusRec stReadExcuRec;
+    // The examinee Open read with the karte.
+    stPatientRec stReadPatient;
+    // What the reading of a row section gave: the rows its search found (or the search's
+    // failure code) and the rows read (or the reader's failure code).
+    struct TSectionRead
+    {
+        int found = 0;
+        int read = 0;
+    };
+    // What Open read, for Find to show.
+    TSectionRead stNotesRead, stCheckupsRead, stDietRowsRead, stTreatmentsRead;
     // Find's filters; only their karte number is ever set.
     stNoteRecord stNoteFilter;
     stTreatmentRecord stTreatmentFilter;
@@ -103,6 +120,9 @@ public:
     void MediRecDateEditContextPopup(const QPoint& pos, bool& handled);
     void MediRecDateEditExit();
     void RetrievePatientButtonClick();
+    // The examinee's number, names, birth date, sex, school and photo into the examinee
+    // controls, and its Code as the karte's examinee (a photo that is no bitmap raises).
+    void ShowPatient(const stPatientRec& patient);
     void HeaderChange();
     void CloseButtonClick();
     // Enables or disables the header, examinee and questionnaire controls together.
@@ -133,6 +153,12 @@ public:
 
     // Find.
     void FindButtonClick();
+    // The karte search's Open: reads the karte `karteCode` and all its rows at once, in one
+    // state of the database, while it is live and carries `karteNo`: 1, else the data store's
+    // code and nothing is changed. ShowReadHeader then shows its header, examinee and
+    // questionnaire; Find shows the rows.
+    int ReadKarte(int karteCode, const QString& karteNo);
+    void ShowReadHeader();
     // The diet rows of the selected check-up into the diet grid; messages start with `head`.
     void LoadDietInquiries(const QString& head);
 
@@ -152,9 +178,14 @@ private:
     void Uncheck(std::initializer_list<widgets::CheckBox*> boxes);
     void ExcludeWhenChecked(widgets::CheckBox* box, std::initializer_list<widgets::CheckBox*> others);
     void SetFocusAndPointer(QWidget* control);
-    void LoadNotes(const QString& head);
-    void LoadCheckups(const QString& head);
-    void LoadTreatments(const QString& head);
+    void ShowNotes(const QString& head);
+    void ShowCheckups(const QString& head);
+    void ShowTreatments(const QString& head);
+    TSectionRead ReadCheckupRows(int karteCode, const QString& karteNo);
+    TSectionRead ReadDietRows(int checkupCode);
+    // Messages start with `head`: false after an error.
+    bool ShowCheckupList(const QString& head, const TSectionRead& section);
+    void ShowDietRows(const QString& head, const TSectionRead& section);
 
     // Check-ups: the list with its menu and buttons, the chart editor's opening, the
     // tooth counts (MedicalRecordUnitCheckups.cpp).
@@ -174,9 +205,6 @@ private:
     void ConnectCheckupHandlers();
     // Where the date picker opens for a check-up button.
     QPoint CheckupPickerPlace(const QWidget* button) const;
-    // The karte's check-ups into the array, the count label and the list (by date);
-    // false after the failing call's error message.
-    bool ReadCheckups(const QString& head);
     // The karte's check-ups read again after a delete, selecting list item `selected`
     // or the last one.
     void ReloadCheckups(const QString& head, int selected);

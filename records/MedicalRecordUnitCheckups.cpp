@@ -143,7 +143,7 @@ void TMedicalRecordForm::CheckupDate_AddMenuClick()
         ShowError(head + "検診テーブルに追加できませんでした。(iAC=" + QString::number(iAC) +
                   ")\n  tdDate=" + DateToStr(date) + "\n  asKarteNo=" + checkup.asKarteNo +
                   "\n  iSchoolCode=" + QString::number(checkup.iSchoolCode) + "\n  asMemo=" + checkup.asMemo +
-                  "\n  iRTA..=" + QString::number(checkup.iRTA));
+                  "\n  iRTA..=" + QString::number(checkup.iRTA) + RefusalNote());
         return;
     }
 
@@ -193,10 +193,11 @@ void TMedicalRecordForm::CheckupDate_EditMenuClick()
     checkup.tDate = date;
     if (checkup.asMemo.isEmpty())
         checkup.asMemo = KarteNoMemo(MediRecNoEdit->Text());
-    const int iRC = ReplaceCheckup(checkup);
+    // Only a check-up of the karte this window shows, and only while it is as the window read it.
+    const int iRC = ReplaceCheckup(checkup, stMediRec.iCode, &before);
     if (iRC < 0) {
         ShowErrorSilently(head + "検診テーブルを書き換えられませんでした。" + Code(iRC) + "\n" +
-                          DateToStr(date) + "," + checkup.asKarteNo);
+                          DateToStr(date) + "," + checkup.asKarteNo + RefusalNote());
         // The window keeps what the table holds, so a later chart store cannot write
         // the refused date.
         checkup.tDate = before.tDate;
@@ -236,41 +237,20 @@ void TMedicalRecordForm::CheckupDate_DeleteMenuClick()
     const QString item = CheckupDateListBox->item(i)->text();
     if (!AskQuestion(head + QString::number(i) + ": " + item + " を削除してよいですか？\n  "))
         return;
-    const int r = DelCheckup(tstChekupRec[i]);
+    const int r = DelCheckup(tstChekupRec[i], stMediRec.iCode);
     if (r < 0) {
-        ShowError(head + "検診テーブルから削除できませんでした。" + Code(r) + "\n" + item);
+        ShowError(head + "検診テーブルから削除できませんでした。" + Code(r) + "\n" + item + RefusalNote());
         return;
     }
     // The one that followed the deleted check-up, or the last.
     ReloadCheckups(head, i);
 }
 
-bool TMedicalRecordForm::ReadCheckups(const QString& head)
-{
-    nCheckupRecords = 0;
-    tstChekupRec[0].asKarteNo = MediRecNoEdit->Text();
-    const int found = SearchCheckup(tstChekupRec[0]);
-    if (found < 0) {
-        ShowError(head + "検診テーブルを検索できませんでした。" + Code(found));
-        return false;
-    }
-    nCheckupRecords = CapRowCount(found, MaxCheckupRecords, head + "検診件数が");
-    CheckupLabel->SetCaption(QString::number(nCheckupRecords));
-    const int read = GetCheckups(tstChekupRec, nCheckupRecords);
-    if (read < 0) {
-        ShowError(head + "検診テーブルからデータを取り出せませんでした。" + Code(read));
-        return false;
-    }
-    CheckupDateListBox->clear();
-    for (int i = 0; i < nCheckupRecords; ++i)
-        CheckupDateListBox->addItem(DateToStr(tstChekupRec[i].tDate));
-    return true;
-}
-
 void TMedicalRecordForm::ReloadCheckups(const QString& head, int selected)
 {
     SchoolNameLabel->SetCaption("");
-    if (!ReadCheckups(head))
+    // The check-ups of the karte this window shows, while it is live.
+    if (!ShowCheckupList(head, ReadCheckupRows(stMediRec.iCode, MediRecNoEdit->Text())))
         return;
     const int shown = nCheckupRecords == 0 ? -1 : std::min(selected, nCheckupRecords - 1);
     CheckupDateListBox->SetItemIndex(shown);

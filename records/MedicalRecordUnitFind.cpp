@@ -1,12 +1,16 @@
-// The karte editor's Find: the karte search chooses a karte and writes its header,
-// examinee and questionnaire here; Find then loads its notes, check-ups (the latest
-// selected, with its diet rows) and treatments.
+// The karte editor's Find: the karte search chooses a karte, and its Open has this window read
+// the karte by its Code (header, examinee, questionnaire, notes, check-ups with the diet rows
+// of the latest, treatments) at once, in one state of the database, and show its header;
+// Find then shows the rows, the latest check-up selected.
 #include "records/MedicalRecordUnit.h"
 
 #include "core/data/CommonUnit.h"
+#include "platform/os/Folders.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/MessageForms.h"
 #include "records/MedicalRecordSearchUnit.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -27,28 +31,46 @@ void SizeGrid(widgets::StringGrid* grid, int count)
         grid->Cells[col][1] = "";
 }
 
-// Notes and treatments alike: a date, a text and the member who wrote or gave it. Loads
-// the karte's rows of `table` ("備考", "療法・処置") into the records, the grid and the
-// count label; false after the failing call's error message.
+// A section's search (`found`, or its failure code) and the reading of at most `limit` of its
+// rows into `records`.
 template <class Record>
-bool LoadStaffRows(const QString& head, const QString& table, const Record& filter, int (*search)(Record),
-                   int (*get)(Record*, int), Record* records, int limit, int& count, int* staffIndex,
-                   QString Record::*text, widgets::StringGrid* grid, widgets::Label* countLabel)
+TMedicalRecordForm::TSectionRead ReadSection(int found, int (*get)(Record*, int), Record* records, int limit)
+{
+    TMedicalRecordForm::TSectionRead section{found, 0};
+    if (found > 0)
+        section.read = get(records, std::min(found, limit));
+    return section;
+}
+
+// The boxes of a section's reading, the table named as the messages name it ("備考"): false
+// after an error (the section is not shown). `count` becomes the rows to show, cut to `limit`
+// after the warning that starts with `announcement`; `label` shows it before the rows are read,
+// as it always did.
+bool ReportSection(const QString& head, const QString& table, const QString& announcement,
+                   const TMedicalRecordForm::TSectionRead& section, int limit, int& count,
+                   widgets::Label* label)
 {
     count = 0;
-    const int found = search(filter);
-    if (found < 0) {
-        widgets::ShowError(head + table + "テーブルを検索できませんでした。" + Code(found));
+    if (section.found < 0) {
+        widgets::ShowError(head + table + "テーブルを検索できませんでした。" + Code(section.found) +
+                           RefusalNote());
         return false;
     }
-    count = CapRowCount(found, limit, head + table + "行数が");
-    countLabel->SetCaption(QString::number(count));
-    const int read = get(records, count);
-    if (read < 0) {
-        widgets::ShowError(head + table + "テーブルからデータを取り出せませんでした。" + Code(read));
+    count = CapRowCount(section.found, limit, head + announcement);
+    label->SetCaption(QString::number(count));
+    if (section.read < 0) {
+        widgets::ShowError(head + table + "テーブルからデータを取り出せませんでした。" + Code(section.read));
         return false;
     }
+    return true;
+}
 
+// Notes and treatments alike: a date, a text and the member who wrote or gave it, into the
+// grid.
+template <class Record>
+void ShowStaffRows(const Record* records, int count, int* staffIndex, QString Record::*text,
+                   widgets::StringGrid* grid)
+{
     CommonForm->LoadStaff();
     SizeGrid(grid, count);
     for (int i = 0; i < count; ++i) {
@@ -58,7 +80,6 @@ bool LoadStaffRows(const QString& head, const QString& table, const Record& filt
         grid->Cells[1][i + 1] = record.*text;
         grid->Cells[2][i + 1] = CommonForm->StaffName(staffIndex[i]);
     }
-    return true;
 }
 
 } // namespace
@@ -82,9 +103,9 @@ void TMedicalRecordForm::FindButtonClick()
 
     EnableHeaderControls(true);
     const QString head = "[" + FindButton->Caption() + "]\n";
-    LoadNotes(head);
-    LoadCheckups(head);
-    LoadTreatments(head);
+    ShowNotes(head);
+    ShowCheckups(head);
+    ShowTreatments(head);
 
     SetKarteNoEditable(false);
     RetrievePatientButton->setEnabled(true);
@@ -93,21 +114,79 @@ void TMedicalRecordForm::FindButtonClick()
     bHeaderChanged = false;
 }
 
-void TMedicalRecordForm::LoadNotes(const QString& head)
+int TMedicalRecordForm::ReadKarte(int karteCode, const QString& karteNo)
 {
-    stNoteFilter.asKarteNo = MediRecNoEdit->Text();
-    if (!LoadStaffRows(head, "備考", stNoteFilter, SearchNote, GetNotes, tstNoteRec, MaxNoteRecords,
-                       nNoteRecords, tnNoteStaffIndex, &stNoteRecord::asDescription, NoteStringGrid,
-                       NoteLabel))
+    // Deliberately one reading of the karte by its Code: another program that deletes it and
+    // gives its number to another child's karte meanwhile cannot mix that child's rows in.
+    const TReadingTogether together;
+    stMedicalRec karte;
+    stPatientRec patient;
+    stExcursusRec excursus;
+    const int rc = GetMedicalRecord(karteCode, karteNo, karte, patient, excursus);
+    if (rc < 0)
+        return rc;
+    stReadMediRec = karte;
+    stReadExcuRec = excursus;
+    stReadPatient = patient;
+
+    stNoteFilter.asKarteNo = karteNo;
+    stNotesRead = ReadSection(SearchNote(stNoteFilter, karteCode), GetNotes, tstNoteRec, MaxNoteRecords);
+    stCheckupsRead = ReadCheckupRows(karteCode, karteNo);
+    // The diet rows of the check-up Find selects: the latest.
+    const int checkups = stCheckupsRead.read > 0 ? stCheckupsRead.read : 0;
+    stDietRowsRead = checkups > 0 ? ReadDietRows(tstChekupRec[checkups - 1].iCode) : TSectionRead{};
+    stTreatmentFilter.asKarteNo = karteNo;
+    stTreatmentsRead = ReadSection(SearchTreatment(stTreatmentFilter, karteCode), GetTreatments,
+                                   tstTreatmentRec, MaxTreatmentRecords);
+    return 1;
+}
+
+void TMedicalRecordForm::ShowReadHeader()
+{
+    MediRecNoEdit->SetText(stReadMediRec.asMediRecNo);
+    MediRecDateEdit->SetText(DateToStr(stReadMediRec.tDate));
+    ShowPatient(stReadPatient);
+    ExcursusToControls(stReadExcuRec, stReadMediRec.iNext);
+    // The editor's stores act on this karte, and no other that takes its number later.
+    stMediRec.iCode = stReadMediRec.iCode;
+    stMediRec.iPatientCode = stReadMediRec.iPatientCode;
+    AddButton->setEnabled(false);
+}
+
+void TMedicalRecordForm::ShowPatient(const stPatientRec& patient)
+{
+    PatientNoEdit->SetText(patient.asPatientNo);
+    NameEdit->SetText(patient.asName1 + " " + patient.asName0);
+    FamilyNameLabel->SetCaption(patient.asName0);
+    PersonalNameLabel->SetCaption(patient.asName1);
+    KanaEdit->SetText(patient.asNameKana1 + " " + patient.asNameKana0);
+    BirthDateEdit->SetText(int(patient.tBirth) > 0 ? DateToStr(patient.tBirth) : QString());
+    SexEdit->SetText(patient.iSex == 0 ? "Male" : patient.iSex == 1 ? "Female" : QString());
+    iPatientSchoolCode = patient.iSchoolCode;
+    asPatientSchoolName = patient.asSchoolName;
+    // The karte is stored onto this examinee, by its Code, and onto no other that takes its
+    // number later.
+    stMediRec.iPatientCode = patient.iCode > 0 && !patient.asPatientNo.isEmpty() ? patient.iCode : -1;
+    // The karte sheet prints the photo this label names: it follows the examinee shown. A photo
+    // that is missing or no bitmap raises here.
+    PhotoLabel->SetCaption(patient.asPortrait);
+    if (!patient.asPortrait.isEmpty())
+        PhotoImage->LoadBitmap("Images\\" + patient.asPortrait);
+}
+
+void TMedicalRecordForm::ShowNotes(const QString& head)
+{
+    if (!ReportSection(head, "備考", "備考行数が", stNotesRead, MaxNoteRecords, nNoteRecords, NoteLabel))
         return;
+    ShowStaffRows(tstNoteRec, nNoteRecords, tnNoteStaffIndex, &stNoteRecord::asDescription, NoteStringGrid);
     SetEnabled({NoteSgLabel, NoteStringGrid, NoteNewButton}, true);
     NoteEditButton->setEnabled(nNoteRecords >= 1);
     NoteDeleteButton->setEnabled(nNoteRecords >= 1);
 }
 
-void TMedicalRecordForm::LoadCheckups(const QString& head)
+void TMedicalRecordForm::ShowCheckups(const QString& head)
 {
-    if (!ReadCheckups(head))
+    if (!ShowCheckupList(head, stCheckupsRead))
         return;
     // The data store gives them by date: the last is the latest.
     CheckupDateListBox->SetItemIndex(nCheckupRecords - 1);
@@ -124,34 +203,46 @@ void TMedicalRecordForm::LoadCheckups(const QString& head)
     } else
         ClearDentalFormula();
     SetEnabled({DentalFormulaSgLabel, DentalFormulaSG, EditDentalFormulaButton}, selected);
-    LoadDietInquiries(head);
+    ShowDietRows(head, stDietRowsRead);
+}
+
+TMedicalRecordForm::TSectionRead TMedicalRecordForm::ReadCheckupRows(int karteCode, const QString& karteNo)
+{
+    tstChekupRec[0].asKarteNo = karteNo;
+    return ReadSection(SearchCheckup(tstChekupRec[0], karteCode), GetCheckups, tstChekupRec,
+                       MaxCheckupRecords);
+}
+
+bool TMedicalRecordForm::ShowCheckupList(const QString& head, const TSectionRead& section)
+{
+    if (!ReportSection(head, "検診", "検診件数が", section, MaxCheckupRecords, nCheckupRecords, CheckupLabel))
+        return false;
+    CheckupDateListBox->clear();
+    for (int i = 0; i < nCheckupRecords; ++i)
+        CheckupDateListBox->addItem(DateToStr(tstChekupRec[i].tDate));
+    return true;
+}
+
+TMedicalRecordForm::TSectionRead TMedicalRecordForm::ReadDietRows(int checkupCode)
+{
+    stDietInquiryRecord& filter = tstDietInquiryRec[0];
+    filter.iFoodCode = -1;
+    filter.iFrequencyCode = -1;
+    filter.iCheckupCode = checkupCode;
+    return ReadSection(SearchDietInquiry(filter), GetDietInquiries, tstDietInquiryRec, MaxDietInquiryRecords);
 }
 
 void TMedicalRecordForm::LoadDietInquiries(const QString& head)
 {
-    nDietInquiryRecords = 0;
     const int checkup = CheckupDateListBox->ItemIndex();
-    if (checkup >= 0) {
-        stDietInquiryRecord& filter = tstDietInquiryRec[0];
-        filter.iFoodCode = -1;
-        filter.iFrequencyCode = -1;
-        filter.iCheckupCode = tstChekupRec[checkup].iCode;
-        const int found = SearchDietInquiry(filter);
-        if (found < 0) {
-            widgets::ShowError(head + "食事調査テーブルを検索できませんでした。" + Code(found));
-            return;
-        }
-        nDietInquiryRecords = CapRowCount(found, MaxDietInquiryRecords, head + "食事調査行数が");
-    }
-    DietInqLabel->SetCaption(QString::number(nDietInquiryRecords));
-    if (nDietInquiryRecords > 0) {
-        const int read = GetDietInquiries(tstDietInquiryRec, nDietInquiryRecords);
-        if (read < 0) {
-            widgets::ShowError(head + "食事調査テーブルからデータを取り出せませんでした。" + Code(read));
-            return;
-        }
-    }
+    ShowDietRows(head, checkup >= 0 ? ReadDietRows(tstChekupRec[checkup].iCode) : TSectionRead{});
+}
 
+void TMedicalRecordForm::ShowDietRows(const QString& head, const TSectionRead& section)
+{
+    if (!ReportSection(head, "食事調査", "食事調査行数が", section, MaxDietInquiryRecords,
+                       nDietInquiryRecords, DietInqLabel))
+        return;
     CommonForm->LoadFood();
     CommonForm->LoadFrequency();
     SizeGrid(DietInqSG, nDietInquiryRecords);
@@ -167,19 +258,19 @@ void TMedicalRecordForm::LoadDietInquiries(const QString& head)
     DietInqSG->SetCol(0);
     DietInqSG->SetRow(1);
 
-    const bool usable = checkup >= 0;
+    const bool usable = CheckupDateListBox->ItemIndex() >= 0;
     SetEnabled({DietInqSgLabel, DietInqSG, DietNewButton}, usable);
     DietEditButton->setEnabled(usable && nDietInquiryRecords >= 1);
     DietDeleteButton->setEnabled(usable && nDietInquiryRecords >= 1);
 }
 
-void TMedicalRecordForm::LoadTreatments(const QString& head)
+void TMedicalRecordForm::ShowTreatments(const QString& head)
 {
-    stTreatmentFilter.asKarteNo = MediRecNoEdit->Text();
-    if (!LoadStaffRows(head, "療法・処置", stTreatmentFilter, SearchTreatment, GetTreatments, tstTreatmentRec,
-                       MaxTreatmentRecords, nTreatmentRecords, tnTreatmentStaffIndex,
-                       &stTreatmentRecord::asTreatment, TreatmentSG, TreatmentLabel))
+    if (!ReportSection(head, "療法・処置", "療法・処置行数が", stTreatmentsRead, MaxTreatmentRecords,
+                       nTreatmentRecords, TreatmentLabel))
         return;
+    ShowStaffRows(tstTreatmentRec, nTreatmentRecords, tnTreatmentStaffIndex, &stTreatmentRecord::asTreatment,
+                  TreatmentSG);
     SetEnabled({TreatmentSgLabel, TreatmentSG, TreatmentNewButton}, true);
     TreatmentEditButton->setEnabled(nTreatmentRecords >= 1);
     TreatmentDeleteButton->setEnabled(nTreatmentRecords >= 1);

@@ -173,9 +173,11 @@ void TMedicalRecordForm::NoteDeleteButtonClick()
     const QStringList cells = RowCells(NoteStringGrid, row);
     if (!widgets::AskQuestion(DeleteQuestion(head, row, cells)))
         return;
-    const int rc = DelNote(tstNoteRec[row - 1]);
+    // Only a row of the karte this window shows.
+    const int rc = DelNote(tstNoteRec[row - 1], stMediRec.iCode);
     if (rc < 0) {
-        widgets::ShowError(head + RowFailureMessage("備考テーブルから削除できませんでした．", rc, cells));
+        widgets::ShowError(head + RowFailureMessage("備考テーブルから削除できませんでした．", rc, cells) +
+                           RefusalNote());
         return;
     }
     CloseGap(tstNoteRec, row - 1, nNoteRecords);
@@ -192,9 +194,10 @@ void TMedicalRecordForm::TreatmentDeleteButtonClick()
     const QStringList cells = RowCells(TreatmentSG, row);
     if (!widgets::AskQuestion(DeleteQuestion("", row, cells)))
         return;
-    const int rc = DelTreatment(tstTreatmentRec[row - 1]);
+    const int rc = DelTreatment(tstTreatmentRec[row - 1], stMediRec.iCode);
     if (rc < 0) {
-        widgets::ShowError(RowFailureMessage("療法・処置テーブルから削除できませんでした．", rc, cells));
+        widgets::ShowError(RowFailureMessage("療法・処置テーブルから削除できませんでした．", rc, cells) +
+                           RefusalNote());
         return;
     }
     CloseGap(tstTreatmentRec, row - 1, nTreatmentRecords);
@@ -212,9 +215,10 @@ void TMedicalRecordForm::DietDeleteButtonClick()
     const QStringList cells = RowCells(DietInqSG, row);
     if (!widgets::AskQuestion(DeleteQuestion(head, row, cells)))
         return;
-    const int rc = DelDietInquiry(tstDietInquiryRec[row - 1]);
+    const int rc = DelDietInquiry(tstDietInquiryRec[row - 1], stMediRec.iCode);
     if (rc < 0) {
-        widgets::ShowError(head + RowFailureMessage("食事調査テーブルから削除できませんでした．", rc, cells));
+        widgets::ShowError(head + RowFailureMessage("食事調査テーブルから削除できませんでした．", rc, cells) +
+                           RefusalNote());
         return;
     }
     CloseGap(tstDietInquiryRec, row - 1, nDietInquiryRecords);

@@ -51,9 +51,14 @@ void TMedicalRecordForm::AddButtonClick()
     ControlsToExcursus();
 
     const QString patientNo = PatientNoEdit->Text();
+    // Onto the examinee the window shows, by its Code: not onto a person another program
+    // registered under that number since.
+    if (patientNo.isEmpty())
+        stMediRec.iPatientCode = -1;
     int result;
     if (bReplaceMode) {
-        result = ReplaceMedicalRecord(stMediRec, stExcuRec, patientNo);
+        // Only while the karte is as this window read it.
+        result = ReplaceMedicalRecord(stMediRec, stExcuRec, patientNo, &stReadMediRec, &stReadExcuRec);
     } else {
         result = AddMedicalRecord(stMediRec, stExcuRec, patientNo);
         WriteDebLogBlock(AddMedicalRecordLog(result, stMediRec, stExcuRec, patientNo));
@@ -64,12 +69,15 @@ void TMedicalRecordForm::AddButtonClick()
         // stay as they were.
         widgets::ShowError((bReplaceMode ? "カルテ・テーブルを書き換えられませんでした。("
                                          : "カルテ・テーブルに追加できませんでした。(") +
-                           QString::number(result) + ")");
+                           QString::number(result) + ")" + RefusalNote());
         return;
     }
     // A later replace rewrites this karte, and no other that takes its number.
     if (!bReplaceMode)
         stMediRec.iCode = GetAddedCode();
+    // What it stored is what the table holds now: the next replace compares with it.
+    stReadMediRec = stMediRec;
+    stReadExcuRec = stExcuRec;
 
     SetEnabled({NoteSgLabel, NoteStringGrid, NoteNewButton, CheckupDataLabel, CheckupDateListBox,
                 SchoolTitleLabel, CheckupNewButton, TreatmentSgLabel, TreatmentSG, TreatmentNewButton},
@@ -124,7 +132,7 @@ void TMedicalRecordForm::DeleteButtonClick()
                               PatientNoEdit->Text(), NameEdit->Text()));
     if (result < 0) {
         widgets::ShowError(head + "カルテ・テーブルから削除できませんでした。(" + QString::number(result) +
-                           ")\n" + karte);
+                           ")\n" + karte + RefusalNote());
         return;
     }
     FormShow();

@@ -219,25 +219,26 @@ void TMemberForm::ReplaceButtonClick()
 {
     if (!registration::InputComplete(CheckMemberInputToReplace(Input())))
         return;
+    const QString failure = "メンバー・テーブルを書き換えられませんでした。";
+    if (!registration::ListedRecord(tstStaffRec.Has(iEditRow - 1), failure))
+        return;
     stStaffRecord rec = RecordOfInput();
+    const stStaffRecord& loaded = tstStaffRec[iEditRow - 1];
     // The alphabet names are not in the window: they stay those the member has.
-    const bool listed = tstStaffRec.Has(iEditRow - 1);
-    if (listed) {
-        rec.asNameAlphabet0 = tstStaffRec[iEditRow - 1].asNameAlphabet0;
-        rec.asNameAlphabet1 = tstStaffRec[iEditRow - 1].asNameAlphabet1;
-        // The row the window loaded, not whichever live row holds its number now.
-        rec.iCode = tstStaffRec[iEditRow - 1].iCode;
-    }
-    const int result = ReplaceStaff(rec);
+    rec.asNameAlphabet0 = loaded.asNameAlphabet0;
+    rec.asNameAlphabet1 = loaded.asNameAlphabet1;
+    // The row the window loaded, not whichever live row holds its number now, and only while it
+    // is as the window read it.
+    rec.iCode = loaded.iCode;
+    const int result = ReplaceStaff(rec, &loaded);
     if (result <= 0) {
-        ShowError("メンバー・テーブルを書き換えられませんでした。(" + IntToStr(result) + ")");
+        ShowError(failure + "(" + IntToStr(result) + ")" + RefusalNote());
         return;
     }
-    if (listed) {
-        tstStaffRec[iEditRow - 1] = rec;
-        MembersSG->SetRow(iEditRow);
-        MemberEditsToGrid();
-    }
+    // What it stored is what the table holds now: the next replace compares with it.
+    tstStaffRec[iEditRow - 1] = rec;
+    MembersSG->SetRow(iEditRow);
+    MemberEditsToGrid();
     ReplaceButton->setEnabled(false);
     ReplaceArrowLabel->hide();
 }
@@ -312,6 +313,9 @@ void TMemberForm::DeleteButtonClick()
         registration::JoinCells(MembersSG, row, {colNo, colFamily, colPersonal, colSex, colJob});
     if (!widgets::AskQuestion("次のデータを削除してよいですか？\n  " + cells))
         return;
+    const QString failure = "メンバー・テーブルから削除できませんでした。\n" + cells + "\n";
+    if (!registration::ListedRecord(tstStaffRec.Has(row - 1), failure))
+        return;
     const QString number = MembersSG->Cell(colNo, row);
     const QString family = MembersSG->Cell(colFamily, row);
     const QString personal = MembersSG->Cell(colPersonal, row);
@@ -323,9 +327,9 @@ void TMemberForm::DeleteButtonClick()
     if (!ConfirmReferences(kartes, first, family, personal, "カルテ，療法・処置テーブル・アクセスエラー。",
                            "療法・処置"))
         return;
-    const int deleted = DelStaff(number, tstStaffRec.Has(row - 1) ? tstStaffRec[row - 1].iCode : 0);
+    const int deleted = DelStaff(number, tstStaffRec[row - 1].iCode);
     if (deleted <= 0) {
-        ShowError("メンバー・テーブルから削除できませんでした。\n" + cells + "\n(" + IntToStr(deleted) + ")");
+        ShowError(failure + "(" + IntToStr(deleted) + ")" + RefusalNote());
         return;
     }
     registration::RemoveListRow(MembersSG, row);

@@ -104,12 +104,14 @@ void TPatientForm::RegisterPatients()
     ShowModal();
 }
 
-void TPatientForm::SelectPatient()
+std::optional<stPatientRec> TPatientForm::SelectPatient()
 {
     OkButton->show();
     CancelButton->show();
     CloseButton->hide();
+    chosen.reset();
     ShowModal();
+    return chosen;
 }
 
 void TPatientForm::FormShow()
@@ -241,19 +243,24 @@ void TPatientForm::ReplaceButtonClick()
 {
     if (!registration::InputComplete(CheckPatientInput(Input())))
         return;
+    const QString failure = "受診者テーブルを書き換えられませんでした。";
+    if (!registration::ListedRecord(tstPatientRec.Has(iEditRow - 1), failure))
+        return;
     stPatientRec rec = RecordOfInput();
-    // The row the window loaded, not whichever live row holds its number now.
-    rec.iCode = tstPatientRec.Has(iEditRow - 1) ? tstPatientRec[iEditRow - 1].iCode : 0;
-    const int result = ReplacePatient(rec);
+    // The row the window loaded, not whichever live row holds its number now, and only while
+    // it is as the window read it.
+    const stPatientRec& loaded = tstPatientRec[iEditRow - 1];
+    rec.iCode = loaded.iCode;
+    const int result = ReplacePatient(rec, &loaded);
     if (result <= 0) {
-        ShowError("受診者テーブルを書き換えられませんでした。(" + IntToStr(result) + ")");
+        ShowError(failure + "(" + IntToStr(result) + ")" + RefusalNote());
         return;
     }
-    if (tstPatientRec.Has(iEditRow - 1)) {
-        tstPatientRec[iEditRow - 1] = rec;
-        PatientSG->SetRow(iEditRow);
-        PatientEditsToGrid();
-    }
+    // What it stored is what the table holds now: the next replace compares with it.
+    rec.asSchoolName = SchoolNameCB->Text();
+    tstPatientRec[iEditRow - 1] = rec;
+    PatientSG->SetRow(iEditRow);
+    PatientEditsToGrid();
     EnablePatientControls(false);
     ShowInputButtons(false, false);
 }
@@ -332,6 +339,9 @@ void TPatientForm::DeleteButtonClick()
         registration::JoinCells(PatientSG, row, {colNo, colPersonal, colFamily, colBirth, colSex, colSchool});
     if (!widgets::AskQuestion(IntToStr(row) + "行目のデータを削除してよいですか？\n  " + cells))
         return;
+    const QString failure = "受診者テーブルから削除できませんでした。\n" + cells + "\n";
+    if (!registration::ListedRecord(tstPatientRec.Has(row - 1), failure))
+        return;
     const QString number = PatientSG->Cell(colNo, row);
     QString first;
     const int kartes = GetMedicalRecordOfPatient(number, first);
@@ -348,9 +358,9 @@ void TPatientForm::DeleteButtonClick()
                                " 件あります。\n  " + first + "\n" + "この受診者を削除してよいですか？"))
             return;
     }
-    const int deleted = DelPatient(number, tstPatientRec.Has(row - 1) ? tstPatientRec[row - 1].iCode : 0);
+    const int deleted = DelPatient(number, tstPatientRec[row - 1].iCode);
     if (deleted <= 0) {
-        ShowError("受診者テーブルから削除できませんでした。\n" + cells + "\n(" + IntToStr(deleted) + ")");
+        ShowError(failure + "(" + IntToStr(deleted) + ")" + RefusalNote());
         return;
     }
     registration::RemoveListRow(PatientSG, row);
@@ -428,35 +438,27 @@ void TPatientForm::PhotoImageClick()
 
 void TPatientForm::OkButtonClick()
 {
-    // The current row, never the input area: an examinee is chosen from the list.
+    // The current row's examinee, never the input area: an examinee is chosen from the list,
+    // with its Code, so that the karte is stored onto this examinee and no other that takes its
+    // number later.
     const int row = PatientSG->Row();
-    const QString family = PatientSG->Cell(colFamily, row);
-    const QString personal = PatientSG->Cell(colPersonal, row);
-    const QString school = PatientSG->Cell(colSchool, row);
-    const QString photo = PatientSG->Cell(colPhoto, row);
-    const int schoolIndex = SchoolIndexOfName(school);
-    const int schoolCode =
-        schoolIndex >= 0 && schoolIndex < nSchoolRecords ? tstSchoolRec[size_t(schoolIndex)].iCode : -1;
-
-    TMedicalRecordForm* karte = MedicalRecordForm;
-    karte->PhotoImage->Fill(widgets::clWhite);
-    karte->PatientNoEdit->SetText(PatientSG->Cell(colNo, row));
-    karte->asPatientSchoolName = school;
-    karte->iPatientSchoolCode = schoolCode;
-    karte->iCheckupSchoolCode = schoolCode;
-    karte->NameEdit->SetText(personal + " " + family);
-    karte->FamilyNameLabel->SetCaption(family);
-    karte->PersonalNameLabel->SetCaption(personal);
-    karte->KanaEdit->SetText(PatientSG->Cell(colPersonalKana, row) + " " +
-                             PatientSG->Cell(colFamilyKana, row));
-    karte->BirthDateEdit->SetText(PatientSG->Cell(colBirth, row));
-    karte->SexEdit->SetText(PatientSG->Cell(colSex, row));
-    // The karte sheet prints the photo this label names: it follows the chosen examinee.
-    karte->PhotoLabel->SetCaption(photo);
-    if (!photo.isEmpty()) {
-        os::SetCurrentFolder(registration::ProgramFolder());
-        karte->PhotoImage->LoadBitmap("Images\\" + photo);
+    stPatientRec patient;
+    patient.iSex = -1;
+    if (ListedRows(PatientSG) > 0) {
+        if (!registration::ListedRecord(tstPatientRec.Has(row - 1), "受診者を選べませんでした。"))
+            return;
+        patient = tstPatientRec[row - 1];
     }
-    karte->bHeaderChanged = true;
+    patient.asSchoolName = PatientSG->Cell(colSchool, row);
+    const int schoolIndex = SchoolIndexOfName(patient.asSchoolName);
+    patient.iSchoolCode =
+        schoolIndex >= 0 && schoolIndex < nSchoolRecords ? tstSchoolRec[size_t(schoolIndex)].iCode : -1;
+    if (!patient.asPortrait.isEmpty()) {
+        // The karte editor reads the photo from the program's folder; one that is missing or no
+        // bitmap raises here, with this window open.
+        os::SetCurrentFolder(registration::ProgramFolder());
+        widgets::Image::ReadBitmap("Images\\" + patient.asPortrait);
+    }
+    chosen = patient;
     Close();
 }

@@ -2,8 +2,9 @@
 // The examinee window: the operator lists examinees (through the search), registers,
 // edits and deletes them and chooses each one's photo. It has two modes:
 // RegisterPatients() from the main menu (Close only) and SelectPatient() from the karte
-// editor (OK and Cancel), whose OK copies the examinee of the current row into the
-// karte editor's header. The list is filled by the search; added examinees are appended.
+// editor (OK and Cancel), whose OK chooses the examinee of the current row, handed back to
+// the karte editor with its Code. The list is filled by the search; added examinees are
+// appended.
 //
 // Photos are Windows bitmaps named by their bare file name, looked for in the photo
 // folder [Patient] ImagePath, relative to the current folder; a new examinee shows
@@ -17,6 +18,7 @@
 #include "ui_PatientUnit.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 // The examinee the input area describes, as the data store takes it (the birth date's
@@ -43,8 +45,10 @@ public:
 
     // Registration mode: Close shown, OK and Cancel hidden.
     void RegisterPatients();
-    // Selection mode: OK and Cancel shown, Close hidden; OK fills the karte editor's header.
-    void SelectPatient();
+    // Selection mode: OK and Cancel shown, Close hidden. The examinee OK chose, with its Code
+    // and its school as the window's school list names it; with nothing listed, an examinee of
+    // no number (the karte then has none). None after Cancel.
+    std::optional<stPatientRec> SelectPatient();
 
     const QString asIniSection = "Patient";
     TWindowGeometry geometry{asIniSection};
@@ -88,6 +92,7 @@ private:
     stPatientRec RecordOfInput() const;
     void ShowCount();
     void ShowInputButtons(bool add, bool replace);
+    std::optional<stPatientRec> chosen; // by OK in selection mode
 };
 
 extern TPatientForm* PatientForm;

@@ -1,5 +1,7 @@
 #include "registration/RegistrationList.h"
 
+#include "core/data/Dbapi.h"
+
 #include "platform/os/Folders.h"
 #include "platform/rtl/IntText.h"
 #include "platform/widgets/MessageForms.h"
@@ -123,6 +125,16 @@ bool InputComplete(const QString& message)
 void WarnNothingFound(const QString& table)
 {
     widgets::ShowWarning(table + "に，該当レコードがありません。");
+}
+
+bool ListedRecord(bool held, const QString& failure)
+{
+    if (held)
+        return true;
+    widgets::ShowError(failure + "(" + IntToStr(dbNoRow) +
+                       ")\n\nこの行のデータは，一覧に読み込まれていません。\n"
+                       "検索し直してから，もう一度操作してください。");
+    return false;
 }
 
 void ShowSearchError(const QString& table, int result)

@@ -52,6 +52,10 @@ void WarnNothingFound(const QString& table);
 // warning "<list>の行数が n あります。..." ("受診者一覧") and false, so nothing is stored that
 // the list could not show.
 bool RoomInList(const QString& list, int count, int limit);
+// A listed row whose record the window does not hold (the list at its limit) is never stored,
+// deleted or chosen by its number alone: false, after the error box with `failure`, the code
+// of a row not found and why.
+bool ListedRecord(bool held, const QString& failure);
 void ShowSearchError(const QString& table, int result);
 // A search's rows that cannot be read.
 void ShowReadError(int result);

@@ -3,6 +3,7 @@
 // DMDBKartes, DMDBCheckups.
 #include "core/data/DMDB.h"
 
+#include "core/data/DMDBStatements.h"
 #include "platform/rtl/IniFile.h"
 
 TDBDM* DBDM = nullptr;
@@ -48,6 +49,7 @@ TDBDM::TDBDM(QObject* parent) : QObject(parent)
 
 TDBDM::~TDBDM()
 {
+    readingTogether.reset();
     // The datasets go before the session they use.
     delete DataSource1;
     delete DataSource2;
@@ -80,4 +82,14 @@ void TDBDM::OpenDatabase(const QString& netFileDir, const QString& databaseName)
 std::vector<TDataSet*> TDBDM::DataSets() const
 {
     return {JobTable, Query1, Query2, Query3};
+}
+
+void TDBDM::StartReadingTogether()
+{
+    readingTogether = std::make_unique<dmdb::ReadingTransaction>(Query1);
+}
+
+void TDBDM::EndReadingTogether()
+{
+    readingTogether.reset();
 }

@@ -34,23 +34,63 @@ QString AsAssignment(const QString& name)
     return name + "=:" + name;
 }
 
+// The columns of a check-up as its reader gives them, looked up once per walk; the karte's
+// number is looked up by the caller.
+class CheckupColumns
+{
+public:
+    explicit CheckupColumns(TQuery* query)
+        : code(query->FieldByName("Code")), date(query->FieldByName("CDate")),
+          karteCode(query->FieldByName("KarteCode")), schoolCode(query->FieldByName("SchoolCode")),
+          memo(query->FieldByName("Memo"))
+    {
+        for (int t = 0; t < 52; ++t)
+            teeth[t] = query->FieldByName(QLatin1StringView(Teeth[t].column));
+    }
+    // The check-up's values; the Code of its karte.
+    int Read(stCheckupRecord& r) const
+    {
+        r.iCode = code->AsInteger();
+        r.tDate = date->AsDateTime();
+        for (int t = 0; t < 52; ++t)
+            r.*Teeth[t].field = teeth[t]->AsInteger();
+        r.iSchoolCode = schoolCode->AsInteger();
+        r.asMemo = memo->AsString();
+        return karteCode->AsInteger();
+    }
+
+private:
+    TField* code;
+    TField* date;
+    TField* teeth[52];
+    TField* karteCode;
+    TField* schoolCode;
+    TField* memo;
+};
+
+// The check-up table's columns as the search selects them, up to its FROM.
+void AddCheckupSelectLines(TQuery* query)
+{
+    AddLines(query, {"SELECT", "  CheckupTable.Code AS Code,", "  CDate,"});
+    AddToothLines(query, Bare);
+    AddLines(query, {"  KarteCode,", "  SchoolCode,", "  Memo", "FROM"});
+}
+
 } // namespace
 
-int TDBDM::SearchCheckup(stCheckupRecord filter)
+int TDBDM::SearchCheckup(stCheckupRecord filter, int karteCode)
 {
     return Guarded("SearchCheckup", dbFailed, [&] {
         if (Query1->Active())
             Query1->Close();
-        int karteCode = 0;
         if (!filter.asKarteNo.isEmpty()) {
-            karteCode = GetKarteCode(filter.asKarteNo);
+            karteCode = KarteOfRow(filter.asKarteNo, karteCode);
             if (karteCode < 0)
-                return dbNoKarte;
+                return karteCode;
         }
         Query1->SQL->Clear();
-        AddLines(Query1, {"SELECT", "  CheckupTable.Code AS Code,", "  CDate,"});
-        AddToothLines(Query1, Bare);
-        AddLines(Query1, {"  KarteCode,", "  SchoolCode,", "  Memo", "FROM", "  CheckupTable, KarteTable"});
+        AddCheckupSelectLines(Query1);
+        AddLines(Query1, {"  CheckupTable, KarteTable"});
         if (!filter.asKarteNo.isEmpty())
             AddLines(Query1, {"WHERE", "  KarteCode = :KarteCode", "AND", "  KarteCode = KarteTable.Code",
                               "AND", "  DeleteFlag = false"});
@@ -69,35 +109,37 @@ int TDBDM::GetCheckups(stCheckupRecord* records, int max)
         Query1->First();
         if (Query1->Eof())
             return 0;
-        TField* code = Query1->FieldByName("Code");
-        TField* date = Query1->FieldByName("CDate");
-        TField* teeth[52];
-        for (int t = 0; t < 52; ++t)
-            teeth[t] = Query1->FieldByName(QLatin1StringView(Teeth[t].column));
-        TField* karteCode = Query1->FieldByName("KarteCode");
-        TField* schoolCode = Query1->FieldByName("SchoolCode");
-        TField* memo = Query1->FieldByName("Memo");
+        const CheckupColumns columns(Query1);
         ReadingTransaction reading(Query3);
         // Several check-ups share a karte.
         WalkMemo<QString> karteNumbers;
         return WalkRows(Query1, max, [&](int i) {
             stCheckupRecord& r = records[i];
-            r.iCode = code->AsInteger();
-            r.tDate = date->AsDateTime();
-            for (int t = 0; t < 52; ++t)
-                r.*Teeth[t].field = teeth[t]->AsInteger();
-            r.asKarteNo =
-                karteNumbers(karteCode->AsInteger(), [this](int karte) { return GetKarteNo(karte); });
-            r.iSchoolCode = schoolCode->AsInteger();
-            r.asMemo = memo->AsString();
+            const int karte = columns.Read(r);
+            r.asKarteNo = karteNumbers(karte, [this](int k) { return GetKarteNo(k); });
         });
     });
 }
 
-int TDBDM::DelCheckup(int code)
+int TDBDM::DelCheckup(int code, int karteCode)
 {
     const Operation operation("DelCheckup");
-    return DeleteByCode("CheckupTable", code);
+    return DeleteRowOfKarte("CheckupTable", code, karteCode);
+}
+
+int TDBDM::ReadCheckupRow(int code, stCheckupRecord& row)
+{
+    return Guarded("ReadCheckupRow", dbFailed, [&] {
+        Restart(Query2);
+        AddCheckupSelectLines(Query2);
+        AddLines(Query2, {"  CheckupTable", "WHERE", "  Code=:Code;"});
+        Query2->ParamByName("Code")->SetAsInteger(code);
+        if (!OpenFirst(Query2))
+            return dbNoRow;
+        const int karte = CheckupColumns(Query2).Read(row);
+        row.asKarteNo = GetKarteNo(karte);
+        return 1;
+    });
 }
 
 int TDBDM::AddCheckup(stCheckupRecord record, int karteCode)
@@ -113,8 +155,8 @@ int TDBDM::AddCheckup(stCheckupRecord record, int karteCode)
             AddLines(Query2, {"  KarteCode,", "  SchoolCode,", "  Memo", ")", "VALUES", "(", "  :CDate,"});
             AddToothLines(Query2, AsParameter);
             AddLines(Query2, {"  :KarteCode,", "  :SchoolCode,", "  :Memo", ");"});
-            if (SetCheckupParams(record, karteCode) < 0)
-                return dbNoKarte;
+            if (const int rc = SetCheckupParams(record, karteCode); rc < 0)
+                return rc;
             Query2->ExecSQL();
             return int(Query2->LastInsertId());
         });
@@ -136,16 +178,21 @@ int TDBDM::AddCheckup(stCheckupRecord record, int karteCode)
     });
 }
 
-int TDBDM::ReplaceCheckup(stCheckupRecord record)
+int TDBDM::ReplaceCheckup(stCheckupRecord record, int karteCode, const stCheckupRecord* asRead)
 {
     const Operation operation("ReplaceCheckup");
     // Deliberately one write transaction from the checks to the update, and the check-up's own
     // karte checked: a check-up another program deleted is not "replaced" without a word, and
     // one whose karte was deleted is neither written where no window shows it nor moved onto a
     // new karte that took the deleted one's number. A move to another live karte is still a
-    // replace.
+    // replace, but not from the karte editor (its karte's Code given). Nor does it write over
+    // what another program stored since the window read the check-up.
     return InWriteTransaction(Query2, dbFailed, [&] {
-        if (const int rc = CheckRowOnLiveKarte("CheckupTable", record.iCode); rc < 0)
+        if (const int rc = CheckRowOnLiveKarte("CheckupTable", record.iCode, karteCode); rc < 0)
+            return rc;
+        if (const int rc =
+                CheckAsRead(asRead, [&](stCheckupRecord& now) { return ReadCheckupRow(record.iCode, now); });
+            rc < 0)
             return rc;
         return Caught(dbFailed, [&] {
             Query2->SQL->Clear();
@@ -154,8 +201,8 @@ int TDBDM::ReplaceCheckup(stCheckupRecord record)
             AddLines(Query2, {"  KarteCode=:KarteCode,", "  SchoolCode=:SchoolCode,", "  Memo=:Memo", "WHERE",
                               "  Code=:Code;"});
             Query2->ParamByName("Code")->SetAsInteger(record.iCode);
-            if (SetCheckupParams(record) < 0)
-                return dbNoKarte;
+            if (const int rc = SetCheckupParams(record, karteCode); rc < 0)
+                return rc;
             Query2->ExecSQL();
             return ChangedOneRow(Query2);
         });
@@ -171,7 +218,7 @@ int TDBDM::SetCheckupParams(stCheckupRecord record, int karteCode)
     Query2->ParamByName("Memo")->SetAsString(record.asMemo);
     iWrkKarteCode = KarteOfRow(record.asKarteNo, karteCode);
     if (iWrkKarteCode < 0)
-        return dbNoKarte;
+        return iWrkKarteCode;
     Query2->ParamByName("KarteCode")->SetAsInteger(iWrkKarteCode);
     return 0;
 }

@@ -10,9 +10,10 @@ using namespace dmdb;
 // Treatments and notes
 
 // The codes of a note or treatment search's member and karte criteria (0 where a criterion
-// is empty): dbNoRow when the member has no live row, dbNoKarte when the karte has none, else 0.
-int TDBDM::ResolveStaffAndKarte(const QString& staffNo, const QString& karteNo, int& staffCode,
-                                int& karteCode)
+// is empty): dbNoRow when the member has no live row, dbNoKarte when the karte has none (with
+// `karteCode`: that karte is not live under the number), else 0.
+int TDBDM::ResolveStaffAndKarte(const QString& staffNo, const QString& karteNo, int karteCode, int& staffCode,
+                                int& karte)
 {
     if (!staffNo.isEmpty()) {
         staffCode = GetStaffCode(staffNo);
@@ -20,22 +21,22 @@ int TDBDM::ResolveStaffAndKarte(const QString& staffNo, const QString& karteNo, 
             return dbNoRow;
     }
     if (!karteNo.isEmpty()) {
-        karteCode = GetKarteCode(karteNo);
-        if (karteCode < 0)
-            return dbNoKarte;
+        karte = KarteOfRow(karteNo, karteCode);
+        if (karte < 0)
+            return karte;
     }
     return 0;
 }
 
 int TDBDM::SearchEntries(std::initializer_list<const char*> select, const char* like, const char* likeParam,
-                         const QString& text, const QString& staffNo, const QString& karteNo)
+                         const QString& text, const QString& staffNo, const QString& karteNo, int karteCode)
 {
     return Caught(dbFailed, [&] {
         if (Query1->Active())
             Query1->Close();
         int staffCode = 0;
-        int karteCode = 0;
-        if (const int rc = ResolveStaffAndKarte(staffNo, karteNo, staffCode, karteCode); rc < 0)
+        int karte = 0;
+        if (const int rc = ResolveStaffAndKarte(staffNo, karteNo, karteCode, staffCode, karte); rc < 0)
             return rc;
         Query1->SQL->Clear();
         AddLines(Query1, select);
@@ -53,7 +54,7 @@ int TDBDM::SearchEntries(std::initializer_list<const char*> select, const char* 
         if (!staffNo.isEmpty())
             Query1->ParamByName("StaffCode")->SetAsInteger(staffCode);
         if (!karteNo.isEmpty())
-            Query1->ParamByName("KarteCode")->SetAsInteger(karteCode);
+            Query1->ParamByName("KarteCode")->SetAsInteger(karte);
         BindContains(Query1, likeParam, text);
         return OpenCount(Query1);
     });
@@ -124,24 +125,53 @@ int TDBDM::AddEntry(std::initializer_list<const char*> insert, TDateTime date, c
     });
 }
 
-int TDBDM::ReplaceEntry(std::initializer_list<const char*> update, const char* table, int code,
-                        TDateTime date, const char* textParam, const QString& text, const QString& staffNo,
-                        const QString& karteNo)
+template <class Entry>
+int TDBDM::ReplaceEntry(std::initializer_list<const char*> update, const char* table, const char* textColumn,
+                        QString Entry::*text, const Entry& record, int karteCode, const Entry* asRead)
 {
     // Deliberately one write transaction from the checks to the update, and the row's own
     // karte checked: a row another program deleted is not "replaced" without a word, and one
     // whose karte was deleted (its number perhaps given to a new karte) is neither written
-    // where no window shows it nor moved onto the new karte.
+    // where no window shows it nor moved onto the new karte. A row another program changed
+    // since the window read it keeps that program's values.
     return InWriteTransaction(Query2, dbFailed, [&] {
-        if (const int rc = CheckRowOnLiveKarte(table, code); rc < 0)
+        if (const int rc = CheckRowOnLiveKarte(table, record.iCode, karteCode); rc < 0)
+            return rc;
+        if (const int rc = CheckAsRead(
+                asRead, [&](Entry& now) { return ReadEntryRow(table, textColumn, text, record.iCode, now); });
+            rc < 0)
             return rc;
         return Caught(dbFailed, [&] {
             Query2->SQL->Clear();
             AddLines(Query2, update);
-            Query2->ParamByName("Code")->SetAsInteger(code);
-            const int rc = BindEntryAndRun(date, textParam, text, staffNo, karteNo);
+            Query2->ParamByName("Code")->SetAsInteger(record.iCode);
+            const int rc = BindEntryAndRun(record.tDate, textColumn, record.*text, record.asStaffNo,
+                                           record.asKarteNo, karteCode);
             return rc < 0 ? rc : ChangedOneRow(Query2);
         });
+    });
+}
+
+template <class Entry>
+int TDBDM::ReadEntryRow(const char* table, const char* textColumn, QString Entry::*text, int code, Entry& row)
+{
+    return Guarded("ReadEntryRow", dbFailed, [&] {
+        Restart(Query2);
+        Query2->SQL->Add("SELECT Code, RDate, " + QString::fromLatin1(textColumn) + ", StaffCode, KarteCode");
+        Query2->SQL->Add("FROM " + QString::fromLatin1(table));
+        Query2->SQL->Add("WHERE Code=:Code;");
+        Query2->ParamByName("Code")->SetAsInteger(code);
+        if (!OpenFirst(Query2))
+            return dbNoRow;
+        row.iCode = code;
+        row.tDate = Query2->FieldByName("RDate")->AsDateTime();
+        row.*text = Query2->FieldByName(QLatin1StringView(textColumn))->AsString();
+        const int staff = Query2->FieldByName("StaffCode")->AsInteger();
+        const int karte = Query2->FieldByName("KarteCode")->AsInteger();
+        // As the reader gives them; the member's lookup runs on this query.
+        row.asStaffNo = IntToStr(GetStaffNo(staff));
+        row.asKarteNo = GetKarteNo(karte);
+        return 1;
     });
 }
 
@@ -165,7 +195,7 @@ namespace {
 // A lookup that finds a live karte (or its check-up): 0; dbNoKarte when it finds none.
 int LiveKarteCheck(int lookup)
 {
-    return lookup == dbFailed ? dbFailed : lookup < 0 ? dbNoKarte : 0;
+    return lookup == dbFailed ? dbFailed : lookup < 0 ? Stale(dbNoKarte) : 0;
 }
 
 } // namespace
@@ -179,23 +209,27 @@ int TDBDM::CheckLiveKarte(int karteCode)
         "Code", karteCode, "Code"));
 }
 
-int TDBDM::CheckCheckupOnLiveKarte(int checkupCode)
+int TDBDM::CheckRowOnLiveKarte(const char* table, int code, int karteCode)
 {
-    const Operation operation("CheckCheckupOnLiveKarte");
-    return LiveKarteCheck(
-        LookUpInteger(Query3,
-                      {"SELECT", "  CheckupTable.Code AS Code", "FROM", "  CheckupTable, KarteTable", "WHERE",
-                       "  CheckupTable.Code = :CheckupCode", "AND", "  KarteCode = KarteTable.Code", "AND",
-                       "  DeleteFlag = false;"},
-                      "CheckupCode", checkupCode, "Code"));
+    const int owner = GetRowOwner(table, "KarteCode", code);
+    if (owner == dbNoRow)
+        return Stale(dbNoRow);
+    if (owner < 0)
+        return owner;
+    // On another karte than the window shows: not the row the window read.
+    if (karteCode > 0 && owner != karteCode)
+        return Stale(dbNoRow);
+    return CheckLiveKarte(owner);
 }
 
-int TDBDM::CheckRowOnLiveKarte(const char* table, int code)
+int TDBDM::CheckDietRowOnLiveKarte(int code, int karteCode)
 {
-    const int karteCode = GetRowOwner(table, "KarteCode", code);
-    if (karteCode < 0)
-        return karteCode;
-    return CheckLiveKarte(karteCode);
+    const int checkup = GetRowOwner("DietInquiryTable", "CheckupCode", code);
+    if (checkup == dbNoRow)
+        return Stale(dbNoRow);
+    if (checkup < 0)
+        return checkup;
+    return CheckRowOnLiveKarte("CheckupTable", checkup, karteCode);
 }
 
 int TDBDM::DeleteByCode(const char* table, int code)
@@ -210,6 +244,23 @@ int TDBDM::DeleteByCode(const char* table, int code)
     });
 }
 
+int TDBDM::DeleteRowOfKarte(const char* table, int code, int karteCode)
+{
+    if (karteCode <= 0)
+        return DeleteByCode(table, code);
+    // Deliberately checked in one write transaction with the delete: a row of a karte another
+    // program deleted (its number perhaps given to another child's karte) is not removed
+    // without a word.
+    return InWriteTransaction(Query2, dbFailed, [&] {
+        const bool diet = QLatin1StringView(table) == QLatin1StringView("DietInquiryTable");
+        if (const int rc =
+                diet ? CheckDietRowOnLiveKarte(code, karteCode) : CheckRowOnLiveKarte(table, code, karteCode);
+            rc < 0)
+            return rc;
+        return DeleteByCode(table, code) < 0 ? dbFailed : ChangedOneRow(Query2);
+    });
+}
+
 int TDBDM::ListKartesOfStaff(std::initializer_list<const char*> select, QString staffNo, QString& first)
 {
     first = QString();
@@ -220,13 +271,13 @@ int TDBDM::ListKartesOfStaff(std::initializer_list<const char*> select, QString 
     });
 }
 
-int TDBDM::SearchTreatment(stTreatmentRecord filter)
+int TDBDM::SearchTreatment(stTreatmentRecord filter, int karteCode)
 {
     const Operation operation("SearchTreatment");
     return SearchEntries({"SELECT", "  Code,", "  RDate,", "  Treatment,", "  StaffCode,", "  KarteCode",
                           "FROM", "  TreatmentTable"},
                          "Treatment LIKE :TreatmentLike", "TreatmentLike", filter.asTreatment,
-                         filter.asStaffNo, filter.asKarteNo);
+                         filter.asStaffNo, filter.asKarteNo, karteCode);
 }
 
 int TDBDM::GetTreatments(stTreatmentRecord* records, int max)
@@ -235,10 +286,10 @@ int TDBDM::GetTreatments(stTreatmentRecord* records, int max)
     return ReadEntries(records, max, "Treatment", &stTreatmentRecord::asTreatment);
 }
 
-int TDBDM::DelTreatment(int code)
+int TDBDM::DelTreatment(int code, int karteCode)
 {
     const Operation operation("DelTreatment");
-    return DeleteByCode("TreatmentTable", code);
+    return DeleteRowOfKarte("TreatmentTable", code, karteCode);
 }
 
 int TDBDM::AddTreatment(stTreatmentRecord record, int karteCode)
@@ -250,13 +301,13 @@ int TDBDM::AddTreatment(stTreatmentRecord record, int karteCode)
         record.tDate, "Treatment", record.asTreatment, record.asStaffNo, record.asKarteNo, karteCode);
 }
 
-int TDBDM::ReplaceTreatment(stTreatmentRecord record)
+int TDBDM::ReplaceTreatment(stTreatmentRecord record, int karteCode, const stTreatmentRecord* asRead)
 {
     const Operation operation("ReplaceTreatment");
     return ReplaceEntry({"UPDATE TreatmentTable SET", "  RDate=:RDate,", "  Treatment=:Treatment,",
                          "  StaffCode=:StaffCode,", "  KarteCode=:KarteCode", "WHERE", "  Code=:Code;"},
-                        "TreatmentTable", record.iCode, record.tDate, "Treatment", record.asTreatment,
-                        record.asStaffNo, record.asKarteNo);
+                        "TreatmentTable", "Treatment", &stTreatmentRecord::asTreatment, record, karteCode,
+                        asRead);
 }
 
 int TDBDM::GetMedicalRecordOfStaffTreatment(QString staffNo, QString& first)
@@ -269,13 +320,13 @@ int TDBDM::GetMedicalRecordOfStaffTreatment(QString staffNo, QString& first)
                              staffNo, first);
 }
 
-int TDBDM::SearchNote(stNoteRecord filter)
+int TDBDM::SearchNote(stNoteRecord filter, int karteCode)
 {
     const Operation operation("SearchNote");
     return SearchEntries({"SELECT", "  Code,", "  RDate,", "  Description,", "  StaffCode,", "  KarteCode",
                           "FROM", "  NoteTable"},
                          "  Description LIKE :DescriptionLike", "DescriptionLike", filter.asDescription,
-                         filter.asStaffNo, filter.asKarteNo);
+                         filter.asStaffNo, filter.asKarteNo, karteCode);
 }
 
 int TDBDM::GetNotes(stNoteRecord* records, int max)
@@ -284,10 +335,10 @@ int TDBDM::GetNotes(stNoteRecord* records, int max)
     return ReadEntries(records, max, "Description", &stNoteRecord::asDescription);
 }
 
-int TDBDM::DelNote(int code)
+int TDBDM::DelNote(int code, int karteCode)
 {
     const Operation operation("DelNote");
-    return DeleteByCode("NoteTable", code);
+    return DeleteRowOfKarte("NoteTable", code, karteCode);
 }
 
 int TDBDM::AddNote(stNoteRecord record, int karteCode)
@@ -299,13 +350,12 @@ int TDBDM::AddNote(stNoteRecord record, int karteCode)
                     karteCode);
 }
 
-int TDBDM::ReplaceNote(stNoteRecord record)
+int TDBDM::ReplaceNote(stNoteRecord record, int karteCode, const stNoteRecord* asRead)
 {
     const Operation operation("ReplaceNote");
     return ReplaceEntry({"UPDATE NoteTable SET", "  RDate=:RDate,", "  Description=:Description,",
                          "  StaffCode=:StaffCode,", "  KarteCode=:KarteCode", "WHERE", "  Code=:Code;"},
-                        "NoteTable", record.iCode, record.tDate, "Description", record.asDescription,
-                        record.asStaffNo, record.asKarteNo);
+                        "NoteTable", "Description", &stNoteRecord::asDescription, record, karteCode, asRead);
 }
 
 int TDBDM::GetMedicalRecordOfStaffNote(QString staffNo, QString& first)
@@ -342,10 +392,10 @@ int TDBDM::GetDietInquiries(stDietInquiryRecord* records, int max)
     });
 }
 
-int TDBDM::DelDietInquiry(int code)
+int TDBDM::DelDietInquiry(int code, int karteCode)
 {
     const Operation operation("DelDietInquiry");
-    return DeleteByCode("DietInquiryTable", code);
+    return DeleteRowOfKarte("DietInquiryTable", code, karteCode);
 }
 
 int TDBDM::AddDietInquiry(stDietInquiryRecord record, int karteCode)
@@ -355,10 +405,10 @@ int TDBDM::AddDietInquiry(stDietInquiryRecord record, int karteCode)
     // another program, or one of a karte deleted meanwhile, would get a row no window shows
     // again, and the operator would be told it was stored.
     return Adding(dbFailed, [&](int& inserted) {
-        if (CheckCheckupOnLiveKarte(record.iCheckupCode) < 0)
-            return dbNoKarte;
-        if (karteCode > 0 && GetRowOwner("CheckupTable", "KarteCode", record.iCheckupCode) != karteCode)
-            return dbNoKarte;
+        // A check-up that is gone has no live karte either; a lookup that failed says so.
+        const int rc = CheckRowOnLiveKarte("CheckupTable", record.iCheckupCode, karteCode);
+        if (rc < 0)
+            return rc == dbFailed ? dbFailed : dbNoKarte;
         return Caught(dbFailed, [&] {
             Query2->SQL->Clear();
             AddLines(Query2,
@@ -372,19 +422,27 @@ int TDBDM::AddDietInquiry(stDietInquiryRecord record, int karteCode)
     });
 }
 
-int TDBDM::ReplaceDietInquiry(stDietInquiryRecord record)
+int TDBDM::ReplaceDietInquiry(stDietInquiryRecord record, int karteCode, const stDietInquiryRecord* asRead)
 {
     const Operation operation("ReplaceDietInquiry");
     // Deliberately checked, in one write transaction with the update: a row another program
-    // deleted is not "replaced" without a word, and no row is put on a check-up that does not
-    // exist or on a deleted karte, where no window shows it.
+    // deleted is not "replaced" without a word, no row is put on a check-up that does not
+    // exist or on a deleted karte, where no window shows it, and a row another program changed
+    // since the window read it keeps that program's values.
     return InWriteTransaction(Query2, dbFailed, [&] {
         const int checkupCode = GetRowOwner("DietInquiryTable", "CheckupCode", record.iCode);
+        if (checkupCode == dbNoRow)
+            return Stale(dbNoRow);
         if (checkupCode < 0)
             return checkupCode;
+        // Its check-up and the one it is to be on: each on a live karte (the editor's).
         for (const int checkup : {checkupCode, record.iCheckupCode})
-            if (const int rc = CheckCheckupOnLiveKarte(checkup); rc < 0)
-                return rc;
+            if (const int rc = CheckRowOnLiveKarte("CheckupTable", checkup, karteCode); rc < 0)
+                return rc == dbFailed ? dbFailed : dbNoKarte;
+        if (const int rc =
+                CheckAsRead(asRead, [&](stDietInquiryRecord& now) { return ReadDietRow(record.iCode, now); });
+            rc < 0)
+            return rc;
         return Caught(dbFailed, [&] {
             Query2->SQL->Clear();
             AddLines(Query2, {"UPDATE DietInquiryTable SET", "  FoodCode=:FoodCode,",
@@ -395,6 +453,22 @@ int TDBDM::ReplaceDietInquiry(stDietInquiryRecord record)
             Query2->ExecSQL();
             return ChangedOneRow(Query2);
         });
+    });
+}
+
+int TDBDM::ReadDietRow(int code, stDietInquiryRecord& row)
+{
+    return Guarded("ReadDietRow", dbFailed, [&] {
+        Select(Query2, {"SELECT", "  Code,", "  FoodCode,", "  FrequencyCode,", "  CheckupCode", "FROM",
+                        "  DietInquiryTable", "WHERE", "  Code=:Code;"});
+        Query2->ParamByName("Code")->SetAsInteger(code);
+        if (!OpenFirst(Query2))
+            return dbNoRow;
+        row.iCode = code;
+        row.iFoodCode = Query2->FieldByName("FoodCode")->AsInteger();
+        row.iFrequencyCode = Query2->FieldByName("FrequencyCode")->AsInteger();
+        row.iCheckupCode = Query2->FieldByName("CheckupCode")->AsInteger();
+        return 1;
     });
 }
 

@@ -1,5 +1,6 @@
 // The data module's kartes: the karte searches and their readers, the examinee's karte
 // list, and the store and delete of a karte with its questionnaire.
+#include "core/data/Answers.h"
 #include "core/data/DMDB.h"
 #include "core/data/DMDBStatements.h"
 #include "platform/rtl/IntText.h"
@@ -9,34 +10,6 @@
 using namespace dmdb;
 
 namespace {
-
-// The questionnaire's answers in the column order of the statements.
-struct Answer
-{
-    const char* column;
-    bool stExcursusRec::*flag;
-    QString stExcursusRec::*memo;
-};
-// clang-format off
-#define FLAG(name) {#name, &stExcursusRec::b##name, nullptr}
-#define MEMO(name) {#name, nullptr, &stExcursusRec::as##name}
-const Answer AnswersInColumnOrder[] = {
-    FLAG(AIDS), FLAG(Hepatitis), FLAG(HepatitisB), FLAG(HepatitisC),
-    FLAG(Tuberculosis), MEMO(TuberculosisMemo),
-    FLAG(AirialInfection), MEMO(AirialInfectionMemo),
-    FLAG(BloodInfection), MEMO(BloodInfectionMemo),
-    FLAG(OtherInfection), MEMO(OtherInfectionMemo),
-    FLAG(Q1None), FLAG(Q1Anemia), FLAG(Q1Swelling), FLAG(Q1Bleeding), FLAG(Q1Fever), FLAG(Q1NoExtraction),
-    FLAG(Q2None), FLAG(Q2Injection), FLAG(Q2Medicine), FLAG(Q2Others), MEMO(Q2OthersMemo),
-    FLAG(Q3),
-    FLAG(Q43), MEMO(Q43Memo),
-    FLAG(Q42), MEMO(Q42Memo),
-    FLAG(Q41), MEMO(Q41Memo),
-    FLAG(Q40),
-};
-#undef FLAG
-#undef MEMO
-// clang-format on
 
 QString AliasLine(const QString& column, const QString& alias, bool last = false)
 {
@@ -54,15 +27,16 @@ void AddExcursusAliasLines(TQuery* query)
     }
 }
 
-// The questionnaire columns of a karte search, looked up once per walk.
+// The questionnaire columns, named with `prefix` (a karte search's "PS"), looked up once per
+// walk.
 class ExcursusColumns
 {
 public:
-    explicit ExcursusColumns(TQuery* query)
-        : code(query->FieldByName("PSCode")), karteCode(query->FieldByName("PSKarteCode"))
+    explicit ExcursusColumns(TQuery* query, const QString& prefix = "PS")
+        : code(query->FieldByName(prefix + "Code")), karteCode(query->FieldByName(prefix + "KarteCode"))
     {
         for (const Answer& answer : AnswersInColumnOrder)
-            answers.push_back(query->FieldByName("PS" + QString::fromLatin1(answer.column)));
+            answers.push_back(query->FieldByName(prefix + QString::fromLatin1(answer.column)));
     }
     void Read(stExcursusRec& excursus) const
     {
@@ -83,10 +57,97 @@ private:
     std::vector<TField*> answers;
 };
 
+// A karte search's columns of the karte, its examinee and its questionnaire, looked up once
+// per walk.
+class KarteColumns
+{
+public:
+    explicit KarteColumns(TQuery* query)
+        : c(query, {"KarteNo", "RDate", "Next", "PatientCode", "PPatientNo", "PName0", "PName1", "PNameKana0",
+                    "PNameKana1", "PBirth", "PSex", "PSchoolCode", "SchoolName", "PPortrait", "Code"}),
+          answers(query)
+    {
+    }
+    void Read(stMedicalRec& r, stPatientRec& p, stExcursusRec& e) const
+    {
+        r.iCode = c[14]->AsInteger();
+        r.asMediRecNo = c[0]->AsString();
+        r.tDate = c[1]->AsDateTime();
+        r.iNext = c[2]->AsInteger();
+        r.iPatientCode = c[3]->AsInteger();
+        // The karte editor attaches a karte to the examinee it read.
+        p.iCode = r.iPatientCode > 0 ? r.iPatientCode : 0;
+        p.asPatientNo = IntToStr(c[4]->AsInteger());
+        p.asName0 = c[5]->AsString();
+        p.asName1 = c[6]->AsString();
+        p.asNameKana0 = c[7]->AsString();
+        p.asNameKana1 = c[8]->AsString();
+        p.tBirth = c[9]->AsDateTime();
+        p.iSex = c[10]->AsInteger();
+        if (r.iPatientCode == -1) {
+            p.asPatientNo = QString();
+            p.iSex = -1;
+        }
+        p.iSchoolCode = c[11]->AsInteger();
+        p.asSchoolName = c[12]->AsString();
+        p.asPortrait = c[13]->AsString();
+        answers.Read(e);
+    }
+
+private:
+    Columns c;
+    ExcursusColumns answers;
+};
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
 // Karte search and read
+
+namespace {
+
+// The karte search's statement up to its criteria: the live kartes with their examinee, school
+// and questionnaire.
+void SelectKartes(TQuery* query)
+{
+    Select(query,
+           {"SELECT", "  Code,", "  KarteNo,", "  RDate,", "  Next,", "  DeleteFlag,", "  PatientCode,"});
+    query->SQL->Add(AliasLine("Patient2Table.PatientNo", "PPatientNo"));
+    query->SQL->Add(AliasLine("Patient2Table.Birth", "PBirth"));
+    query->SQL->Add(AliasLine("Patient2Table.Sex", "PSex"));
+    query->SQL->Add(AliasLine("Patient2Table.Name0", "PName0"));
+    query->SQL->Add(AliasLine("Patient2Table.Name1", "PName1"));
+    query->SQL->Add(AliasLine("Patient2Table.Namekana0", "PNamekana0"));
+    query->SQL->Add(AliasLine("Patient2Table.NameKana1", "PNameKana1"));
+    query->SQL->Add(AliasLine("Patient2Table.SchoolCode", "PSchoolCode"));
+    query->SQL->Add(AliasLine("SchoolTable.Name", "SchoolName"));
+    query->SQL->Add(AliasLine("Patient2Table.Portrait", "PPortrait"));
+    query->SQL->Add(AliasLine("Patient2Table.DeleteFlag", "PDeleteFlag"));
+    AddExcursusAliasLines(query);
+    AddLines(query, {"FROM",
+                     "  (",
+                     "    (",
+                     "    KarteTable ",
+                     "    LEFT OUTER JOIN",
+                     "      Patient2Table",
+                     "    ON",
+                     "      PatientCode = Patient2Table.Code",
+                     "    )",
+                     "    LEFT OUTER JOIN",
+                     "      SchoolTable",
+                     "    ON",
+                     "      Patient2Table.SchoolCode = SchoolTable.Code",
+                     "  )",
+                     "  ,",
+                     "  PSTable",
+                     "WHERE",
+                     "(",
+                     "    DeleteFlag = False",
+                     "  AND",
+                     "    Code = PSTable.KarteCode"});
+}
+
+} // namespace
 
 int TDBDM::GetMedicalRecordCount()
 {
@@ -97,41 +158,7 @@ int TDBDM::GetMedicalRecordCount()
 int TDBDM::SearchMedicalRecord(stMedicalRec filter, TDateTime endDate, stPatientRec patientFilter)
 {
     return Guarded("SearchMedicalRecord", dbFailed, [&] {
-        Select(Query1,
-               {"SELECT", "  Code,", "  KarteNo,", "  RDate,", "  Next,", "  DeleteFlag,", "  PatientCode,"});
-        Query1->SQL->Add(AliasLine("Patient2Table.PatientNo", "PPatientNo"));
-        Query1->SQL->Add(AliasLine("Patient2Table.Birth", "PBirth"));
-        Query1->SQL->Add(AliasLine("Patient2Table.Sex", "PSex"));
-        Query1->SQL->Add(AliasLine("Patient2Table.Name0", "PName0"));
-        Query1->SQL->Add(AliasLine("Patient2Table.Name1", "PName1"));
-        Query1->SQL->Add(AliasLine("Patient2Table.Namekana0", "PNamekana0"));
-        Query1->SQL->Add(AliasLine("Patient2Table.NameKana1", "PNameKana1"));
-        Query1->SQL->Add(AliasLine("Patient2Table.SchoolCode", "PSchoolCode"));
-        Query1->SQL->Add(AliasLine("SchoolTable.Name", "SchoolName"));
-        Query1->SQL->Add(AliasLine("Patient2Table.Portrait", "PPortrait"));
-        Query1->SQL->Add(AliasLine("Patient2Table.DeleteFlag", "PDeleteFlag"));
-        AddExcursusAliasLines(Query1);
-        AddLines(Query1, {"FROM",
-                          "  (",
-                          "    (",
-                          "    KarteTable ",
-                          "    LEFT OUTER JOIN",
-                          "      Patient2Table",
-                          "    ON",
-                          "      PatientCode = Patient2Table.Code",
-                          "    )",
-                          "    LEFT OUTER JOIN",
-                          "      SchoolTable",
-                          "    ON",
-                          "      Patient2Table.SchoolCode = SchoolTable.Code",
-                          "  )",
-                          "  ,",
-                          "  PSTable",
-                          "WHERE",
-                          "(",
-                          "    DeleteFlag = False",
-                          "  AND",
-                          "    Code = PSTable.KarteCode"});
+        SelectKartes(Query1);
         if (patientFilter.iSex != -1)
             AddLines(Query1, {"  AND", "    Patient2Table.Sex = :Sex"});
         AddLines(Query1, {"  AND", "    RDate >= :StartDate", "  AND", "    RDate <= :EndDate", ")"});
@@ -184,33 +211,24 @@ int TDBDM::GetMedicalRecords(stMedicalRec* records, stPatientRec* patients, stEx
         Query1->First();
         if (Query1->Eof())
             return 0;
-        const Columns c(Query1, {"KarteNo", "RDate", "Next", "PatientCode", "PPatientNo", "PName0", "PName1",
-                                 "PNameKana0", "PNameKana1", "PBirth", "PSex", "PSchoolCode", "SchoolName",
-                                 "PPortrait"});
-        const ExcursusColumns answers(Query1);
-        return WalkRows(Query1, max, [&](int i) {
-            stMedicalRec& r = records[i];
-            stPatientRec& p = patients[i];
-            r.asMediRecNo = c[0]->AsString();
-            r.tDate = c[1]->AsDateTime();
-            r.iNext = c[2]->AsInteger();
-            r.iPatientCode = c[3]->AsInteger();
-            p.asPatientNo = IntToStr(c[4]->AsInteger());
-            p.asName0 = c[5]->AsString();
-            p.asName1 = c[6]->AsString();
-            p.asNameKana0 = c[7]->AsString();
-            p.asNameKana1 = c[8]->AsString();
-            p.tBirth = c[9]->AsDateTime();
-            p.iSex = c[10]->AsInteger();
-            if (r.iPatientCode == -1) {
-                p.asPatientNo = QString();
-                p.iSex = -1;
-            }
-            p.iSchoolCode = c[11]->AsInteger();
-            p.asSchoolName = c[12]->AsString();
-            p.asPortrait = c[13]->AsString();
-            answers.Read(excursuses[i]);
-        });
+        const KarteColumns columns(Query1);
+        return WalkRows(Query1, max, [&](int i) { columns.Read(records[i], patients[i], excursuses[i]); });
+    });
+}
+
+int TDBDM::GetMedicalRecord(int karteCode, QString karteNo, stMedicalRec& karte, stPatientRec& patient,
+                            stExcursusRec& excursus)
+{
+    return Guarded("GetMedicalRecord", dbFailed, [&] {
+        SelectKartes(Query1);
+        AddLines(Query1, {"  AND", "    KarteTable.Code = :Code", "  AND", "    KarteNo = :KarteNo", ");"});
+        Query1->ParamByName("Code")->SetAsInteger(karteCode);
+        Query1->ParamByName("KarteNo")->SetAsString(karteNo);
+        // The karte the window listed is deleted, or carries another number now.
+        if (OpenCount(Query1) == 0)
+            return Stale(dbNoRow);
+        KarteColumns(Query1).Read(karte, patient, excursus);
+        return 1;
     });
 }
 
@@ -221,10 +239,11 @@ int TDBDM::GetMedicalRecordsWithoutPatient(stMedicalRec* records, stPatientRec* 
         Query1->First();
         if (Query1->Eof())
             return 0;
-        const Columns c(Query1, {"KarteNo", "RDate", "Next"});
+        const Columns c(Query1, {"KarteNo", "RDate", "Next", "Code"});
         const ExcursusColumns answers(Query1);
         return WalkRows(Query1, max, [&](int i) {
             stMedicalRec& r = records[i];
+            r.iCode = c[3]->AsInteger();
             r.asMediRecNo = c[0]->AsString();
             r.tDate = c[1]->AsDateTime();
             r.iNext = c[2]->AsInteger();
@@ -284,7 +303,9 @@ int TDBDM::AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString
             return rc;
         int patientCode = -1;
         if (!patientNo.isEmpty()) {
-            patientCode = GetPatientCode(patientNo);
+            // Deliberately the examinee the window chose, when it names it: not a person
+            // another program registered under that number since.
+            patientCode = ExamineeOfKarte(patientNo, record.iPatientCode);
             if (patientCode < 0)
                 return dbFailed;
         }
@@ -313,7 +334,8 @@ int TDBDM::AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString
     });
 }
 
-int TDBDM::ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo)
+int TDBDM::ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo,
+                                const stMedicalRec* asRead, const stExcursusRec* excursusAsRead)
 {
     const Operation operation("ReplaceMedicalRecord");
     // Deliberately one write transaction, taken before the lookups: header and questionnaire
@@ -324,7 +346,8 @@ int TDBDM::ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QSt
         const bool detach = patientNo.isEmpty();
         int patientCode = -1;
         if (!detach) {
-            patientCode = GetPatientCode(patientNo);
+            // Deliberately the examinee the window holds, as for an add.
+            patientCode = ExamineeOfKarte(patientNo, record.iPatientCode);
             if (patientCode < 0)
                 return dbFailed;
         }
@@ -332,10 +355,20 @@ int TDBDM::ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QSt
         if (record.iCode > 0) {
             // Deliberately the karte the window loaded, not the live karte of the number: when
             // another program has deleted it and given its number to a new karte, the new karte,
-            // another child's, is not rewritten with this one's answers.
+            // another child's, is not rewritten with this one's answers. Nor is what another
+            // program stored since the window read the karte.
             if (const int rc = CheckLiveKarteNumber(record.iCode, record.asMediRecNo); rc < 0)
-                return rc;
+                return rc == dbNoRow ? Stale(rc) : rc;
             karteCode = record.iCode;
+            if (asRead) {
+                stMedicalRec now;
+                stExcursusRec answersNow;
+                const int rc = ReadKarteRow(karteCode, now, answersNow);
+                if (rc < 0)
+                    return rc == dbNoRow ? Stale(rc) : rc;
+                if (!SameRow(*asRead, now) || (excursusAsRead && !SameRow(*excursusAsRead, answersNow)))
+                    return Stale(dbNoRow);
+            }
         } else {
             karteCode = GetKarteCode(record.asMediRecNo);
             if (karteCode < 0)
@@ -363,6 +396,30 @@ int TDBDM::ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QSt
         excursus.iCode = excursusCode;
         if (ReplaceExcursus(excursus) < 0)
             return dbExcursusNotUpdated;
+        return 1;
+    });
+}
+
+int TDBDM::ReadKarteRow(int code, stMedicalRec& karte, stExcursusRec& excursus)
+{
+    return Guarded("ReadKarteRow", dbFailed, [&] {
+        Select(Query2, {"SELECT", "  Code, KarteNo, RDate, Next, PatientCode", "FROM", "  KarteTable",
+                        "WHERE", "  Code=:Code", "AND", "  DeleteFlag = False;"});
+        Query2->ParamByName("Code")->SetAsInteger(code);
+        if (!OpenFirst(Query2))
+            return dbNoRow;
+        karte.iCode = code;
+        karte.asMediRecNo = Query2->FieldByName("KarteNo")->AsString();
+        karte.tDate = Query2->FieldByName("RDate")->AsDateTime();
+        karte.iNext = Query2->FieldByName("Next")->AsInteger();
+        karte.iPatientCode = Query2->FieldByName("PatientCode")->AsInteger();
+        Restart(Query2);
+        Query2->SQL->Add("SELECT *");
+        AddLines(Query2, {"FROM", "  PSTable", "WHERE", "  KarteCode=:KarteCode;"});
+        Query2->ParamByName("KarteCode")->SetAsInteger(code);
+        // A karte without its questionnaire reads as one with no answer.
+        if (OpenFirst(Query2))
+            ExcursusColumns(Query2, "").Read(excursus);
         return 1;
     });
 }

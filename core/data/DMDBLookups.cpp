@@ -68,9 +68,27 @@ int TDBDM::KarteOfRow(const QString& karteNo, int karteCode)
 {
     if (karteCode <= 0) {
         const int live = GetKarteCode(karteNo);
-        return live < 0 ? dbNoKarte : live;
+        return live == dbNoRow ? dbNoKarte : live;
     }
-    return CheckLiveKarteNumber(karteCode, karteNo) < 0 ? dbNoKarte : karteCode;
+    const int rc = CheckLiveKarteNumber(karteCode, karteNo);
+    // The karte the window shows is deleted, or carries another number now.
+    if (rc == dbNoRow)
+        return Stale(dbNoKarte);
+    return rc < 0 ? rc : karteCode;
+}
+
+int TDBDM::ExamineeOfKarte(const QString& patientNo, int patientCode)
+{
+    if (patientCode <= 0)
+        return GetPatientCode(patientNo);
+    return Guarded("ExamineeOfKarte", dbFailed, [&] {
+        Select(Query3, {"SELECT", "  Code", "FROM", "  Patient2Table", "WHERE", "  Code=:Code", "AND",
+                        "  PatientNo=:PatientNo", "AND", "  DeleteFlag = False;"});
+        Query3->ParamByName("Code")->SetAsInteger(patientCode);
+        Query3->ParamByName("PatientNo")->SetAsInteger(StrToIntDef(patientNo, 0));
+        // The examinee the window shows is deleted, or holds another number now.
+        return OpenFirst(Query3) ? patientCode : Stale(dbNoRow);
+    });
 }
 
 QString TDBDM::GetKarteNo(int karteCode)

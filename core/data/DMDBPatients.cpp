@@ -6,6 +6,42 @@
 
 using namespace dmdb;
 
+namespace {
+
+// The columns of an examinee as the reader gives them, looked up once per walk.
+class PatientColumns
+{
+public:
+    explicit PatientColumns(TQuery* query)
+        : c(query, {"PatientNo", "Name0", "Name1", "NameKana0", "NameKana1", "Birth", "Sex", "SchoolCode",
+                    "Portrait", "Code"}),
+          // Without the school's name when the result has none.
+          schoolName(query->FindField("SchoolName"))
+    {
+    }
+    void Read(stPatientRec& r) const
+    {
+        r.asPatientNo = IntToStr(c[0]->AsInteger());
+        r.asName0 = c[1]->AsString();
+        r.asName1 = c[2]->AsString();
+        r.asNameKana0 = c[3]->AsString();
+        r.asNameKana1 = c[4]->AsString();
+        r.tBirth = c[5]->AsDateTime();
+        r.iSex = c[6]->AsInteger();
+        r.iSchoolCode = c[7]->AsInteger();
+        r.asSchoolName = schoolName ? schoolName->AsString() : QString();
+        r.asPortrait = c[8]->AsString();
+        // The window's replace and delete act on the row it listed.
+        r.iCode = c[9]->AsInteger();
+    }
+
+private:
+    Columns c;
+    const TField* schoolName;
+};
+
+} // namespace
+
 int TDBDM::GetPatientCount()
 {
     const Operation operation("GetPatientCount");
@@ -63,25 +99,8 @@ int TDBDM::SearchPatient(stPatientRec filter)
 int TDBDM::GetPatients(stPatientRec* records, int max)
 {
     return Guarded("GetPatients", dbFailed, [&] {
-        const Columns c(Query1, {"PatientNo", "Name0", "Name1", "NameKana0", "NameKana1", "Birth", "Sex",
-                                 "SchoolCode", "Portrait", "Code"});
-        // Without the school's name when the result has none.
-        const TField* schoolName = Query1->FindField("SchoolName");
-        return WalkRows(Query1, max, [&](int i) {
-            stPatientRec& r = records[i];
-            r.asPatientNo = IntToStr(c[0]->AsInteger());
-            r.asName0 = c[1]->AsString();
-            r.asName1 = c[2]->AsString();
-            r.asNameKana0 = c[3]->AsString();
-            r.asNameKana1 = c[4]->AsString();
-            r.tBirth = c[5]->AsDateTime();
-            r.iSex = c[6]->AsInteger();
-            r.iSchoolCode = c[7]->AsInteger();
-            r.asSchoolName = schoolName ? schoolName->AsString() : QString();
-            r.asPortrait = c[8]->AsString();
-            // The window's replace and delete act on the row it listed.
-            r.iCode = c[9]->AsInteger();
-        });
+        const PatientColumns columns(Query1);
+        return WalkRows(Query1, max, [&](int i) { columns.Read(records[i]); });
     });
 }
 
@@ -148,25 +167,49 @@ int TDBDM::AddPatient(stPatientRec record)
     });
 }
 
-int TDBDM::ReplacePatient(stPatientRec record)
+int TDBDM::ReplacePatient(stPatientRec record, const stPatientRec* asRead)
 {
-    return Guarded("ReplacePatient", dbFailed, [&] {
-        Query2->SQL->Clear();
-        AddLines(Query2, {"UPDATE Patient2Table SET", "Birth=:Birth,", "Sex=:Sex,", "Name0=:Name0,",
-                          "Name1=:Name1,", "NameKana0=:NameKana0,", "NameKana1=:NameKana1,",
-                          "SchoolCode=:SchoolCode,", "Portrait=:Portrait", "WHERE"});
-        // Deliberately only the live row: a flagged examinee whose number was given again keeps
-        // its data. And the row the window listed, when it names it: a person another program
-        // registered under a deleted one's number is not overwritten with the deleted one's
-        // names.
-        AddRowKey(Query2, record.iCode, "  PatientNo=:PatientNo",
-                  {"PatientNo=:PatientNo", "AND DeleteFlag = False;"});
-        BindPatient(record);
-        BindRowKey(Query2, record.iCode);
-        Query2->ExecSQL();
-        // Deliberately a failure when no live examinee has the number (one deleted since it was
-        // listed): the update wrote nothing, and the window must not say it was stored.
-        return RowKeyResult(Query2, record.iCode, Query2->RowsAffected() > 0 ? 1 : dbNoRow);
+    const Operation operation("ReplacePatient");
+    // Deliberately, given the row as the window read it, one write transaction from the
+    // comparison to the update: what another program stored since is not written over.
+    return InWriteTransaction(Query2, dbFailed, [&] {
+        if (record.iCode > 0)
+            if (const int rc =
+                    CheckAsRead(asRead, [&](stPatientRec& now) { return ReadPatientRow(record.iCode, now); });
+                rc < 0)
+                return rc;
+        return Caught(dbFailed, [&] {
+            Query2->SQL->Clear();
+            AddLines(Query2, {"UPDATE Patient2Table SET", "Birth=:Birth,", "Sex=:Sex,", "Name0=:Name0,",
+                              "Name1=:Name1,", "NameKana0=:NameKana0,", "NameKana1=:NameKana1,",
+                              "SchoolCode=:SchoolCode,", "Portrait=:Portrait", "WHERE"});
+            // Deliberately only the live row: a flagged examinee whose number was given again
+            // keeps its data. And the row the window listed, when it names it: a person another
+            // program registered under a deleted one's number is not overwritten with the
+            // deleted one's names.
+            AddRowKey(Query2, record.iCode, "  PatientNo=:PatientNo",
+                      {"PatientNo=:PatientNo", "AND DeleteFlag = False;"});
+            BindPatient(record);
+            BindRowKey(Query2, record.iCode);
+            Query2->ExecSQL();
+            // Deliberately a failure when no live examinee has the number (one deleted since it
+            // was listed): the update wrote nothing, and the window must not say it was stored.
+            return RowKeyResult(Query2, record.iCode, Query2->RowsAffected() > 0 ? 1 : dbNoRow);
+        });
+    });
+}
+
+int TDBDM::ReadPatientRow(int code, stPatientRec& row)
+{
+    return Guarded("ReadPatientRow", dbFailed, [&] {
+        Select(Query2, {"SELECT", "  Code,", "  PatientNo,", "  Birth,", "  Sex,", "  Name0,", "  Name1,",
+                        "  Namekana0,", "  NameKana1,", "  SchoolCode,", "  Portrait", "FROM",
+                        "  Patient2Table", "WHERE", "  Code=:Code", "AND", "  DeleteFlag = False;"});
+        Query2->ParamByName("Code")->SetAsInteger(code);
+        if (!OpenFirst(Query2))
+            return dbNoRow;
+        PatientColumns(Query2).Read(row);
+        return 1;
     });
 }
 

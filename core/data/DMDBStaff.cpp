@@ -5,6 +5,38 @@
 
 using namespace dmdb;
 
+namespace {
+
+// The columns of a member as the reader gives them, looked up once per walk.
+class StaffColumns
+{
+public:
+    explicit StaffColumns(TQuery* query)
+        : c(query, {"StaffNo", "JobCode", "Sex", "NameKanji0", "NameKanji1", "NameKana0", "NameKana1",
+                    "NameAlphabet0", "NameAlphabet1", "Code"})
+    {
+    }
+    void Read(stStaffRecord& r) const
+    {
+        r.asStaffNo = IntToStr(c[0]->AsInteger());
+        r.iJobCode = c[1]->AsInteger();
+        r.iSex = c[2]->AsInteger();
+        r.asNameKanji0 = c[3]->AsString();
+        r.asNameKanji1 = c[4]->AsString();
+        r.asNameKana0 = c[5]->AsString();
+        r.asNameKana1 = c[6]->AsString();
+        r.asNameAlphabet0 = c[7]->AsString();
+        r.asNameAlphabet1 = c[8]->AsString();
+        // The window's replace and delete act on the row it listed.
+        r.iCode = c[9]->AsInteger();
+    }
+
+private:
+    Columns c;
+};
+
+} // namespace
+
 int TDBDM::GetStaffCount()
 {
     const Operation operation("GetStaffCount");
@@ -46,22 +78,8 @@ int TDBDM::SearchStaff(stStaffRecord filter)
 int TDBDM::GetStaffs(stStaffRecord* records, int max)
 {
     return Guarded("GetStaffs", dbFailed, [&] {
-        const Columns c(Query1, {"StaffNo", "JobCode", "Sex", "NameKanji0", "NameKanji1", "NameKana0",
-                                 "NameKana1", "NameAlphabet0", "NameAlphabet1", "Code"});
-        return WalkRows(Query1, max, [&](int i) {
-            stStaffRecord& r = records[i];
-            r.asStaffNo = IntToStr(c[0]->AsInteger());
-            r.iJobCode = c[1]->AsInteger();
-            r.iSex = c[2]->AsInteger();
-            r.asNameKanji0 = c[3]->AsString();
-            r.asNameKanji1 = c[4]->AsString();
-            r.asNameKana0 = c[5]->AsString();
-            r.asNameKana1 = c[6]->AsString();
-            r.asNameAlphabet0 = c[7]->AsString();
-            r.asNameAlphabet1 = c[8]->AsString();
-            // The window's replace and delete act on the row it listed.
-            r.iCode = c[9]->AsInteger();
-        });
+        const StaffColumns columns(Query1);
+        return WalkRows(Query1, max, [&](int i) { columns.Read(records[i]); });
     });
 }
 
@@ -125,24 +143,51 @@ int TDBDM::AddStaff(stStaffRecord record)
     });
 }
 
-int TDBDM::ReplaceStaff(stStaffRecord record)
+int TDBDM::ReplaceStaff(stStaffRecord record, const stStaffRecord* asRead)
 {
-    return Guarded("ReplaceStaff", dbFailed, [&] {
-        Query2->SQL->Clear();
-        // Deliberately only the live row: a flagged member whose number was given again keeps
-        // its data. And the row the window listed, when it names it, as for an examinee.
-        AddLines(Query2, {"UPDATE Staff2Table SET", "  JobCode = :JobCode,", "  Sex = :Sex,",
-                          "  NameKanji0 = :NameKanji0,", "  NameKanji1 = :NameKanji1,",
-                          "  NameKana0 = :NameKana0,", "  NameKana1 = :NameKana1,",
-                          "  NameAlphabet0 = :NameAlphabet0,", "  NameAlphabet1 = :NameAlphabet1", "WHERE"});
-        AddRowKey(Query2, record.iCode, "  StaffNo = :StaffNo",
-                  {"  StaffNo = :StaffNo", "  AND DeleteFlag = False;"});
-        BindStaff(record);
-        BindRowKey(Query2, record.iCode);
-        Query2->ExecSQL();
-        // Deliberately a failure when no live member has the number (one deleted since it was
-        // listed): the update wrote nothing, and the window must not say it was stored.
-        return RowKeyResult(Query2, record.iCode, Query2->RowsAffected() > 0 ? 1 : dbNoRow);
+    const Operation operation("ReplaceStaff");
+    // Deliberately, given the row as the window read it, one write transaction from the
+    // comparison to the update, as for an examinee.
+    return InWriteTransaction(Query2, dbFailed, [&] {
+        if (record.iCode > 0)
+            if (const int rc =
+                    CheckAsRead(asRead, [&](stStaffRecord& now) { return ReadStaffRow(record.iCode, now); });
+                rc < 0)
+                return rc;
+        return Caught(dbFailed, [&] {
+            Query2->SQL->Clear();
+            // Deliberately only the live row: a flagged member whose number was given again
+            // keeps its data. And the row the window listed, when it names it, as for an
+            // examinee.
+            AddLines(Query2,
+                     {"UPDATE Staff2Table SET", "  JobCode = :JobCode,", "  Sex = :Sex,",
+                      "  NameKanji0 = :NameKanji0,", "  NameKanji1 = :NameKanji1,",
+                      "  NameKana0 = :NameKana0,", "  NameKana1 = :NameKana1,",
+                      "  NameAlphabet0 = :NameAlphabet0,", "  NameAlphabet1 = :NameAlphabet1", "WHERE"});
+            AddRowKey(Query2, record.iCode, "  StaffNo = :StaffNo",
+                      {"  StaffNo = :StaffNo", "  AND DeleteFlag = False;"});
+            BindStaff(record);
+            BindRowKey(Query2, record.iCode);
+            Query2->ExecSQL();
+            // Deliberately a failure when no live member has the number (one deleted since it
+            // was listed): the update wrote nothing, and the window must not say it was stored.
+            return RowKeyResult(Query2, record.iCode, Query2->RowsAffected() > 0 ? 1 : dbNoRow);
+        });
+    });
+}
+
+int TDBDM::ReadStaffRow(int code, stStaffRecord& row)
+{
+    return Guarded("ReadStaffRow", dbFailed, [&] {
+        Select(Query2,
+               {"SELECT", "  Code,", "  JobCode,", "  StaffNo,", "  Sex,", "  NameKanji0,", "  NameKanji1,",
+                "  Namekana0,", "  NameKana1,", "  NameAlphabet0,", "  NameAlphabet1", "FROM",
+                "  Staff2Table", "WHERE", "  Code=:Code", "AND", "  DeleteFlag = False;"});
+        Query2->ParamByName("Code")->SetAsInteger(code);
+        if (!OpenFirst(Query2))
+            return dbNoRow;
+        StaffColumns(Query2).Read(row);
+        return 1;
     });
 }
 

@@ -157,7 +157,10 @@ void BindRowKey(TQuery* query, int code)
 
 int RowKeyResult(const TQuery* query, int code, int byNumber)
 {
-    return code > 0 ? ChangedOneRow(query) : byNumber;
+    if (code <= 0)
+        return byNumber;
+    // The row the window shows is deleted, or holds another number now.
+    return ChangedOneRow(query) > 0 ? 1 : Stale(dbNoRow);
 }
 
 void BindContains(TQuery* query, const char* name, const QString& text)

@@ -3,6 +3,7 @@
 // `TDBDM`, used nowhere else.
 #include "core/data/DMDB.h"
 #include "core/data/Dbapi.h"
+#include "core/data/SameRow.h"
 #include "core/data/StoreFailure.h"
 #include "platform/db/Query.h"
 
@@ -57,6 +58,23 @@ int ChangedOneRow(const TQuery* query);
 void AddRowKey(TQuery* query, int code, const char* numberLine, std::initializer_list<const char*> byNumber);
 void BindRowKey(TQuery* query, int code);
 int RowKeyResult(const TQuery* query, int code, int byNumber);
+
+// What a replace given the row as the window read it (`asRead`, not null) checks under the
+// write lock: 0 while `readNow` gives the row with the same stored values; dbNoRow, kept as
+// stale, when the row is gone or changed since; the code of a read that failed. Without a row
+// to compare, 0.
+template <class Record, class Read> int CheckAsRead(const Record* asRead, Read readNow)
+{
+    if (!asRead)
+        return 0;
+    Record now;
+    const int rc = readNow(now);
+    if (rc == dbNoRow)
+        return Stale(dbNoRow);
+    if (rc < 0)
+        return rc;
+    return SameRow(*asRead, now) ? 0 : Stale(dbNoRow);
+}
 
 // Free texts are bound, never pasted into the statement.
 void BindContains(TQuery* query, const char* name, const QString& text);

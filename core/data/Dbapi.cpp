@@ -1,7 +1,30 @@
 #include "core/data/Dbapi.h"
 
 #include "core/data/DMDB.h"
+#include "core/data/StoreFailure.h"
 #include "platform/rtl/IntText.h"
+
+QString RefusalNote()
+{
+    switch (dmdb::LastRefusal()) {
+    case dmdb::Refusal::Stale:
+        return "\n\nこのデータは，ほかのプログラムで削除または変更されています。\n"
+               "開き直してから，もう一度操作してください。";
+    case dmdb::Refusal::None:
+        break;
+    }
+    return QString();
+}
+
+TReadingTogether::TReadingTogether()
+{
+    DBDM->StartReadingTogether();
+}
+
+TReadingTogether::~TReadingTogether()
+{
+    DBDM->EndReadingTogether();
+}
 
 int GetPatientCount()
 {
@@ -23,9 +46,9 @@ int AddPatient(stPatientRec record)
 {
     return DBDM->AddPatient(record);
 }
-int ReplacePatient(stPatientRec record)
+int ReplacePatient(stPatientRec record, const stPatientRec* asRead)
 {
-    return DBDM->ReplacePatient(record);
+    return DBDM->ReplacePatient(record, asRead);
 }
 
 int GetStaffCount()
@@ -48,9 +71,9 @@ int AddStaff(stStaffRecord record)
 {
     return DBDM->AddStaff(record);
 }
-int ReplaceStaff(stStaffRecord record)
+int ReplaceStaff(stStaffRecord record, const stStaffRecord* asRead)
 {
-    return DBDM->ReplaceStaff(record);
+    return DBDM->ReplaceStaff(record, asRead);
 }
 
 bool ExistKarteNo(QString karteNo)
@@ -109,49 +132,49 @@ int GetFrequencies(stFrequencyRecord* records, int max)
     return DBDM->GetFrequencies(records, max);
 }
 
-int SearchTreatment(stTreatmentRecord filter)
+int SearchTreatment(stTreatmentRecord filter, int karteCode)
 {
-    return DBDM->SearchTreatment(filter);
+    return DBDM->SearchTreatment(filter, karteCode);
 }
 int GetTreatments(stTreatmentRecord* records, int max)
 {
     return DBDM->GetTreatments(records, max);
 }
-int DelTreatment(stTreatmentRecord record)
+int DelTreatment(stTreatmentRecord record, int karteCode)
 {
-    return DBDM->DelTreatment(record.iCode);
+    return DBDM->DelTreatment(record.iCode, karteCode);
 }
 int AddTreatment(stTreatmentRecord record, int karteCode)
 {
     return DBDM->AddTreatment(record, karteCode);
 }
-int ReplaceTreatment(stTreatmentRecord record)
+int ReplaceTreatment(stTreatmentRecord record, int karteCode, const stTreatmentRecord* asRead)
 {
-    return DBDM->ReplaceTreatment(record);
+    return DBDM->ReplaceTreatment(record, karteCode, asRead);
 }
 int GetMedicalRecordOfStaffTreatment(QString staffNo, QString& first)
 {
     return DBDM->GetMedicalRecordOfStaffTreatment(staffNo, first);
 }
-int SearchNote(stNoteRecord filter)
+int SearchNote(stNoteRecord filter, int karteCode)
 {
-    return DBDM->SearchNote(filter);
+    return DBDM->SearchNote(filter, karteCode);
 }
 int GetNotes(stNoteRecord* records, int max)
 {
     return DBDM->GetNotes(records, max);
 }
-int DelNote(stNoteRecord record)
+int DelNote(stNoteRecord record, int karteCode)
 {
-    return DBDM->DelNote(record.iCode);
+    return DBDM->DelNote(record.iCode, karteCode);
 }
 int AddNote(stNoteRecord record, int karteCode)
 {
     return DBDM->AddNote(record, karteCode);
 }
-int ReplaceNote(stNoteRecord record)
+int ReplaceNote(stNoteRecord record, int karteCode, const stNoteRecord* asRead)
 {
-    return DBDM->ReplaceNote(record);
+    return DBDM->ReplaceNote(record, karteCode, asRead);
 }
 int GetMedicalRecordOfStaffNote(QString staffNo, QString& first)
 {
@@ -165,17 +188,17 @@ int GetDietInquiries(stDietInquiryRecord* records, int max)
 {
     return DBDM->GetDietInquiries(records, max);
 }
-int DelDietInquiry(stDietInquiryRecord record)
+int DelDietInquiry(stDietInquiryRecord record, int karteCode)
 {
-    return DBDM->DelDietInquiry(record.iCode);
+    return DBDM->DelDietInquiry(record.iCode, karteCode);
 }
 int AddDietInquiry(stDietInquiryRecord record, int karteCode)
 {
     return DBDM->AddDietInquiry(record, karteCode);
 }
-int ReplaceDietInquiry(stDietInquiryRecord record)
+int ReplaceDietInquiry(stDietInquiryRecord record, int karteCode, const stDietInquiryRecord* asRead)
 {
-    return DBDM->ReplaceDietInquiry(record);
+    return DBDM->ReplaceDietInquiry(record, karteCode, asRead);
 }
 int GetAddedCode()
 {
@@ -203,6 +226,11 @@ int GetMedicalRecordsWithoutPatient(stMedicalRec* records, stPatientRec* patient
 {
     return DBDM->GetMedicalRecordsWithoutPatient(records, patients, excursuses, max);
 }
+int GetMedicalRecord(int karteCode, QString karteNo, stMedicalRec& karte, stPatientRec& patient,
+                     stExcursusRec& excursus)
+{
+    return DBDM->GetMedicalRecord(karteCode, karteNo, karte, patient, excursus);
+}
 int GetMedicalRecordOfPatient(QString patientNo, QString& first)
 {
     return DBDM->GetMedicalRecordOfPatient(patientNo, first);
@@ -215,28 +243,29 @@ int AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patien
 {
     return DBDM->AddMedicalRecord(record, excursus, patientNo);
 }
-int ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo)
+int ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo,
+                         const stMedicalRec* asRead, const stExcursusRec* excursusAsRead)
 {
-    return DBDM->ReplaceMedicalRecord(record, excursus, patientNo);
+    return DBDM->ReplaceMedicalRecord(record, excursus, patientNo, asRead, excursusAsRead);
 }
 
-int SearchCheckup(stCheckupRecord filter)
+int SearchCheckup(stCheckupRecord filter, int karteCode)
 {
-    return DBDM->SearchCheckup(filter);
+    return DBDM->SearchCheckup(filter, karteCode);
 }
 int GetCheckups(stCheckupRecord* records, int max)
 {
     return DBDM->GetCheckups(records, max);
 }
-int DelCheckup(stCheckupRecord record)
+int DelCheckup(stCheckupRecord record, int karteCode)
 {
-    return DBDM->DelCheckup(record.iCode);
+    return DBDM->DelCheckup(record.iCode, karteCode);
 }
 int AddCheckup(stCheckupRecord record, int karteCode)
 {
     return DBDM->AddCheckup(record, karteCode);
 }
-int ReplaceCheckup(stCheckupRecord record)
+int ReplaceCheckup(stCheckupRecord record, int karteCode, const stCheckupRecord* asRead)
 {
-    return DBDM->ReplaceCheckup(record);
+    return DBDM->ReplaceCheckup(record, karteCode, asRead);
 }

@@ -64,6 +64,29 @@ inline constexpr int dbNoExcursus = -4;
 inline constexpr int dbExcursusNotUpdated = -5;
 inline constexpr int dbCheckupNotReadBack = -4;
 
+// A store given the Code of the record the window shows acts on that record only, and a
+// replace given the row as the window read it (`asRead`) stores only while the row is still
+// so: a record another program deleted or changed since is refused with the code of its
+// operation (for a replace: dbNoRow) and nothing is written. The window's box then adds
+// RefusalNote().
+//
+// What the window adds to the box of a store the data store refused, where it knows more than
+// the code (another program deleted or changed the record since the window read it): a line
+// break and the reason in plain words; else the empty text. It speaks of the last operation.
+QString RefusalNote();
+
+// While one lives, the data store's reads see the database in one state (another program's
+// store waits until it goes): a window that reads a karte and its rows holds one, and lets it
+// go before it shows anything. Nothing is written meanwhile.
+class TReadingTogether
+{
+public:
+    TReadingTogether();
+    ~TReadingTogether();
+    TReadingTogether(const TReadingTogether&) = delete;
+    TReadingTogether& operator=(const TReadingTogether&) = delete;
+};
+
 // One examinee, with the name of the school.
 struct stPatientRec
 {
@@ -225,7 +248,7 @@ int GetPatients(stPatientRec* records, int max);
 // every row of the number).
 int DelPatient(QString patientNo, int code = 0);
 int AddPatient(stPatientRec record);
-int ReplacePatient(stPatientRec record);
+int ReplacePatient(stPatientRec record, const stPatientRec* asRead = nullptr);
 
 // Members
 int GetStaffCount();
@@ -235,7 +258,7 @@ int GetStaffs(stStaffRecord* records, int max);
 // an examinee.
 int DelStaff(QString staffNo, int code = 0);
 int AddStaff(stStaffRecord record);
-int ReplaceStaff(stStaffRecord record);
+int ReplaceStaff(stStaffRecord record, const stStaffRecord* asRead = nullptr);
 
 // Existence checks and the school name
 bool ExistKarteNo(QString karteNo);
@@ -254,28 +277,33 @@ int GetFoods(stFoodRecord* records, int max);
 int SearchFrequency(stFrequencyRecord filter);
 int GetFrequencies(stFrequencyRecord* records, int max);
 
-// Treatments, notes and diet rows
-int SearchTreatment(stTreatmentRecord filter);
+// Treatments, notes and diet rows. With the karte's Code (above 0):
+// - a search by karte number gives the rows of that karte, only while it is live and carries
+//   the number (dbNoKarte otherwise);
+// - a new note, treatment or check-up goes onto that karte, only while it is live and carries
+//   the record's karte number; without one, onto the live karte of the number;
+// - a delete or replace acts only on a row of that live karte (dbNoRow for a row on another
+//   karte or gone, dbNoKarte for a karte no longer live), and a replace keeps the row there.
+int SearchTreatment(stTreatmentRecord filter, int karteCode = 0);
 int GetTreatments(stTreatmentRecord* records, int max);
-int DelTreatment(stTreatmentRecord record);
-// With the karte's Code (above 0) a new note, treatment or check-up goes onto that karte,
-// only while it is live and carries the record's karte number; without one, onto the live
-// karte of the number.
+int DelTreatment(stTreatmentRecord record, int karteCode = 0);
 int AddTreatment(stTreatmentRecord record, int karteCode = 0);
-int ReplaceTreatment(stTreatmentRecord record);
+int ReplaceTreatment(stTreatmentRecord record, int karteCode = 0, const stTreatmentRecord* asRead = nullptr);
 int GetMedicalRecordOfStaffTreatment(QString staffNo, QString& first);
-int SearchNote(stNoteRecord filter);
+int SearchNote(stNoteRecord filter, int karteCode = 0);
 int GetNotes(stNoteRecord* records, int max);
-int DelNote(stNoteRecord record);
+int DelNote(stNoteRecord record, int karteCode = 0);
 int AddNote(stNoteRecord record, int karteCode = 0);
-int ReplaceNote(stNoteRecord record);
+int ReplaceNote(stNoteRecord record, int karteCode = 0, const stNoteRecord* asRead = nullptr);
 int GetMedicalRecordOfStaffNote(QString staffNo, QString& first);
 int SearchDietInquiry(stDietInquiryRecord filter);
 int GetDietInquiries(stDietInquiryRecord* records, int max);
-int DelDietInquiry(stDietInquiryRecord record);
-// With the karte's Code (above 0) a new diet row goes only onto a check-up of that live karte.
+// With the karte's Code (above 0) a diet row is added, changed or deleted only on a check-up of
+// that live karte.
+int DelDietInquiry(stDietInquiryRecord record, int karteCode = 0);
 int AddDietInquiry(stDietInquiryRecord record, int karteCode = 0);
-int ReplaceDietInquiry(stDietInquiryRecord record);
+int ReplaceDietInquiry(stDietInquiryRecord record, int karteCode = 0,
+                       const stDietInquiryRecord* asRead = nullptr);
 // The Code the table gave the row of the last committed add of a note, treatment, diet row,
 // karte, examinee or member (those adds return 1, not the code).
 int GetAddedCode();
@@ -287,16 +315,25 @@ int SearchMedicalRecordWithoutPatient(stMedicalRec filter, TDateTime endDate);
 int GetMedicalRecords(stMedicalRec* records, stPatientRec* patients, stExcursusRec* excursuses, int max);
 int GetMedicalRecordsWithoutPatient(stMedicalRec* records, stPatientRec* patients, stExcursusRec* excursuses,
                                     int max);
+// The karte `karteCode` with its examinee and questionnaire, as the search's reader gives
+// them, only while it is live and carries `karteNo`: 1; dbNoRow when not; dbFailed.
+int GetMedicalRecord(int karteCode, QString karteNo, stMedicalRec& karte, stPatientRec& patient,
+                     stExcursusRec& excursus);
 int GetMedicalRecordOfPatient(QString patientNo, QString& first);
 // With the karte's Code (above 0) only that karte is flagged, while it is live and carries the
 // number; without one, every karte of the number.
 int DelMedicalRecord(QString karteNo, int karteCode = 0);
+// With the examinee's Code in the header's iPatientCode (above 0) the karte is stored onto that
+// examinee, only while it is live and holds `patientNo` (dbFailed otherwise); without one,
+// onto the live examinee of the number. A replace given the karte's Code and the header and
+// questionnaire as the window read them stores only while the karte is still so.
 int AddMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo);
-int ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo);
+int ReplaceMedicalRecord(stMedicalRec record, stExcursusRec excursus, QString patientNo,
+                         const stMedicalRec* asRead = nullptr, const stExcursusRec* excursusAsRead = nullptr);
 
-// Check-ups
-int SearchCheckup(stCheckupRecord filter);
+// Check-ups, with the karte's Code as for notes.
+int SearchCheckup(stCheckupRecord filter, int karteCode = 0);
 int GetCheckups(stCheckupRecord* records, int max);
-int DelCheckup(stCheckupRecord record);
+int DelCheckup(stCheckupRecord record, int karteCode = 0);
 int AddCheckup(stCheckupRecord record, int karteCode = 0);
-int ReplaceCheckup(stCheckupRecord record);
+int ReplaceCheckup(stCheckupRecord record, int karteCode = 0, const stCheckupRecord* asRead = nullptr);

@@ -12,6 +12,7 @@ namespace {
 
 // The windows and the data store run on the one thread of the user interface.
 const Operation* current = nullptr;
+Refusal refusal = Refusal::None;
 
 // The statement as one line, its blanks and line breaks collapsed, cut after about
 // StatementRoom characters at a blank ("..." marks the cut). Only the statement's text
@@ -36,6 +37,8 @@ QString OneLine(QString text)
 
 Operation::Operation(const char* name) : outer(current), name(name)
 {
+    if (!outer)
+        refusal = Refusal::None;
     current = this;
 }
 
@@ -50,6 +53,17 @@ QString Operation::Current()
     for (const Operation* o = current; o; o = o->outer)
         path = path.isEmpty() ? QString::fromLatin1(o->name) : QString::fromLatin1(o->name) + " > " + path;
     return path;
+}
+
+Refusal LastRefusal()
+{
+    return refusal;
+}
+
+int Refused(Refusal why, int code)
+{
+    refusal = why;
+    return code;
 }
 
 void ReportFailure()

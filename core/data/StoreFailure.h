@@ -25,6 +25,22 @@ private:
     const char* name;
 };
 
+// Why the last operation refused a store, where more can be said than its code. Each outermost
+// operation starts with none.
+enum class Refusal {
+    None,
+    // The record is no longer as the window read it: another program deleted or changed it.
+    Stale,
+};
+Refusal LastRefusal();
+// Keeps `why` for the current operation and gives `code`, the refusal's return code.
+int Refused(Refusal why, int code);
+// The same for a record found gone or changed.
+inline int Stale(int code)
+{
+    return Refused(Refusal::Stale, code);
+}
+
 // Writes the line for the exception being handled (call it inside a catch): the current
 // operation, the engine's message and the statement it refused, on one line.
 void ReportFailure();

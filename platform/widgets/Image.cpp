@@ -45,7 +45,12 @@ void Image::LoadPicture(const QString& fileName)
 
 void Image::LoadBitmap(const QString& fileName)
 {
-    setPicture(Read(fileName, "bmp"));
+    setPicture(ReadBitmap(fileName));
+}
+
+QImage Image::ReadBitmap(const QString& fileName)
+{
+    return Read(fileName, "bmp");
 }
 
 void Image::setPicture(const QImage& image)

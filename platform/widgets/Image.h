@@ -23,6 +23,8 @@ public:
     // Program paths ("Images\a.bmp", relative to the current folder).
     void LoadPicture(const QString& fileName);
     void LoadBitmap(const QString& fileName);
+    // A Windows bitmap read as LoadBitmap reads it, raising as it does, for no control.
+    static QImage ReadBitmap(const QString& fileName);
 
     const QImage& Picture() const { return picture; }
     void setPicture(const QImage& image);
@@ -48,7 +50,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QImage Read(const QString& fileName, const QByteArray& format);
+    static QImage Read(const QString& fileName, const QByteArray& format);
     QImage picture;
     bool stretch = false;
     bool autoSize = false;

@@ -90,7 +90,8 @@ TEST_F(StaleRecord1, TheKarteEditorAddsAndDeletesOnTheKarteItOpenedOnly)
             d.WrittenByCB->setFocus();
             QTest::keyClick(d.WrittenByCB, Qt::Key_Down);
             Script().Expect(BoxKind::Error,
-                            "備考テーブルに追加できませんでした。(-3)\n  2015/06/01,late,山田, 太郎");
+                            "備考テーブルに追加できませんでした。(-3)\n  2015/06/01,late,山田, 太郎" +
+                                StaleNote);
             Click(d.OkButton);
             Click(d.CancelButton);
         });
@@ -98,7 +99,8 @@ TEST_F(StaleRecord1, TheKarteEditorAddsAndDeletesOnTheKarteItOpenedOnly)
 
         Script().Expect(BoxKind::Question, mrYes);
         Script().Expect(BoxKind::Error, "[カルテ削除(&D)]\nカルテ・テーブルから削除できませんでした。(-2)\n"
-                                        "AB-0001-0001, 2015/04/01, 101, Taro Yamada");
+                                        "AB-0001-0001, 2015/04/01, 101, Taro Yamada" +
+                                            StaleNote);
         Click(f.DeleteButton);
         f.Close();
     });
@@ -120,7 +122,7 @@ TEST_F(StaleRecord1, TheExamineeWindowReplacesTheExamineeItLoadedOnly)
         Click(PatientForm->PersonalNameEdit);
         QTest::keyClick(PatientForm->PersonalNameEdit, Qt::Key_End);
         QTest::keyClicks(PatientForm->PersonalNameEdit, "x");
-        Script().Expect(BoxKind::Error, "受診者テーブルを書き換えられませんでした。(-2)");
+        Script().Expect(BoxKind::Error, "受診者テーブルを書き換えられませんでした。(-2)" + StaleNote);
         Click(PatientForm->ReplaceButton);
         PatientForm->Close();
     });

@@ -7,6 +7,7 @@
 #include "platform/widgets/PopupMenu.h"
 #include "records/DentalFormulaUnit.h"
 #include "tests/records/CheckupFixture.h"
+#include "tests/support/RefusalNotes.h"
 
 #include <QScrollBar>
 
@@ -351,7 +352,8 @@ TEST_F(CheckupList, AFailedAddIsReportedAndTheListStaysAsItWas)
         program.Database().Exec("UPDATE KarteTable SET DeleteFlag=1;");
         Script().Expect(BoxKind::Error, "[新規検診...]\n検診テーブルに追加できませんでした。(iAC=-3)\n"
                                         "  tdDate=2015/03/04\n  asKarteNo=XX-0001-0001\n  iSchoolCode=0\n"
-                                        "  asMemo=XX\n  iRTA..=19");
+                                        "  asMemo=XX\n  iRTA..=19" +
+                                            StaleNote);
         NextPicker(f.CheckupNewButton, DateToStr(Date()), "20150304");
         Click(f.CheckupNewButton);
         EXPECT_EQ(f.nCheckupRecords, 0);
@@ -461,7 +463,8 @@ TEST_F(CheckupList, ARefusedDateChangeLeavesTheCheckupAsStoredSoTheChartStoreKee
         program.Database().Exec("UPDATE KarteTable SET DeleteFlag=1;");
         Script().Expect(
             BoxKind::ErrorNoSound,
-            "[日付修正...]\n検診テーブルを書き換えられませんでした。(-3)\n2016/01/01,XX-0001-0001");
+            "[日付修正...]\n検診テーブルを書き換えられませんでした。(-3)\n2016/01/01,XX-0001-0001" +
+                StaleNote);
         NextPicker(f.CheckupEditButton, "2014/05/01", "20160101");
         Click(f.CheckupEditButton);
         EXPECT_EQ(ListItems(), QStringList({"2014/05/01"}));
@@ -629,10 +632,11 @@ TEST_F(CheckupList, AfterADeleteWhoseReloadFailedTheOldListNoLongerStandsForChec
     Show([&] {
         TMedicalRecordForm& f = Form();
         Find("XX-0001-0001");
-        // Another workstation deleted the karte meanwhile: the check-up goes, the reload fails.
-        program.Database().Exec("UPDATE KarteTable SET DeleteFlag=1;");
+        // Another workstation deletes the karte the moment the check-up goes: the reload fails.
+        program.Database().Exec("CREATE TRIGGER Gone AFTER DELETE ON CheckupTable "
+                                "BEGIN UPDATE KarteTable SET DeleteFlag=1; END;");
         Script().Expect(BoxKind::Question, mrYes);
-        Script().Expect(BoxKind::Error, "[検診削除]\n検診テーブルを検索できませんでした。(-3)");
+        Script().Expect(BoxKind::Error, "[検診削除]\n検診テーブルを検索できませんでした。(-3)" + StaleNote);
         Click(f.CheckupDeleteButton);
         EXPECT_EQ(f.nCheckupRecords, 0);
         ASSERT_EQ(f.CheckupDateListBox->count(), 2);

@@ -5,6 +5,7 @@
 #include "platform/rtl/DateTime.h"
 #include "records/DentalFormulaUnit.h"
 #include "tests/records/CheckupFixture.h"
+#include "tests/support/RefusalNotes.h"
 
 #include <QFontInfo>
 
@@ -447,7 +448,8 @@ TEST_F(ChartEditor, AFailedStoreKeepsTheDialogOpenWithTheTypedCellsAndTouchesNot
 {
     const QString error =
         "[更新]\n検診テーブルを書き換えられませんでした。(-3)\n"
-        "  iCode=%1\n  tdDate=2015/05/01\n  asKarteNo=XX-0001-0001\n  iSchoolCode=3\n  asMemo=XX";
+        "  iCode=%1\n  tdDate=2015/05/01\n  asKarteNo=XX-0001-0001\n  iSchoolCode=3\n  asMemo=XX" +
+        StaleNote;
     WithChart(
         Chart({}),
         [&] {
@@ -473,7 +475,8 @@ TEST_F(ChartEditor, AStoreOfACheckupAnotherProgramDeletedSaysSoAndWritesNothing)
 {
     const QString error =
         "[更新]\n検診テーブルを書き換えられませんでした。(-2)\n"
-        "  iCode=%1\n  tdDate=2015/05/01\n  asKarteNo=XX-0001-0001\n  iSchoolCode=3\n  asMemo=XX";
+        "  iCode=%1\n  tdDate=2015/05/01\n  asKarteNo=XX-0001-0001\n  iSchoolCode=3\n  asMemo=XX" +
+        StaleNote;
     WithChart(Chart({}), [&] {
         Script().Expect(BoxKind::Error, error.arg(checkup));
         program.Database().Exec("DELETE FROM CheckupTable;");

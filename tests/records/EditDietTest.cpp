@@ -2,6 +2,7 @@
 // check of the two choices, and the add and replace stores for the selected check-up.
 #include "records/EditDietUnit.h"
 #include "tests/records/KarteRowsFixture.h"
+#include "tests/support/RefusalNotes.h"
 
 using namespace widgets;
 
@@ -158,7 +159,8 @@ TEST_F(EditDiet, AnEditOfARowAnotherProgramDeletedOrWhoseKarteItDeletedIsRefused
                 program.Database().Exec(race.meanwhile);
                 Script().Expect(
                     BoxKind::Error,
-                    QString("食事調査テーブルを書き換えられませんでした。(%1)\n  Rice,Never").arg(race.code));
+                    QString("食事調査テーブルを書き換えられませんでした。(%1)\n  Rice,Never").arg(race.code) +
+                        StaleNote);
                 Click(Dialog().OkButton);
                 EXPECT_EQ(Dialog().ModalResult(), mrNone);
                 Click(Dialog().CancelButton);

@@ -5,6 +5,7 @@
 #include "records/EditNoteUnit.h"
 #include "tests/records/KarteRowsFixture.h"
 #include "tests/support/CalendarClicks.h"
+#include "tests/support/RefusalNotes.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -318,7 +319,8 @@ TEST_F(EditNote, AStoreTheDataStoreRefusesIsReportedWithTheRowAndTheDialogStaysO
         NewNote([&] {
             Fill("20150501", "late note", 0);
             Script().Expect(BoxKind::Error,
-                            "備考テーブルに追加できませんでした。(-3)\n  2015/05/01,late note,山田, 太郎");
+                            "備考テーブルに追加できませんでした。(-3)\n  2015/05/01,late note,山田, 太郎" +
+                                StaleNote);
             Click(Dialog().OkButton);
             EXPECT_EQ(Dialog().ModalResult(), mrNone);
             EXPECT_EQ(Dialog().DescriptionEdit->Text(), "late note");
@@ -332,7 +334,8 @@ TEST_F(EditNote, AStoreTheDataStoreRefusesIsReportedWithTheRowAndTheDialogStaysO
             Type(Dialog().DescriptionEdit, " changed");
             Script().Expect(
                 BoxKind::Error,
-                "備考テーブルを書き換えられませんでした。(-3)\n  2015/04/01,first changed,山田, 太郎");
+                "備考テーブルを書き換えられませんでした。(-3)\n  2015/04/01,first changed,山田, 太郎" +
+                    StaleNote);
             Click(Dialog().OkButton);
             EXPECT_EQ(Dialog().ModalResult(), mrNone);
             Click(Dialog().CancelButton);
@@ -376,7 +379,8 @@ TEST_F(EditNote, AnEditOfANoteAnotherProgramDeletedOrTookOffItsKarteIsRefusedAnd
                     program.Database().Exec(sql);
                 Script().Expect(BoxKind::Error, QString("備考テーブルを書き換えられませんでした。(%1)\n"
                                                         "  2015/04/01,first changed,山田, 太郎")
-                                                    .arg(race.code));
+                                                        .arg(race.code) +
+                                                    StaleNote);
                 Click(Dialog().OkButton);
                 EXPECT_EQ(Dialog().ModalResult(), mrNone);
                 Click(Dialog().CancelButton);

@@ -2,6 +2,7 @@
 // the treatment table) and the add and replace stores with their write-back.
 #include "records/EditTreatmentUnit.h"
 #include "tests/records/KarteRowsFixture.h"
+#include "tests/support/RefusalNotes.h"
 
 using namespace widgets;
 
@@ -125,7 +126,8 @@ TEST_F(EditTreatment, RefusedStoresNameTheTreatmentTable)
             Fill("20150501", "filling", 0);
             Script().Expect(
                 BoxKind::Error,
-                "療法・処置テーブルに追加できませんでした。(-3)\n  2015/05/01,filling,山田, 太郎");
+                "療法・処置テーブルに追加できませんでした。(-3)\n  2015/05/01,filling,山田, 太郎" +
+                    StaleNote);
             Click(Dialog().OkButton);
             Click(Dialog().CancelButton);
         });
@@ -134,7 +136,8 @@ TEST_F(EditTreatment, RefusedStoresNameTheTreatmentTable)
         Script().OnModal(Dialog(), [&] {
             Script().Expect(
                 BoxKind::Error,
-                "療法・処置テーブルを書き換えられませんでした。(-3)\n  2015/04/01,scaling,山田, 太郎");
+                "療法・処置テーブルを書き換えられませんでした。(-3)\n  2015/04/01,scaling,山田, 太郎" +
+                    StaleNote);
             Click(Dialog().OkButton);
             EXPECT_EQ(Dialog().ModalResult(), mrNone);
             Click(Dialog().CancelButton);

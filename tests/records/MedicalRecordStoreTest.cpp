@@ -5,6 +5,7 @@
 #include "platform/rtl/DateTime.h"
 #include "registration/PatientUnit.h"
 #include "tests/records/MedicalRecordFixture.h"
+#include "tests/support/RefusalNotes.h"
 
 using namespace widgets;
 
@@ -117,7 +118,7 @@ TEST_F(KarteEditorWithLog, AddWritesItsLogBlock)
     EXPECT_TRUE(DebLog().contains("TMedicalRecordForm::AddButtonClick 66:\n"
                                   "  [カルテ編集]画面->[ヘッダー追加]ボタン\n"
                                   "  {iAMR=1 (1:OK, <0:Error} = AddMedicalRecord(\n"
-                                  "    {stMediRec          =0,XX-0001-0001,2015/04/01,-1,0},\n"
+                                  "    {stMediRec          =0,XX-0001-0001,2015/04/01,-1,-1},\n"
                                   "    {stExcuRec          =0,0},\n"
                                   "    {PatientNoEdit->Text=} )\n"))
         << DebLog().toStdString();
@@ -186,7 +187,7 @@ TEST_F(KarteEditor, AReplaceOfAKarteAnotherProgramDeletedSaysSoAndWritesNothing)
         SCOPED_TRACE(numberReused ? "number reused" : "deleted");
         const QString karteNo = numberReused ? "XX-0001-0006" : "XX-0001-0005";
         StoreKarte(karteNo);
-        Script().Expect(BoxKind::Error, "カルテ・テーブルを書き換えられませんでした。(-2)");
+        Script().Expect(BoxKind::Error, "カルテ・テーブルを書き換えられませんでした。(-2)" + StaleNote);
         Show([&] {
             TMedicalRecordForm& f = Form();
             Find(karteNo);

@@ -71,7 +71,7 @@ public:
             fill();
             GiveAwayWhen(raced);
             if (raced)
-                Script().Expect(BoxKind::Error, refusal);
+                Script().Expect(BoxKind::Error, refusal + StaleNote);
             Click(dialog.OkButton);
             if (raced) {
                 EXPECT_EQ(dialog.ModalResult(), mrNone);
@@ -132,7 +132,8 @@ public:
             t.Script().Expect(BoxKind::Error, "[" + f.CheckupNewButton->Caption() +
                                                   "]\n検診テーブルに追加できませんでした。(iAC=-3)\n"
                                                   "  tdDate=2015/06/10\n  asKarteNo=AB-0001-0001\n"
-                                                  "  iSchoolCode=0\n  asMemo=AB\n  iRTA..=19");
+                                                  "  iSchoolCode=0\n  asMemo=AB\n  iRTA..=19" +
+                                                  StaleNote);
         t.NextPickedDate("20150610");
         Click(f.CheckupNewButton);
         EXPECT_EQ(f.nCheckupRecords, raced ? 1 : 2);
@@ -146,7 +147,8 @@ public:
         if (raced)
             t.Script().Expect(BoxKind::Error,
                               "[カルテ削除(&D)]\nカルテ・テーブルから削除できませんでした。(-2)\n"
-                              "AB-0001-0001, 2015/04/01, 101, Taro Yamada");
+                              "AB-0001-0001, 2015/04/01, 101, Taro Yamada" +
+                                  StaleNote);
         Click(f.DeleteButton);
         // Refused, the karte stays on screen.
         EXPECT_EQ(f.MediRecNoEdit->Text(), raced ? Karte : "");
@@ -211,7 +213,8 @@ TEST_F(StaleKarte, TheSearchDeletesTheKarteItListedOnly)
                 if (raced)
                     Script().Expect(BoxKind::Error,
                                     "カルテ・テーブルから削除できませんでした。\n"
-                                    "AB-0001-0001,2015/04/01,101,Yamada,Taro,ヤマダ,タロウ,\n(-2)");
+                                    "AB-0001-0001,2015/04/01,101,Yamada,Taro,ヤマダ,タロウ,\n(-2)" +
+                                        StaleNote);
                 Click(s.DeleteButton);
                 EXPECT_EQ(s.MediRecSG->Cell(0, 1), raced ? Karte : "");
             });

@@ -619,86 +619,133 @@ TEST_F(PatientWindow, ReplaceAfterDeletingARowAboveRewritesTheEditedRow)
     });
 }
 
-// Selection mode, as the karte editor opens the window: OK copies the current row into
-// the karte editor's header. Mended: the karte editor's photo label follows the chosen
-// examinee, so its karte sheet never names the previous examinee's photo.
-TEST_F(PatientWindow, OkInSelectionModeCopiesTheCurrentRowIntoTheKarteEditor)
+// Selection mode, as the karte editor opens it: the editor shown from the main menu, New, then
+// its examinee button. `select` runs while the examinee window is shown; `check` while the
+// editor still shows what came back.
+static void SelectForNewKarte(ScriptedInteraction& script, const std::function<void()>& select,
+                              const std::function<void()>& check)
 {
-    const int north = AddSchool("North");
-    const int south = AddSchool("South");
-    AddExaminee(1, "Yamada", "Taro", 0, north, "Prompt.bmp"); // in the program folder's "Images"
-    AddExaminee(2, "Suzuki", "Hanako", 1, south);
-    const auto select = [&](int row) {
-        Script().OnModal(*PatientForm, [&] {
+    script.OnModal(*MedicalRecordForm, [&] {
+        QTest::mouseClick(MedicalRecordForm->NewButton, Qt::LeftButton);
+        script.OnModal(*PatientForm, [&] {
             EXPECT_TRUE(PatientForm->OkButton->isVisible());
             EXPECT_TRUE(PatientForm->CancelButton->isVisible());
             EXPECT_FALSE(PatientForm->CloseButton->isVisible());
+            select();
+        });
+        QTest::mouseClick(MedicalRecordForm->RetrievePatientButton, Qt::LeftButton);
+        check();
+        MedicalRecordForm->Close();
+    });
+    QTest::mouseClick(MainMenuForm->KarteButton, Qt::LeftButton);
+}
+
+// OK hands the current row's examinee back to the karte editor, which shows it and attaches the
+// karte to it by its Code. Mended: the karte editor's photo label follows the chosen examinee,
+// so its karte sheet never names the previous examinee's photo.
+TEST_F(PatientWindow, OkInSelectionModeHandsTheCurrentRowsExamineeToTheKarteEditor)
+{
+    const int north = AddSchool("North");
+    const int south = AddSchool("South");
+    const int yamada =
+        AddExaminee(1, "Yamada", "Taro", 0, north, "Prompt.bmp"); // in the program folder's "Images"
+    const int suzuki = AddExaminee(2, "Suzuki", "Hanako", 1, south);
+    const auto choose = [&](int row) {
+        return [this, row] {
             Find();
             ClickRow(PatientForm->PatientSG, row);
             QTest::mouseClick(PatientForm->OkButton, Qt::LeftButton);
-        });
-        MedicalRecordForm->bHeaderChanged = false;
-        PatientForm->SelectPatient();
+        };
     };
 
-    select(1);
-    EXPECT_EQ(MedicalRecordForm->PatientNoEdit->Text(), "1");
-    EXPECT_EQ(MedicalRecordForm->NameEdit->Text(), "Taro Yamada");
-    EXPECT_EQ(MedicalRecordForm->FamilyNameLabel->Caption(), "Yamada");
-    EXPECT_EQ(MedicalRecordForm->PersonalNameLabel->Caption(), "Taro");
-    EXPECT_EQ(MedicalRecordForm->KanaEdit->Text(), "kTaro kYamada");
-    EXPECT_EQ(MedicalRecordForm->BirthDateEdit->Text(), "2008/04/01");
-    EXPECT_EQ(MedicalRecordForm->SexEdit->Text(), "Male");
-    EXPECT_EQ(MedicalRecordForm->asPatientSchoolName, "North");
-    EXPECT_EQ(MedicalRecordForm->iPatientSchoolCode, north);
-    EXPECT_EQ(MedicalRecordForm->iCheckupSchoolCode, north);
-    EXPECT_EQ(MedicalRecordForm->PhotoLabel->Caption(), "Prompt.bmp");
-    EXPECT_EQ(MedicalRecordForm->PhotoImage->PictureHeight(), 120);
-    EXPECT_TRUE(MedicalRecordForm->bHeaderChanged);
-    EXPECT_EQ(os::GetCurrentFolder() + "\\", registration::ProgramFolder());
+    SelectForNewKarte(Script(), choose(1), [&] {
+        EXPECT_EQ(MedicalRecordForm->PatientNoEdit->Text(), "1");
+        EXPECT_EQ(MedicalRecordForm->NameEdit->Text(), "Taro Yamada");
+        EXPECT_EQ(MedicalRecordForm->FamilyNameLabel->Caption(), "Yamada");
+        EXPECT_EQ(MedicalRecordForm->PersonalNameLabel->Caption(), "Taro");
+        EXPECT_EQ(MedicalRecordForm->KanaEdit->Text(), "kTaro kYamada");
+        EXPECT_EQ(MedicalRecordForm->BirthDateEdit->Text(), "2008/04/01");
+        EXPECT_EQ(MedicalRecordForm->SexEdit->Text(), "Male");
+        EXPECT_EQ(MedicalRecordForm->asPatientSchoolName, "North");
+        EXPECT_EQ(MedicalRecordForm->iPatientSchoolCode, north);
+        EXPECT_EQ(MedicalRecordForm->iCheckupSchoolCode, north);
+        EXPECT_EQ(MedicalRecordForm->stMediRec.iPatientCode, yamada);
+        EXPECT_EQ(MedicalRecordForm->PhotoLabel->Caption(), "Prompt.bmp");
+        EXPECT_EQ(MedicalRecordForm->PhotoImage->PictureHeight(), 120);
+        EXPECT_TRUE(MedicalRecordForm->bHeaderChanged);
+        EXPECT_EQ(os::GetCurrentFolder() + "\\", registration::ProgramFolder());
+    });
 
-    select(2);
-    EXPECT_EQ(MedicalRecordForm->PatientNoEdit->Text(), "2");
-    EXPECT_EQ(MedicalRecordForm->SexEdit->Text(), "Female");
-    EXPECT_EQ(MedicalRecordForm->iPatientSchoolCode, south);
-    EXPECT_EQ(MedicalRecordForm->PhotoLabel->Caption(), "");
-    EXPECT_EQ(MedicalRecordForm->PhotoImage->Picture().pixelColor(45, 60), QColor(Qt::white));
-    EXPECT_TRUE(MedicalRecordForm->bHeaderChanged);
+    SelectForNewKarte(Script(), choose(2), [&] {
+        EXPECT_EQ(MedicalRecordForm->PatientNoEdit->Text(), "2");
+        EXPECT_EQ(MedicalRecordForm->SexEdit->Text(), "Female");
+        EXPECT_EQ(MedicalRecordForm->iPatientSchoolCode, south);
+        EXPECT_EQ(MedicalRecordForm->stMediRec.iPatientCode, suzuki);
+        EXPECT_EQ(MedicalRecordForm->PhotoLabel->Caption(), "");
+        EXPECT_EQ(MedicalRecordForm->PhotoImage->Picture().pixelColor(45, 60), QColor(Qt::white));
+        EXPECT_TRUE(MedicalRecordForm->bHeaderChanged);
+    });
 }
 
-TEST_F(PatientWindow, OkWithAnEmptyListWritesAnEmptyExaminee)
+TEST_F(PatientWindow, OkWithAnEmptyListGivesTheKarteNoExaminee)
 {
-    Script().OnModal(*PatientForm, [] { QTest::mouseClick(PatientForm->OkButton, Qt::LeftButton); });
-    PatientForm->SelectPatient();
-    EXPECT_EQ(MedicalRecordForm->PatientNoEdit->Text(), "");
-    EXPECT_EQ(MedicalRecordForm->NameEdit->Text(), " ");
-    EXPECT_EQ(MedicalRecordForm->KanaEdit->Text(), " ");
-    EXPECT_EQ(MedicalRecordForm->iPatientSchoolCode, -1);
-    EXPECT_EQ(MedicalRecordForm->iCheckupSchoolCode, -1);
-    EXPECT_TRUE(MedicalRecordForm->bHeaderChanged);
+    SelectForNewKarte(
+        Script(), [] { QTest::mouseClick(PatientForm->OkButton, Qt::LeftButton); },
+        [] {
+            EXPECT_EQ(MedicalRecordForm->PatientNoEdit->Text(), "");
+            EXPECT_EQ(MedicalRecordForm->NameEdit->Text(), " ");
+            EXPECT_EQ(MedicalRecordForm->KanaEdit->Text(), " ");
+            EXPECT_EQ(MedicalRecordForm->iPatientSchoolCode, -1);
+            EXPECT_EQ(MedicalRecordForm->iCheckupSchoolCode, -1);
+            EXPECT_EQ(MedicalRecordForm->stMediRec.iPatientCode, -1);
+            EXPECT_TRUE(MedicalRecordForm->bHeaderChanged);
+        });
 }
 
-TEST_F(PatientWindow, OkCopiesTheCurrentRowNotTheInputArea)
+TEST_F(PatientWindow, CancelInSelectionModeLeavesTheKarteEditorAsItWas)
 {
     AddSchool("North");
     AddExaminee(1, "Yamada", "Taro");
-    Script().OnModal(*PatientForm, [&] {
-        Find();
-        NewExaminee("Jiro", "Sato");
-        QTest::mouseClick(PatientForm->OkButton, Qt::LeftButton);
-    });
-    PatientForm->SelectPatient();
-    EXPECT_EQ(MedicalRecordForm->NameEdit->Text(), "Taro Yamada");
+    SelectForNewKarte(
+        Script(),
+        [&] {
+            Find();
+            QTest::mouseClick(PatientForm->CancelButton, Qt::LeftButton);
+        },
+        [] {
+            EXPECT_EQ(MedicalRecordForm->PatientNoEdit->Text(), "");
+            EXPECT_EQ(MedicalRecordForm->stMediRec.iPatientCode, -1);
+            EXPECT_FALSE(MedicalRecordForm->bHeaderChanged);
+        });
+}
 
-    // Added, the new examinee's row is current.
-    Script().OnModal(*PatientForm, [&] {
-        NewExaminee("Jiro", "Sato");
-        QTest::mouseClick(PatientForm->AddButton, Qt::LeftButton);
-        QTest::mouseClick(PatientForm->OkButton, Qt::LeftButton);
-    });
-    PatientForm->SelectPatient();
-    EXPECT_EQ(MedicalRecordForm->NameEdit->Text(), "Jiro Sato");
-    EXPECT_EQ(MedicalRecordForm->PatientNoEdit->Text(), "2");
+TEST_F(PatientWindow, OkHandsBackTheCurrentRowNotTheInputArea)
+{
+    AddSchool("North");
+    AddExaminee(1, "Yamada", "Taro");
+    SelectForNewKarte(
+        Script(),
+        [&] {
+            Find();
+            NewExaminee("Jiro", "Sato");
+            QTest::mouseClick(PatientForm->OkButton, Qt::LeftButton);
+        },
+        [] { EXPECT_EQ(MedicalRecordForm->NameEdit->Text(), "Taro Yamada"); });
+
+    // Added, the new examinee's row is current, and it is handed back with its new Code.
+    SelectForNewKarte(
+        Script(),
+        [&] {
+            NewExaminee("Jiro", "Sato");
+            QTest::mouseClick(PatientForm->AddButton, Qt::LeftButton);
+            QTest::mouseClick(PatientForm->OkButton, Qt::LeftButton);
+        },
+        [&] {
+            EXPECT_EQ(MedicalRecordForm->NameEdit->Text(), "Jiro Sato");
+            EXPECT_EQ(MedicalRecordForm->PatientNoEdit->Text(), "2");
+            EXPECT_EQ(MedicalRecordForm->stMediRec.iPatientCode,
+                      Scalar("SELECT Code FROM Patient2Table WHERE PatientNo = 2").toInt());
+        });
 }
 
 TEST_F(PatientWindow, AMissingPhotoStopsOkWithTheWindowOpen)
@@ -707,13 +754,14 @@ TEST_F(PatientWindow, AMissingPhotoStopsOkWithTheWindowOpen)
     AddExaminee(1, "Yamada", "Taro", 0, 1, "gone.bmp");
     bool stillOpen = false;
     Script().Expect(BoxKind::Exception);
-    Script().OnModal(*PatientForm, [&] {
-        Find();
-        QTest::mouseClick(PatientForm->OkButton, Qt::LeftButton);
-        stillOpen = PatientForm->ModalResult() == mrNone;
-        QTest::mouseClick(PatientForm->CancelButton, Qt::LeftButton);
-    });
-    PatientForm->SelectPatient();
+    SelectForNewKarte(
+        Script(),
+        [&] {
+            Find();
+            QTest::mouseClick(PatientForm->OkButton, Qt::LeftButton);
+            stillOpen = PatientForm->ModalResult() == mrNone;
+            QTest::mouseClick(PatientForm->CancelButton, Qt::LeftButton);
+        },
+        [] { EXPECT_EQ(MedicalRecordForm->PatientNoEdit->Text(), ""); });
     EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(MedicalRecordForm->PatientNoEdit->Text(), "1");
 }

@@ -57,7 +57,8 @@ TEST_F(StaleExamineeWindow, ReplaceAndDeleteActOnTheLoadedExamineeOnly)
                 Type(PatientForm->PersonalNameEdit, "x");
                 if (c.raced) {
                     GiveAway("patient", "101");
-                    Script().Expect(BoxKind::Error, "受診者テーブルを書き換えられませんでした。(-2)");
+                    Script().Expect(BoxKind::Error,
+                                    "受診者テーブルを書き換えられませんでした。(-2)" + StaleNote);
                 }
                 QTest::mouseClick(PatientForm->ReplaceButton, Qt::LeftButton);
                 // A refused replace leaves the fields for another try.
@@ -70,7 +71,8 @@ TEST_F(StaleExamineeWindow, ReplaceAndDeleteActOnTheLoadedExamineeOnly)
                 Script().Expect(BoxKind::Plain, "iArgPatientNo=101\n(TDBDM::DelPatient)");
                 if (c.raced)
                     Script().Expect(BoxKind::Error, "受診者テーブルから削除できませんでした。\n"
-                                                    "101,Taro,Yamada,2008/04/01,Male,North\n(-2)");
+                                                    "101,Taro,Yamada,2008/04/01,Male,North\n(-2)" +
+                                                        StaleNote);
                 QTest::mouseClick(PatientForm->DeleteButton, Qt::LeftButton);
                 EXPECT_EQ(PatientForm->PatientSG->Cell(0, 1), c.raced ? "101" : "");
             }
@@ -104,7 +106,8 @@ TEST_F(StaleMemberWindow, ReplaceAndDeleteActOnTheLoadedMemberOnly)
                 Type(MemberForm->PersonalNameEdit, "x");
                 if (c.raced) {
                     GiveAway("staff", "7");
-                    Script().Expect(BoxKind::Error, "メンバー・テーブルを書き換えられませんでした。(-2)");
+                    Script().Expect(BoxKind::Error,
+                                    "メンバー・テーブルを書き換えられませんでした。(-2)" + StaleNote);
                 }
                 QTest::mouseClick(MemberForm->ReplaceButton, Qt::LeftButton);
                 EXPECT_EQ(MemberForm->ReplaceButton->isEnabled(), c.raced);
@@ -116,7 +119,8 @@ TEST_F(StaleMemberWindow, ReplaceAndDeleteActOnTheLoadedMemberOnly)
                 if (c.raced)
                     Script().Expect(
                         BoxKind::Error,
-                        "メンバー・テーブルから削除できませんでした。\n7,Sato,Ichiro,Male,\n(-2)");
+                        "メンバー・テーブルから削除できませんでした。\n7,Sato,Ichiro,Male,\n(-2)" +
+                            StaleNote);
                 QTest::mouseClick(MemberForm->DeleteButton, Qt::LeftButton);
                 EXPECT_EQ(MemberForm->MembersSG->Cell(0, 1), c.raced ? "7" : "");
             }

@@ -2,6 +2,8 @@
 // The other programs of the tests where several programs share one database: a connection
 // straight through SQLite, and the helper program with a data store of its own (its commands
 // are listed in helper/DataRaceHelper.cpp).
+#include "tests/support/RefusalNotes.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>

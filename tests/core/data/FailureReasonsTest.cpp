@@ -119,7 +119,8 @@ TEST_F(FailureReasons, EachLineNamesTheOperationAndTheStepThatFailed)
          "RTE, "
          "RT1, RT2, RT3, RT4, RT5, RT6, RT7, RT8, LTA, LTB, LTC, LTD, LTE, LT1, LT2, LT3, LT4, LT5, LT6, "
          "LT7, ...]"},
-        {"lookup of a search", "DROP TABLE KarteTable;", [&] { return SearchNote(ofTheKarte); }, dbNoKarte,
+        // A lookup that fails is a failure, not a karte that is not there.
+        {"lookup of a search", "DROP TABLE KarteTable;", [&] { return SearchNote(ofTheKarte); }, dbFailed,
          "SearchNote > GetKarteCode: no such table: KarteTable [SELECT Code, KarteNo, DeleteFlag FROM "
          "KarteTable WHERE DeleteFlag = False AND KarteNo=:KarteNo;]"},
     };

@@ -178,7 +178,9 @@ TEST_F(KarteOperations, ReaderFillsTheThreeParallelArrays)
 
     // KB-0001-0003 of examinee 1
     EXPECT_EQ(kartes[2].asMediRecNo, "KB-0001-0003");
-    EXPECT_EQ(kartes[2].iCode, 555); // the readers leave the code alone
+    // The karte's Code, by which the windows act on it.
+    EXPECT_EQ(kartes[2].iCode,
+              Value("SELECT Code FROM KarteTable WHERE KarteNo = 'KB-0001-0003'", "Code").toInt());
     EXPECT_EQ(kartes[2].tDate, Day(2020, 3, 1));
     EXPECT_EQ(kartes[2].iPatientCode, 1);
     EXPECT_EQ(patients[2].asPatientNo, "1");
@@ -328,7 +330,7 @@ TEST_F(KarteOperations, AddStoresHeaderAndQuestionnaire)
 {
     stMedicalRec karte = Karte("KN-0001-0001", Day(2021, 2, 3), 4);
     karte.iCode = 77;
-    karte.iPatientCode = 99; // ignored: the examinee number decides
+    karte.iPatientCode = 0; // none known: the examinee number decides
     stExcursusRec answers;
     answers.iKarteCode = 88; // ignored: the new karte's code is written
     answers.bQ3 = true;

@@ -19,12 +19,17 @@ struct Entry
 struct Family
 {
     const char* table;
-    int (*search)(const Entry&);
+    // With a karte's Code (0: none) and the row as read (null: none).
+    int (*searchOf)(const Entry&, int karteCode);
     int (*get)(Entry*, int);
     int (*add)(const Entry&, int karteCode); // 0: onto the live karte of the entry's number
-    int (*replace)(const Entry&);
-    int (*del)(int);
+    int (*replaceOf)(const Entry&, int karteCode, const Entry* asRead);
+    int (*delOf)(int code, int karteCode);
     int (*karteList)(QString, QString&);
+
+    int search(const Entry& e) const { return searchOf(e, 0); }
+    int replace(const Entry& e) const { return replaceOf(e, 0, nullptr); }
+    int del(int code) const { return delOf(code, 0); }
 };
 
 template <typename Record, QString Record::*Text> Record ToRecord(const Entry& e)
@@ -43,13 +48,13 @@ template <typename Record, QString Record::*Text> Entry ToEntry(const Record& r)
     return {r.iCode, r.tDate, r.*Text, r.asStaffNo, r.asKarteNo};
 }
 
-template <typename Record, QString Record::*Text, int (*Search)(Record), int (*Get)(Record*, int),
-          int (*Add)(Record, int), int (*Replace)(Record), int (*Del)(Record),
+template <typename Record, QString Record::*Text, int (*Search)(Record, int), int (*Get)(Record*, int),
+          int (*Add)(Record, int), int (*Replace)(Record, int, const Record*), int (*Del)(Record, int),
           int (*KarteList)(QString, QString&)>
 Family MakeFamily(const char* table)
 {
     return {table,
-            [](const Entry& e) { return Search(ToRecord<Record, Text>(e)); },
+            [](const Entry& e, int karteCode) { return Search(ToRecord<Record, Text>(e), karteCode); },
             [](Entry* out, int max) {
                 std::vector<Record> rows(max);
                 for (int i = 0; i < max; ++i)
@@ -60,11 +65,14 @@ Family MakeFamily(const char* table)
                 return n;
             },
             [](const Entry& e, int karteCode) { return Add(ToRecord<Record, Text>(e), karteCode); },
-            [](const Entry& e) { return Replace(ToRecord<Record, Text>(e)); },
-            [](int code) {
+            [](const Entry& e, int karteCode, const Entry* asRead) {
+                const Record read = asRead ? ToRecord<Record, Text>(*asRead) : Record();
+                return Replace(ToRecord<Record, Text>(e), karteCode, asRead ? &read : nullptr);
+            },
+            [](int code, int karteCode) {
                 Record r;
                 r.iCode = code;
-                return Del(r);
+                return Del(r, karteCode);
             },
             KarteList};
 }
