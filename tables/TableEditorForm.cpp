@@ -3,6 +3,7 @@
 #include "core/data/DMDB.h"
 #include "platform/widgets/DBGrid.h"
 #include "platform/widgets/Handler.h"
+#include "platform/widgets/MessageForms.h"
 #include "tables/TableEditing.h"
 
 #include <QPushButton>
@@ -80,6 +81,10 @@ void TableEditorForm::UpdateRecord()
     SetStatement(DBDM->Query1, UpdateLines());
     DBDM->Query1->ParamByName("Code")->SetAsInteger(iEditCode);
     ExecuteWithInput();
+    // Deliberately said: the row Edit was pressed on, deleted by another program since, took
+    // nothing, and the list read again no longer shows it.
+    if (DBDM->Query1->RowsAffected() == 0)
+        widgets::ShowError("このデータは，ほかのプログラムで削除されています。\n登録できませんでした。");
 }
 
 void TableEditorForm::ExecuteWithInput()

@@ -207,6 +207,10 @@ void TTable::Post()
             db.Raise(sql);
     if (sqlite3_step(statement.get()) != SQLITE_DONE)
         db.Raise(sql);
+    // Deliberately refused, as the engine refuses a record another program deleted since it was
+    // read: the edit stays, to be cancelled, and nothing says it was stored.
+    if (s == TDataSetState::Edit && sqlite3_changes(db.Handle()) == 0)
+        throw EDatabaseError("このレコードは，ほかのプログラムで削除されています。\n登録できませんでした。");
     if (s == TDataSetState::Insert && rows.At(current, codeColumn).kind == ResultCell::Null)
         rows.Set(current, codeColumn, QVariant(qlonglong(db.LastInsertId())));
     modified = false;
