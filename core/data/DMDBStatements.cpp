@@ -314,7 +314,8 @@ ReadingTransaction::ReadingTransaction(TQuery* query) : session(query->Session)
     if (!session || session->InTransaction())
         return;
     // Without it the walk reads statement by statement; the reason is kept all the same.
-    open = Guarded("StartReading", false, [&] {
+    const Operation operation("StartReading", Operation::Housekeeping);
+    open = Caught(false, [&] {
         session->StartTransaction(query->DatabaseName);
         return true;
     });
@@ -324,12 +325,13 @@ ReadingTransaction::~ReadingTransaction()
 {
     if (!open)
         return;
-    const bool ended = Guarded("EndReading", false, [&] {
+    const Operation operation("EndReading", Operation::Housekeeping);
+    const bool ended = Caught(false, [&] {
         session->Commit();
         return true;
     });
     if (!ended)
-        Guarded("EndReading", false, [&] {
+        Caught(false, [&] {
             session->Rollback();
             return true;
         });

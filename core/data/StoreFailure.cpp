@@ -35,9 +35,9 @@ QString OneLine(QString text)
 
 } // namespace
 
-Operation::Operation(const char* name) : outer(current), name(name)
+Operation::Operation(const char* name, Kind kind) : outer(current), name(name)
 {
-    if (!outer)
+    if (!outer && kind == Data)
         refusal = Refusal::None;
     current = this;
 }

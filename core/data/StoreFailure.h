@@ -14,7 +14,10 @@ namespace dmdb {
 class Operation
 {
 public:
-    explicit Operation(const char* name);
+    // A housekeeping step (the shared lock of a reading taken or let go) is no data operation
+    // of its own: when outermost it leaves the last operation's refusal as it was.
+    enum Kind { Data, Housekeeping };
+    explicit Operation(const char* name, Kind kind = Data);
     ~Operation();
     Operation(const Operation&) = delete;
     Operation& operator=(const Operation&) = delete;
