@@ -130,3 +130,64 @@ TEST_F(StaleRecord1, TheExamineeWindowReplacesTheExamineeItLoadedOnly)
     EXPECT_EQ(Scalar("SELECT Name0 FROM Patient2Table WHERE PatientNo = 101 AND DeleteFlag = 0"), "race");
     EXPECT_EQ(Scalar("SELECT Name1 FROM Patient2Table WHERE Name0 = 'Yamada'"), "Taro");
 }
+
+TEST_F(StaleRecord1, OpenRefusesAKarteWhoseNumberWasGivenAwayAndListsAgain)
+{
+    Script().OnModal(*MedicalRecordForm, [&] {
+        TMedicalRecordForm& f = *MedicalRecordForm;
+        Script().OnModal(*MedicalRecordSearchForm, [&] {
+            TMedicalRecordSearchForm& s = *MedicalRecordSearchForm;
+            Click(s.MediRecNoEdit);
+            QTest::keyClicks(s.MediRecNoEdit, KarteNo);
+            Click(s.FindButton);
+            ASSERT_EQ(s.MediRecSG->Cell(TMedicalRecordSearchForm::Imrsg_PatientNo, 1), "101");
+            GiveAway({"give-away-karte", KarteNo});
+            Script().Expect(BoxKind::Error, "[開く(&O)...]\nカルテを開けませんでした。(-2)\n"
+                                            "  AB-0001-0001,2015/04/01,101,Yamada,Taro,," +
+                                                StaleNote);
+            Click(s.OpenButton);
+            // Listed again: the karte of the number now has no examinee.
+            EXPECT_EQ(s.MediRecSG->Cell(TMedicalRecordSearchForm::Imrsg_MediRecNo, 1), KarteNo);
+            EXPECT_EQ(s.MediRecSG->Cell(TMedicalRecordSearchForm::Imrsg_PatientNo, 1), "");
+            Click(s.CancelButton);
+        });
+        Click(f.FindButton);
+        EXPECT_EQ(f.MediRecNoEdit->Text(), "");
+        f.Close();
+    });
+    Click(MainMenuForm->KarteButton);
+}
+
+TEST_F(StaleRecord1, ANewKarteGoesOntoTheExamineeChosenOnly)
+{
+    const QString yamada = Scalar("SELECT Code FROM Patient2Table WHERE PatientNo = 101");
+    for (const bool raced : {false, true}) {
+        SCOPED_TRACE(raced ? "examinee's number given away after OK" : "nothing raced");
+        Script().OnModal(*MedicalRecordForm, [&] {
+            TMedicalRecordForm& f = *MedicalRecordForm;
+            Click(f.NewButton);
+            Script().OnModal(*MonthCalendarForm, [] {
+                QTest::keyClicks(MonthCalendarForm->SpecifiedDateMaskEdit, "20150401");
+                QTest::keyClick(MonthCalendarForm->SpecifiedDateMaskEdit, Qt::Key_Return);
+            });
+            Click(f.MediRecDateBitBtn);
+            Script().OnModal(*PatientForm, [&] {
+                Script().OnModal(*SearchPatientForm, [] { Click(SearchPatientForm->OkButton); });
+                Click(PatientForm->FindButton);
+                Click(PatientForm->OkButton);
+            });
+            Click(f.RetrievePatientButton);
+            ASSERT_EQ(f.NameEdit->Text(), "Taro Yamada");
+            if (raced) {
+                GiveAway({"give-away-patient", "101"});
+                Script().Expect(BoxKind::Error, "カルテ・テーブルに追加できませんでした。(-1)" + StaleNote);
+            }
+            Click(f.AddButton);
+            f.Close();
+        });
+        Click(MainMenuForm->KarteButton);
+        // The one new karte is the unraced one, Yamada's.
+        EXPECT_EQ(Scalar("SELECT group_concat(PatientCode) FROM KarteTable WHERE KarteNo LIKE 'XX-%'"),
+                  yamada);
+    }
+}

@@ -137,3 +137,72 @@ TEST_F(StaleMemberWindow, ReplaceAndDeleteActOnTheLoadedMemberOnly)
         }
     }
 }
+
+namespace {
+
+// The other program stores its own change of the person of that Code ("race" as the family
+// name, every other name empty).
+void Change(const char* kind, int code, const QString& number)
+{
+    int result = 0;
+    ASSERT_TRUE(RunHelper({QString("replace-") + kind, QString::number(code), number}, result));
+    ASSERT_EQ(result, 1);
+}
+
+} // namespace
+
+// Mended: a replace wrote the whole row as the window held it, over what another program stored
+// since the window listed it. Unraced, a second replace goes over the window's own first.
+TEST_F(StaleExamineeWindow, AReplaceOverAnotherProgramsChangeIsRefused)
+{
+    AddSchool("North");
+    for (const bool raced : {true, false}) {
+        SCOPED_TRACE(raced ? "changed meanwhile" : "nothing raced");
+        Exec("DELETE FROM Patient2Table;");
+        const int code = AddExaminee(101, "Yamada", "Taro");
+        InWindow([&] {
+            Find();
+            DoubleClickRow(PatientForm->PatientSG, 1);
+            Type(PatientForm->PersonalNameEdit, "x");
+            if (raced) {
+                Change("patient", code, "101");
+                Script().Expect(BoxKind::Error, "受診者テーブルを書き換えられませんでした。(-2)" + StaleNote);
+            }
+            QTest::mouseClick(PatientForm->ReplaceButton, Qt::LeftButton);
+            if (raced)
+                return;
+            DoubleClickRow(PatientForm->PatientSG, 1);
+            Type(PatientForm->PersonalNameEdit, "y");
+            QTest::mouseClick(PatientForm->ReplaceButton, Qt::LeftButton);
+        });
+        EXPECT_EQ(Scalar("SELECT Name0 || ',' || IFNULL(Name1, '') FROM Patient2Table;"),
+                  raced ? "race," : "Yamada,Taroxy");
+    }
+}
+
+TEST_F(StaleMemberWindow, AReplaceOverAnotherProgramsChangeIsRefused)
+{
+    for (const bool raced : {true, false}) {
+        SCOPED_TRACE(raced ? "changed meanwhile" : "nothing raced");
+        Exec("DELETE FROM Staff2Table;");
+        const int code = AddMember(7, "Sato", "Ichiro");
+        InWindow([&] {
+            Find();
+            DoubleClickRow(MemberForm->MembersSG, 1);
+            Type(MemberForm->PersonalNameEdit, "x");
+            if (raced) {
+                Change("staff", code, "7");
+                Script().Expect(BoxKind::Error,
+                                "メンバー・テーブルを書き換えられませんでした。(-2)" + StaleNote);
+            }
+            QTest::mouseClick(MemberForm->ReplaceButton, Qt::LeftButton);
+            if (raced)
+                return;
+            DoubleClickRow(MemberForm->MembersSG, 1);
+            Type(MemberForm->PersonalNameEdit, "y");
+            QTest::mouseClick(MemberForm->ReplaceButton, Qt::LeftButton);
+        });
+        EXPECT_EQ(Scalar("SELECT NameKanji0 || ',' || IFNULL(NameKanji1, '') FROM Staff2Table;"),
+                  raced ? "race," : "Sato,Ichiroxy");
+    }
+}

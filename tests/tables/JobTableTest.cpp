@@ -1,6 +1,7 @@
 // The occupation editor on the JobTable component: append, insert, edit, post, cancel,
 // closing with a pending record, and the delete guard on live members.
 #include "tables/FormJobTable.h"
+#include "tests/support/OtherProgram.h"
 #include "tests/tables/TableEditorFixture.h"
 
 using namespace widgets;
@@ -119,6 +120,25 @@ TEST_F(JobEditor, AJobOfLiveMembersIsDeletedOnlyAfterYes)
         EXPECT_EQ(f->JobDBGrid->model()->rowCount(), 2);
         Click(f->DeleteButton);
         EXPECT_EQ(Column(f->JobDBGrid, "Job"), QStringList({"歯科医師"}));
+    });
+    EXPECT_EQ(Jobs(), QStringList({"歯科医師"}));
+}
+
+// Mended: the table's Post wrote onto a row another program deleted since Edit, found none,
+// and said nothing. Refused as the engine refuses it, the edit stays to be cancelled.
+TEST_F(JobEditor, ASetOnAJobAnotherProgramDeletedIsRefusedAndTheEditCancelled)
+{
+    Show([&] {
+        ClickRow(f->JobDBGrid, 1);
+        Click(f->EditButton);
+        Type(f->JobDBEdit, "A");
+        OtherProgram other(Db().DatabaseFile(), 5000);
+        ASSERT_EQ(other.Exec("DELETE FROM JobTable WHERE Job = '歯科衛生士';"), SQLITE_OK);
+        Script().Expect(BoxKind::Exception,
+                        "このレコードは，ほかのプログラムで削除されています。\n登録できませんでした。");
+        Click(f->SetButton);
+        Click(f->CancelButton);
+        EXPECT_EQ(f->JobDBEdit->text(), "歯科衛生士");
     });
     EXPECT_EQ(Jobs(), QStringList({"歯科医師"}));
 }

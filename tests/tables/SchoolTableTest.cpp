@@ -1,5 +1,6 @@
 // The school editor: the list, add, change, and the delete guard on live examinees.
 #include "tables/FormSchoolTable.h"
+#include "tests/support/OtherProgram.h"
 #include "tests/tables/TableEditorFixture.h"
 
 using namespace widgets;
@@ -130,6 +131,27 @@ TEST_F(SchoolEditor, AFailingDeleteShowsTheErrorAndTheListAgain)
     });
     EXPECT_EQ(Script().Sounds().front(), Sound::Exclamation);
     EXPECT_EQ(Rows("SELECT Name FROM SchoolTable;"), QStringList({"A校"}));
+}
+
+// Mended: Set wrote onto a row another program deleted since Edit, found none, and said
+// nothing.
+TEST_F(SchoolEditor, ASetOnASchoolAnotherProgramDeletedSaysSoAndListsWhatThereIs)
+{
+    Db().Exec("INSERT INTO SchoolTable (Name) VALUES ('A校');");
+    Db().Exec("INSERT INTO SchoolTable (Name) VALUES ('B校');");
+    Show([&] {
+        ClickRow(f->SchoolDBGrid, 0);
+        Click(f->EditButton);
+        Type(f->SchoolEdit, "舎");
+        OtherProgram other(Db().DatabaseFile(), 5000);
+        ASSERT_EQ(other.Exec("DELETE FROM SchoolTable WHERE Name = 'A校';"), SQLITE_OK);
+        Script().Expect(BoxKind::Error,
+                        "このデータは，ほかのプログラムで削除されています。\n登録できませんでした。");
+        Click(f->SetButton);
+        EXPECT_EQ(Column(f->SchoolDBGrid, "Name"), QStringList({"B校"}));
+        EXPECT_EQ(f->iEditMode, 0);
+    });
+    EXPECT_EQ(Rows("SELECT Name FROM SchoolTable;"), QStringList({"B校"}));
 }
 
 } // namespace
