@@ -215,6 +215,13 @@ private:
     int ReadStaffRow(int code, stStaffRecord& row);
     int ReadKarteRow(int code, stMedicalRec& karte, stExcursusRec& excursus);
 
+    // Runs `update`, a replace of the examinee or member `record`, as one unit in a write
+    // transaction with, given the row as the window read it, the comparison with what `readRow`
+    // reads now: what another program stored since is not written over.
+    template <class Record, class Update>
+    int ReplaceListed(const Record& record, const Record* asRead, int (TDBDM::*readRow)(int, Record&),
+                      Update update);
+
     // Runs the add `store` as one unit (InWriteTransaction on Query2). `store` gets where to put
     // the Code of the row it inserts; that Code becomes the added code once the add committed.
     template <class Store> int Adding(int commitFailure, Store store);

@@ -282,12 +282,10 @@ int TDBDM::DelMedicalRecord(QString karteNo, int karteCode)
         // Deliberately the karte the window shows, when it names it, not every karte of the
         // number: when another program has deleted it and given its number to a new karte, the
         // new karte, another child's, stays.
-        AddRowKey(Query2, karteCode, "KarteNo=:KarteNo", {"KarteNo=:KarteNo;"});
+        const RowKey key(Query2, karteCode, "KarteNo=:KarteNo", {"KarteNo=:KarteNo;"}, RowKey::Done);
         Query2->ParamByName("DeleteFlag")->SetAsBoolean(true);
         Query2->ParamByName("KarteNo")->SetAsString(karteNo);
-        BindRowKey(Query2, karteCode);
-        Query2->ExecSQL();
-        return RowKeyResult(Query2, karteCode, 1);
+        return key.Run();
     });
 }
 

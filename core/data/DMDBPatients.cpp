@@ -113,12 +113,10 @@ int TDBDM::DelPatient(int iArgPatientNo, int code)
         AddLines(Query2, {"UPDATE Patient2Table SET", "  DeleteFlag=:DeleteFlag", "WHERE"});
         // Deliberately the row the window listed, when it names it, not every row of the number:
         // a person another program registered under a deleted one's number stays.
-        AddRowKey(Query2, code, "  PatientNo=:PatientNo", {"  PatientNo=:PatientNo;"});
+        const RowKey key(Query2, code, "  PatientNo=:PatientNo", {"  PatientNo=:PatientNo;"}, RowKey::Done);
         Query2->ParamByName("DeleteFlag")->SetAsBoolean(true);
         Query2->ParamByName("PatientNo")->SetAsInteger(iArgPatientNo);
-        BindRowKey(Query2, code);
-        Query2->ExecSQL();
-        return RowKeyResult(Query2, code, 1);
+        return key.Run();
     });
 }
 
@@ -170,32 +168,20 @@ int TDBDM::AddPatient(stPatientRec record)
 int TDBDM::ReplacePatient(stPatientRec record, const stPatientRec* asRead)
 {
     const Operation operation("ReplacePatient");
-    // Deliberately, given the row as the window read it, one write transaction from the
-    // comparison to the update: what another program stored since is not written over.
-    return InWriteTransaction(Query2, dbFailed, [&] {
-        if (record.iCode > 0)
-            if (const int rc =
-                    CheckAsRead(asRead, [&](stPatientRec& now) { return ReadPatientRow(record.iCode, now); });
-                rc < 0)
-                return rc;
-        return Caught(dbFailed, [&] {
-            Query2->SQL->Clear();
-            AddLines(Query2, {"UPDATE Patient2Table SET", "Birth=:Birth,", "Sex=:Sex,", "Name0=:Name0,",
-                              "Name1=:Name1,", "NameKana0=:NameKana0,", "NameKana1=:NameKana1,",
-                              "SchoolCode=:SchoolCode,", "Portrait=:Portrait", "WHERE"});
-            // Deliberately only the live row: a flagged examinee whose number was given again
-            // keeps its data. And the row the window listed, when it names it: a person another
-            // program registered under a deleted one's number is not overwritten with the
-            // deleted one's names.
-            AddRowKey(Query2, record.iCode, "  PatientNo=:PatientNo",
-                      {"PatientNo=:PatientNo", "AND DeleteFlag = False;"});
-            BindPatient(record);
-            BindRowKey(Query2, record.iCode);
-            Query2->ExecSQL();
-            // Deliberately a failure when no live examinee has the number (one deleted since it
-            // was listed): the update wrote nothing, and the window must not say it was stored.
-            return RowKeyResult(Query2, record.iCode, Query2->RowsAffected() > 0 ? 1 : dbNoRow);
-        });
+    return ReplaceListed(record, asRead, &TDBDM::ReadPatientRow, [&] {
+        Query2->SQL->Clear();
+        AddLines(Query2, {"UPDATE Patient2Table SET", "Birth=:Birth,", "Sex=:Sex,", "Name0=:Name0,",
+                          "Name1=:Name1,", "NameKana0=:NameKana0,", "NameKana1=:NameKana1,",
+                          "SchoolCode=:SchoolCode,", "Portrait=:Portrait", "WHERE"});
+        // Deliberately only the live row: a flagged examinee whose number was given again keeps
+        // its data. And the row the window listed, when it names it: a person another program
+        // registered under a deleted one's number is not overwritten with the deleted one's
+        // names. A failure when no live examinee has the number (one deleted since it was
+        // listed): the update wrote nothing, and the window must not say it was stored.
+        const RowKey key(Query2, record.iCode, "  PatientNo=:PatientNo",
+                         {"PatientNo=:PatientNo", "AND DeleteFlag = False;"}, RowKey::ChangedAny);
+        BindPatient(record);
+        return key.Run();
     });
 }
 

@@ -89,12 +89,11 @@ int TDBDM::DelStaff(int staffNo, int code)
         Query2->SQL->Clear();
         AddLines(Query2, {"UPDATE Staff2Table SET", "  DeleteFlag = :DeleteFlag", "WHERE"});
         // Deliberately the row the window listed, when it names it, as for an examinee.
-        AddRowKey(Query2, code, "  StaffNo = :StaffNo", {" StaffNo = :STaffNo;"});
+        // The statement names the number ":STaffNo", bound as StaffNo, as it always did.
+        const RowKey key(Query2, code, "  StaffNo = :STaffNo", {" StaffNo = :STaffNo;"}, RowKey::Done);
         Query2->ParamByName("DeleteFlag")->SetAsBoolean(true);
         Query2->ParamByName("StaffNo")->SetAsInteger(staffNo);
-        BindRowKey(Query2, code);
-        Query2->ExecSQL();
-        return RowKeyResult(Query2, code, 1);
+        return key.Run();
     });
 }
 
@@ -146,33 +145,17 @@ int TDBDM::AddStaff(stStaffRecord record)
 int TDBDM::ReplaceStaff(stStaffRecord record, const stStaffRecord* asRead)
 {
     const Operation operation("ReplaceStaff");
-    // Deliberately, given the row as the window read it, one write transaction from the
-    // comparison to the update, as for an examinee.
-    return InWriteTransaction(Query2, dbFailed, [&] {
-        if (record.iCode > 0)
-            if (const int rc =
-                    CheckAsRead(asRead, [&](stStaffRecord& now) { return ReadStaffRow(record.iCode, now); });
-                rc < 0)
-                return rc;
-        return Caught(dbFailed, [&] {
-            Query2->SQL->Clear();
-            // Deliberately only the live row: a flagged member whose number was given again
-            // keeps its data. And the row the window listed, when it names it, as for an
-            // examinee.
-            AddLines(Query2,
-                     {"UPDATE Staff2Table SET", "  JobCode = :JobCode,", "  Sex = :Sex,",
-                      "  NameKanji0 = :NameKanji0,", "  NameKanji1 = :NameKanji1,",
-                      "  NameKana0 = :NameKana0,", "  NameKana1 = :NameKana1,",
-                      "  NameAlphabet0 = :NameAlphabet0,", "  NameAlphabet1 = :NameAlphabet1", "WHERE"});
-            AddRowKey(Query2, record.iCode, "  StaffNo = :StaffNo",
-                      {"  StaffNo = :StaffNo", "  AND DeleteFlag = False;"});
-            BindStaff(record);
-            BindRowKey(Query2, record.iCode);
-            Query2->ExecSQL();
-            // Deliberately a failure when no live member has the number (one deleted since it
-            // was listed): the update wrote nothing, and the window must not say it was stored.
-            return RowKeyResult(Query2, record.iCode, Query2->RowsAffected() > 0 ? 1 : dbNoRow);
-        });
+    return ReplaceListed(record, asRead, &TDBDM::ReadStaffRow, [&] {
+        Query2->SQL->Clear();
+        AddLines(Query2, {"UPDATE Staff2Table SET", "  JobCode = :JobCode,", "  Sex = :Sex,",
+                          "  NameKanji0 = :NameKanji0,", "  NameKanji1 = :NameKanji1,",
+                          "  NameKana0 = :NameKana0,", "  NameKana1 = :NameKana1,",
+                          "  NameAlphabet0 = :NameAlphabet0,", "  NameAlphabet1 = :NameAlphabet1", "WHERE"});
+        // Deliberately only the live row, and the row the window listed, as for an examinee.
+        const RowKey key(Query2, record.iCode, "  StaffNo = :StaffNo",
+                         {"  StaffNo = :StaffNo", "  AND DeleteFlag = False;"}, RowKey::ChangedAny);
+        BindStaff(record);
+        return key.Run();
     });
 }
 

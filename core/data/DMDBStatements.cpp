@@ -133,36 +133,34 @@ int CheckNumberFree(int existingCode)
     return 0;
 }
 
-// Deliberately bound rather than pasted into the LIKE line: a quote in the operator's text
-// cannot break the search, and "%" and "_" still act as wildcards.
 int ChangedOneRow(const TQuery* query)
 {
     return query->RowsAffected() == 1 ? 1 : dbNoRow;
 }
 
-void AddRowKey(TQuery* query, int code, const char* numberLine, std::initializer_list<const char*> byNumber)
+RowKey::RowKey(TQuery* query, int code, const char* numberLine, std::initializer_list<const char*> byNumber,
+               Judge judge)
+    : query(query), code(code), judge(judge)
 {
-    if (code <= 0) {
+    if (code > 0)
+        AddLines(query, {"  Code=:Code", "AND", numberLine, "AND", "  DeleteFlag = False;"});
+    else
         AddLines(query, byNumber);
-        return;
-    }
-    AddLines(query, {"  Code=:Code", "AND", numberLine, "AND", "  DeleteFlag = False;"});
 }
 
-void BindRowKey(TQuery* query, int code)
+int RowKey::Run() const
 {
     if (code > 0)
         query->ParamByName("Code")->SetAsInteger(code);
+    query->ExecSQL();
+    if (code > 0)
+        // The row the window shows is deleted, or holds another number now.
+        return ChangedOneRow(query) > 0 ? 1 : Stale(dbNoRow);
+    return judge == Done || query->RowsAffected() > 0 ? 1 : dbNoRow;
 }
 
-int RowKeyResult(const TQuery* query, int code, int byNumber)
-{
-    if (code <= 0)
-        return byNumber;
-    // The row the window shows is deleted, or holds another number now.
-    return ChangedOneRow(query) > 0 ? 1 : Stale(dbNoRow);
-}
-
+// Deliberately bound rather than pasted into the LIKE line: a quote in the operator's text
+// cannot break the search, and "%" and "_" still act as wildcards.
 void BindContains(TQuery* query, const char* name, const QString& text)
 {
     if (!text.isEmpty())

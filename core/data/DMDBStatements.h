@@ -50,14 +50,27 @@ int CheckNumberFree(int existingCode);
 // A replace succeeds only when its statement changed the one row it names: 1, else dbNoRow.
 int ChangedOneRow(const TQuery* query);
 
-// The key of a replace or delete of an examinee, member or karte, the lines after its
-// "WHERE": with the row's Code (above 0) that row, only while it is live and still holds the
-// number that `numberLine` names; without one, the lines `byNumber`. BindRowKey binds the Code
-// once the statement is complete; RowKeyResult gives, with a Code, 1 only when the statement
-// changed that row (else dbNoRow), and `byNumber` without one.
-void AddRowKey(TQuery* query, int code, const char* numberLine, std::initializer_list<const char*> byNumber);
-void BindRowKey(TQuery* query, int code);
-int RowKeyResult(const TQuery* query, int code, int byNumber);
+// The key of a replace or delete of an examinee, member or karte, the lines after its "WHERE":
+// with the row's Code (above 0) that row, only while it is live and still holds the number that
+// `numberLine` names; without one, the lines `byNumber`. Made, it has added its lines; Run, once
+// the rest of the statement is bound, binds the Code, executes the statement and judges it: with
+// a Code, 1 only when it changed that row (else dbNoRow, kept as stale); without, as `judge` says.
+class RowKey
+{
+public:
+    enum Judge {
+        Done,       // 1 once executed
+        ChangedAny, // 1 when it changed any row, else dbNoRow
+    };
+    RowKey(TQuery* query, int code, const char* numberLine, std::initializer_list<const char*> byNumber,
+           Judge judge);
+    int Run() const;
+
+private:
+    TQuery* query;
+    int code;
+    Judge judge;
+};
 
 // What a replace given the row as the window read it (`asRead`, not null) checks under the
 // write lock: 0 while `readNow` gives the row with the same stored values; dbNoRow, kept as
@@ -229,6 +242,20 @@ private:
 };
 
 } // namespace dmdb
+
+template <class Record, class Update>
+int TDBDM::ReplaceListed(const Record& record, const Record* asRead, int (TDBDM::*readRow)(int, Record&),
+                         Update update)
+{
+    return dmdb::InWriteTransaction(Query2, dbFailed, [&] {
+        if (record.iCode > 0)
+            if (const int rc = dmdb::CheckAsRead(
+                    asRead, [&](Record& now) { return (this->*readRow)(record.iCode, now); });
+                rc < 0)
+                return rc;
+        return dmdb::Caught(dbFailed, update);
+    });
+}
 
 template <class Store> int TDBDM::Adding(int commitFailure, Store store)
 {
