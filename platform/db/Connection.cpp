@@ -258,3 +258,8 @@ long long DbConnection::LastInsertId() const
 {
     return sqlite3_last_insert_rowid(db);
 }
+
+bool DbConnection::InTransaction() const
+{
+    return sqlite3_get_autocommit(db) == 0;
+}

@@ -85,6 +85,9 @@ public:
     // The column names of a table, empty when there is no such table.
     QStringList TableColumns(const QString& name);
     long long LastInsertId() const;
+    // Whether a transaction is open: the engine ends one itself when a statement inside fails
+    // in certain ways (a trigger's ROLLBACK, a full disk).
+    bool InTransaction() const;
     // Unique among all connections; new whenever the cache lets a statement go.
     unsigned long long Generation() const { return generation; }
 

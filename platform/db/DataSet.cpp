@@ -137,8 +137,8 @@ void TField::SetAsString(const QString& value)
     case TFieldType::DateTime: {
         TDateTime d;
         if (!TryStrToDateTime(value, d))
-            throw EDatabaseError(
-                QString("'%1'はフィールド'%2'の正しい日付ではありません。").arg(value, name));
+            throw EDatabaseError(QString("'%1'はフィールド'%2'の正しい日付ではありません。").arg(value, name),
+                                 NotAValue("日付", name), QString());
         SetAsDateTime(d);
         break;
     }

@@ -48,6 +48,11 @@ bool ParseStoredDate(QStringView s, TDateTime& out)
 
 } // namespace
 
+QString NotAValue(const char* kind, const QString& field)
+{
+    return QString("フィールド'%1'の値は正しい%2ではありません。").arg(field, QString::fromUtf8(kind));
+}
+
 long long ValueAsInteger(const QVariant& value, const QString& field)
 {
     switch (value.typeId()) {
@@ -68,7 +73,8 @@ long long ValueAsInteger(const QVariant& value, const QString& field)
     const long long v = value.toString().trimmed().toLongLong(&ok);
     if (!ok)
         throw EDatabaseError(
-            QString("'%1'はフィールド'%2'の正しい整数ではありません。").arg(value.toString(), field));
+            QString("'%1'はフィールド'%2'の正しい整数ではありません。").arg(value.toString(), field),
+            NotAValue("整数", field), QString());
     return v;
 }
 
@@ -140,7 +146,8 @@ bool ValueAsBoolean(const QVariant& value, const QString& field)
     bool ok = false;
     const long long v = t.toLongLong(&ok);
     if (!ok)
-        throw EDatabaseError(QString("'%1'はフィールド'%2'の正しい論理値ではありません。").arg(t, field));
+        throw EDatabaseError(QString("'%1'はフィールド'%2'の正しい論理値ではありません。").arg(t, field),
+                             NotAValue("論理値", field), QString());
     return v != 0;
 }
 
@@ -157,7 +164,8 @@ void RequireStorable(TDateTime value, const QString& name)
 {
     if (!IsStorableDate(value))
         throw EDatabaseError(
-            QString("'%1'は'%2'の正しい日付ではありません。").arg(QString::number(value.Val, 'g', 17), name));
+            QString("'%1'は'%2'の正しい日付ではありません。").arg(QString::number(value.Val, 'g', 17), name),
+            QString("'%1'の値は正しい日付ではありません。").arg(name), QString());
 }
 
 QString DatePart(TDateTime value)

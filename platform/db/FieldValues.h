@@ -11,7 +11,9 @@
 
 struct sqlite3_stmt;
 
-// `field` names the value in the error raised when it does not convert.
+// `field` names the value in the error raised when it does not convert. The error's message, for
+// the operator, shows the value; its reason, which may go to a log, does not.
+QString NotAValue(const char* kind, const QString& field);
 long long ValueAsInteger(const QVariant& value, const QString& field);
 QString ValueAsString(const QVariant& value);
 bool ValueAsBoolean(const QVariant& value, const QString& field);

@@ -108,7 +108,10 @@ void TSession::EndTransaction(const char* statement)
         return;
     }
     auto connection = std::move(transaction);
-    connection->Run(statement);
+    // One the engine has already rolled back itself is over: rolling back again would only
+    // report that there is none.
+    if (connection->InTransaction())
+        connection->Run(statement);
 }
 
 void TSession::Commit()

@@ -48,7 +48,7 @@ public:
     {
     }
 
-    QString Reason;    // the engine's own words, where the engine refused
+    QString Reason;    // the engine's own words, where the engine refused; never a stored value
     QString Statement; // the statement refused, where there is one
 };
 

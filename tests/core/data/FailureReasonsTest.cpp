@@ -143,15 +143,14 @@ TEST_F(FailureReasons, ARollbackOrAReadingLockThatFailsLeavesItsReasonToo)
     note.asStaffNo = "7";
     note.asKarteNo = "KF-0001-0001";
     {
-        // The engine ends the transaction itself: the add's own rollback then finds none.
+        // The engine ends the transaction itself: the add's own rollback finds none, and says
+        // nothing that would send a maintainer after a failed rollback.
         Exec("CREATE TRIGGER Undo BEFORE INSERT ON NoteTable BEGIN SELECT RAISE(ROLLBACK, 'undone'); END;");
         CapturedLog log;
         EXPECT_EQ(AddNote(note), dbFailed);
         const QStringList lines = log.Of("kvr.data");
-        ASSERT_EQ(lines.size(), 2) << lines.join('\n').toStdString();
+        ASSERT_EQ(lines.size(), 1) << lines.join('\n').toStdString();
         EXPECT_TRUE(lines[0].startsWith("AddNote: undone [INSERT INTO NoteTable")) << lines[0].toStdString();
-        EXPECT_TRUE(lines[1].startsWith("AddNote > Rollback: ")) << lines[1].toStdString();
-        EXPECT_TRUE(lines[1].endsWith("[ROLLBACK;]")) << lines[1].toStdString();
         Exec("DROP TRIGGER Undo;");
     }
     // The session is free for the next store.
