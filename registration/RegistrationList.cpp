@@ -4,14 +4,32 @@
 #include "platform/rtl/IntText.h"
 #include "platform/widgets/MessageForms.h"
 
+#include <algorithm>
+
 namespace registration {
 
-int ProposeNumber(int start, const std::function<bool(const QString&)>& inUse)
+std::optional<int> ProposeNumber(int start, const std::function<bool(const QString&)>& inUse)
 {
-    int number = start;
-    while (inUse(IntToStr(number)))
-        ++number;
-    return number;
+    // Deliberately no number past the limit: counting on would wrap round to negative
+    // numbers.
+    for (int number = std::max(start, 1);; ++number) {
+        if (!inUse(IntToStr(number)))
+            return number;
+        if (number == MaxNumber)
+            return std::nullopt;
+    }
+}
+
+int NumberAfter(int added)
+{
+    // Deliberately held at the limit, never wrapped round.
+    return added < MaxNumber ? added + 1 : MaxNumber;
+}
+
+void ShowNoFreeNumber(const QString& number)
+{
+    widgets::ShowError("次に空いている" + number + "を自動的に見つけることができませんでした。\n" + number +
+                       "の上限は " + IntToStr(MaxNumber) + " です。");
 }
 
 void DiscardComma(QChar& key)
