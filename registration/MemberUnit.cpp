@@ -152,13 +152,10 @@ void TMemberForm::ClearButtonClick()
         ShowError("メンバー数の上限 " + IntToStr(MaxMembers) + " を越えます。");
         return;
     }
-    const std::optional<int> number =
-        registration::ProposeNumber(ProgramFiles.IniFile->ReadInteger(asIniSection, "Number", 1),
-                                    [](const QString& no) { return ExistStaffNo(no); });
-    if (!number) {
-        registration::ShowNoFreeNumber("メンバー番号");
+    const std::optional<int> number = registration::ProposeNewNumber(
+        asIniSection, "メンバー番号", [](const QString& no) { return ExistStaffNo(no); });
+    if (!number)
         return;
-    }
     iNewStaffNo = *number;
     MemberNoEdit->SetText(IntToStr(iNewStaffNo));
     for (widgets::Edit* edit : {FamilyNameEdit, PersonalNameEdit, FamilyKanaEdit, PersonalKanaEdit})

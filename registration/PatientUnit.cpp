@@ -162,13 +162,10 @@ void TPatientForm::ClearButtonClick()
         ShowError("受診者数の上限 " + IntToStr(MaxPatients) + " を越えます。");
         return;
     }
-    const std::optional<int> number =
-        registration::ProposeNumber(ProgramFiles.IniFile->ReadInteger(asIniSection, "Number", 1),
-                                    [](const QString& no) { return ExistPatientNo(no); });
-    if (!number) {
-        registration::ShowNoFreeNumber("受診者番号");
+    const std::optional<int> number = registration::ProposeNewNumber(
+        asIniSection, "受診者番号", [](const QString& no) { return ExistPatientNo(no); });
+    if (!number)
         return;
-    }
     iNewPatientNo = *number;
     PatientNoEdit->SetText(IntToStr(iNewPatientNo));
 

@@ -1,5 +1,6 @@
 #include "registration/RegistrationList.h"
 
+#include "core/ProgramFiles.h"
 #include "platform/os/Folders.h"
 #include "platform/rtl/IntText.h"
 #include "platform/widgets/MessageForms.h"
@@ -26,10 +27,15 @@ int NumberAfter(int added)
     return added < MaxNumber ? added + 1 : MaxNumber;
 }
 
-void ShowNoFreeNumber(const QString& number)
+std::optional<int> ProposeNewNumber(const QString& section, const QString& number,
+                                    const std::function<bool(const QString&)>& inUse)
 {
-    widgets::ShowError("次に空いている" + number + "を自動的に見つけることができませんでした。\n" + number +
-                       "の上限は " + IntToStr(MaxNumber) + " です。");
+    const std::optional<int> proposed =
+        ProposeNumber(ProgramFiles.IniFile->ReadInteger(section, "Number", 1), inUse);
+    if (!proposed)
+        widgets::ShowError("次に空いている" + number + "を自動的に見つけることができませんでした。\n" +
+                           number + "の上限は " + IntToStr(MaxNumber) + " です。");
+    return proposed;
 }
 
 void DiscardComma(QChar& key)

@@ -24,8 +24,10 @@ std::optional<int> ProposeNumber(int start, const std::function<bool(const QStri
 // The counter once `added` is stored: the next number, or MaxNumber itself, so that
 // the next New says there is none rather than the counter wrapping round.
 int NumberAfter(int added);
-// The error of a New that finds no number; `number` names it ("受診者番号").
-void ShowNoFreeNumber(const QString& number);
+// New's number from [`section`] Number (default 1) on; none after the error box when
+// every one is held, the box naming the number as `number` ("受診者番号").
+std::optional<int> ProposeNewNumber(const QString& section, const QString& number,
+                                    const std::function<bool(const QString&)>& inUse);
 
 // The name fields' key filter: a typed comma is discarded (the lists are joined by commas
 // in the messages and the mail-merge files).
