@@ -376,21 +376,16 @@ TEST_F(KarteEditor, NewProposesTheFirstFreeNumberFromTheCounters)
     });
     EXPECT_EQ(Setting("Number3"), "9998");
 
-    // A counter that is not a number reads as its default.
-    MainMenuForm->IniFile->WriteString("MedicalRecord", "Number2", "abc");
-    MainMenuForm->IniFile->WriteString("MedicalRecord", "Number3", "");
-    Show([&] {
-        Click(Form().NewButton);
-        EXPECT_EQ(Form().MediRecNoEdit->Text(), "AB-0001-0001");
-    });
-
-    // Nor does one below 0, as an overflow leaves it.
-    MainMenuForm->IniFile->WriteString("MedicalRecord", "Number2", "-2147483648");
-    MainMenuForm->IniFile->WriteString("MedicalRecord", "Number3", "-1");
-    Show([&] {
-        Click(Form().NewButton);
-        EXPECT_EQ(Form().MediRecNoEdit->Text(), "AB-0001-0001");
-    });
+    // A counter that is not a number, or one below 0 as an overflow leaves it, counts as
+    // its default.
+    for (const auto& counters : {std::pair("abc", ""), std::pair("-2147483648", "-1")}) {
+        MainMenuForm->IniFile->WriteString("MedicalRecord", "Number2", counters.first);
+        MainMenuForm->IniFile->WriteString("MedicalRecord", "Number3", counters.second);
+        Show([&] {
+            Click(Form().NewButton);
+            EXPECT_EQ(Form().MediRecNoEdit->Text(), "AB-0001-0001") << counters.first;
+        });
+    }
 }
 
 TEST_F(KarteEditor, TheCountersStopAtTheHighestIntAndNewThenSaysThereIsNone)
