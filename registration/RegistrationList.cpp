@@ -11,8 +11,8 @@ namespace registration {
 
 std::optional<int> ProposeNumber(int start, const std::function<bool(const QString&)>& inUse)
 {
-    // Deliberately no number past the limit: counting on would wrap round to negative
-    // numbers.
+    // Deliberately none below 1, which an overflow may have left in the counter, and none
+    // past the limit: counting on would wrap round to negative numbers.
     for (int number = std::max(start, 1);; ++number) {
         if (!inUse(IntToStr(number)))
             return number;
