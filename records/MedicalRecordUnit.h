@@ -272,7 +272,8 @@ QString KarteNoCandidate(const QString& prefix, int middle, int last);
 
 // The first free number from the counters on: the last block counts up to 9999, then
 // the middle block carries with the last at 0. `found` is false when the middle block
-// would pass 9999; `number` is then the last candidate tried.
+// would pass 9999; `number` is then the last candidate tried. A block below 0 counts
+// from 1.
 struct TKarteNoProposal
 {
     QString number;
@@ -282,7 +283,8 @@ TKarteNoProposal ProposeKarteNo(const QString& prefix, int middle, int last,
                                 const std::function<bool(const QString&)>& inUse);
 
 // The counters after a karte was stored under `stored`, whatever its form: the digits at
-// its end plus one, carrying into the digits before them, the middle wrapping to 0.
+// its end plus one, carrying into the digits before them, the middle wrapping to 0. A run
+// of digits longer than a counter holds counts as 2147483647.
 struct TKarteNoCounters
 {
     QString prefix;

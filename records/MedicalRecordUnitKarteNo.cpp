@@ -3,11 +3,13 @@
 #include "records/MedicalRecordUnit.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
-// The counters are four-digit blocks.
+// The counters are four-digit blocks; the configuration file holds them as ints.
 constexpr int BlockMax = 9999;
+constexpr int CounterMax = std::numeric_limits<int>::max();
 
 bool IsLetter(QChar c)
 {
@@ -25,13 +27,12 @@ int DigitRunBefore(const QString& text, qsizetype end, qsizetype& start)
     start = end;
     while (start > 0 && IsDigit(text[start - 1]))
         --start;
-    // A typed number may hold up to 20 digits; anything past a block's range carries
-    // the same way, so the value is held back before it could overflow.
-    constexpr int Ceiling = 100000000;
-    int value = 0;
+    // Deliberately held at what a counter can hold: a typed number may have up to 20
+    // digits (past a block's range it carries all the same).
+    qint64 value = 0;
     for (qsizetype i = start; i < end; ++i)
-        value = std::min(Ceiling, value * 10 + (text[i].unicode() - '0'));
-    return value;
+        value = std::min<qint64>(CounterMax, value * 10 + (text[i].unicode() - '0'));
+    return int(value);
 }
 
 } // namespace
@@ -58,6 +59,12 @@ QString KarteNoCandidate(const QString& prefix, int middle, int last)
 TKarteNoProposal ProposeKarteNo(const QString& prefix, int middle, int last,
                                 const std::function<bool(const QString&)>& inUse)
 {
+    // Deliberately a block below 0, which the program never writes but an overflow may
+    // have left, counts from its default, 1; and no block is counted past its limit.
+    if (middle < 0)
+        middle = 1;
+    if (last < 0)
+        last = 1;
     TKarteNoProposal proposal;
     for (;;) {
         proposal.number = KarteNoCandidate(prefix, middle, last);
@@ -65,10 +72,13 @@ TKarteNoProposal ProposeKarteNo(const QString& prefix, int middle, int last,
             proposal.found = true;
             return proposal;
         }
-        if (++last <= BlockMax)
+        if (last < BlockMax) {
+            ++last;
             continue;
-        if (++middle > BlockMax)
+        }
+        if (middle >= BlockMax)
             return proposal;
+        ++middle;
         last = 0;
     }
 }
@@ -87,10 +97,12 @@ TKarteNoCounters NextKarteNoCounters(const QString& stored)
         ++prefixEnd;
     counters.prefix = stored.left(prefixEnd);
 
-    if (++counters.last > BlockMax) {
+    // Counted without passing a block's range, so a block held at the limit cannot wrap.
+    if (counters.last < BlockMax) {
+        ++counters.last;
+    } else {
         counters.last = 0;
-        if (++counters.middle > BlockMax)
-            counters.middle = 0;
+        counters.middle = counters.middle < BlockMax ? counters.middle + 1 : 0;
     }
     return counters;
 }

@@ -31,8 +31,11 @@ void TPrintCardForm::WriteHeader()
 
 void TPrintCardForm::WriteCard(const stCardLine& card)
 {
-    const QStringList fields = {Quoted(card.asName),      Quoted(card.asBirthDate), Quoted(card.asSex),
-                                Quoted(card.asMediRecNo), Quoted(card.asIssueDate), Quoted(card.asPatientNo)};
+    // Deliberately the inner quotes doubled: a quote in a name or number would end its
+    // field early and shift every later one.
+    const QStringList fields = {CsvQuoted(card.asName),      CsvQuoted(card.asBirthDate),
+                                CsvQuoted(card.asSex),       CsvQuoted(card.asMediRecNo),
+                                CsvQuoted(card.asIssueDate), CsvQuoted(card.asPatientNo)};
     if (fpCardFile)
         bCardFileWritten = fpCardFile->Write(fields.join(",") + "\n") && bCardFileWritten;
 }
@@ -58,11 +61,6 @@ QString ProgramFolder()
 {
     const QString exe = widgets::Application::Instance()->ExeName();
     return exe.left(exe.lastIndexOf('\\') + 1);
-}
-
-QString Quoted(const QString& text)
-{
-    return "\"" + text + "\"";
 }
 
 std::unique_ptr<TDataFile> OpenMergeDataFile(const QString& fileName)

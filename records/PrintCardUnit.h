@@ -58,9 +58,6 @@ extern TPrintCardForm* PrintCardForm;
 // The program folder as the program names it, with its trailing backslash.
 QString ProgramFolder();
 
-// A field enclosed in double quotes, as it stands (no escaping).
-QString Quoted(const QString& text);
-
 // Creates or empties a mail-merge data file in the current folder (CP932, CR LF);
 // null after the error box when it cannot be opened.
 std::unique_ptr<TDataFile> OpenMergeDataFile(const QString& fileName);

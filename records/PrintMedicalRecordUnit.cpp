@@ -27,10 +27,15 @@ const QString SheetBHeader =
 
 namespace {
 
+// Deliberately every text keeps to its field whatever it holds: inside a quoted field a
+// quote is doubled, and a field written bare is quoted when it holds a comma, a quote or
+// a line break. A text holding none of these is written as the stored main documents
+// read it.
+
 // A ticked box is "X", a clear one a hyphen in double quotes.
 QString Mark(bool ticked)
 {
-    return ticked ? "X" : Quoted("-");
+    return ticked ? "X" : CsvQuoted("-");
 }
 
 // Column `col` of the grid's rows 1 to `rows`, one line each.
@@ -40,6 +45,15 @@ QString GridColumn(const widgets::StringGrid* grid, int col, int rows)
     for (int row = 1; row <= rows; ++row)
         lines << grid->Cell(col, row);
     return lines.join("\n");
+}
+
+// The photo's path with two double quotes on each side, as the main document takes it;
+// a path that needs quotes is one quoted field holding the path in quotes.
+QString PhotoField(const QString& path)
+{
+    if (!CsvNeedsQuotes(path))
+        return "\"\"" + path + "\"\"";
+    return CsvQuoted('"' + path + '"');
 }
 
 QString Line(const QStringList& fields)
@@ -113,25 +127,25 @@ QString SheetALine(const TMedicalRecordForm& e, const QString& photoFolderText)
     const int notes = e.nNoteRecords;
     const bool interested = e.Q3RadioGroup->ItemIndex() == 0;
     return Line({
-        e.MediRecNoEdit->Text(),
-        Quoted(e.MediRecDateEdit->Text()),
-        e.PatientNoEdit->Text(),
-        e.FamilyNameLabel->Caption(),
-        e.PersonalNameLabel->Caption(),
-        Quoted(e.BirthDateEdit->Text()),
-        e.SexEdit->Text(),
-        Quoted(Quoted(photoFolderText + "\\\\" + e.PhotoLabel->Caption())),
+        CsvField(e.MediRecNoEdit->Text()),
+        CsvQuoted(e.MediRecDateEdit->Text()),
+        CsvField(e.PatientNoEdit->Text()),
+        CsvField(e.FamilyNameLabel->Caption()),
+        CsvField(e.PersonalNameLabel->Caption()),
+        CsvQuoted(e.BirthDateEdit->Text()),
+        CsvField(e.SexEdit->Text()),
+        PhotoField(photoFolderText + "\\\\" + e.PhotoLabel->Caption()),
         Mark(e.AidsCheckBox->Checked()),
         Mark(e.TuberculosisCheckBox->Checked()),
-        Quoted(e.TuberculosisEdit->Text()),
+        CsvQuoted(e.TuberculosisEdit->Text()),
         Mark(e.BloodInfectionCheckBox->Checked()),
-        Quoted(e.BloodInfectionEdit->Text()),
+        CsvQuoted(e.BloodInfectionEdit->Text()),
         Mark(e.HepatitisBCheckBox->Checked()),
         Mark(e.HepatitisCCheckBox->Checked()),
         Mark(e.AirialInfectionCheckBox->Checked()),
-        Quoted(e.AirialInfectionEdit->Text()),
+        CsvQuoted(e.AirialInfectionEdit->Text()),
         Mark(e.OtherInfectionCheckBox->Checked()),
-        Quoted(e.OtherInfectionEdit->Text()),
+        CsvQuoted(e.OtherInfectionEdit->Text()),
         Mark(e.NoneCheckBox->Checked()),
         Mark(e.AnemiaCheckBox->Checked()),
         Mark(e.SwollingCheckBox->Checked()),
@@ -142,16 +156,16 @@ QString SheetALine(const TMedicalRecordForm& e, const QString& photoFolderText)
         Mark(e.AfterInjectionCheckBox->Checked()),
         Mark(e.AfterDosingCheckBox->Checked()),
         Mark(e.AllergyOthersCheckBox->Checked()),
-        Quoted(e.AllergyCommentEdit->Text()),
+        CsvQuoted(e.AllergyCommentEdit->Text()),
         Mark(interested),
         // No choice counts as no interest.
         Mark(!interested),
-        Quoted(e.BrushingCB->Text()),
-        Quoted(e.BrushingEdit->Text()),
-        e.NextCheckupCB->Text(),
-        Quoted(GridColumn(e.NoteStringGrid, 0, notes)),
-        Quoted(GridColumn(e.NoteStringGrid, 1, notes)),
-        Quoted(GridColumn(e.NoteStringGrid, 2, notes)),
+        CsvQuoted(e.BrushingCB->Text()),
+        CsvQuoted(e.BrushingEdit->Text()),
+        CsvField(e.NextCheckupCB->Text()),
+        CsvQuoted(GridColumn(e.NoteStringGrid, 0, notes)),
+        CsvQuoted(GridColumn(e.NoteStringGrid, 1, notes)),
+        CsvQuoted(GridColumn(e.NoteStringGrid, 2, notes)),
     });
 }
 
@@ -170,19 +184,19 @@ QString SheetBLine(const TMedicalRecordForm& e, int index, const QString& school
     const bool last = index == e.nCheckupRecords - 1;
     const int treatments = last ? e.nTreatmentRecords : 0;
     QStringList fields = {
-        index == 0 ? e.MediRecNoEdit->Text() : QString(),
-        Quoted(e.MediRecDateEdit->Text()),
-        e.PatientNoEdit->Text(),
-        e.FamilyNameLabel->Caption(),
-        e.PersonalNameLabel->Caption(),
-        Quoted(e.CheckupDateListBox->item(index) ? e.CheckupDateListBox->item(index)->text() : QString()),
-        Quoted(schoolName),
+        CsvField(index == 0 ? e.MediRecNoEdit->Text() : QString()),
+        CsvQuoted(e.MediRecDateEdit->Text()),
+        CsvField(e.PatientNoEdit->Text()),
+        CsvField(e.FamilyNameLabel->Caption()),
+        CsvField(e.PersonalNameLabel->Caption()),
+        CsvQuoted(e.CheckupDateListBox->item(index) ? e.CheckupDateListBox->item(index)->text() : QString()),
+        CsvQuoted(schoolName),
     };
     fields << SheetBToothSymbols(e.tstChekupRec[index]);
-    fields << Quoted(foodTypes) << Quoted(eatingFrequencies)
-           << Quoted(GridColumn(e.TreatmentSG, 0, treatments))
-           << Quoted(GridColumn(e.TreatmentSG, 1, treatments))
-           << Quoted(GridColumn(e.TreatmentSG, 2, treatments));
+    fields << CsvQuoted(foodTypes) << CsvQuoted(eatingFrequencies)
+           << CsvQuoted(GridColumn(e.TreatmentSG, 0, treatments))
+           << CsvQuoted(GridColumn(e.TreatmentSG, 1, treatments))
+           << CsvQuoted(GridColumn(e.TreatmentSG, 2, treatments));
     return Line(fields);
 }
 

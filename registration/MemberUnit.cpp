@@ -152,8 +152,11 @@ void TMemberForm::ClearButtonClick()
         ShowError("メンバー数の上限 " + IntToStr(MaxMembers) + " を越えます。");
         return;
     }
-    iNewStaffNo = registration::ProposeNumber(ProgramFiles.IniFile->ReadInteger(asIniSection, "Number", 1),
-                                              [](const QString& no) { return ExistStaffNo(no); });
+    const std::optional<int> number = registration::ProposeNewNumber(
+        asIniSection, "メンバー番号", [](const QString& no) { return ExistStaffNo(no); });
+    if (!number)
+        return;
+    iNewStaffNo = *number;
     MemberNoEdit->SetText(IntToStr(iNewStaffNo));
     for (widgets::Edit* edit : {FamilyNameEdit, PersonalNameEdit, FamilyKanaEdit, PersonalKanaEdit})
         edit->SetText(QString());
@@ -205,7 +208,7 @@ void TMemberForm::AddButtonClick()
     }
     // A later replace or delete of this row acts on the row just added.
     rec.iCode = GetAddedCode();
-    ProgramFiles.IniFile->WriteInteger(asIniSection, "Number", iNewStaffNo + 1);
+    ProgramFiles.IniFile->WriteInteger(asIniSection, "Number", registration::NumberAfter(iNewStaffNo));
     tstStaffRec.Append(rec);
     registration::AppendListRow(MembersSG);
     MemberEditsToGrid();

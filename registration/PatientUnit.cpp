@@ -164,8 +164,11 @@ void TPatientForm::ClearButtonClick()
         ShowError("受診者数の上限 " + IntToStr(MaxPatients) + " を越えます。");
         return;
     }
-    iNewPatientNo = registration::ProposeNumber(ProgramFiles.IniFile->ReadInteger(asIniSection, "Number", 1),
-                                                [](const QString& no) { return ExistPatientNo(no); });
+    const std::optional<int> number = registration::ProposeNewNumber(
+        asIniSection, "受診者番号", [](const QString& no) { return ExistPatientNo(no); });
+    if (!number)
+        return;
+    iNewPatientNo = *number;
     PatientNoEdit->SetText(IntToStr(iNewPatientNo));
 
     for (widgets::Edit* edit :
@@ -229,7 +232,7 @@ void TPatientForm::AddButtonClick()
     }
     // A later replace or delete of this row acts on the row just added.
     rec.iCode = GetAddedCode();
-    ProgramFiles.IniFile->WriteInteger(asIniSection, "Number", iNewPatientNo + 1);
+    ProgramFiles.IniFile->WriteInteger(asIniSection, "Number", registration::NumberAfter(iNewPatientNo));
     tstPatientRec.Append(rec);
     registration::AppendListRow(PatientSG);
     PatientEditsToGrid();

@@ -1,19 +1,42 @@
 #include "registration/RegistrationList.h"
 
+#include "core/ProgramFiles.h"
 #include "core/data/Dbapi.h"
-
 #include "platform/os/Folders.h"
 #include "platform/rtl/IntText.h"
 #include "platform/widgets/MessageForms.h"
 
+#include <algorithm>
+
 namespace registration {
 
-int ProposeNumber(int start, const std::function<bool(const QString&)>& inUse)
+std::optional<int> ProposeNumber(int start, const std::function<bool(const QString&)>& inUse)
 {
-    int number = start;
-    while (inUse(IntToStr(number)))
-        ++number;
-    return number;
+    // Deliberately none below 1, which an overflow may have left in the counter, and none
+    // past the limit: counting on would wrap round to negative numbers.
+    for (int number = std::max(start, 1);; ++number) {
+        if (!inUse(IntToStr(number)))
+            return number;
+        if (number == MaxNumber)
+            return std::nullopt;
+    }
+}
+
+int NumberAfter(int added)
+{
+    // Deliberately held at the limit, never wrapped round.
+    return added < MaxNumber ? added + 1 : MaxNumber;
+}
+
+std::optional<int> ProposeNewNumber(const QString& section, const QString& number,
+                                    const std::function<bool(const QString&)>& inUse)
+{
+    const std::optional<int> proposed =
+        ProposeNumber(ProgramFiles.IniFile->ReadInteger(section, "Number", 1), inUse);
+    if (!proposed)
+        widgets::ShowError("次に空いている" + number + "を自動的に見つけることができませんでした。\n" +
+                           number + "の上限は " + IntToStr(MaxNumber) + " です。");
+    return proposed;
 }
 
 void DiscardComma(QChar& key)

@@ -9,12 +9,25 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <limits>
+#include <optional>
 #include <vector>
 
 namespace registration {
 
-// The first number from `start` on that no live entry holds.
-int ProposeNumber(int start, const std::function<bool(const QString&)>& inUse);
+// The highest examinee or member number: the counters stop there.
+constexpr int MaxNumber = std::numeric_limits<int>::max();
+
+// The first number from `start` on that no live entry holds; none when every number up
+// to MaxNumber is held. A start below 1, which the program never writes, counts from 1.
+std::optional<int> ProposeNumber(int start, const std::function<bool(const QString&)>& inUse);
+// The counter once `added` is stored: the next number, or MaxNumber itself, so that
+// the next New says there is none rather than the counter wrapping round.
+int NumberAfter(int added);
+// New's number from [`section`] Number (default 1) on; none after the error box when
+// every one is held, the box naming the number as `number` ("受診者番号").
+std::optional<int> ProposeNewNumber(const QString& section, const QString& number,
+                                    const std::function<bool(const QString&)>& inUse);
 
 // The name fields' key filter: a typed comma is discarded (the lists are joined by commas
 // in the messages and the mail-merge files).

@@ -1,6 +1,7 @@
 #include "totals/SumupUnitTotals.h"
 
 #include "core/data/Teeth.h"
+#include "platform/rtl/DataFile.h"
 
 #include <QStringList>
 
@@ -87,19 +88,6 @@ QString SumLines(TSumLayout layout, const stSumLine& line, const TToothCount& co
                SchoolNameLine("乳歯 ", line, count[grDeciduous]);
     return ToothTypeLine("PermanentTeeth", line, count[grPermanent]) +
            ToothTypeLine("MilkTeeth", line, count[grDeciduous]);
-}
-
-QString CsvField(const QString& text)
-{
-    static const QString special = QStringLiteral(",\"\r\n");
-    bool quote = false;
-    for (QChar c : text)
-        quote = quote || special.contains(c);
-    if (!quote)
-        return text;
-    QString doubled = text;
-    doubled.replace('"', "\"\"");
-    return '"' + doubled + '"';
 }
 
 QString ChartBlock(const QString& karteNo, TDateTime date, const TToothCount& count)

@@ -60,10 +60,5 @@ QString SumHeader(TSumLayout layout);
 // The permanent teeth's line, then the deciduous teeth's.
 QString SumLines(TSumLayout layout, const stSumLine& line, const TToothCount& count);
 
-// A text field of the totals file: as it is, or in double quotes with inner quotes
-// doubled when it holds a comma, a quote or a line break, so that a spreadsheet reads
-// it as one field.
-QString CsvField(const QString& text);
-
 // The chart file's block of one check-up (counts of both dentitions).
 QString ChartBlock(const QString& karteNo, TDateTime date, const TToothCount& count);

@@ -51,3 +51,23 @@ bool TDataFile::Close()
     file = nullptr;
     return ok;
 }
+
+bool CsvNeedsQuotes(const QString& text)
+{
+    for (QChar c : text)
+        if (c == ',' || c == '"' || c == '\r' || c == '\n')
+            return true;
+    return false;
+}
+
+QString CsvQuoted(const QString& text)
+{
+    QString doubled = text;
+    doubled.replace('"', "\"\"");
+    return '"' + doubled + '"';
+}
+
+QString CsvField(const QString& text)
+{
+    return CsvNeedsQuotes(text) ? CsvQuoted(text) : text;
+}

@@ -2,7 +2,7 @@
 // A text file written for another program or for a person to read: the totals and
 // chart files, the mail-merge data files, the debug log. Text goes out in CP932 (a
 // character it cannot hold as "?") with every "\n" stored as CR LF, as a Windows text
-// stream has it.
+// stream has it. The fields of the comma-separated ones are made at the end.
 #include <QString>
 
 #include <cstdio>
@@ -30,3 +30,13 @@ private:
 
     std::FILE* file;
 };
+
+// Fields of the comma-separated files, so that a spreadsheet or a word processor reads
+// each as one field whatever text it holds.
+
+// True when the text holds a comma, a double quote or a line break.
+bool CsvNeedsQuotes(const QString& text);
+// The text in double quotes, every inner double quote doubled.
+QString CsvQuoted(const QString& text);
+// The text as it is, or as CsvQuoted when it needs quotes.
+QString CsvField(const QString& text);

@@ -300,6 +300,25 @@ TEST(KarteNumber, TheProposalSkipsNumbersInUseAndCarriesIntoTheMiddleBlock)
     EXPECT_EQ(p.number, "XX-9999-9999");
 }
 
+TEST(KarteNumber, TheProposalNeverCountsABlockPastItsLimit)
+{
+    const int highest = 2147483647;
+    const auto all = [](const QString&) { return true; };
+    const auto only = [](const char* used) { return [=](const QString& no) { return no == used; }; };
+    TKarteNoProposal p = ProposeKarteNo("XX", 1, highest, only("XX-0001-2147483647"));
+    EXPECT_TRUE(p.found);
+    EXPECT_EQ(p.number, "XX-0002-0000");
+    p = ProposeKarteNo("XX", highest, 9999, all);
+    EXPECT_FALSE(p.found);
+    EXPECT_EQ(p.number, "XX-2147483647-9999");
+    p = ProposeKarteNo("XX", highest, highest, all);
+    EXPECT_FALSE(p.found);
+    EXPECT_EQ(p.number, "XX-2147483647-2147483647");
+    // A block below 0, as an overflow leaves it, counts from 1.
+    EXPECT_EQ(ProposeKarteNo("XX", -5, -2147483647 - 1, only("")).number, "XX-0001-0001");
+    EXPECT_EQ(ProposeKarteNo("XX", -1, 7, only("")).number, "XX-0001-0007");
+}
+
 TEST(KarteNumber, TheCountersFollowTheStoredNumberWhateverItsForm)
 {
     const struct
@@ -309,9 +328,19 @@ TEST(KarteNumber, TheCountersFollowTheStoredNumberWhateverItsForm)
         int middle;
         int last;
     } cases[] = {
-        {"AB-0012-9999", "AB", 13, 0}, {"AB-9999-9999", "AB", 0, 0},         {"K12", "K", 0, 13},
-        {"AB-12-345", "AB", 12, 346},  {"XX-0001-0005", "XX", 1, 6},         {"ABC", "ABC", 0, 1},
-        {"12-34", "", 12, 35},         {"X-1-99999999999999999", "X", 2, 0},
+        {"AB-0012-9999", "AB", 13, 0},
+        {"AB-9999-9999", "AB", 0, 0},
+        {"K12", "K", 0, 13},
+        {"AB-12-345", "AB", 12, 346},
+        {"XX-0001-0005", "XX", 1, 6},
+        {"ABC", "ABC", 0, 1},
+        {"12-34", "", 12, 35},
+        {"X-1-99999999999999999", "X", 2, 0},
+        // Digits past what a counter holds count as the highest int.
+        {"AB-12-99999999999", "AB", 13, 0},
+        {"A-99999999999-5", "A", 2147483647, 6},
+        {"A-99999999999-9999", "A", 0, 0},
+        {"A-2147483647-2147483647", "A", 0, 0},
     };
     for (const auto& c : cases) {
         const TKarteNoCounters n = NextKarteNoCounters(c.stored);
@@ -347,13 +376,44 @@ TEST_F(KarteEditor, NewProposesTheFirstFreeNumberFromTheCounters)
     });
     EXPECT_EQ(Setting("Number3"), "9998");
 
-    // A counter that is not a number reads as its default.
-    MainMenuForm->IniFile->WriteString("MedicalRecord", "Number2", "abc");
-    MainMenuForm->IniFile->WriteString("MedicalRecord", "Number3", "");
+    // A counter that is not a number, or one below 0 as an overflow leaves it, counts as
+    // its default.
+    for (const auto& counters : {std::pair("abc", ""), std::pair("-2147483648", "-1")}) {
+        MainMenuForm->IniFile->WriteString("MedicalRecord", "Number2", counters.first);
+        MainMenuForm->IniFile->WriteString("MedicalRecord", "Number3", counters.second);
+        Show([&] {
+            Click(Form().NewButton);
+            EXPECT_EQ(Form().MediRecNoEdit->Text(), "AB-0001-0001") << counters.first;
+        });
+    }
+}
+
+TEST_F(KarteEditor, TheCountersStopAtTheHighestIntAndNewThenSaysThereIsNone)
+{
+    // A typed number longer than a counter holds.
+    Script().Expect(BoxKind::Question,
+                    "カルテ番号が次の形式ではないですが，このままデータベースに登録しますか？\n"
+                    "    半角英字２文字 \"-\" 半角数字４文字 \"-\" 半角数字４文字",
+                    mrYes);
+    Show([&] {
+        NewKarteDated("20150401");
+        TypeOver(Form().MediRecNoEdit, "AB-99999999999-9998");
+        Click(Form().AddButton);
+    });
+    EXPECT_EQ(Setting("Number1"), "AB");
+    EXPECT_EQ(Setting("Number2"), "2147483647");
+    EXPECT_EQ(Setting("Number3"), "9999");
+
+    StoreKarte("AB-2147483647-9999");
+    Script().Expect(
+        BoxKind::Error,
+        "次に空いているカルテ番号を自動的に見つけることができませんでした。 \nAB-2147483647-9999");
     Show([&] {
         Click(Form().NewButton);
-        EXPECT_EQ(Form().MediRecNoEdit->Text(), "AB-0001-0001");
+        EXPECT_EQ(Form().MediRecNoEdit->Text(), "");
     });
+    EXPECT_EQ(Setting("Number2"), "2147483647");
+    EXPECT_EQ(Setting("Number3"), "9999");
 }
 
 TEST_F(KarteEditor, NewWithoutAFreeNumberSaysSoAndLeavesTheNumberToTheOperator)

@@ -51,6 +51,22 @@ TEST_F(IdCards, TheEditorsCardCarriesItsFieldsAsTheyStand)
                   "\",\"2005/04/02\",\"Female\",\"XX-0001-0001\",\"2015/04/01\",\"101\"\r\n");
 }
 
+TEST_F(IdCards, AQuoteInAFieldIsDoubledSoTheColumnsStay)
+{
+    const int school = AddSchool("West School");
+    AddExaminee("101", "Smith, Jr", "Ann \"Annie\"", "sumisu", "an", "2005/04/02", 1, school);
+    AddKarte("XX-0001-0001", "2015/04/01", "101");
+    PlaceMainDocument("DocCard");
+    Show([&] {
+        FindThroughSearch("XX-0001-0001");
+        Click(Form().PrintCardButton);
+    });
+    EXPECT_EQ(CurrentFolderFile("IdCard.txt"),
+              QByteArray("Name,BirthDate,Sex,MediRecNo,IssueDate,PatientNo\r\n"
+                         "\"Ann \"\"Annie\"\" Smith, Jr\",\"2005/04/02\",\"Female\",\"XX-0001-0001\","
+                         "\"2015/04/01\",\"101\"\r\n"));
+}
+
 TEST_F(IdCards, EachRunWritesTheFileAnew)
 {
     AddExamineeKarte();

@@ -70,6 +70,48 @@ QString Teeth(std::initializer_list<std::pair<int, const char*>> shown)
     return teeth.join(",");
 }
 
+// A data file's records as a spreadsheet reads them: a field in double quotes may hold
+// commas, line breaks and doubled quotes; text after its closing quote joins the field.
+QList<QByteArrayList> Records(const QByteArray& file)
+{
+    QList<QByteArrayList> records;
+    QByteArrayList record;
+    QByteArray field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < file.size(); ++i) {
+        const char c = file[i];
+        if (quoted) {
+            if (c != '"')
+                field += c;
+            else if (i + 1 < file.size() && file[i + 1] == '"')
+                field += file[++i];
+            else
+                quoted = false;
+        } else if (c == '"' && field.isEmpty()) {
+            quoted = true;
+        } else if (c == ',') {
+            record << field;
+            field.clear();
+        } else if (c == '\r' && i + 1 < file.size() && file[i + 1] == '\n') {
+            record << field;
+            records << record;
+            record.clear();
+            field.clear();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    return records;
+}
+
+// The field of `record` under the header `column`.
+QByteArray Field(const QList<QByteArrayList>& records, int record, const char* column)
+{
+    const qsizetype col = records.value(0).indexOf(column);
+    return col < 0 ? "(no column)" : records.value(record).value(col, "(no field)");
+}
+
 } // namespace
 
 class KarteSheets : public KarteData
@@ -213,6 +255,54 @@ TEST_F(KarteSheets, SheetBHasALinePerCheckupWithItsChartDietRowsAndTheTreatments
         Teeth({{44, "??"}}) +
         ",\"飴\",\"\",\"2015/05/03\n2015/06/01\",\"sealant\nfluoride\",\"Smith, John\n佐藤, 一郎\"\n";
     EXPECT_EQ(CurrentFolderFile("MediRecB.txt"), Windows(expected));
+}
+
+TEST_F(KarteSheets, TextsWithCommasQuotesOrLineBreaksKeepToTheirColumns)
+{
+    const int school = AddSchool("North \"Main\" School");
+    WritePhoto("p,101.bmp");
+    AddExaminee("101", "Smith, Jr", "Ann", "sumisu", "an", "2005/04/02", 1, school, "p,101.bmp");
+    AddKarte("XX-0001-0001", "2015/04/01", "101", {}, 1);
+    AddMember("8", "Smith", "John");
+    AddNoteRow("XX-0001-0001", "2015/04/02", "said \"ouch\"", "8");
+    AddTreatmentRow("XX-0001-0001", "2015/05/03", "sealant, upper", "8");
+    AddCheckupRow("XX-0001-0001", "2015/05/01", school);
+    MainMenuForm->IniFile->WriteString("Next", "Next1", "by local dentist, later");
+    PlaceMainDocument("DocA");
+    PlaceMainDocument("DocB");
+    Show([&] {
+        FindThroughSearch("XX-0001-0001");
+        TypeInto(Form().TuberculosisEdit, "old\", \"injected");
+        PrintSheets(true, true);
+    });
+
+    const QByteArray fileA = CurrentFolderFile("MediRecA.txt");
+    const QList<QByteArrayList> a = Records(fileA);
+    ASSERT_EQ(a.size(), 2) << fileA.toStdString();
+    EXPECT_EQ(a[0].size(), 38);
+    EXPECT_EQ(a[1].size(), 38) << fileA.toStdString();
+    EXPECT_EQ(Field(a, 1, "FamilyName"), "Smith, Jr");
+    EXPECT_EQ(Field(a, 1, "PersonalName"), "Ann");
+    EXPECT_EQ(Field(a, 1, "PhotoImage"), "\"" + PhotoFolder().toLatin1() + "\\\\p,101.bmp\"");
+    EXPECT_EQ(Field(a, 1, "TuberclulosisCmnt"), "old\", \"injected");
+    EXPECT_EQ(Field(a, 1, "Next"), "by local dentist, later");
+    EXPECT_EQ(Field(a, 1, "NoteDescript"), "said \"ouch\"");
+    EXPECT_EQ(Field(a, 1, "NoteName"), "Smith, John");
+    // The quotes doubled inside their field, a bare field quoted only for its comma.
+    EXPECT_TRUE(
+        fileA.contains("\r\nXX-0001-0001,\"2015/04/01\",101,\"Smith, Jr\",Ann,\"2005/04/02\",Female,"))
+        << fileA.toStdString();
+    EXPECT_TRUE(fileA.contains(",\"old\"\", \"\"injected\","));
+
+    const QByteArray fileB = CurrentFolderFile("MediRecB.txt");
+    const QList<QByteArrayList> b = Records(fileB);
+    ASSERT_EQ(b.size(), 2) << fileB.toStdString();
+    EXPECT_EQ(b[0].size(), 64);
+    EXPECT_EQ(b[1].size(), 64) << fileB.toStdString();
+    EXPECT_EQ(Field(b, 1, "FamilyName"), "Smith, Jr");
+    EXPECT_EQ(Field(b, 1, "SchoolName"), "North \"Main\" School");
+    EXPECT_EQ(Field(b, 1, "TreatDescript"), "sealant, upper");
+    EXPECT_EQ(Field(b, 1, "TreatDentist"), "Smith, John");
 }
 
 TEST_F(KarteSheets, PrintIsOfferedOnlyWithASheetChosenAndTheChoiceIsKept)

@@ -86,6 +86,27 @@ TEST_F(MemberWindow, NewRefusesOnceTwoThousandMembersLive)
     });
 }
 
+TEST_F(MemberWindow, TheCounterStopsAtTheHighestNumberAndNewThenSaysThereIsNone)
+{
+    MainMenuForm->IniFile->WriteInteger("Member", "Number", 2147483646);
+    AddMember(2147483646, "A", "a");
+    Script().Expect(BoxKind::Error, "次に空いているメンバー番号を自動的に見つけることができませんでした。\n"
+                                    "メンバー番号の上限は 2147483647 です。");
+    InWindow([&] {
+        QTest::mouseClick(MemberForm->ClearButton, Qt::LeftButton);
+        EXPECT_EQ(MemberForm->MemberNoEdit->Text(), "2147483647");
+        Type(MemberForm->FamilyNameEdit, "Sato");
+        Type(MemberForm->PersonalNameEdit, "Ichiro");
+        QTest::mouseClick(MemberForm->AddButton, Qt::LeftButton);
+        EXPECT_EQ(Setting("Number"), "2147483647");
+        QTest::mouseClick(MemberForm->ClearButton, Qt::LeftButton);
+        EXPECT_FALSE(MemberForm->AddButton->isEnabled());
+        EXPECT_FALSE(MemberForm->FamilyNameEdit->isEnabled());
+    });
+    EXPECT_EQ(Setting("Number"), "2147483647");
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM Staff2Table WHERE StaffNo = 2147483647;"), "1");
+}
+
 TEST_F(MemberWindow, AddNamesMissingFieldsInBracketsReplaceWithout)
 {
     struct Case

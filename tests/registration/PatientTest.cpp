@@ -113,6 +113,41 @@ TEST_F(PatientWindow, NewRefusesOnceTwentyThousandExamineesLive)
     EXPECT_EQ(Script().Sounds().front(), Sound::Exclamation);
 }
 
+TEST_F(PatientWindow, TheCounterStopsAtTheHighestNumberAndNewThenSaysThereIsNone)
+{
+    AddSchool("North");
+    MainMenuForm->IniFile->WriteInteger("Patient", "Number", 2147483647);
+    Script().Expect(BoxKind::Error, "次に空いている受診者番号を自動的に見つけることができませんでした。\n"
+                                    "受診者番号の上限は 2147483647 です。");
+    InWindow([&] {
+        NewExaminee("Taro", "Yamada");
+        EXPECT_EQ(PatientForm->PatientNoEdit->Text(), "2147483647");
+        QTest::mouseClick(PatientForm->AddButton, Qt::LeftButton);
+        EXPECT_EQ(Setting("Number"), "2147483647");
+        // The highest number is taken: nothing to propose, nothing to add.
+        QTest::mouseClick(PatientForm->ClearButton, Qt::LeftButton);
+        EXPECT_FALSE(PatientForm->AddButton->isEnabled());
+        EXPECT_FALSE(PatientForm->PersonalNameEdit->isEnabled());
+    });
+    EXPECT_EQ(Script().Sounds(), std::vector<Sound>({Sound::Exclamation}));
+    EXPECT_EQ(Setting("Number"), "2147483647");
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM Patient2Table WHERE PatientNo = 2147483647;"), "1");
+}
+
+TEST_F(PatientWindow, ACounterBelowOneOrPastTheHighestNumberCountsFromOne)
+{
+    AddSchool("North");
+    AddExaminee(1, "A", "a");
+    // What an overflow left, a number no counter reaches, a text that is no number.
+    for (const char* counter : {"-2147483648", "0", "2147483648", "99999999999", "12abc"}) {
+        MainMenuForm->IniFile->WriteString("Patient", "Number", counter);
+        InWindow([&] {
+            QTest::mouseClick(PatientForm->ClearButton, Qt::LeftButton);
+            EXPECT_EQ(PatientForm->PatientNoEdit->Text(), "2") << counter;
+        });
+    }
+}
+
 TEST_F(PatientWindow, TheInputCheckNamesEveryMissingField)
 {
     struct Case

@@ -61,3 +61,26 @@ TEST_F(DataFileTest, NullWhenItCannotBeOpened)
     EXPECT_FALSE(QFileInfo::exists(Host("c/nowhere")));
     EXPECT_FALSE(TDataFile::Open("C:\\KVR", "w")); // a folder
 }
+
+TEST(CsvFields, ATextKeepsToItsFieldWhateverItHolds)
+{
+    const struct
+    {
+        const char* text;
+        const char* field;  // as it is unless it needs quotes
+        const char* quoted; // always in quotes
+    } cases[] = {
+        {"", "", R"("")"},
+        {"Yamada Taro", "Yamada Taro", R"("Yamada Taro")"},
+        {"'single' and ;", "'single' and ;", R"("'single' and ;")"},
+        {"a,b", R"("a,b")", R"("a,b")"},
+        {R"(old", "injected)", R"("old"", ""injected")", R"("old"", ""injected")"},
+        {R"("")", R"("""""")", R"("""""")"},
+        {"two\nlines", "\"two\nlines\"", "\"two\nlines\""},
+        {"cr\ronly", "\"cr\ronly\"", "\"cr\ronly\""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CsvField(c.text), c.field) << c.text;
+        EXPECT_EQ(CsvQuoted(c.text), c.quoted) << c.text;
+    }
+}
