@@ -203,7 +203,7 @@ void TMemberForm::AddButtonClick()
     stStaffRecord rec = RecordOfInput();
     const int result = AddStaff(rec);
     if (result <= 0) {
-        ShowError("メンバー・テーブルに追加できませんでした。(" + IntToStr(result) + ")");
+        ShowError("メンバー・テーブルに追加できませんでした。(" + IntToStr(result) + ")" + RefusalNote());
         return;
     }
     // A later replace or delete of this row acts on the row just added.

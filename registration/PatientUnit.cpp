@@ -227,7 +227,7 @@ void TPatientForm::AddButtonClick()
     stPatientRec rec = RecordOfInput();
     const int result = AddPatient(rec);
     if (result <= 0) {
-        ShowError("受診者テーブルに追加できませんでした。(" + IntToStr(result) + ")");
+        ShowError("受診者テーブルに追加できませんでした。(" + IntToStr(result) + ")" + RefusalNote());
         return;
     }
     // A later replace or delete of this row acts on the row just added.

@@ -10,6 +10,15 @@ QString RefusalNote()
     case dmdb::Refusal::Stale:
         return "\n\nこのデータは，ほかのプログラムで削除または変更されています。\n"
                "開き直してから，もう一度操作してください。";
+    case dmdb::Refusal::ReadOnly:
+        return "\n\nデータベースが読み取り専用のため，書き込めません。\n"
+               "データベースのフォルダーとファイルに書き込めるようにしてから，もう一度操作してください。";
+    case dmdb::Refusal::DiskFull:
+        return "\n\nディスクがいっぱいのため，データベースに書き込めません。\n"
+               "ディスクの空きを作ってから，もう一度操作してください。";
+    case dmdb::Refusal::Locked:
+        return "\n\nほかのプログラムがデータベースを使っているため，書き込めませんでした。\n"
+               "しばらく待ってから，もう一度操作してください。";
     case dmdb::Refusal::None:
         break;
     }

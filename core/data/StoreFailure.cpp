@@ -75,6 +75,20 @@ void ReportFailure()
     } catch (const EDatabaseError& e) {
         reason = e.Reason.isEmpty() ? OneLine(e.Message) : OneLine(e.Reason);
         statement = StatementLine(e.Statement);
+        // What the operator can act on goes into the window's box too.
+        switch (e.Cause) {
+        case TEngineCause::ReadOnly:
+            refusal = Refusal::ReadOnly;
+            break;
+        case TEngineCause::DiskFull:
+            refusal = Refusal::DiskFull;
+            break;
+        case TEngineCause::Locked:
+            refusal = Refusal::Locked;
+            break;
+        case TEngineCause::Other:
+            break;
+        }
     } catch (const Exception& e) {
         reason = OneLine(e.Message);
     } catch (const std::exception& e) {

@@ -34,6 +34,10 @@ enum class Refusal {
     None,
     // The record is no longer as the window read it: another program deleted or changed it.
     Stale,
+    // What the engine said of the statement that failed.
+    ReadOnly,
+    DiskFull,
+    Locked,
 };
 Refusal LastRefusal();
 // Keeps `why` for the current operation and gives `code`, the refusal's return code.

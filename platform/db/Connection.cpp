@@ -118,12 +118,44 @@ unsigned long long DbConnection::NewGeneration()
     return ++last;
 }
 
+TEngineCause EngineCause(int code)
+{
+    switch (code) {
+    case SQLITE_READONLY:
+        return TEngineCause::ReadOnly;
+    case SQLITE_FULL:
+        return TEngineCause::DiskFull;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return TEngineCause::Locked;
+    default:
+        return TEngineCause::Other;
+    }
+}
+
 void DbConnection::Raise(const QString& sql) const
 {
     const QString reason = DbErrorText(db);
     const QString statement = StatementText(sql);
-    throw EDatabaseError(QString("データベースの操作に失敗しました。\n%1\nSQL文:\n%2").arg(reason, statement),
-                         reason, statement);
+    const TEngineCause cause = EngineCause(sqlite3_errcode(db));
+    // The engine's own words are English: what an operator can act on is said in Japanese too.
+    QString said;
+    switch (cause) {
+    case TEngineCause::ReadOnly:
+        said = "データベースが読み取り専用のため，書き込めません。\n";
+        break;
+    case TEngineCause::DiskFull:
+        said = "ディスクがいっぱいのため，データベースに書き込めません。\n";
+        break;
+    case TEngineCause::Locked:
+        said = "ほかのプログラムがデータベースを使っています。\n";
+        break;
+    case TEngineCause::Other:
+        break;
+    }
+    throw EDatabaseError(
+        QString("データベースの操作に失敗しました。\n%1%2\nSQL文:\n%3").arg(said, reason, statement), reason,
+        statement, cause);
 }
 
 DbStatement DbConnection::Prepare(const QString& sql)

@@ -2,6 +2,8 @@
 // One open database file, shared by every dataset of a session that names the same
 // folder, so that a query's last insert id and the table component see each other's
 // writes. The file is opened read-write and never created here.
+#include "platform/rtl/Exceptions.h"
+
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -112,6 +114,9 @@ private:
     std::unordered_map<QString, Cached> cache;
     unsigned long long generation = NewGeneration();
 };
+
+// What an engine's result code (SQLite's primary code) says an operator can act on.
+TEngineCause EngineCause(int code);
 
 // The text SQLite gives for the connection's last error.
 QString DbErrorText(sqlite3* db);

@@ -38,18 +38,28 @@ public:
     using Exception::Exception;
 };
 
+// Why the engine refused, where it can say in terms an operator can act on.
+enum class TEngineCause {
+    Other,
+    ReadOnly, // the database file or its folder cannot be written
+    DiskFull,
+    Locked, // another program held the database through the busy timeout
+};
+
 // Anything the database engine refuses.
 class EDatabaseError : public Exception
 {
 public:
     using Exception::Exception;
-    EDatabaseError(const QString& message, const QString& reason, const QString& statement)
-        : Exception(message), Reason(reason), Statement(statement)
+    EDatabaseError(const QString& message, const QString& reason, const QString& statement,
+                   TEngineCause cause = TEngineCause::Other)
+        : Exception(message), Reason(reason), Statement(statement), Cause(cause)
     {
     }
 
     QString Reason;    // the engine's own words, where the engine refused; never a stored value
     QString Statement; // the statement refused, where there is one
+    TEngineCause Cause = TEngineCause::Other;
 };
 
 // A picture file that is not of a kind the program can show.

@@ -1,8 +1,10 @@
 // A failure the data store turns into a code keeps its reason where a maintainer looks: one
 // line on standard error with the operation, the engine's message and the statement, on one
 // line. The codes are those the windows have always shown.
+#include "platform/db/Connection.h"
 #include "tests/core/data/DataStoreFixture.h"
 #include "tests/support/CapturedLog.h"
+#include "tests/support/HeldToPermissions.h"
 #include "tests/support/OtherProgram.h"
 
 #include <QProcess>
@@ -171,3 +173,69 @@ TEST_F(FailureReasons, ARollbackOrAReadingLockThatFailsLeavesItsReasonToo)
 }
 
 } // namespace
+
+namespace {
+
+// The program's own connection to the database, as a test reaches into it.
+DbConnection& ModulesConnection(TDBDM& module)
+{
+    return *module.Session_kvr->Connection(TempDatabase::DatabaseName);
+}
+
+} // namespace
+
+// Mended: a refused store's box gave only its code where the engine knew why; the reason was
+// in the log alone. Now RefusalNote says it, for the box, and the next store starts afresh.
+TEST_F(FailureReasons, ARefusalSaysWhatTheOperatorCanDoAboutIt)
+{
+    stNoteRecord note;
+    note.asDescription = QString(200000, 'x'); // more than the file's free pages hold
+    note.asStaffNo = "7";
+    note.asKarteNo = "KF-0001-0001";
+    HeldToPermissions held;
+    ASSERT_TRUE(held.Held());
+    OtherProgram other(database->DatabaseFile(), 0);
+    const struct
+    {
+        const char* why;
+        std::function<void()> make;
+        std::function<void()> undo;
+        const char* note;
+    } cases[] = {
+        {"disk full",
+         [&] {
+             DbConnection& db = ModulesConnection(*module);
+             db.Run("PRAGMA max_page_count = " + Value("PRAGMA page_count", "page_count") + ";");
+         },
+         [&] { ModulesConnection(*module).Run("PRAGMA max_page_count = 1073741823;"); },
+         "\n\nディスクがいっぱいのため，データベースに書き込めません。\nディスクの空きを作ってから，もう一度"
+         "操作してください。"},
+        {"locked by another program",
+         [&] {
+             sqlite3_busy_timeout(ModulesConnection(*module).Handle(), 50);
+             ASSERT_EQ(other.Exec("BEGIN EXCLUSIVE;"), SQLITE_OK);
+         },
+         [&] {
+             ASSERT_EQ(other.Exec("COMMIT;"), SQLITE_OK);
+             sqlite3_busy_timeout(ModulesConnection(*module).Handle(), 5000);
+         },
+         "\n\nほかのプログラムがデータベースを使っているため，書き込めませんでした。\nしばらく待ってから，も"
+         "う一度操作してください。"},
+        {"read-only folder",
+         [&] { ASSERT_TRUE(HeldToPermissions::SetReadOnly(database->HostFolder(), true)); },
+         [&] { ASSERT_TRUE(HeldToPermissions::SetReadOnly(database->HostFolder(), false)); },
+         "\n\nデータベースが読み取り専用のため，書き込めません。\n"
+         "データベースのフォルダーとファイルに書き込めるようにしてから，もう一度操作してください。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        c.make();
+        EXPECT_EQ(AddNote(note), dbFailed);
+        EXPECT_EQ(RefusalNote(), QString(c.note));
+        c.undo();
+        // Free again, the same store goes through, and says nothing more.
+        EXPECT_EQ(AddNote(note), 1);
+        EXPECT_EQ(RefusalNote(), QString());
+    }
+    EXPECT_EQ(Rows("SELECT Code FROM NoteTable"), 1 + 3);
+}
