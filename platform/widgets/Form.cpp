@@ -303,7 +303,14 @@ void Form::keyPressEvent(QKeyEvent* event)
 {
     const auto mods = event->modifiers() & ~Qt::KeypadModifier;
     if (mods == Qt::NoModifier) {
-        switch (event->key()) {
+        const int key = event->key();
+        // A held key clicks once; its repeats would click the next window's buttons too.
+        if ((key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+            event->isAutoRepeat()) {
+            event->accept();
+            return;
+        }
+        switch (key) {
         case Qt::Key_Escape:
             if (Button* b = FindCancelButton(); Reacts(b)) {
                 b->click();

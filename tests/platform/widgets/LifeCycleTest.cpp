@@ -134,6 +134,39 @@ TEST(ModalLifeCycle, EnterClicksTheFocusedButtonElseTheDefaultButton)
     EXPECT_EQ(dialog.log, QStringList({"show", "cancel", "ok", "close"}));
 }
 
+// A key held down: the keyboard repeats it; the button it clicks is clicked once.
+TEST(ModalLifeCycle, AHeldEnterOrEscClicksItsButtonOnce)
+{
+    const struct
+    {
+        const char* name;
+        int key;
+        bool onTheButton; // the focus on the button the key clicks, else on the edit
+        const char* clicked;
+    } cases[] = {
+        {"Enter in the edit", Qt::Key_Return, false, "ok"},
+        {"Enter on the focused default button", Qt::Key_Return, true, "ok"},
+        {"keypad Enter in the edit", Qt::Key_Enter, false, "ok"},
+        {"Esc in the edit", Qt::Key_Escape, false, "cancel"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TDialog dialog;
+        ScriptedInteraction script;
+        script.OnModal(dialog, [&] {
+            QWidget* to = c.onTheButton ? static_cast<QWidget*>(dialog.OkButton) : dialog.Edit;
+            to->setFocus();
+            QTest::simulateEvent(to, true, c.key, Qt::NoModifier, QString(), false);
+            for (int i = 0; i < 4; ++i)
+                QTest::simulateEvent(to, true, c.key, Qt::NoModifier, QString(), true);
+            QTest::simulateEvent(to, false, c.key, Qt::NoModifier, QString(), false);
+            dialog.Close();
+        });
+        dialog.ShowModal();
+        EXPECT_EQ(dialog.log.count(c.clicked), 1) << dialog.log.join(' ').toStdString();
+    }
+}
+
 TEST(ModalLifeCycle, TheTitleBarNeverRunsTheCancelButtonsHandler)
 {
     TDialog dialog;
