@@ -23,10 +23,12 @@
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
+#include <QWindow>
 #include <functional>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <vector>
 
 using namespace widgets;
 
@@ -198,31 +200,65 @@ TEST(ModalLifeCycle, ACallersPlaceWinsOverCentring)
     EXPECT_NE(centred, QPoint(30, 40));
 }
 
-// Just after a showing, the window manager may still send the size it saw before the show
-// handler set the kept one: the window keeps the kept size. The program's own resizes stand.
-TEST(ModalLifeCycle, AStaleSizeFromTheWindowManagerAfterTheShowingIsRefused)
+// What BeforeShow sets is the size the window appears at: the window manager never sees
+// another one first. The show handler then finds it set.
+TEST(ModalLifeCycle, TheSizeSetBeforeTheShowingIsTheOneTheWindowAppearsAt)
 {
     TDialog dialog;
     dialog.resize(300, 200);
-    Connect(&dialog, &Form::OnShow, &dialog, [&] {
+    Connect(&dialog, &Form::BeforeShow, &dialog, [&] {
+        dialog.SetWidth(420);
+        dialog.SetHeight(260);
+    });
+    QSize atShowHandler;
+    Connect(&dialog, &Form::OnShow, &dialog, [&] { atShowHandler = dialog.size(); });
+    // The platform window as it becomes visible, as the window manager first sees it.
+    dialog.winId();
+    std::vector<QSize> appeared;
+    QObject::connect(dialog.windowHandle(), &QWindow::visibleChanged, &dialog, [&](bool visible) {
+        if (visible)
+            appeared.push_back(dialog.windowHandle()->geometry().size());
+    });
+    ScriptedInteraction script;
+    for (int showing = 0; showing < 2; ++showing) {
+        script.OnModal(dialog, [&] { dialog.Close(); });
+        dialog.resize(300, 200);
+        dialog.ShowModal();
+    }
+    ASSERT_EQ(appeared.size(), 2u);
+    EXPECT_EQ(appeared[0], QSize(420, 260));
+    EXPECT_EQ(appeared[1], QSize(420, 260));
+    EXPECT_EQ(atShowHandler, QSize(420, 260));
+}
+
+// Once the window is shown, a size the window manager gives it (the operator dragging the
+// frame, a maximise) stands at once, as the program's own do, and is what the window reads.
+TEST(ModalLifeCycle, ASizeTheWindowManagerGivesAfterTheShowingStands)
+{
+    TDialog dialog;
+    dialog.resize(300, 200);
+    Connect(&dialog, &Form::BeforeShow, &dialog, [&] {
         dialog.SetWidth(420);
         dialog.SetHeight(260);
     });
     ScriptedInteraction script;
-    QSize afterStale, afterOwn;
+    QSize afterOperator, afterOwn;
     script.OnModal(dialog, [&] {
         // Through the platform window, as a window manager sets a size.
-        dialog.windowHandle()->resize(300, 200);
+        dialog.windowHandle()->resize(900, 600);
         QCoreApplication::processEvents();
-        afterStale = dialog.size();
+        QTest::qWait(50);
+        afterOperator = QSize(dialog.Width(), dialog.Height());
         dialog.resize(500, 300);
         afterOwn = dialog.size();
+        dialog.windowHandle()->resize(640, 480);
+        QCoreApplication::processEvents();
         dialog.Close();
     });
     dialog.ShowModal();
-    EXPECT_EQ(afterStale, QSize(420, 260));
+    EXPECT_EQ(afterOperator, QSize(900, 600));
     EXPECT_EQ(afterOwn, QSize(500, 300));
-    EXPECT_EQ(QSize(dialog.Width(), dialog.Height()), QSize(500, 300));
+    EXPECT_EQ(QSize(dialog.Width(), dialog.Height()), QSize(640, 480));
 }
 
 // A size or place that would leave the window off its screen: the show handler sets the
