@@ -1,7 +1,9 @@
 #include "platform/widgets/WindowFrame.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QThread>
 #include <QWidget>
 #include <QWindow>
@@ -10,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <set>
 #include <xcb/xcb.h>
 
 namespace widgets {
@@ -61,6 +64,45 @@ std::optional<QMargins> Extents(xcb_connection_t* x, xcb_window_t window, xcb_at
     return QMargins(int(value[0]), int(value[2]), int(value[1]), int(value[3]));
 }
 
+// Answering, openbox also sends the window a notice of a place it is not at (the frame of its
+// estimate at the screen's corner); Qt would take it for the window's place once the window
+// is shown. Such notices, until the window is mapped, are dropped.
+class UnmappedNotices : public QObject, public QAbstractNativeEventFilter
+{
+public:
+    using QObject::QObject;
+
+    static UnmappedNotices& Instance()
+    {
+        static QPointer<UnmappedNotices> installed;
+        if (!installed) {
+            installed = new UnmappedNotices(qApp);
+            qApp->installNativeEventFilter(installed);
+        }
+        return *installed;
+    }
+
+    std::set<xcb_window_t> asked;
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
+    {
+        if (type != "xcb_generic_event_t" || asked.empty())
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        switch (event->response_type & 0x7f) {
+        case XCB_MAP_NOTIFY:
+            asked.erase(reinterpret_cast<const xcb_map_notify_event_t*>(event)->window);
+            return false;
+        case XCB_CONFIGURE_NOTIFY:
+            // Sent by another client, not the X server.
+            return (event->response_type & 0x80) &&
+                   asked.count(reinterpret_cast<const xcb_configure_notify_event_t*>(event)->window);
+        default:
+            return false;
+        }
+    }
+};
+
 // The window manager's own estimate for this window, from its type and hints, asked as the
 // desktop standard lets a window not yet shown ask it.
 std::optional<QMargins> AskWindowManager(xcb_connection_t* x, xcb_window_t window)
@@ -74,6 +116,7 @@ std::optional<QMargins> AskWindowManager(xcb_connection_t* x, xcb_window_t windo
     const xcb_atom_t extents = Atom(x, "_NET_FRAME_EXTENTS");
     if (request == XCB_ATOM_NONE || extents == XCB_ATOM_NONE || !Offers(x, root, request))
         return std::nullopt;
+    UnmappedNotices::Instance().asked.insert(window);
     // What an earlier frame left there is not the answer.
     xcb_delete_property(x, window, extents);
     xcb_client_message_event_t message{};
@@ -94,15 +137,22 @@ std::optional<QMargins> AskWindowManager(xcb_connection_t* x, xcb_window_t windo
     return std::nullopt;
 }
 
+xcb_connection_t* X11Connection()
+{
+    // Qt's headless platform offers an X11 interface too, without a connection.
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 && x11->connection() && QGuiApplication::platformName() == QLatin1String("xcb"))
+        return x11->connection();
+    return nullptr;
+}
+
 } // namespace
 
 std::optional<QMargins> ExpectedFrame(QWidget* window)
 {
     const WId id = window->winId();
-    // Qt's headless platform offers an X11 interface too, without a connection.
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 && x11->connection() && QGuiApplication::platformName() == QLatin1String("xcb"))
-        return AskWindowManager(x11->connection(), xcb_window_t(id));
+    if (xcb_connection_t* x = X11Connection())
+        return AskWindowManager(x, xcb_window_t(id));
     if (const QWindow* handle = window->windowHandle())
         if (const QMargins frame = handle->frameMargins(); !frame.isNull())
             return frame;
