@@ -189,7 +189,10 @@ void Form::KeepOnScreen()
     if (QPoint(left, top) != FramePos())
         MoveFrameTo({left, top});
     // Checked again once the window manager has framed the window.
-    unframed = OwnFrame().isNull() ? QRect(QPoint(left, top), fitted) : QRect();
+    if (OwnFrame().isNull())
+        unframedPlace = QPoint(left, top);
+    else
+        unframedPlace.reset();
 }
 
 QMargins Form::OwnFrame() const
@@ -349,10 +352,10 @@ void Form::Reassert()
     // The window manager framed the window otherwise than it said, or placed it elsewhere:
     // the place set is taken again for the frame it has, and kept on the screen. The size
     // it was shown at stands, as do the sizes given it since.
-    if (!isVisible() || !unframed.isValid())
+    if (!isVisible() || !unframedPlace)
         return;
-    const QPoint place = unframed.topLeft();
-    unframed = QRect();
+    const QPoint place = *unframedPlace;
+    unframedPlace.reset();
     MoveFrameTo(place);
     KeepOnScreen();
 }
@@ -366,12 +369,12 @@ bool Form::event(QEvent* event)
     case QEvent::Resize:
     case QEvent::Paint:
     case QEvent::WindowActivate:
-        if (unframed.isValid() && isVisible()) {
+        if (unframedPlace && isVisible()) {
             if (const QMargins own = OwnFrame(); !own.isNull()) {
-                if (own != placedWith.value_or(QMargins()) || FramePos() != unframed.topLeft())
+                if (own != placedWith.value_or(QMargins()) || FramePos() != *unframedPlace)
                     QMetaObject::invokeMethod(this, &Form::Reassert, Qt::QueuedConnection);
                 else
-                    unframed = QRect();
+                    unframedPlace.reset();
             }
         }
         break;

@@ -117,7 +117,8 @@ private:
     // window first had one.
     mutable std::optional<QMargins> expectedFrame;
     std::optional<QMargins> placedWith; // the frame the window was last placed for; none before
-    QRect unframed; // the frame's place and the size set, while the frame is not the window's own yet
+    // Where the frame was placed while the window manager had not framed the window yet.
+    std::optional<QPoint> unframedPlace;
     QPointer<QWidget> opener;
 };
 
