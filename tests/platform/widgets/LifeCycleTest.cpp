@@ -200,16 +200,25 @@ TEST(ModalLifeCycle, ACallersPlaceWinsOverCentring)
     EXPECT_NE(centred, QPoint(30, 40));
 }
 
+// Designed at 300x200, it keeps 420x260, as a window keeps a stored size.
+class TKeptSizeDialog : public TDialog
+{
+public:
+    TKeptSizeDialog()
+    {
+        resize(300, 200);
+        Connect(this, &Form::BeforeShow, this, [this] {
+            SetWidth(420);
+            SetHeight(260);
+        });
+    }
+};
+
 // What BeforeShow sets is the size the window appears at: the window manager never sees
 // another one first. The show handler then finds it set.
 TEST(ModalLifeCycle, TheSizeSetBeforeTheShowingIsTheOneTheWindowAppearsAt)
 {
-    TDialog dialog;
-    dialog.resize(300, 200);
-    Connect(&dialog, &Form::BeforeShow, &dialog, [&] {
-        dialog.SetWidth(420);
-        dialog.SetHeight(260);
-    });
+    TKeptSizeDialog dialog;
     QSize atShowHandler;
     Connect(&dialog, &Form::OnShow, &dialog, [&] { atShowHandler = dialog.size(); });
     // The platform window as it becomes visible, as the window manager first sees it.
@@ -235,12 +244,7 @@ TEST(ModalLifeCycle, TheSizeSetBeforeTheShowingIsTheOneTheWindowAppearsAt)
 // frame, a maximise) stands at once, as the program's own do, and is what the window reads.
 TEST(ModalLifeCycle, ASizeTheWindowManagerGivesAfterTheShowingStands)
 {
-    TDialog dialog;
-    dialog.resize(300, 200);
-    Connect(&dialog, &Form::BeforeShow, &dialog, [&] {
-        dialog.SetWidth(420);
-        dialog.SetHeight(260);
-    });
+    TKeptSizeDialog dialog;
     ScriptedInteraction script;
     QSize afterOperator, afterOwn;
     script.OnModal(dialog, [&] {
@@ -261,15 +265,15 @@ TEST(ModalLifeCycle, ASizeTheWindowManagerGivesAfterTheShowingStands)
     EXPECT_EQ(QSize(dialog.Width(), dialog.Height()), QSize(640, 480));
 }
 
-// A size or place that would leave the window off its screen: the show handler sets the
-// size (as a stored one is set), the caller the place. `designed` resizes the dialog before
+// A size or place that would leave the window off its screen: BeforeShow sets the size (as
+// a stored one is set), the caller the place. `designed` resizes the dialog before
 // its first showing. `expected` gives the outer frame, from the area and the frame's margins.
 struct OffScreenCase
 {
     const char* name;
     QSize designed;
     std::function<QPoint(const QRect&)> place; // none: centred on the desktop
-    QSize shown;                               // set by the show handler; empty: none
+    QSize shown;                               // set before the showing; empty: none
     std::function<QRect(const QRect&, const QMargins&)> expected;
 };
 
@@ -295,7 +299,7 @@ TEST_P(KeptOnScreen, TheWindowIsBroughtOntoTheAvailableArea)
     dialog.Position = Position::DesktopCenter;
     if (!c.designed.isEmpty())
         dialog.resize(c.designed);
-    Connect(&dialog, &Form::OnShow, &dialog, [&] {
+    Connect(&dialog, &Form::BeforeShow, &dialog, [&] {
         if (!c.shown.isEmpty()) {
             dialog.SetWidth(c.shown.width());
             dialog.SetHeight(c.shown.height());
