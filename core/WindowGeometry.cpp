@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
@@ -14,12 +15,25 @@ QString ColWidthKey(int col)
 
 } // namespace
 
+int KeptLength(int stored, int designed)
+{
+    // Deliberately: a stored length below the design (0, a negative one) showed a window too
+    // small to use, or none at all, and the program looked frozen behind it.
+    return std::max(stored, designed);
+}
+
+bool Writable(int length)
+{
+    // Deliberately: a length of 0 or less is never written, so no later session opens it.
+    return length > 0;
+}
+
 void TWindowGeometry::Read(TIniFile* iniFile, widgets::Form* form, const Columns& columns)
 {
     formHeight = iniFile->ReadInteger(section, "FormHeight", form->Height());
     formWidth = iniFile->ReadInteger(section, "FormWidth", form->Width());
-    form->SetHeight(formHeight);
-    form->SetWidth(formWidth);
+    form->SetHeight(KeptLength(formHeight, form->DesignedSize().height()));
+    form->SetWidth(KeptLength(formWidth, form->DesignedSize().width()));
     colWidths.assign(columns.count, 0);
     for (int col = 0; col < columns.count; ++col) {
         colWidths[col] = iniFile->ReadInteger(section, ColWidthKey(col), columns.width(col));
@@ -30,11 +44,11 @@ void TWindowGeometry::Read(TIniFile* iniFile, widgets::Form* form, const Columns
 void TWindowGeometry::Write(TIniFile* iniFile, const widgets::Form* form, const Columns& columns)
 {
     // What is written becomes the value kept, so a second closing without a change writes nothing.
-    if (form->Height() != formHeight) {
+    if (form->Height() != formHeight && Writable(form->Height())) {
         formHeight = form->Height();
         iniFile->WriteInteger(section, "FormHeight", formHeight);
     }
-    if (form->Width() != formWidth) {
+    if (form->Width() != formWidth && Writable(form->Width())) {
         formWidth = form->Width();
         iniFile->WriteInteger(section, "FormWidth", formWidth);
     }

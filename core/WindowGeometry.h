@@ -1,12 +1,13 @@
 #pragma once
 // A window's size and its grid's column widths, kept in the window's own section of the
-// configuration file ("FormHeight", "FormWidth", "ColWidth0", ...). Read() at the
-// showing takes the current values as defaults and applies what it reads; Write() at
-// the closing writes each value only when it differs from the one read, so a window
-// closed unchanged leaves the file alone.
+// configuration file ("FormHeight", "FormWidth", "ColWidth0", ...). Read() before the
+// showing takes the current values as defaults and applies what it reads, a length below
+// the window's design as the design's; Write() at the closing writes each value only when
+// it differs from the one read, so a window closed unchanged leaves the file alone, and
+// never a length of 0 or less.
 //
 //     TWindowGeometry geometry{"Patient"};
-//     geometry.Read(ProgramFiles.IniFile, this, ColumnsOf(PatientSG));  // FormShow
+//     geometry.Read(ProgramFiles.IniFile, this, ColumnsOf(PatientSG));  // BeforeShow
 //     geometry.Write(ProgramFiles.IniFile, this, ColumnsOf(PatientSG)); // FormClose
 #include "platform/rtl/IniFile.h"
 #include "platform/widgets/Form.h"
@@ -18,6 +19,11 @@
 #include <QSizeF>
 #include <functional>
 #include <vector>
+
+// The length a window is shown at for a stored one: never below the design's `designed`.
+int KeptLength(int stored, int designed);
+// Whether a window's length is one to store.
+bool Writable(int length);
 
 // The columns of a grid: how many, and each one's width.
 struct TGridColumns

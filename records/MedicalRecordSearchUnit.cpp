@@ -91,6 +91,9 @@ TMedicalRecordSearchForm::TMedicalRecordSearchForm(QWidget* parent)
 
     using widgets::Connect;
     using Self = TMedicalRecordSearchForm;
+    // The kept size is the window's before it is shown, so that it appears at it.
+    Connect(this, &Form::BeforeShow, this,
+            [this] { Geometry.Read(ProgramFiles.IniFile, this, ColumnsOf(MediRecSG)); });
     Connect(this, &Form::OnShow, this, &Self::FormShow);
     Connect(this, &Form::OnClose, this, &Self::FormClose);
     Connect(MediRecStartDateBitBtn, &QPushButton::clicked, this, &Self::MediRecStartDateBitBtnClick);
@@ -133,7 +136,6 @@ void TMedicalRecordSearchForm::resizeEvent(QResizeEvent* event)
 
 void TMedicalRecordSearchForm::FormShow()
 {
-    Geometry.Read(ProgramFiles.IniFile, this, ColumnsOf(MediRecSG));
     bOpened = 0;
     nHits = 0;
     TotalLabel->SetCaption("");

@@ -90,6 +90,8 @@ TMedicalRecordForm::TMedicalRecordForm(QWidget* parent) : widgets::Form(parent)
 void TMedicalRecordForm::ConnectHandlers()
 {
     using widgets::Connect;
+    // The kept height is the window's before it is shown, so that it appears at it.
+    Connect(this, &Form::BeforeShow, this, &TMedicalRecordForm::ReadFormHeight);
     Connect(this, &Form::OnShow, this, &TMedicalRecordForm::FormShow);
     Connect(this, &Form::OnClose, this, &TMedicalRecordForm::FormClose);
     Connect(NewButton, &QPushButton::clicked, this, &TMedicalRecordForm::NewButtonClick);
@@ -137,8 +139,7 @@ void TMedicalRecordForm::ConnectHandlers()
 void TMedicalRecordForm::FormShow()
 {
     MediRecNoEdit->setMaxLength(20);
-    iFormHeight = ProgramFiles.IniFile->ReadInteger(asIniSection, "FormHeight", Height());
-    SetHeight(iFormHeight);
+    ReadFormHeight(); // again when Find and Delete run the show handler on the shown window
     EnableHeaderControls(false);
 
     for (widgets::Edit* edit :
@@ -384,6 +385,12 @@ void TMedicalRecordForm::HeaderChange()
     bHeaderChanged = true;
 }
 
+void TMedicalRecordForm::ReadFormHeight()
+{
+    iFormHeight = ProgramFiles.IniFile->ReadInteger(asIniSection, "FormHeight", Height());
+    SetHeight(KeptLength(iFormHeight, DesignedSize().height()));
+}
+
 void TMedicalRecordForm::CloseButtonClick()
 {
     if (bHeaderChanged && !widgets::AskQuestion(CloseQuestion))
@@ -394,6 +401,6 @@ void TMedicalRecordForm::CloseButtonClick()
 void TMedicalRecordForm::FormClose()
 {
     // Only the height is kept; the width is the design's.
-    if (Height() != iFormHeight)
+    if (Height() != iFormHeight && Writable(Height()))
         ProgramFiles.IniFile->WriteInteger(asIniSection, "FormHeight", Height());
 }

@@ -114,6 +114,8 @@ public:
     // Window, header and examinee.
     void FormShow();
     void FormClose();
+    // [MedicalRecord] FormHeight read into iFormHeight and set, never below the design.
+    void ReadFormHeight();
     void NewButtonClick();
     void MediRecNoEditKeyPress(QChar& key);
     void MediRecDateBitBtnClick();

@@ -58,6 +58,9 @@ TMemberForm::TMemberForm(QWidget* parent) : widgets::Form(parent)
     layout->Follow(CloseButton, {1, 1}, {0, 0});
 
     using widgets::Connect;
+    // The kept size is the window's before it is shown, so that it appears at it.
+    Connect(this, &Form::BeforeShow, this,
+            [this] { geometry.Read(ProgramFiles.IniFile, this, ColumnsOf(MembersSG)); });
     Connect(this, &Form::OnShow, this, &TMemberForm::FormShow);
     Connect(this, &Form::OnClose, this, &TMemberForm::FormClose);
     Connect(ClearButton, &QPushButton::clicked, this, &TMemberForm::ClearButtonClick);
@@ -75,7 +78,6 @@ TMemberForm::TMemberForm(QWidget* parent) : widgets::Form(parent)
 
 void TMemberForm::FormShow()
 {
-    geometry.Read(ProgramFiles.IniFile, this, ColumnsOf(MembersSG));
     nJobRecords = LoadJobList(OccupationCB);
 
     for (widgets::Edit* edit :

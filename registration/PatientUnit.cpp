@@ -75,6 +75,9 @@ TPatientForm::TPatientForm(QWidget* parent) : widgets::Form(parent)
     layout->Follow(CloseButton, {1, 1}, {0, 0});
 
     using widgets::Connect;
+    // The kept size is the window's before it is shown, so that it appears at it.
+    Connect(this, &Form::BeforeShow, this,
+            [this] { geometry.Read(ProgramFiles.IniFile, this, ColumnsOf(PatientSG)); });
     Connect(this, &Form::OnShow, this, &TPatientForm::FormShow);
     Connect(this, &Form::OnClose, this, &TPatientForm::FormClose);
     Connect(ClearButton, &QPushButton::clicked, this, &TPatientForm::ClearButtonClick);
@@ -116,7 +119,6 @@ std::optional<stPatientRec> TPatientForm::SelectPatient()
 
 void TPatientForm::FormShow()
 {
-    geometry.Read(ProgramFiles.IniFile, this, ColumnsOf(PatientSG));
     asImagePath = ProgramFiles.IniFile->ReadString(asIniSection, "ImagePath", "Images");
     LoadSchoolList();
 

@@ -46,13 +46,21 @@ protected:
         Form* form = widget ? qobject_cast<Form*>(widget->window()) : nullptr;
         if (!form)
             return false; // Qt's own dialogs keep Qt's reading
-        const std::optional<QChar> key = AltCharacter(*static_cast<QKeyEvent*>(event));
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const bool repeated = type == QEvent::KeyPress && keyEvent->isAutoRepeat();
+        // A focused push button clicks at Enter by itself, at every repeat of a held key too.
+        if (repeated && qobject_cast<QAbstractButton*>(widget) &&
+            (keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter)) {
+            event->accept();
+            return true;
+        }
+        const std::optional<QChar> key = AltCharacter(*keyEvent);
         if (!key)
             return false;
         // Taken at the override, Qt's shortcut map leaves the key; taken at the press, no
-        // control types it.
+        // control types it. A held key presses once: its repeats are taken and do nothing.
         event->accept();
-        if (type == QEvent::KeyPress)
+        if (type == QEvent::KeyPress && !repeated)
             PressAccelerator(form, *key);
         return true;
     }

@@ -5,7 +5,8 @@
 // button is clicked; a check box or radio button is focused and clicked; a label focuses
 // its focus control; a group box focuses its first control in the focus order. A control
 // that is hidden or disabled (a label also when its focus control is, or when it has none)
-// leaves the key to the next one; when none takes it, the key does nothing. Qt's own
+// leaves the key to the next one; when none takes it, the key does nothing. A held key
+// takes its control once, however often the keyboard repeats it. Qt's own
 // shortcuts for those captions never see the key: shared, they would only move the focus.
 #include <QChar>
 #include <QString>

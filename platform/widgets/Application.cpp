@@ -9,6 +9,7 @@
 
 #include <QFont>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QLoggingCategory>
 
 namespace widgets {
@@ -71,6 +72,10 @@ Application::Application(int& argc, char** argv, const QString& title)
     setApplicationName(title);
     setQuitOnLastWindowClosed(false); // the main form's close ends the program
     InstallFonts();
+    // Qt's own dialogs write kinds of file, sizes and dates for the program's Japanese,
+    // whatever the host's language; the program's own date, time and number texts have
+    // formats of their own.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     InstallQtTranslation(qtTranslator);
 }
 

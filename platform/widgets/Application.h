@@ -1,7 +1,8 @@
 #pragma once
 // The application object: creates the program's objects once, in order, runs the
 // message loop, and shows every exception a handler lets out in the
-// application-wide exception box, after which the program goes on.
+// application-wide exception box, after which the program goes on. Its locale, which Qt's
+// own dialogs follow, is Japanese.
 #include "platform/widgets/ObjectOwner.h"
 
 #include <QApplication>

@@ -9,10 +9,45 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QTreeView>
 #include <algorithm>
 
 namespace widgets {
+
+namespace {
+
+// Qt's file list writes sizes and dates for the host's language, and a folder's kind in
+// English; here they follow the program's locale, as the kinds of file do.
+class FileColumns : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        auto* files = qobject_cast<QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || !files)
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        switch (index.column()) {
+        case 1:
+            return files->isDir(source) ? QString() : QLocale().formattedDataSize(files->size(source));
+        case 2:
+            if (files->isDir(source))
+                return QStringLiteral("フォルダー");
+            break;
+        case 3:
+            return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+        default:
+            break;
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+} // namespace
 
 OpenPictureDialog::OpenPictureDialog(QObject* parent) : QObject(parent) {}
 
@@ -36,6 +71,7 @@ std::unique_ptr<QFileDialog> MakePictureDialog(const QString& initialDir, const 
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setViewMode(QFileDialog::Detail);
+    dialog->setProxyModel(new FileColumns(dialog.get()));
     dialog->setNameFilters(filters);
     if (!fileName.isEmpty())
         dialog->selectFile(fileName);

@@ -26,7 +26,7 @@ public:
 };
 
 // Qt's file dialog as the picture dialog shows it, in the detail view with the size and
-// type columns wide enough to read (host paths).
+// type columns wide enough to read, their texts in Japanese (host paths).
 std::unique_ptr<QFileDialog> MakePictureDialog(const QString& initialDir, const QString& fileName,
                                                const QStringList& filters);
 

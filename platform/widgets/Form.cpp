@@ -3,6 +3,7 @@
 #include "platform/widgets/Accelerators.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/Button.h"
+#include "platform/widgets/WindowFrame.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -40,10 +41,7 @@ void Form::BeginModal()
         remembered->clearFocus();
     inModal = true;
     setWindowModality(Qt::ApplicationModal);
-    settling.invalidate();
-    if (designedSize.isEmpty())
-        designedSize = size();
-    Place(opener);
+    Prepare(opener);
     show();
     QApplication::setActiveWindow(this);
     // The show handler runs on the visible window, so its focus and selection hold;
@@ -53,7 +51,25 @@ void Form::BeginModal()
     if (size() != before)
         Place(opener);
     KeepOnScreen();
-    StartSettling();
+}
+
+void Form::Prepare(QWidget* owner)
+{
+    RememberDesign();
+    emit BeforeShow();
+    Place(owner);
+    KeepOnScreen();
+}
+
+void Form::RememberDesign()
+{
+    if (designedSize.isEmpty())
+        designedSize = size();
+}
+
+QSize Form::DesignedSize() const
+{
+    return designedSize.isEmpty() ? size() : designedSize;
 }
 
 void Form::EndModal()
@@ -71,19 +87,14 @@ void Form::EndModal()
 void Form::Show()
 {
     const bool wasVisible = isVisible();
-    if (!wasVisible) {
-        settling.invalidate();
-        if (designedSize.isEmpty())
-            designedSize = size();
-        Place(QApplication::activeWindow());
-    }
+    if (!wasVisible)
+        Prepare(QApplication::activeWindow());
     show();
     raise();
     QApplication::setActiveWindow(this);
     if (!wasVisible) {
         emit OnShow();
         KeepOnScreen();
-        StartSettling();
     }
     placedByCaller = false;
 }
@@ -160,13 +171,11 @@ QSize Form::LargestSize() const
     if (area.isEmpty())
         return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     // A stored size can be anything; the designed one is what the layout needs at least.
-    const QSize designed = designedSize.isEmpty() ? size() : designedSize;
-    return area.size().shrunkBy(FrameMargins()).expandedTo(designed);
+    return area.size().shrunkBy(FrameMargins()).expandedTo(DesignedSize());
 }
 
 void Form::KeepOnScreen()
 {
-    frameUnknown = frameGeometry() == geometry();
     const QRect area = ScreenArea();
     if (area.isEmpty())
         return;
@@ -179,50 +188,49 @@ void Form::KeepOnScreen()
     const int top = std::max(area.top(), std::min(Top(), area.bottom() + 1 - outer.height()));
     if (QPoint(left, top) != FramePos())
         MoveFrameTo({left, top});
-    unframed = frameUnknown ? QRect(QPoint(left, top), fitted) : QRect();
-    if (settling.isValid())
-        settled = fitted;
+    // Checked again once the window manager has framed the window.
+    if (OwnFrame().isNull())
+        unframedPlace = QPoint(left, top);
+    else
+        unframedPlace.reset();
+}
+
+QMargins Form::OwnFrame() const
+{
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
 }
 
 QMargins Form::FrameMargins() const
 {
-    const auto margins = [](const QWidget* window) {
-        const QRect outer = window->frameGeometry();
-        const QRect inner = window->geometry();
-        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                        outer.bottom() - inner.bottom());
-    };
-    // Known once the window manager has framed this window; until then, a framed window
-    // of the program tells what the frame will be.
-    if (const QMargins own = margins(this); !own.isNull())
+    // The window's own frame once the window manager has put one around it (known still
+    // after a hiding); before, the frame the window manager says this window will have.
+    // Another window's frame would not do: windows of other kinds have other frames.
+    if (const QMargins own = OwnFrame(); !own.isNull())
         return own;
-    for (const QWidget* window : QApplication::topLevelWidgets())
-        if (window != this && window->isVisible() && qobject_cast<const Form*>(window))
-            if (const QMargins other = margins(window); !other.isNull())
-                return other;
-    return {};
+    if (!expectedFrame)
+        expectedFrame = ExpectedFrame(const_cast<Form*>(this)).value_or(QMargins());
+    return *expectedFrame;
 }
 
 void Form::MoveFrameTo(QPoint place)
 {
-    // A shown window that the window manager has not framed yet is placed by its inner
-    // window, and the frame goes around that: so the inner window goes where the frame
-    // will leave it.
-    framePlace.reset();
-    if (testAttribute(Qt::WA_WState_Created) && isVisible() && frameGeometry() == geometry()) {
-        const QMargins frame = FrameMargins();
-        framePlace = place;
-        move(place + QPoint(frame.left(), frame.top()));
-    } else {
-        move(place);
-    }
+    // The inner window is placed where the frame will leave it, framed or not yet; placing
+    // it also tells Qt not to centre it.
+    const QMargins frame = FrameMargins();
+    placedWith = frame;
+    setGeometry(QRect(place + QPoint(frame.left(), frame.top()), size()));
 }
 
 QPoint Form::FramePos() const
 {
-    if (framePlace && frameGeometry() == geometry())
-        return *framePlace;
-    return pos();
+    // Until it is first placed, the window is where its design put its frame.
+    if (!placedWith)
+        return geometry().topLeft();
+    const QMargins frame = FrameMargins();
+    return geometry().topLeft() - QPoint(frame.left(), frame.top());
 }
 
 int Form::Left() const
@@ -254,12 +262,14 @@ void Form::SetTop(int value)
 // A size that cannot fit never reaches the window manager: it would place the window by it.
 void Form::SetWidth(int value)
 {
+    RememberDesign();
     resize(std::min(value, LargestSize().width()), height());
     if (isVisible())
         KeepOnScreen();
 }
 void Form::SetHeight(int value)
 {
+    RememberDesign();
     resize(width(), std::min(value, LargestSize().height()));
     if (isVisible())
         KeepOnScreen();
@@ -303,7 +313,14 @@ void Form::keyPressEvent(QKeyEvent* event)
 {
     const auto mods = event->modifiers() & ~Qt::KeypadModifier;
     if (mods == Qt::NoModifier) {
-        switch (event->key()) {
+        const int key = event->key();
+        // A held key clicks once; its repeats would click the next window's buttons too.
+        if ((key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+            event->isAutoRepeat()) {
+            event->accept();
+            return;
+        }
+        switch (key) {
         case Qt::Key_Escape:
             if (Button* b = FindCancelButton(); Reacts(b)) {
                 b->click();
@@ -332,59 +349,33 @@ void Form::closeEvent(QCloseEvent* event)
 
 void Form::Reassert()
 {
-    // What was set before the window manager took the window over can be lost to it:
-    // it may answer with the size and place it first saw.
-    if (!isVisible())
+    // The window manager framed the window otherwise than it said, or placed it elsewhere:
+    // the place set is taken again for the frame it has, and kept on the screen. The size
+    // it was shown at stands, as do the sizes given it since.
+    if (!isVisible() || !unframedPlace)
         return;
-    if (unframed.isValid()) {
-        if (size() != unframed.size())
-            resize(unframed.size());
-        if (FramePos() != unframed.topLeft())
-            MoveFrameTo(unframed.topLeft());
-    }
+    const QPoint place = *unframedPlace;
+    unframedPlace.reset();
+    MoveFrameTo(place);
     KeepOnScreen();
-    StartSettling();
-}
-
-void Form::StartSettling()
-{
-    settled = size();
-    settling.start();
-}
-
-void Form::KeepSettledSize()
-{
-    // A size the window manager sends in the moments after a showing can be the one it
-    // first saw, from before the show handler set the kept size; nobody drags a frame that
-    // soon after it appears. Asked again, the window manager gives the size set.
-    constexpr qint64 SettlingMs = 3000;
-    if (!settling.isValid() || settling.elapsed() > SettlingMs) {
-        settling.invalidate();
-        return;
-    }
-    if (isVisible() && size() != settled)
-        resize(settled);
 }
 
 bool Form::event(QEvent* event)
 {
-    // The frame's size was guessed at the showing; once the window manager has framed the
-    // window (it is then painted or activated, not always moved), it is checked again.
-    // The program's own resizes are what the window keeps; the window manager's are checked.
-    if (event->type() == QEvent::Resize && settling.isValid()) {
-        if (event->spontaneous())
-            KeepSettledSize();
-        else
-            settled = size();
-    }
+    // Once the window manager has framed the window (it is then painted or activated, not
+    // always moved), the frame it has is checked against the one it was placed for.
     switch (event->type()) {
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::Paint:
     case QEvent::WindowActivate:
-        if (frameUnknown && isVisible() && frameGeometry() != geometry()) {
-            frameUnknown = false;
-            QMetaObject::invokeMethod(this, &Form::Reassert, Qt::QueuedConnection);
+        if (unframedPlace && isVisible()) {
+            if (const QMargins own = OwnFrame(); !own.isNull()) {
+                if (own != placedWith.value_or(QMargins()) || FramePos() != *unframedPlace)
+                    QMetaObject::invokeMethod(this, &Form::Reassert, Qt::QueuedConnection);
+                else
+                    unframedPlace.reset();
+            }
         }
         break;
     default:

@@ -2,20 +2,23 @@
 // A window of the program. Modal showing: ShowModal runs the show handler (OnShow)
 // at every showing and ends once a modal result is set (Close(), a button carrying a
 // modal result, Esc through the cancel button, the title bar); the close handler
-// (OnClose) runs at every end, however the showing ended. Left/Top set before
-// ShowModal win over the Position rule. At every showing, at every size set while it is
-// shown, and once the window manager has framed it, the window is brought onto the
-// available area of its screen: a place off the area moves onto it, a size larger than
-// the area shrinks to it (never below the window's designed size, which then keeps its
-// top left corner on the area). Enter clicks the focused button, else the
+// (OnClose) runs at every end, however the showing ended. Before every showing BeforeShow
+// gives the window its size, and the window is placed and brought onto its screen with the
+// frame the window manager will give it, so the window manager sees it at that size and
+// place from the first. Left/Top set before ShowModal win over the Position rule. At every
+// showing and at every size the program sets while it is shown, the window is brought onto
+// the available area of its screen: a place off the area moves onto it, a size larger than
+// the area shrinks to it (never below the window's designed size, which then keeps its top
+// left corner on the area). Sizes and places the operator or the window manager gives a
+// shown window stand. Enter clicks the focused button, else the
 // default button; Esc clicks the cancel button; each only while that button is
-// visible and enabled. The title-bar close box only ends the showing.
+// visible and enabled, and once however long the key is held. The title-bar close box only
+// ends the showing.
 // A control's Exit() signal fires when the focus moves from it to another control of
 // the same window, never when another window takes the focus.
 #include "platform/widgets/Interaction.h"
 
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QMargins>
 #include <QPointer>
 #include <optional>
@@ -51,6 +54,7 @@ public:
     // window's inner size, without the frame a window manager adds. Both read what was
     // set, framed or not: a window manager frames a window only some time after it is
     // shown, so a size read at the showing and one read at the closing compare.
+    // DesignedSize: the size before the program first set one or first showed the window.
     int Left() const;
     int Top() const;
     int Width() const;
@@ -59,6 +63,7 @@ public:
     void SetTop(int value);
     void SetWidth(int value);
     void SetHeight(int value);
+    QSize DesignedSize() const;
 
     QString Caption() const { return windowTitle(); }
     void SetCaption(const QString& caption) { setWindowTitle(caption); }
@@ -77,6 +82,8 @@ public:
     bool InModal() const { return inModal; }
 
 signals:
+    // Before every showing, while the window is hidden: what sets the size it shows at.
+    void BeforeShow();
     void OnShow();
     void OnClose();
     void OnDblClick();
@@ -89,6 +96,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    void Prepare(QWidget* owner);
+    void RememberDesign();
     void Place(QWidget* owner);
     void KeepOnScreen();
     QRect ScreenArea() const;
@@ -96,8 +105,7 @@ private:
     void MoveFrameTo(QPoint place);
     QPoint FramePos() const;
     void Reassert();
-    void StartSettling();
-    void KeepSettledSize();
+    QMargins OwnFrame() const;
     QMargins FrameMargins() const;
     void FocusChanged(QWidget* old, QWidget* now);
 
@@ -105,13 +113,12 @@ private:
     bool inModal = false;
     bool placedByCaller = false;
     QSize designedSize;
-    bool frameUnknown = false;        // kept on screen before the window manager had framed it
-    std::optional<QPoint> framePlace; // where the frame goes, while it is not there yet
-    QRect unframed;                   // the frame's place and the size set before it came
-    // The size the window has once framed, held for a moment against the window manager's
-    // late notices of the size it first saw.
-    QSize settled;
-    QElapsedTimer settling;
+    // The frame the window manager said it would give the window, asked once before the
+    // window first had one.
+    mutable std::optional<QMargins> expectedFrame;
+    std::optional<QMargins> placedWith; // the frame the window was last placed for; none before
+    // Where the frame was placed while the window manager had not framed the window yet.
+    std::optional<QPoint> unframedPlace;
     QPointer<QWidget> opener;
 };
 

@@ -83,6 +83,14 @@ static bool IsEnter(const QEvent* event)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// A held Enter presses the window's button once.
+static void PressEnterOnce(QWidget* window, const QEvent* event)
+{
+    if (auto* form = qobject_cast<Form*>(window);
+        form && !static_cast<const QKeyEvent*>(event)->isAutoRepeat())
+        form->PressEnter();
+}
+
 bool MonthCalendar::eventFilter(QObject* watched, QEvent* event)
 {
     // While its year box is open the calendar watches the whole application (Qt's own way),
@@ -94,8 +102,7 @@ bool MonthCalendar::eventFilter(QObject* watched, QEvent* event)
             TakeTypedYear();
         if (IsEnter(event)) {
             CloseYearBox();
-            if (auto* form = qobject_cast<Form*>(window()))
-                form->PressEnter();
+            PressEnterOnce(window(), event);
             return true;
         }
         if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
@@ -116,8 +123,7 @@ bool MonthCalendar::eventFilter(QObject* watched, QEvent* event)
     }
     if (IsEnter(event) && qobject_cast<QAbstractItemView*>(watched) &&
         isAncestorOf(static_cast<QWidget*>(watched))) {
-        if (auto* form = qobject_cast<Form*>(window()))
-            form->PressEnter();
+        PressEnterOnce(window(), event);
         return true;
     }
     return QCalendarWidget::eventFilter(watched, event);

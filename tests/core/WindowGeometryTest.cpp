@@ -85,6 +85,45 @@ TEST_F(WindowGeometry, ResizeAndCloseWritesOnlyWhatChangedAndASecondCloseWritesN
     EXPECT_EQ(ini.ReadInteger("SearchMediRec", "ColWidth2", 0), 5);
 }
 
+// A stored length below the design (0, negative) opens the window at its design, and the
+// closing writes the length it was shown at; a text that is no number is as none stored.
+TEST_F(WindowGeometry, AStoredSizeBelowTheDesignOpensAtTheDesignAndIsWrittenBackValid)
+{
+    const struct
+    {
+        const char* stored;
+        const char* written; // FormHeight and FormWidth after the closing
+    } cases[] = {
+        {"-5", "300 400"},  {"0", "300 400"},      {"-100", "300 400"},
+        {"299", "300 400"}, {"wide", "wide wide"}, {"-2147483648", "300 400"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        widgets::Form shown;
+        shown.resize(400, 300);
+        ini.WriteString("Member", "FormHeight", c.stored);
+        ini.WriteString("Member", "FormWidth", c.stored);
+        TWindowGeometry geometry("Member");
+        geometry.Read(&ini, &shown);
+        EXPECT_EQ(QSize(shown.Width(), shown.Height()), QSize(400, 300));
+        geometry.Write(&ini, &shown);
+        EXPECT_EQ(
+            (ini.ReadString("Member", "FormHeight", "") + " " + ini.ReadString("Member", "FormWidth", ""))
+                .toStdString(),
+            c.written);
+    }
+}
+
+TEST_F(WindowGeometry, ALengthOfZeroOrLessIsNeverWritten)
+{
+    TWindowGeometry geometry("SearchMediRec");
+    geometry.Read(&ini, &form);
+    form.resize(0, 0);
+    geometry.Write(&ini, &form);
+    EXPECT_FALSE(ini.ValueExists("SearchMediRec", "FormHeight"));
+    EXPECT_FALSE(ini.ValueExists("SearchMediRec", "FormWidth"));
+}
+
 TEST_F(WindowGeometry, AWindowWithoutAGridKeepsItsSizeOnly)
 {
     TWindowGeometry geometry("MedicalRecord");

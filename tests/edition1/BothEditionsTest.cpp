@@ -7,6 +7,7 @@
 #include "tests/edition1/Kelvara1Fixture.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -55,6 +56,17 @@ TEST(BothEditions, WorkOnOneDatabaseAtTheSameTime)
     // Kelvara1, still running, reads what Kelvara2 wrote.
     EXPECT_EQ(MemberNames(), (QStringList{"一版", "二版"}));
     EXPECT_EQ(GetStaffCount(), 2);
+}
+
+// A new examinee shows "Images\Prompt.bmp" from the folder the program is started in, which
+// scripts/start makes the program's own build folder.
+TEST(BothEditions, EachProgramFolderHoldsThePromptPicture)
+{
+    QFile kelvara1(KVR_KELVARA1_FOLDER "/Images/Prompt.bmp");
+    QFile kelvara2(KVR_KELVARA2_FOLDER "/Images/Prompt.bmp");
+    ASSERT_TRUE(kelvara2.open(QIODevice::ReadOnly)) << kelvara2.fileName().toStdString();
+    ASSERT_TRUE(kelvara1.open(QIODevice::ReadOnly)) << kelvara1.fileName().toStdString();
+    EXPECT_EQ(kelvara1.readAll(), kelvara2.readAll());
 }
 
 // Kelvara2 as its entry starts it, on the drives root and database of the test above.

@@ -10,9 +10,12 @@
 #include "platform/widgets/MaskEdit.h"
 #include "tests/support/ScriptedInteraction.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QGroupBox>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace widgets;
@@ -75,6 +78,15 @@ protected:
     static void PressAlt(char key, Qt::KeyboardModifiers more = {})
     {
         QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier | more);
+    }
+
+    // A key held down: its press, `repeats` presses the keyboard repeats, and its release.
+    static void Hold(QWidget* to, int key, Qt::KeyboardModifiers modifiers, const QString& text, int repeats)
+    {
+        QTest::simulateEvent(to, true, key, modifiers, text, false);
+        for (int i = 0; i < repeats; ++i)
+            QTest::simulateEvent(to, true, key, modifiers, text, true);
+        QTest::simulateEvent(to, false, key, modifiers, text, false);
     }
 
     ScriptedInteraction script;
@@ -208,6 +220,77 @@ TEST_F(Accelerators, AnAltCharacterIsNeverTyped)
             EXPECT_TRUE(edit->text().contains('2'));
         }
     });
+}
+
+// The keyboard repeats a held key; the button, check box or label takes it once.
+TEST_F(Accelerators, AHeldKeyTakesItsControlOnce)
+{
+    int checks = 0;
+    QObject::connect(NoneCheckBox, &CheckBox::Click, &form, [&] { ++checks; });
+    WhileShown([&] {
+        QTest::mouseClick(KanaEdit, Qt::LeftButton);
+        Hold(KanaEdit, Qt::Key_A, Qt::AltModifier, "a", 4);
+        EXPECT_EQ(addClicks, 1);
+        Hold(KanaEdit, Qt::Key_O, Qt::AltModifier, "o", 4);
+        EXPECT_EQ(checks, 1);
+        EXPECT_TRUE(NoneCheckBox->Checked());
+        EXPECT_EQ(KanaEdit->Text().toStdString(), "");
+    });
+}
+
+// What the window's controls do not take goes where Qt sends it, as before: AltGr types its
+// character (Ctrl+Alt where the keyboard sends it so), Alt+Down opens a combo box's list, and
+// an open list and a message box read Alt+letter themselves.
+TEST_F(Accelerators, KeysNoControlTakesStillTypeOrAct)
+{
+    SchoolCB->addItems({"第一小学校", "第二小学校"});
+    WhileShown([&] {
+        const struct
+        {
+            const char* name;
+            int key;
+            Qt::KeyboardModifiers modifiers;
+            const char* text;
+        } typed[] = {
+            {"AltGr as Ctrl+Alt", Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier, "@"},
+            {"AltGr as a group switch", Qt::Key_E, Qt::GroupSwitchModifier, "\u20ac"},
+            {"AltGr with Shift, on a key a button marks", Qt::Key_A,
+             Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier, "A"},
+        };
+        for (const auto& t : typed) {
+            SCOPED_TRACE(t.name);
+            QTest::mouseClick(NameEdit, Qt::LeftButton);
+            NameEdit->SetText("");
+            Hold(NameEdit, t.key, t.modifiers, QString::fromUtf8(t.text), 0);
+            EXPECT_EQ(NameEdit->Text().toStdString(), t.text);
+        }
+        EXPECT_EQ(addClicks, 0);
+
+        QTest::mouseClick(SchoolCB->lineEdit(), Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::AltModifier);
+        QAbstractItemView* list = SchoolCB->view();
+        ASSERT_TRUE(list->isVisible());
+        // The open list has the keyboard: the window's button behind it is not pressed.
+        QTest::keyClick(list, Qt::Key_A, Qt::AltModifier);
+        EXPECT_EQ(addClicks, 0);
+        QTest::keyClick(list, Qt::Key_Escape);
+        EXPECT_FALSE(list->isVisible());
+        EXPECT_EQ(form.ModalResult(), mrNone);
+
+        // Qt's own box over the window: its はい(&Y) answers Alt+Y.
+        QMessageBox box(QMessageBox::Question, "Kelvara2", "?", QMessageBox::Yes | QMessageBox::No, &form);
+        QMessageBox::StandardButton answer = QMessageBox::NoButton;
+        QTimer::singleShot(0, &box, [&] {
+            QApplication::setActiveWindow(&box);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::AltModifier);
+            // Qt's button shows itself pressed for a moment before it answers.
+            if (!QTest::qWaitFor([&] { return !box.isVisible(); }, 5000))
+                box.reject();
+        });
+        answer = QMessageBox::StandardButton(box.exec());
+        EXPECT_EQ(answer, QMessageBox::Yes);
+    });
+    EXPECT_EQ(addClicks, 0);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The controls on the sample form made from its Designer file: the string grid, key
 // codes and key-press filters, the masked edit, the combo index rule, bitmaps.
+#include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/IntText.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/FileDialogs.h"
 #include "platform/widgets/KeyCodes.h"
@@ -16,12 +18,15 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QImage>
+#include <QLocale>
+#include <QMimeDatabase>
 #include <QRadioButton>
 #include <QStyleOptionViewItem>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace widgets;
 
@@ -478,6 +483,55 @@ TEST(PictureDialog, ListsTheFilesWithTheirSizeAndTypeWideEnoughToRead)
         EXPECT_GE(view->header()->sectionSize(column), metrics.horizontalAdvance(text)) << text.toStdString();
     }
     dialog->hide();
+}
+
+// Sizes, kinds and dates read as the program's Japanese has them, whatever the host's
+// language; the names of the columns are Qt's translation.
+TEST(PictureDialog, ItsColumnsReadJapanese)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("taro.bmp");
+    {
+        QImage picture(10, 10, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        ASSERT_TRUE(picture.save(file, "BMP"));
+    }
+    ASSERT_TRUE(QDir(dir.path()).mkdir("photos"));
+    const std::unique_ptr<QFileDialog> dialog =
+        MakePictureDialog(dir.path(), QString(), {"すべてのファイル (*)"});
+    dialog->show();
+    auto* view = dialog->findChild<QTreeView*>();
+    ASSERT_NE(view, nullptr);
+    QAbstractItemModel* model = view->model();
+    const QModelIndex root = view->rootIndex();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount(root) == 2; }, 10000));
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    const QFileInfo info(file);
+    std::map<QString, QStringList> rows;
+    for (int row = 0; row < 2; ++row)
+        for (int column = 0; column < 4; ++column)
+            rows[model->index(row, 0, root).data().toString()]
+                << model->index(row, column, root).data().toString();
+    ASSERT_EQ(rows.count("taro.bmp"), 1u);
+    ASSERT_EQ(rows.count("photos"), 1u);
+    const QStringList& bitmap = rows["taro.bmp"];
+    EXPECT_EQ(bitmap[1].toStdString(), japanese.formattedDataSize(info.size()).toStdString()); // "374 バイト"
+    EXPECT_EQ(bitmap[2].toStdString(), QMimeDatabase().mimeTypeForFile(info).comment().toStdString());
+    EXPECT_EQ(bitmap[3].toStdString(),
+              japanese.toString(info.lastModified(), QLocale::ShortFormat).toStdString());
+    EXPECT_EQ(rows["photos"][2].toStdString(), "フォルダー");
+    for (const QString& text : bitmap + rows["photos"])
+        for (const char* english : {"byte", "image", "Folder", "Dec", "AM", "PM"})
+            EXPECT_FALSE(text.contains(english, Qt::CaseInsensitive)) << text.toStdString();
+    dialog->hide();
+}
+
+// The program's locale is Japanese; its own date and number texts keep their formats.
+TEST(ProgramLocale, IsJapaneseAndLeavesTheProgramsOwnTextsAlone)
+{
+    EXPECT_EQ(QLocale().language(), QLocale::Japanese);
+    EXPECT_EQ(DateTimeToStr(TDateTime(46367.25)).toStdString(), "2026/12/11 6:00:00");
+    EXPECT_EQ(IntToStr(-12345).toStdString(), "-12345");
 }
 
 TEST(Fonts, TheWindowsFontMapsToTheInstalledJapaneseFontAtTheSamePixelSize)

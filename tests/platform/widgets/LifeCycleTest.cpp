@@ -23,10 +23,12 @@
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
+#include <QWindow>
 #include <functional>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <vector>
 
 using namespace widgets;
 
@@ -134,6 +136,39 @@ TEST(ModalLifeCycle, EnterClicksTheFocusedButtonElseTheDefaultButton)
     EXPECT_EQ(dialog.log, QStringList({"show", "cancel", "ok", "close"}));
 }
 
+// A key held down: the keyboard repeats it; the button it clicks is clicked once.
+TEST(ModalLifeCycle, AHeldEnterOrEscClicksItsButtonOnce)
+{
+    const struct
+    {
+        const char* name;
+        int key;
+        bool onTheButton; // the focus on the button the key clicks, else on the edit
+        const char* clicked;
+    } cases[] = {
+        {"Enter in the edit", Qt::Key_Return, false, "ok"},
+        {"Enter on the focused default button", Qt::Key_Return, true, "ok"},
+        {"keypad Enter in the edit", Qt::Key_Enter, false, "ok"},
+        {"Esc in the edit", Qt::Key_Escape, false, "cancel"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TDialog dialog;
+        ScriptedInteraction script;
+        script.OnModal(dialog, [&] {
+            QWidget* to = c.onTheButton ? static_cast<QWidget*>(dialog.OkButton) : dialog.Edit;
+            to->setFocus();
+            QTest::simulateEvent(to, true, c.key, Qt::NoModifier, QString(), false);
+            for (int i = 0; i < 4; ++i)
+                QTest::simulateEvent(to, true, c.key, Qt::NoModifier, QString(), true);
+            QTest::simulateEvent(to, false, c.key, Qt::NoModifier, QString(), false);
+            dialog.Close();
+        });
+        dialog.ShowModal();
+        EXPECT_EQ(dialog.log.count(c.clicked), 1) << dialog.log.join(' ').toStdString();
+    }
+}
+
 TEST(ModalLifeCycle, TheTitleBarNeverRunsTheCancelButtonsHandler)
 {
     TDialog dialog;
@@ -165,42 +200,80 @@ TEST(ModalLifeCycle, ACallersPlaceWinsOverCentring)
     EXPECT_NE(centred, QPoint(30, 40));
 }
 
-// Just after a showing, the window manager may still send the size it saw before the show
-// handler set the kept one: the window keeps the kept size. The program's own resizes stand.
-TEST(ModalLifeCycle, AStaleSizeFromTheWindowManagerAfterTheShowingIsRefused)
+// Designed at 300x200, it keeps 420x260, as a window keeps a stored size.
+class TKeptSizeDialog : public TDialog
 {
-    TDialog dialog;
-    dialog.resize(300, 200);
-    Connect(&dialog, &Form::OnShow, &dialog, [&] {
-        dialog.SetWidth(420);
-        dialog.SetHeight(260);
+public:
+    TKeptSizeDialog()
+    {
+        resize(300, 200);
+        Connect(this, &Form::BeforeShow, this, [this] {
+            SetWidth(420);
+            SetHeight(260);
+        });
+    }
+};
+
+// What BeforeShow sets is the size the window appears at: the window manager never sees
+// another one first. The show handler then finds it set.
+TEST(ModalLifeCycle, TheSizeSetBeforeTheShowingIsTheOneTheWindowAppearsAt)
+{
+    TKeptSizeDialog dialog;
+    QSize atShowHandler;
+    Connect(&dialog, &Form::OnShow, &dialog, [&] { atShowHandler = dialog.size(); });
+    // The platform window as it becomes visible, as the window manager first sees it.
+    dialog.winId();
+    std::vector<QSize> appeared;
+    QObject::connect(dialog.windowHandle(), &QWindow::visibleChanged, &dialog, [&](bool visible) {
+        if (visible)
+            appeared.push_back(dialog.windowHandle()->geometry().size());
     });
     ScriptedInteraction script;
-    QSize afterStale, afterOwn;
+    for (int showing = 0; showing < 2; ++showing) {
+        script.OnModal(dialog, [&] { dialog.Close(); });
+        dialog.resize(300, 200);
+        dialog.ShowModal();
+    }
+    ASSERT_EQ(appeared.size(), 2u);
+    EXPECT_EQ(appeared[0], QSize(420, 260));
+    EXPECT_EQ(appeared[1], QSize(420, 260));
+    EXPECT_EQ(atShowHandler, QSize(420, 260));
+}
+
+// Once the window is shown, a size the window manager gives it (the operator dragging the
+// frame, a maximise) stands at once, as the program's own do, and is what the window reads.
+TEST(ModalLifeCycle, ASizeTheWindowManagerGivesAfterTheShowingStands)
+{
+    TKeptSizeDialog dialog;
+    ScriptedInteraction script;
+    QSize afterOperator, afterOwn;
     script.OnModal(dialog, [&] {
         // Through the platform window, as a window manager sets a size.
-        dialog.windowHandle()->resize(300, 200);
+        dialog.windowHandle()->resize(900, 600);
         QCoreApplication::processEvents();
-        afterStale = dialog.size();
+        QTest::qWait(50);
+        afterOperator = QSize(dialog.Width(), dialog.Height());
         dialog.resize(500, 300);
         afterOwn = dialog.size();
+        dialog.windowHandle()->resize(640, 480);
+        QCoreApplication::processEvents();
         dialog.Close();
     });
     dialog.ShowModal();
-    EXPECT_EQ(afterStale, QSize(420, 260));
+    EXPECT_EQ(afterOperator, QSize(900, 600));
     EXPECT_EQ(afterOwn, QSize(500, 300));
-    EXPECT_EQ(QSize(dialog.Width(), dialog.Height()), QSize(500, 300));
+    EXPECT_EQ(QSize(dialog.Width(), dialog.Height()), QSize(640, 480));
 }
 
-// A size or place that would leave the window off its screen: the show handler sets the
-// size (as a stored one is set), the caller the place. `designed` resizes the dialog before
+// A size or place that would leave the window off its screen: BeforeShow sets the size (as
+// a stored one is set), the caller the place. `designed` resizes the dialog before
 // its first showing. `expected` gives the outer frame, from the area and the frame's margins.
 struct OffScreenCase
 {
     const char* name;
     QSize designed;
     std::function<QPoint(const QRect&)> place; // none: centred on the desktop
-    QSize shown;                               // set by the show handler; empty: none
+    QSize shown;                               // set before the showing; empty: none
     std::function<QRect(const QRect&, const QMargins&)> expected;
 };
 
@@ -226,7 +299,7 @@ TEST_P(KeptOnScreen, TheWindowIsBroughtOntoTheAvailableArea)
     dialog.Position = Position::DesktopCenter;
     if (!c.designed.isEmpty())
         dialog.resize(c.designed);
-    Connect(&dialog, &Form::OnShow, &dialog, [&] {
+    Connect(&dialog, &Form::BeforeShow, &dialog, [&] {
         if (!c.shown.isEmpty()) {
             dialog.SetWidth(c.shown.width());
             dialog.SetHeight(c.shown.height());
