@@ -2,11 +2,14 @@
 // Add, Replace, Delete with the karte question, the comma filter, the birth-date picker,
 // photos, the kept geometry, and the list that never outgrows its records.
 #include "app/FormMainMenu.h"
+#include "core/data/DMDB.h"
+#include "platform/db/Connection.h"
 #include "platform/os/Folders.h"
 #include "platform/rtl/Paths.h"
 #include "records/MedicalRecordUnit.h"
 #include "registration/RegistrationList.h"
 #include "tests/registration/PatientWindow.h"
+#include "tests/support/OtherProgram.h"
 #include "tests/support/TextFit.h"
 
 #include <QDir>
@@ -216,6 +219,29 @@ TEST_F(PatientWindow, AddIntoAnEmptyListFillsRowOneAndStoresTheExaminee)
             "Sex || ',' || SchoolCode || ',' || IFNULL(Portrait, '') FROM Patient2Table WHERE DeleteFlag = "
             "0;"),
         QString("Yamada,Taro,ヤマダ,タロウ,2008-04-01,1,%1,").arg(north));
+}
+
+// Mended: a refused add gave only its code; why the engine refused was in the log alone. Once
+// the cause is gone the same add stores, without a restart.
+TEST_F(PatientWindow, ARefusedAddSaysWhyAndStoresOnceTheCauseIsGone)
+{
+    AddSchool("North");
+    DbConnection& db = *DBDM->Session_kvr->Connection(TempDatabase::DatabaseName);
+    sqlite3_busy_timeout(db.Handle(), 50);
+    OtherProgram other(program.Database().DatabaseFile(), 0);
+    ASSERT_EQ(other.Exec("BEGIN IMMEDIATE;"), SQLITE_OK);
+    InWindow([&] {
+        NewExaminee("Taro", "Yamada", "20080401");
+        Choose(PatientForm->SexComboBox, 0);
+        Script().Expect(BoxKind::Error, "受診者テーブルに追加できませんでした。(-1)" + LockedNote);
+        QTest::mouseClick(PatientForm->AddButton, Qt::LeftButton);
+        EXPECT_TRUE(PatientForm->AddButton->isEnabled());
+        ASSERT_EQ(other.Exec("COMMIT;"), SQLITE_OK);
+        QTest::mouseClick(PatientForm->AddButton, Qt::LeftButton);
+        EXPECT_FALSE(PatientForm->AddButton->isEnabled());
+    });
+    sqlite3_busy_timeout(db.Handle(), 5000);
+    EXPECT_EQ(Scalar("SELECT Name0 FROM Patient2Table;"), "Yamada");
 }
 
 TEST_F(PatientWindow, AddAfterASearchAppendsARow)

@@ -200,38 +200,33 @@ TEST_F(FailureReasons, ARefusalSaysWhatTheOperatorCanDoAboutIt)
         const char* why;
         std::function<void()> make;
         std::function<void()> undo;
-        const char* note;
+        QString note;
     } cases[] = {
         {"disk full",
          [&] {
              DbConnection& db = ModulesConnection(*module);
              db.Run("PRAGMA max_page_count = " + Value("PRAGMA page_count", "page_count") + ";");
          },
-         [&] { ModulesConnection(*module).Run("PRAGMA max_page_count = 1073741823;"); },
-         "\n\nディスクがいっぱいのため，データベースに書き込めません。\nディスクの空きを作ってから，もう一度"
-         "操作してください。"},
+         [&] { ModulesConnection(*module).Run("PRAGMA max_page_count = 1073741823;"); }, DiskFullNote},
         {"locked by another program",
          [&] {
              sqlite3_busy_timeout(ModulesConnection(*module).Handle(), 50);
-             ASSERT_EQ(other.Exec("BEGIN EXCLUSIVE;"), SQLITE_OK);
+             ASSERT_EQ(other.Exec("BEGIN IMMEDIATE;"), SQLITE_OK);
          },
          [&] {
              ASSERT_EQ(other.Exec("COMMIT;"), SQLITE_OK);
              sqlite3_busy_timeout(ModulesConnection(*module).Handle(), 5000);
          },
-         "\n\nほかのプログラムがデータベースを使っているため，書き込めませんでした。\nしばらく待ってから，も"
-         "う一度操作してください。"},
+         LockedNote},
         {"read-only folder",
          [&] { ASSERT_TRUE(HeldToPermissions::SetReadOnly(database->HostFolder(), true)); },
-         [&] { ASSERT_TRUE(HeldToPermissions::SetReadOnly(database->HostFolder(), false)); },
-         "\n\nデータベースが読み取り専用のため，書き込めません。\n"
-         "データベースのフォルダーとファイルに書き込めるようにしてから，もう一度操作してください。"},
+         [&] { ASSERT_TRUE(HeldToPermissions::SetReadOnly(database->HostFolder(), false)); }, ReadOnlyNote},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
         c.make();
         EXPECT_EQ(AddNote(note), dbFailed);
-        EXPECT_EQ(RefusalNote(), QString(c.note));
+        EXPECT_EQ(RefusalNote(), c.note);
         c.undo();
         // Free again, the same store goes through, and says nothing more.
         EXPECT_EQ(AddNote(note), 1);
