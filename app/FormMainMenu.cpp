@@ -3,7 +3,9 @@
 #include "app/AboutUnit.h"
 #include "core/Edition.h"
 #include "core/KvrLogo.h"
+#include "core/data/Dbapi.h"
 #include "platform/widgets/Handler.h"
+#include "platform/widgets/MessageForms.h"
 #include "records/MedicalRecordUnit.h"
 #include "registration/MemberUnit.h"
 #include "registration/PatientUnit.h"
@@ -44,6 +46,13 @@ TMainMenuForm::~TMainMenuForm()
 void TMainMenuForm::FormShow()
 {
     Edition().MainMenuShown(*this);
+    // Said once, at the start: every store would be refused until the database can be written.
+    if (const QString folder = UnwritableDatabase(); !folder.isEmpty())
+        widgets::ShowWarning(QString("データベース\"%1\"に書き込めません（読み取り専用です）。\n"
+                                     "記録を見ることはできますが，追加・変更・削除はできません。\n"
+                                     "データベースのフォルダーとファイルに書き込めるようにすれば，"
+                                     "起動し直さなくても記録できます。")
+                                 .arg(folder));
 }
 
 void TMainMenuForm::FormDblClick()

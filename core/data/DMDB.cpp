@@ -4,6 +4,7 @@
 #include "core/data/DMDB.h"
 
 #include "core/data/DMDBStatements.h"
+#include "platform/db/Connection.h"
 #include "platform/rtl/IniFile.h"
 
 TDBDM* DBDM = nullptr;
@@ -82,6 +83,15 @@ void TDBDM::OpenDatabase(const QString& netFileDir, const QString& databaseName)
 std::vector<TDataSet*> TDBDM::DataSets() const
 {
     return {JobTable, Query1, Query2, Query3};
+}
+
+QString TDBDM::UnwritableDatabase()
+{
+    return dmdb::Guarded("UnwritableDatabase", QString(), [&] {
+        TSession* session = Query2->Session ? Query2->Session : TSession::Find(Query2->SessionName);
+        const auto connection = session->Connection(Query2->DatabaseName);
+        return connection->Writable() ? QString() : connection->DatabaseName();
+    });
 }
 
 void TDBDM::StartReadingTogether()

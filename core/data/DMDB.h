@@ -128,6 +128,9 @@ public:
     int AddCheckup(stCheckupRecord record, int karteCode = 0);
     int ReplaceCheckup(stCheckupRecord record, int karteCode = 0, const stCheckupRecord* asRead = nullptr);
 
+    // The database folder, as the program names it, when a store cannot be written there.
+    QString UnwritableDatabase();
+
     // Reads that see the database in one state, until EndReadingTogether (TReadingTogether).
     void StartReadingTogether();
     void EndReadingTogether();

@@ -25,6 +25,11 @@ QString RefusalNote()
     return QString();
 }
 
+QString UnwritableDatabase()
+{
+    return DBDM->UnwritableDatabase();
+}
+
 TReadingTogether::TReadingTogether()
 {
     DBDM->StartReadingTogether();

@@ -75,6 +75,11 @@ inline constexpr int dbCheckupNotReadBack = -4;
 // break and the reason in plain words; else the empty text. It speaks of the last operation.
 QString RefusalNote();
 
+// The database folder, as the program names it, when a store cannot be written there (the
+// folder or the file is read-only to this user); the empty text when it can. Reads go on, and
+// the stores succeed again, without a restart, once the database can be written.
+QString UnwritableDatabase();
+
 // While one lives, the data store's reads see the database in one state (another program's
 // store waits until it goes): a window that reads a karte and its rows holds one, and lets it
 // go before it shows anything. Nothing is written meanwhile.

@@ -4,9 +4,12 @@
 #include "platform/rtl/Exceptions.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <atomic>
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace {
 
@@ -70,10 +73,16 @@ DbConnection::DbConnection(const QString& databaseName, const QString& hostFolde
 {
     if (!QFileInfo(hostFolder).isDir())
         throw EDatabaseError(QString("データベースのフォルダー\"%1\"がありません。").arg(databaseName));
-    const QString file = QDir(hostFolder).filePath(DatabaseFileName);
+    file = QDir(hostFolder).filePath(DatabaseFileName);
     if (!QFileInfo(file).isFile())
         throw EDatabaseError(QString("データベースのフォルダー\"%1\"にデータベースファイル%2がありません。")
                                  .arg(databaseName, DatabaseFileName));
+    Open();
+}
+
+void DbConnection::Open()
+{
+    readOnly = false; // until the engine says how it opened the file
     // One thread uses a connection: SQLite need not lock it for every call.
     const int rc =
         sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
@@ -96,6 +105,39 @@ DbConnection::DbConnection(const QString& databaseName, const QString& hostFolde
         db = nullptr;
         throw;
     }
+    // SQLite opens a file this user may not write read-only, without a word.
+    readOnly = sqlite3_db_readonly(db, "main") == 1;
+}
+
+namespace {
+
+// Whether this process may write `path`, as the system judges it for its effective user.
+bool MayWrite(const QString& path)
+{
+    return faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
+}
+
+} // namespace
+
+bool DbConnection::Writable() const
+{
+    // Every write keeps its rollback journal beside the file.
+    return !readOnly && MayWrite(QFileInfo(file).path());
+}
+
+void DbConnection::WriteAgainWhenWritable()
+{
+    if (!readOnly || InTransaction() || !MayWrite(file))
+        return;
+    for (const auto& [text, cached] : cache)
+        if (cached.lent)
+            return;
+    // Deliberately opened again, read-write: the file can be written again, and the stores
+    // succeed without a restart of the program.
+    DropCache();
+    sqlite3_close_v2(db);
+    db = nullptr;
+    Open();
 }
 
 DbConnection::~DbConnection()
@@ -160,12 +202,16 @@ void DbConnection::Raise(const QString& sql) const
 
 DbStatement DbConnection::Prepare(const QString& sql)
 {
+    if (readOnly)
+        WriteAgainWhenWritable();
     Cached* kept = nullptr;
     return PrepareKept(sql, kept);
 }
 
 DbStatement DbConnection::Prepare(const QString& sql, CachePlace& place)
 {
+    if (readOnly)
+        WriteAgainWhenWritable();
     if (place.connection == this && place.generation == generation) {
         auto* cached = static_cast<Cached*>(place.entry);
         if (!cached->lent) {

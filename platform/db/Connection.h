@@ -1,7 +1,8 @@
 #pragma once
 // One open database file, shared by every dataset of a session that names the same
 // folder, so that a query's last insert id and the table component see each other's
-// writes. The file is opened read-write and never created here.
+// writes. The file is opened read-write and never created here. A file this user may not
+// write is read only; it is opened again, read-write, at the first statement after it can be.
 #include "platform/rtl/Exceptions.h"
 
 #include <QString>
@@ -87,6 +88,8 @@ public:
     // The column names of a table, empty when there is no such table.
     QStringList TableColumns(const QString& name);
     long long LastInsertId() const;
+    // Whether a store can be written: the file opened read-write and its folder writable.
+    bool Writable() const;
     // Whether a transaction is open: the engine ends one itself when a statement inside fails
     // in certain ways (a trigger's ROLLBACK, a full disk).
     bool InTransaction() const;
@@ -102,6 +105,9 @@ private:
         sqlite3_stmt* stmt = nullptr;
         bool lent = false;
     };
+    // Opens `file`, read-write where the system lets this user write it.
+    void Open();
+    void WriteAgainWhenWritable();
     DbStatement PrepareNew(const QString& sql);
     // The statement of `sql`, and its place in the cache (null when it is not kept).
     DbStatement PrepareKept(const QString& sql, Cached*& kept);
@@ -110,6 +116,8 @@ private:
     static unsigned long long NewGeneration();
 
     QString databaseName;
+    QString file;
+    bool readOnly = false; // opened read-only by the engine
     sqlite3* db = nullptr;
     std::unordered_map<QString, Cached> cache;
     unsigned long long generation = NewGeneration();

@@ -37,8 +37,14 @@ protected:
         QDir(work.path()).mkdir("Images");
         QFile::copy(ProgramImages() + "/Prompt.bmp", work.path() + "/Images/Prompt.bmp");
         QDir::setCurrent(work.path());
+    }
+    void SetUp() override
+    {
+        Prepare();
         program.Start();
     }
+    // Runs before the program starts.
+    virtual void Prepare() {}
     ~RegistrationTest() override
     {
         program.Stop();
