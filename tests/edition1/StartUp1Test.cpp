@@ -16,6 +16,8 @@
 #include "tables/FormDentalFormulaTable.h"
 #include "tables/FormTreatmentTable.h"
 #include "tests/edition1/Kelvara1Fixture.h"
+#include "tests/support/HeldToPermissions.h"
+#include "tests/support/RefusalNotes.h"
 
 #include <QDir>
 #include <QFile>
@@ -183,4 +185,27 @@ TEST(Kelvara1StartUp, WithoutTheAliasTheProgramEndsBeforeTheMainMenuShows)
     EXPECT_EQ(TreatmentTableForm, nullptr);
     EXPECT_FALSE(MainMenuForm->isVisible());
     EXPECT_EQ(MainMenuForm->IniFile, nullptr);
+}
+
+// As Kelvara2: a database folder this user may not write is said once at the start, and a store
+// succeeds once it can be written again.
+TEST(Kelvara1StartUp, ADatabaseItCannotWriteIsSaidAtTheStart)
+{
+    Kelvara1Program program;
+    HeldToPermissions held;
+    ASSERT_TRUE(held.Held());
+    const QString folder = program.Database().HostFolder();
+    ASSERT_TRUE(HeldToPermissions::SetReadOnly(folder, true));
+    program.Script().Expect(widgets::BoxKind::Warning,
+                            "データベース\"C:\\kvr\\database\"に書き込めません（読み取り専用です）。\n"
+                            "記録を見ることはできますが，追加・変更・削除はできません。\n"
+                            "データベースのフォルダーとファイルに書き込めるようにすれば，"
+                            "起動し直さなくても記録できます。");
+    program.Start();
+    stStaffRecord member;
+    member.asStaffNo = "7";
+    EXPECT_EQ(AddStaff(member), dbFailed);
+    EXPECT_EQ(RefusalNote(), ReadOnlyNote);
+    ASSERT_TRUE(HeldToPermissions::SetReadOnly(folder, false));
+    EXPECT_EQ(AddStaff(member), 1);
 }
