@@ -1,11 +1,17 @@
 // Stores given the Code of the row a window shows act on that row only: the replaces and
-// deletes of examinees and members, the karte delete, and the adds onto a karte. A row that
-// is gone, deleted or holds another number now is refused and nothing is written, even when a
-// live row has the number.
+// deletes of examinees and members, the karte delete, the adds onto a karte, the karte stored
+// onto its examinee, and the reads, replaces and deletes of a karte's rows. A row that is gone,
+// deleted or holds another number now is refused and nothing is written, even when a live row
+// has the number. A replace given the row as the window read it stores only while it is so.
 #include "tests/core/data/DataStoreFixture.h"
+#include "tests/support/RefusalNotes.h"
 #include "tests/support/ScriptedInteraction.h"
 
+#include <QStringList>
+#include <cmath>
 #include <functional>
+#include <map>
+#include <memory>
 
 namespace {
 
@@ -21,6 +27,28 @@ protected:
             QString("SELECT group_concat(Code || ':' || %1, ';') AS rows FROM %2").arg(columns, table),
             "rows");
     }
+
+    // Every column of a table but its Code, with its declared type.
+    std::vector<std::pair<QString, QString>> ColumnsOf(const QString& table)
+    {
+        Rows(QString("SELECT name, type FROM pragma_table_info('%1') WHERE name <> 'Code'").arg(table));
+        std::vector<std::pair<QString, QString>> columns;
+        for (raw->First(); !raw->Eof(); raw->Next())
+            columns.emplace_back(raw->FieldByName("name")->AsString(), raw->FieldByName("type")->AsString());
+        return columns;
+    }
+
+    // Every column of the rows of `table` that `where` selects, as text.
+    QString RowsNow(const QString& table, const QString& where = "1")
+    {
+        QStringList columns{"Code"};
+        for (const auto& column : ColumnsOf(table))
+            columns << "quote(" + column.first + ")";
+        return Value(QString("SELECT group_concat(%1, ';') AS rows FROM %2 WHERE %3")
+                         .arg(columns.join(" || '|' || "), table, where),
+                     "rows");
+    }
+    QString RowNow(const QString& table, int code) { return RowsNow(table, QString("Code = %1").arg(code)); }
 
     ScriptedInteraction script; // the examinee delete's box
 };
@@ -185,6 +213,378 @@ TEST_F(StoresByCode, RowsAddedGivenTheKartesCodeGoOntoThatLiveKarteOnly)
     diet.iCheckupCode = reusedCheckup;
     EXPECT_EQ(AddDietInquiry(diet, reused), 1);
     EXPECT_EQ(GetAddedCode(), CodeOf("SELECT Code FROM DietInquiryTable"));
+}
+
+TEST_F(StoresByCode, AKarteGoesOntoTheExamineeOfItsCodeOnlyWhileItIsLiveAndHoldsTheNumber)
+{
+    // Examinee 5 deleted and its number given to a new person; 6 live.
+    ASSERT_EQ(AddPatient(Patient("5", "Deleted")), 1);
+    const int deleted = GetAddedCode();
+    Exec(QString("UPDATE Patient2Table SET DeleteFlag = 1 WHERE Code = %1;").arg(deleted));
+    ASSERT_EQ(AddPatient(Patient("5", "New")), 1);
+    const int reused = GetAddedCode();
+    ASSERT_EQ(AddPatient(Patient("6", "Live")), 1);
+    const int live = GetAddedCode();
+
+    // The header's examinee Code and number: the PatientCode stored, 0 when refused (stale when
+    // the Code names no live examinee of the number). Without a Code (0 or less) the number
+    // decides, and no live examinee has 42; an empty number stores none (-1).
+    const struct
+    {
+        int patientCode;
+        const char* patientNo;
+        int stored;
+        bool stale;
+    } cases[] = {
+        {reused, "5", reused, false}, {0, "5", reused, false}, {-1, "5", reused, false},
+        {reused, "", -1, false},      {deleted, "5", 0, true}, {live, "5", 0, true},
+        {live + 100, "6", 0, true},   {0, "42", 0, false},
+    };
+    const struct
+    {
+        const char* name;
+        bool add;
+        bool byCode; // a replace given the karte's Code
+    } stores[] = {
+        {"add", true, false}, {"replace by code", false, true}, {"replace by number", false, false}};
+    const QString kartes = "KarteNo || ',' || RDate || ',' || PatientCode || ',' || DeleteFlag";
+    const QString answers = "KarteCode || ',' || AIDS";
+    int round = 0;
+    for (const auto& store : stores) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(QString("%1, examinee %2 \"%3\"")
+                             .arg(store.name)
+                             .arg(c.patientCode)
+                             .arg(c.patientNo)
+                             .toStdString());
+            const QString karteNo = QString("KP-0001-%1").arg(++round, 4, 10, QChar('0'));
+            stMedicalRec karte = Karte(karteNo, Day(2022, 5, 6));
+            if (!store.add) {
+                ASSERT_EQ(AddMedicalRecord(karte, stExcursusRec(), ""), 1);
+                karte.iCode = store.byCode ? GetAddedCode() : 0;
+                karte.tDate = Day(2022, 7, 8);
+            }
+            karte.iPatientCode = c.patientCode;
+            stExcursusRec answered;
+            answered.bAIDS = true;
+            const QString kartesBefore = Snapshot("KarteTable", kartes);
+            const QString answersBefore = Snapshot("PSTable", answers);
+
+            const int rc = store.add ? AddMedicalRecord(karte, answered, c.patientNo)
+                                     : ReplaceMedicalRecord(karte, answered, c.patientNo);
+            if (c.stored == 0) {
+                EXPECT_EQ(rc, dbFailed);
+                EXPECT_EQ(Snapshot("KarteTable", kartes), kartesBefore);
+                EXPECT_EQ(Snapshot("PSTable", answers), answersBefore);
+            } else {
+                EXPECT_EQ(rc, 1);
+                const QString stored =
+                    QString(
+                        "SELECT Code, PatientCode FROM KarteTable WHERE KarteNo = '%1' AND DeleteFlag = 0")
+                        .arg(karteNo);
+                EXPECT_EQ(Value(stored, "PatientCode").toInt(), c.stored);
+                EXPECT_EQ(Rows(QString("SELECT Code FROM PSTable WHERE AIDS = 1 AND KarteCode = %1")
+                                   .arg(CodeOf(stored))),
+                          1);
+            }
+            EXPECT_EQ(RefusalNote(), c.stale ? StaleNote : QString());
+        }
+    }
+}
+
+// A window holding a row as it read it: each call stores the window's edit of the row, given
+// the row as the window holds it, and the window then holds what it stored.
+using HeldRow = std::function<int()>;
+
+template <class Record>
+HeldRow Holding(const Record& read, std::function<void(Record&)> edit,
+                std::function<int(const Record& record, const Record& asRead)> replace)
+{
+    auto held = std::make_shared<Record>(read);
+    return [held, edit, replace] {
+        Record edited = *held;
+        edit(edited);
+        const int rc = replace(edited, *held);
+        if (rc > 0)
+            *held = edited;
+        return rc;
+    };
+}
+
+// A date as a window may hold it: the day with a time of day.
+TDateTime WithTimeOfDay(TDateTime date)
+{
+    return TDateTime(std::floor(date.Val) + 0.75);
+}
+
+struct KarteAsRead
+{
+    stMedicalRec karte;
+    stPatientRec patient;
+    stExcursusRec answers;
+};
+
+// One kind of row a window replaces given the row as it read it.
+struct AsReadKind
+{
+    const char* name;
+    const char* table;
+    int code;
+    // Another program's value of a column that names another row: another live one.
+    std::map<QString, QString> others;
+    // What another program changes beside the row, which the window shows and does not store.
+    QString beside;
+    // The row read as its window reads it.
+    std::function<HeldRow()> open;
+};
+
+// Another program's value of a column of that type.
+QString OtherValue(const QString& column, const QString& type)
+{
+    if (type == "DATE")
+        return QString("date(%1, '+1 day')").arg(column);
+    if (type == "TEXT")
+        return QString("coalesce(%1, '') || 'x'").arg(column);
+    if (type == "BOOLEAN")
+        return QString("1 - coalesce(%1, 0)").arg(column);
+    return QString("coalesce(%1, 0) + 1").arg(column);
+}
+
+TEST_F(StoresByCode, AReplaceGivenTheRowAsReadStoresOnlyWhileEveryStoredValueIsSo)
+{
+    Exec("INSERT INTO SchoolTable (Name) VALUES ('North School')");
+    const int school = CodeOf("SELECT Code FROM SchoolTable");
+    ASSERT_EQ(AddStaff(Staff("7", "Dentist")), 1);
+    const int dentist = GetAddedCode();
+    ASSERT_EQ(AddStaff(Staff("8", "Recorder")), 1);
+    const int recorder = GetAddedCode();
+    stPatientRec yamada = Patient("1", "Yamada", 0, school);
+    yamada.tBirth = Day(2012, 7, 8);
+    yamada.asPortrait = "p1.jpg";
+    ASSERT_EQ(AddPatient(yamada), 1);
+    const int first = GetAddedCode();
+    ASSERT_EQ(AddPatient(Patient("2", "Tanaka")), 1);
+    const int second = GetAddedCode();
+    stExcursusRec answered;
+    answered.bQ3 = true;
+    answered.asQ41Memo = "daily";
+    ASSERT_EQ(AddMedicalRecord(Karte("KR-0001", Day(2022, 1, 1)), answered, "1"), 1);
+    const int karte = GetAddedCode();
+    ASSERT_EQ(AddMedicalRecord(Karte("KR-0002", Day(2022, 1, 1)), stExcursusRec(), "2"), 1);
+    const int otherKarte = GetAddedCode();
+    stNoteRecord note;
+    note.tDate = Day(2022, 2, 1);
+    note.asDescription = "note";
+    note.asStaffNo = "7";
+    note.asKarteNo = "KR-0001";
+    ASSERT_EQ(AddNote(note, karte), 1);
+    const int noteCode = GetAddedCode();
+    stTreatmentRecord treatment;
+    treatment.tDate = Day(2022, 2, 1);
+    treatment.asTreatment = "treatment";
+    treatment.asStaffNo = "7";
+    treatment.asKarteNo = "KR-0001";
+    ASSERT_EQ(AddTreatment(treatment, karte), 1);
+    const int treatmentCode = GetAddedCode();
+    stCheckupRecord checkup;
+    checkup.tDate = Day(2022, 2, 2);
+    checkup.asKarteNo = "KR-0001";
+    checkup.asMemo = "checkup";
+    const int checkupCode = AddCheckup(checkup, karte);
+    ASSERT_GT(checkupCode, 0);
+    checkup.tDate = Day(2022, 3, 3);
+    const int laterCheckup = AddCheckup(checkup, karte);
+    ASSERT_GT(laterCheckup, 0);
+    stDietInquiryRecord diet;
+    diet.iFoodCode = 2;
+    diet.iFrequencyCode = 3;
+    diet.iCheckupCode = checkupCode;
+    ASSERT_EQ(AddDietInquiry(diet, karte), 1);
+    const int dietCode = GetAddedCode();
+    const int answersCode = CodeOf(QString("SELECT Code FROM PSTable WHERE KarteCode = %1").arg(karte));
+
+    const auto openKarte = [&] {
+        KarteAsRead read;
+        EXPECT_EQ(GetMedicalRecord(karte, "KR-0001", read.karte, read.patient, read.answers), 1);
+        return Holding<KarteAsRead>(
+            read,
+            [](KarteAsRead& r) {
+                r.karte.tDate = WithTimeOfDay(r.karte.tDate);
+                ++r.karte.iNext;
+                r.answers.asQ41Memo += "+";
+            },
+            [](const KarteAsRead& r, const KarteAsRead& asRead) {
+                return ReplaceMedicalRecord(r.karte, r.answers, r.patient.asPatientNo, &asRead.karte,
+                                            &asRead.answers);
+            });
+    };
+    const AsReadKind kinds[] = {
+        {"note",
+         "NoteTable",
+         noteCode,
+         {{"StaffCode", QString::number(recorder)}, {"KarteCode", QString::number(otherKarte)}},
+         QString("UPDATE Staff2Table SET NameKanji0 = 'Renamed' WHERE Code = %1").arg(dentist),
+         [&] {
+             stNoteRecord filter;
+             filter.asKarteNo = "KR-0001";
+             EXPECT_EQ(SearchNote(filter, karte), 1);
+             stNoteRecord read;
+             EXPECT_EQ(GetNotes(&read, 1), 1);
+             return Holding<stNoteRecord>(
+                 read,
+                 [](stNoteRecord& r) {
+                     r.tDate = WithTimeOfDay(r.tDate);
+                     r.asDescription += "+";
+                 },
+                 [&](const stNoteRecord& r, const stNoteRecord& asRead) {
+                     return ReplaceNote(r, karte, &asRead);
+                 });
+         }},
+        {"treatment",
+         "TreatmentTable",
+         treatmentCode,
+         {{"StaffCode", QString::number(recorder)}, {"KarteCode", QString::number(otherKarte)}},
+         QString("UPDATE Staff2Table SET NameKana0 = 'Renamed' WHERE Code = %1").arg(dentist),
+         [&] {
+             stTreatmentRecord filter;
+             filter.asKarteNo = "KR-0001";
+             EXPECT_EQ(SearchTreatment(filter, karte), 1);
+             stTreatmentRecord read;
+             EXPECT_EQ(GetTreatments(&read, 1), 1);
+             return Holding<stTreatmentRecord>(
+                 read,
+                 [](stTreatmentRecord& r) {
+                     r.tDate = WithTimeOfDay(r.tDate);
+                     r.asTreatment += "+";
+                 },
+                 [&](const stTreatmentRecord& r, const stTreatmentRecord& asRead) {
+                     return ReplaceTreatment(r, karte, &asRead);
+                 });
+         }},
+        {"check-up",
+         "CheckupTable",
+         checkupCode,
+         {{"KarteCode", QString::number(otherKarte)}},
+         QString("UPDATE KarteTable SET Next = 4 WHERE Code = %1").arg(karte),
+         [&] {
+             stCheckupRecord filter;
+             filter.asKarteNo = "KR-0001";
+             EXPECT_EQ(SearchCheckup(filter, karte), 2);
+             stCheckupRecord read[2];
+             EXPECT_EQ(GetCheckups(read, 2), 2);
+             EXPECT_EQ(read[0].iCode, checkupCode);
+             return Holding<stCheckupRecord>(
+                 read[0],
+                 [](stCheckupRecord& r) {
+                     r.tDate = WithTimeOfDay(r.tDate);
+                     r.asMemo += "+";
+                     ++r.iLB8;
+                 },
+                 [&](const stCheckupRecord& r, const stCheckupRecord& asRead) {
+                     return ReplaceCheckup(r, karte, &asRead);
+                 });
+         }},
+        {"diet row",
+         "DietInquiryTable",
+         dietCode,
+         {{"CheckupCode", QString::number(laterCheckup)}},
+         QString("UPDATE CheckupTable SET Memo = 'beside' WHERE Code = %1").arg(laterCheckup),
+         [&] {
+             stDietInquiryRecord filter;
+             filter.iCheckupCode = checkupCode;
+             EXPECT_EQ(SearchDietInquiry(filter), 1);
+             stDietInquiryRecord read;
+             EXPECT_EQ(GetDietInquiries(&read, 1), 1);
+             return Holding<stDietInquiryRecord>(
+                 read, [](stDietInquiryRecord& r) { ++r.iFrequencyCode; },
+                 [&](const stDietInquiryRecord& r, const stDietInquiryRecord& asRead) {
+                     return ReplaceDietInquiry(r, karte, &asRead);
+                 });
+         }},
+        // The school's name comes with the examinee, and is not the examinee's to store.
+        {"examinee",
+         "Patient2Table",
+         first,
+         {},
+         QString("UPDATE SchoolTable SET Name = 'Renamed' WHERE Code = %1").arg(school),
+         [&] {
+             stPatientRec filter = AnyPatient();
+             filter.asPatientNo = "1";
+             EXPECT_EQ(SearchPatient(filter), 1);
+             stPatientRec read;
+             EXPECT_EQ(GetPatients(&read, 1), 1);
+             EXPECT_FALSE(read.asSchoolName.isEmpty());
+             return Holding<stPatientRec>(
+                 read,
+                 [](stPatientRec& r) {
+                     r.tBirth = WithTimeOfDay(r.tBirth);
+                     r.asName1 += "+";
+                 },
+                 [](const stPatientRec& r, const stPatientRec& asRead) {
+                     return ReplacePatient(r, &asRead);
+                 });
+         }},
+        {"member",
+         "Staff2Table",
+         dentist,
+         {},
+         QString(),
+         [&] {
+             stStaffRecord filter = AnyStaff();
+             filter.asStaffNo = "7";
+             EXPECT_EQ(SearchStaff(filter), 1);
+             stStaffRecord read;
+             EXPECT_EQ(GetStaffs(&read, 1), 1);
+             return Holding<stStaffRecord>(
+                 read, [](stStaffRecord& r) { r.asNameKanji1 += "+"; },
+                 [](const stStaffRecord& r, const stStaffRecord& asRead) {
+                     return ReplaceStaff(r, &asRead);
+                 });
+         }},
+        {"karte header",
+         "KarteTable",
+         karte,
+         {{"PatientCode", QString::number(second)}},
+         QString("UPDATE Patient2Table SET Name0 = 'Renamed' WHERE Code = %1").arg(first),
+         openKarte},
+        {"karte questionnaire",
+         "PSTable",
+         answersCode,
+         {{"KarteCode", QString::number(otherKarte)}},
+         QString(),
+         openKarte},
+    };
+    for (const AsReadKind& kind : kinds) {
+        SCOPED_TRACE(kind.name);
+        // As read, and again with what it stored (its date held with a time of day) as read.
+        HeldRow window = kind.open();
+        EXPECT_EQ(window(), 1);
+        EXPECT_EQ(RefusalNote(), QString());
+        if (!kind.beside.isEmpty())
+            Exec(kind.beside);
+        EXPECT_EQ(window(), 1);
+        EXPECT_EQ(RefusalNote(), QString());
+
+        // Any stored value another program changed since the window read the row.
+        for (const auto& [column, type] : ColumnsOf(kind.table)) {
+            HeldRow stale = kind.open();
+            const QString was = Value(QString("SELECT quote(%1) AS v FROM %2 WHERE Code = %3")
+                                          .arg(column, kind.table)
+                                          .arg(kind.code),
+                                      "v");
+            const auto other = kind.others.find(column);
+            Exec(QString("UPDATE %1 SET %2 = %3 WHERE Code = %4")
+                     .arg(kind.table, column,
+                          other != kind.others.end() ? other->second : OtherValue(column, type))
+                     .arg(kind.code));
+            const QString changed = RowNow(kind.table, kind.code);
+            EXPECT_EQ(stale(), dbNoRow) << column;
+            EXPECT_EQ(RefusalNote(), StaleNote) << column;
+            EXPECT_EQ(RowNow(kind.table, kind.code), changed) << column;
+            Exec(
+                QString("UPDATE %1 SET %2 = %3 WHERE Code = %4").arg(kind.table, column, was).arg(kind.code));
+        }
+    }
 }
 
 } // namespace
