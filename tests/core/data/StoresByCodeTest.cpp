@@ -292,6 +292,190 @@ TEST_F(StoresByCode, AKarteGoesOntoTheExamineeOfItsCodeOnlyWhileItIsLiveAndHolds
     }
 }
 
+// One kind of row of a karte, as the karte editor searches, replaces and deletes it given the
+// karte's Code.
+struct KarteRowKind
+{
+    const char* name;
+    const char* table;
+    // What a search by the karte's number and Code gives; none for a kind not searched by karte.
+    std::function<int(const QString& karteNo, int karteCode)> search;
+    // The row `code` rewritten, to be on the karte `onto` (a diet row: on its check-up).
+    std::function<int(int code, int onto, int karteCode)> replace;
+    std::function<int(int code, int karteCode)> del;
+};
+
+TEST_F(StoresByCode, AKartesRowsAreReadAndStoredByItsCodeOnlyWhileItIsLive)
+{
+    ASSERT_EQ(AddStaff(Staff("7", "Dentist")), 1);
+    // KR-1 deleted and its number given to a new karte; KR-2 another live karte.
+    ASSERT_EQ(AddMedicalRecord(Karte("KR-1", Day(2021, 1, 1)), stExcursusRec(), ""), 1);
+    const int old = GetAddedCode();
+    ASSERT_EQ(AddMedicalRecord(Karte("KR-2", Day(2021, 1, 1)), stExcursusRec(), ""), 1);
+    const int other = GetAddedCode();
+    // Each karte: one note, treatment and check-up, and a check-up holding one diet row.
+    std::map<QString, std::map<int, int>> rowOn; // table, karte: the row
+    std::map<int, int> holderOn;                 // karte: the check-up of its diet row
+    const auto addRows = [&](int karte, const QString& karteNo) {
+        stNoteRecord note;
+        note.tDate = Day(2021, 2, 1);
+        note.asDescription = "note";
+        note.asStaffNo = "7";
+        note.asKarteNo = karteNo;
+        ASSERT_EQ(AddNote(note, karte), 1);
+        rowOn["NoteTable"][karte] = GetAddedCode();
+        stTreatmentRecord treatment;
+        treatment.tDate = Day(2021, 2, 1);
+        treatment.asTreatment = "treatment";
+        treatment.asStaffNo = "7";
+        treatment.asKarteNo = karteNo;
+        ASSERT_EQ(AddTreatment(treatment, karte), 1);
+        rowOn["TreatmentTable"][karte] = GetAddedCode();
+        stCheckupRecord checkup;
+        checkup.tDate = Day(2021, 2, 2);
+        checkup.asKarteNo = karteNo;
+        checkup.asMemo = "checkup";
+        rowOn["CheckupTable"][karte] = AddCheckup(checkup, karte);
+        ASSERT_GT(rowOn["CheckupTable"][karte], 0);
+        checkup.asMemo = "diet";
+        holderOn[karte] = AddCheckup(checkup, karte);
+        ASSERT_GT(holderOn[karte], 0);
+        stDietInquiryRecord diet;
+        diet.iFoodCode = 2;
+        diet.iCheckupCode = holderOn[karte];
+        ASSERT_EQ(AddDietInquiry(diet, karte), 1);
+        rowOn["DietInquiryTable"][karte] = GetAddedCode();
+    };
+    addRows(old, "KR-1");
+    addRows(other, "KR-2");
+    ASSERT_EQ(DelMedicalRecord("KR-1", old), 1);
+    ASSERT_EQ(AddMedicalRecord(Karte("KR-1", Day(2021, 3, 1)), stExcursusRec(), ""), 1);
+    const int reused = GetAddedCode();
+    addRows(reused, "KR-1");
+    const std::map<int, QString> numbers = {{old, "KR-1"}, {reused, "KR-1"}, {other, "KR-2"}};
+
+    const KarteRowKind kinds[] = {
+        {"note", "NoteTable",
+         [](const QString& karteNo, int karteCode) {
+             stNoteRecord filter;
+             filter.asKarteNo = karteNo;
+             return SearchNote(filter, karteCode);
+         },
+         [&](int code, int onto, int karteCode) {
+             stNoteRecord note;
+             note.iCode = code;
+             note.tDate = Day(2021, 4, 1);
+             note.asDescription = "changed";
+             note.asStaffNo = "7";
+             note.asKarteNo = numbers.at(onto);
+             return ReplaceNote(note, karteCode);
+         },
+         [](int code, int karteCode) {
+             stNoteRecord note;
+             note.iCode = code;
+             return DelNote(note, karteCode);
+         }},
+        {"treatment", "TreatmentTable",
+         [](const QString& karteNo, int karteCode) {
+             stTreatmentRecord filter;
+             filter.asKarteNo = karteNo;
+             return SearchTreatment(filter, karteCode);
+         },
+         [&](int code, int onto, int karteCode) {
+             stTreatmentRecord treatment;
+             treatment.iCode = code;
+             treatment.tDate = Day(2021, 4, 1);
+             treatment.asTreatment = "changed";
+             treatment.asStaffNo = "7";
+             treatment.asKarteNo = numbers.at(onto);
+             return ReplaceTreatment(treatment, karteCode);
+         },
+         [](int code, int karteCode) {
+             stTreatmentRecord treatment;
+             treatment.iCode = code;
+             return DelTreatment(treatment, karteCode);
+         }},
+        {"check-up", "CheckupTable",
+         [](const QString& karteNo, int karteCode) {
+             stCheckupRecord filter;
+             filter.asKarteNo = karteNo;
+             return SearchCheckup(filter, karteCode);
+         },
+         [&](int code, int onto, int karteCode) {
+             stCheckupRecord checkup;
+             checkup.iCode = code;
+             checkup.tDate = Day(2021, 4, 1);
+             checkup.asKarteNo = numbers.at(onto);
+             checkup.asMemo = "changed";
+             return ReplaceCheckup(checkup, karteCode);
+         },
+         [](int code, int karteCode) {
+             stCheckupRecord checkup;
+             checkup.iCode = code;
+             return DelCheckup(checkup, karteCode);
+         }},
+        {"diet row", "DietInquiryTable", nullptr,
+         [&](int code, int onto, int karteCode) {
+             stDietInquiryRecord diet;
+             diet.iCode = code;
+             diet.iFoodCode = 5;
+             diet.iCheckupCode = holderOn.at(onto);
+             return ReplaceDietInquiry(diet, karteCode);
+         },
+         [](int code, int karteCode) {
+             stDietInquiryRecord diet;
+             diet.iCode = code;
+             return DelDietInquiry(diet, karteCode);
+         }},
+    };
+    for (const KarteRowKind& kind : kinds) {
+        SCOPED_TRACE(kind.name);
+        const std::map<int, int>& rows = rowOn.at(kind.table);
+        const QString before = RowsNow(kind.table);
+        if (kind.search) {
+            // The deleted karte's Code, and a live karte's Code with another number.
+            for (const int karte : {old, other}) {
+                EXPECT_EQ(kind.search("KR-1", karte), dbNoKarte) << karte;
+                EXPECT_EQ(RefusalNote(), StaleNote);
+            }
+            EXPECT_EQ(kind.search("KR-1", reused),
+                      Rows(QString("SELECT Code FROM %1 WHERE KarteCode = %2").arg(kind.table).arg(reused)));
+            EXPECT_EQ(RefusalNote(), QString());
+        }
+
+        const struct
+        {
+            const char* what;
+            int row;
+            int karteCode; // the karte the editor shows, where the row stays
+            int expected;
+        } refused[] = {
+            {"a row of the deleted karte, by its Code", rows.at(old), old, dbNoKarte},
+            {"a row of the deleted karte, by the new karte's Code", rows.at(old), reused, dbNoRow},
+            {"a row of another live karte", rows.at(other), reused, dbNoRow},
+            {"a row that is gone", rows.at(reused) + 1000, reused, dbNoRow},
+        };
+        for (const auto& r : refused) {
+            EXPECT_EQ(kind.replace(r.row, r.karteCode, r.karteCode), r.expected) << r.what;
+            EXPECT_EQ(RefusalNote(), StaleNote) << r.what;
+            EXPECT_EQ(kind.del(r.row, r.karteCode), r.expected) << r.what;
+            EXPECT_EQ(RefusalNote(), StaleNote) << r.what;
+        }
+        // Nor does the editor's replace move its karte's row onto another karte.
+        EXPECT_EQ(kind.replace(rows.at(reused), other, reused), dbNoKarte);
+        EXPECT_EQ(RefusalNote(), StaleNote);
+        EXPECT_EQ(RowsNow(kind.table), before);
+
+        // The row of the karte of the Code: rewritten, kept there, then deleted.
+        EXPECT_EQ(kind.replace(rows.at(reused), reused, reused), 1);
+        EXPECT_EQ(RefusalNote(), QString());
+        EXPECT_EQ(kind.del(rows.at(reused), reused), 1);
+        EXPECT_EQ(RefusalNote(), QString());
+        EXPECT_EQ(Rows(QString("SELECT Code FROM %1 WHERE Code = %2").arg(kind.table).arg(rows.at(reused))),
+                  0);
+    }
+}
+
 // A window holding a row as it read it: each call stores the window's edit of the row, given
 // the row as the window holds it, and the window then holds what it stored.
 using HeldRow = std::function<int()>;
