@@ -771,4 +771,49 @@ TEST_F(StoresByCode, AReplaceGivenTheRowAsReadStoresOnlyWhileEveryStoredValueIsS
     }
 }
 
+TEST_F(StoresByCode, TheRefusalNoteSpeaksOfTheLastOperationOnly)
+{
+    ASSERT_EQ(AddMedicalRecord(Karte("KS-0001", Day(2021, 1, 1)), stExcursusRec(), ""), 1);
+    const int old = GetAddedCode();
+    ASSERT_EQ(DelMedicalRecord("KS-0001", old), 1);
+    ASSERT_EQ(AddMedicalRecord(Karte("KS-0001", Day(2021, 2, 1)), stExcursusRec(), ""), 1);
+    const int live = GetAddedCode();
+    stNoteRecord ofTheKarte;
+    ofTheKarte.asKarteNo = "KS-0001";
+    stMedicalRec karte;
+    stPatientRec patient;
+    stExcursusRec answers;
+
+    EXPECT_EQ(SearchNote(ofTheKarte, live), 0);
+    EXPECT_EQ(RefusalNote(), QString());
+    EXPECT_EQ(SearchNote(ofTheKarte, old), dbNoKarte);
+    EXPECT_EQ(RefusalNote(), StaleNote);
+    // The next operation starts without it, whatever it is.
+    EXPECT_TRUE(ExistKarteNo("KS-0001"));
+    EXPECT_EQ(RefusalNote(), QString());
+    ASSERT_EQ(GetMedicalRecord(old, "KS-0001", karte, patient, answers), dbNoRow);
+    stNoteRecord ofNoKarte;
+    ofNoKarte.asKarteNo = "KS-9999";
+    EXPECT_EQ(SearchNote(ofNoKarte), dbNoKarte); // a number no karte has: no record went stale
+    EXPECT_EQ(RefusalNote(), QString());
+
+    // The window lets go of its reading before it shows the box.
+    {
+        const TReadingTogether together;
+        ASSERT_EQ(GetMedicalRecord(old, "KS-0001", karte, patient, answers), dbNoRow);
+    }
+    EXPECT_EQ(RefusalNote(), StaleNote);
+    {
+        const TReadingTogether together;
+        ASSERT_EQ(GetMedicalRecord(live, "KS-0001", karte, patient, answers), 1);
+    }
+    EXPECT_EQ(RefusalNote(), QString());
+
+    // A failure of the database is no refusal.
+    ASSERT_EQ(SearchNote(ofTheKarte, old), dbNoKarte);
+    Exec("DROP TABLE NoteTable");
+    EXPECT_EQ(SearchNote(ofTheKarte, live), dbFailed);
+    EXPECT_EQ(RefusalNote(), QString());
+}
+
 } // namespace
