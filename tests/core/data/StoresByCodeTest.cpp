@@ -305,6 +305,21 @@ struct KarteRowKind
     std::function<int(int code, int karteCode)> del;
 };
 
+// A search of a kind of row by its karte's number and Code, and a delete of the row `code`.
+template <class Record, int (*Search)(Record, int)> int SearchOfKarte(const QString& karteNo, int karteCode)
+{
+    Record filter;
+    filter.asKarteNo = karteNo;
+    return Search(filter, karteCode);
+}
+
+template <class Record, int (*Del)(Record, int)> int DeleteOfKarte(int code, int karteCode)
+{
+    Record row;
+    row.iCode = code;
+    return Del(row, karteCode);
+}
+
 TEST_F(StoresByCode, AKartesRowsAreReadAndStoredByItsCodeOnlyWhileItIsLive)
 {
     ASSERT_EQ(AddStaff(Staff("7", "Dentist")), 1);
@@ -317,19 +332,9 @@ TEST_F(StoresByCode, AKartesRowsAreReadAndStoredByItsCodeOnlyWhileItIsLive)
     std::map<QString, std::map<int, int>> rowOn; // table, karte: the row
     std::map<int, int> holderOn;                 // karte: the check-up of its diet row
     const auto addRows = [&](int karte, const QString& karteNo) {
-        stNoteRecord note;
-        note.tDate = Day(2021, 2, 1);
-        note.asDescription = "note";
-        note.asStaffNo = "7";
-        note.asKarteNo = karteNo;
-        ASSERT_EQ(AddNote(note, karte), 1);
+        ASSERT_EQ(AddNote(Note(karteNo, Day(2021, 2, 1), "note"), karte), 1);
         rowOn["NoteTable"][karte] = GetAddedCode();
-        stTreatmentRecord treatment;
-        treatment.tDate = Day(2021, 2, 1);
-        treatment.asTreatment = "treatment";
-        treatment.asStaffNo = "7";
-        treatment.asKarteNo = karteNo;
-        ASSERT_EQ(AddTreatment(treatment, karte), 1);
+        ASSERT_EQ(AddTreatment(Treatment(karteNo, Day(2021, 2, 1), "treatment"), karte), 1);
         rowOn["TreatmentTable"][karte] = GetAddedCode();
         stCheckupRecord checkup;
         checkup.tDate = Day(2021, 2, 2);
@@ -355,52 +360,21 @@ TEST_F(StoresByCode, AKartesRowsAreReadAndStoredByItsCodeOnlyWhileItIsLive)
     const std::map<int, QString> numbers = {{old, "KR-1"}, {reused, "KR-1"}, {other, "KR-2"}};
 
     const KarteRowKind kinds[] = {
-        {"note", "NoteTable",
-         [](const QString& karteNo, int karteCode) {
-             stNoteRecord filter;
-             filter.asKarteNo = karteNo;
-             return SearchNote(filter, karteCode);
-         },
+        {"note", "NoteTable", SearchOfKarte<stNoteRecord, SearchNote>,
          [&](int code, int onto, int karteCode) {
-             stNoteRecord note;
+             stNoteRecord note = Note(numbers.at(onto), Day(2021, 4, 1), "changed");
              note.iCode = code;
-             note.tDate = Day(2021, 4, 1);
-             note.asDescription = "changed";
-             note.asStaffNo = "7";
-             note.asKarteNo = numbers.at(onto);
              return ReplaceNote(note, karteCode);
          },
-         [](int code, int karteCode) {
-             stNoteRecord note;
-             note.iCode = code;
-             return DelNote(note, karteCode);
-         }},
-        {"treatment", "TreatmentTable",
-         [](const QString& karteNo, int karteCode) {
-             stTreatmentRecord filter;
-             filter.asKarteNo = karteNo;
-             return SearchTreatment(filter, karteCode);
-         },
+         DeleteOfKarte<stNoteRecord, DelNote>},
+        {"treatment", "TreatmentTable", SearchOfKarte<stTreatmentRecord, SearchTreatment>,
          [&](int code, int onto, int karteCode) {
-             stTreatmentRecord treatment;
+             stTreatmentRecord treatment = Treatment(numbers.at(onto), Day(2021, 4, 1), "changed");
              treatment.iCode = code;
-             treatment.tDate = Day(2021, 4, 1);
-             treatment.asTreatment = "changed";
-             treatment.asStaffNo = "7";
-             treatment.asKarteNo = numbers.at(onto);
              return ReplaceTreatment(treatment, karteCode);
          },
-         [](int code, int karteCode) {
-             stTreatmentRecord treatment;
-             treatment.iCode = code;
-             return DelTreatment(treatment, karteCode);
-         }},
-        {"check-up", "CheckupTable",
-         [](const QString& karteNo, int karteCode) {
-             stCheckupRecord filter;
-             filter.asKarteNo = karteNo;
-             return SearchCheckup(filter, karteCode);
-         },
+         DeleteOfKarte<stTreatmentRecord, DelTreatment>},
+        {"check-up", "CheckupTable", SearchOfKarte<stCheckupRecord, SearchCheckup>,
          [&](int code, int onto, int karteCode) {
              stCheckupRecord checkup;
              checkup.iCode = code;
@@ -409,11 +383,7 @@ TEST_F(StoresByCode, AKartesRowsAreReadAndStoredByItsCodeOnlyWhileItIsLive)
              checkup.asMemo = "changed";
              return ReplaceCheckup(checkup, karteCode);
          },
-         [](int code, int karteCode) {
-             stCheckupRecord checkup;
-             checkup.iCode = code;
-             return DelCheckup(checkup, karteCode);
-         }},
+         DeleteOfKarte<stCheckupRecord, DelCheckup>},
         {"diet row", "DietInquiryTable", nullptr,
          [&](int code, int onto, int karteCode) {
              stDietInquiryRecord diet;
@@ -422,11 +392,7 @@ TEST_F(StoresByCode, AKartesRowsAreReadAndStoredByItsCodeOnlyWhileItIsLive)
              diet.iCheckupCode = holderOn.at(onto);
              return ReplaceDietInquiry(diet, karteCode);
          },
-         [](int code, int karteCode) {
-             stDietInquiryRecord diet;
-             diet.iCode = code;
-             return DelDietInquiry(diet, karteCode);
-         }},
+         DeleteOfKarte<stDietInquiryRecord, DelDietInquiry>},
     };
     for (const KarteRowKind& kind : kinds) {
         SCOPED_TRACE(kind.name);
@@ -501,6 +467,25 @@ TDateTime WithTimeOfDay(TDateTime date)
     return TDateTime(std::floor(date.Val) + 0.75);
 }
 
+// A karte's one note or treatment, as the karte editor reads and replaces it.
+template <class Record, int (*Search)(Record, int), int (*Get)(Record*, int),
+          int (*Replace)(Record, int, const Record*)>
+HeldRow OpenEntry(QString Record::*text, const QString& karteNo, int karte)
+{
+    Record filter;
+    filter.asKarteNo = karteNo;
+    EXPECT_EQ(Search(filter, karte), 1);
+    Record read;
+    EXPECT_EQ(Get(&read, 1), 1);
+    return Holding<Record>(
+        read,
+        [text](Record& r) {
+            r.tDate = WithTimeOfDay(r.tDate);
+            r.*text += "+";
+        },
+        [karte](const Record& r, const Record& asRead) { return Replace(r, karte, &asRead); });
+}
+
 struct KarteAsRead
 {
     stMedicalRec karte;
@@ -556,19 +541,9 @@ TEST_F(StoresByCode, AReplaceGivenTheRowAsReadStoresOnlyWhileEveryStoredValueIsS
     const int karte = GetAddedCode();
     ASSERT_EQ(AddMedicalRecord(Karte("KR-0002", Day(2022, 1, 1)), stExcursusRec(), "2"), 1);
     const int otherKarte = GetAddedCode();
-    stNoteRecord note;
-    note.tDate = Day(2022, 2, 1);
-    note.asDescription = "note";
-    note.asStaffNo = "7";
-    note.asKarteNo = "KR-0001";
-    ASSERT_EQ(AddNote(note, karte), 1);
+    ASSERT_EQ(AddNote(Note("KR-0001", Day(2022, 2, 1), "note"), karte), 1);
     const int noteCode = GetAddedCode();
-    stTreatmentRecord treatment;
-    treatment.tDate = Day(2022, 2, 1);
-    treatment.asTreatment = "treatment";
-    treatment.asStaffNo = "7";
-    treatment.asKarteNo = "KR-0001";
-    ASSERT_EQ(AddTreatment(treatment, karte), 1);
+    ASSERT_EQ(AddTreatment(Treatment("KR-0001", Day(2022, 2, 1), "treatment"), karte), 1);
     const int treatmentCode = GetAddedCode();
     stCheckupRecord checkup;
     checkup.tDate = Day(2022, 2, 2);
@@ -609,20 +584,8 @@ TEST_F(StoresByCode, AReplaceGivenTheRowAsReadStoresOnlyWhileEveryStoredValueIsS
          {{"StaffCode", QString::number(recorder)}, {"KarteCode", QString::number(otherKarte)}},
          QString("UPDATE Staff2Table SET NameKanji0 = 'Renamed' WHERE Code = %1").arg(dentist),
          [&] {
-             stNoteRecord filter;
-             filter.asKarteNo = "KR-0001";
-             EXPECT_EQ(SearchNote(filter, karte), 1);
-             stNoteRecord read;
-             EXPECT_EQ(GetNotes(&read, 1), 1);
-             return Holding<stNoteRecord>(
-                 read,
-                 [](stNoteRecord& r) {
-                     r.tDate = WithTimeOfDay(r.tDate);
-                     r.asDescription += "+";
-                 },
-                 [&](const stNoteRecord& r, const stNoteRecord& asRead) {
-                     return ReplaceNote(r, karte, &asRead);
-                 });
+             return OpenEntry<stNoteRecord, SearchNote, GetNotes, ReplaceNote>(&stNoteRecord::asDescription,
+                                                                               "KR-0001", karte);
          }},
         {"treatment",
          "TreatmentTable",
@@ -630,20 +593,8 @@ TEST_F(StoresByCode, AReplaceGivenTheRowAsReadStoresOnlyWhileEveryStoredValueIsS
          {{"StaffCode", QString::number(recorder)}, {"KarteCode", QString::number(otherKarte)}},
          QString("UPDATE Staff2Table SET NameKana0 = 'Renamed' WHERE Code = %1").arg(dentist),
          [&] {
-             stTreatmentRecord filter;
-             filter.asKarteNo = "KR-0001";
-             EXPECT_EQ(SearchTreatment(filter, karte), 1);
-             stTreatmentRecord read;
-             EXPECT_EQ(GetTreatments(&read, 1), 1);
-             return Holding<stTreatmentRecord>(
-                 read,
-                 [](stTreatmentRecord& r) {
-                     r.tDate = WithTimeOfDay(r.tDate);
-                     r.asTreatment += "+";
-                 },
-                 [&](const stTreatmentRecord& r, const stTreatmentRecord& asRead) {
-                     return ReplaceTreatment(r, karte, &asRead);
-                 });
+             return OpenEntry<stTreatmentRecord, SearchTreatment, GetTreatments, ReplaceTreatment>(
+                 &stTreatmentRecord::asTreatment, "KR-0001", karte);
          }},
         {"check-up",
          "CheckupTable",

@@ -416,11 +416,7 @@ TEST_F(TwoPrograms, AReplaceGivenTheRowAsReadComparesItUnderTheWriteLock)
     const int examinee = GetAddedCode();
     ASSERT_EQ(AddMedicalRecord(Karte("KL-0001", Day(2024, 1, 1)), stExcursusRec(), "1"), 1);
     const int karte = GetAddedCode();
-    stNoteRecord note;
-    note.tDate = Day(2024, 1, 2);
-    note.asDescription = "before";
-    note.asStaffNo = "7";
-    note.asKarteNo = "KL-0001";
+    stNoteRecord note = Note("KL-0001", Day(2024, 1, 2), "before");
     ASSERT_EQ(AddNote(note, karte), 1);
     note.iCode = GetAddedCode();
     stMedicalRec header;
