@@ -63,8 +63,9 @@ TEST_F(TwoPrograms, AddingOneNumberAtOnceAddsItOnceAndTellsTheOthersItIsInUse)
     for (const Race& race : races) {
         SCOPED_TRACE(
             QString("%1 %2, %3 programs").arg(race.kind, race.number).arg(race.programs).toStdString());
-        // A third program holds the write lock until every racer is past its start.
-        OtherProgram holder(database->DatabaseFile(), 0);
+        // A third program holds the write lock until every racer is past its start. Its commit
+        // waits for a racer that holds the read lock for a moment each time it tries to start.
+        OtherProgram holder(database->DatabaseFile(), 5000);
         ASSERT_EQ(holder.Exec("BEGIN IMMEDIATE;"), SQLITE_OK);
         std::vector<std::unique_ptr<QProcess>> racers;
         for (int i = 0; i < race.programs; ++i) {
