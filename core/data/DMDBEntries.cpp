@@ -435,6 +435,15 @@ int TDBDM::ReplaceDietInquiry(stDietInquiryRecord record, int karteCode, const s
             return Stale(dbNoRow);
         if (checkupCode < 0)
             return checkupCode;
+        // A row on a check-up of another karte than the editor's is not the row it read, as for
+        // a note.
+        if (karteCode > 0) {
+            const int karte = GetRowOwner("CheckupTable", "KarteCode", checkupCode);
+            if (karte == dbFailed)
+                return dbFailed;
+            if (karte >= 0 && karte != karteCode)
+                return Stale(dbNoRow);
+        }
         // Its check-up and the one it is to be on: each on a live karte (the editor's).
         for (const int checkup : {checkupCode, record.iCheckupCode})
             if (const int rc = CheckRowOnLiveKarte("CheckupTable", checkup, karteCode); rc < 0)

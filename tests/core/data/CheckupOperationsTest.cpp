@@ -1,6 +1,7 @@
 // Check-up search, reader, add, replace and delete through the facade.
 #include "core/data/Teeth.h"
 #include "tests/core/data/DataStoreFixture.h"
+#include "tests/support/RefusalNotes.h"
 
 #include <QStringList>
 
@@ -57,6 +58,18 @@ TEST_F(CheckupOperations, SearchListsLiveKartesCheckupsByDate)
     EXPECT_EQ(Found("KC-9999-9999"), QStringList({"-3"}));
     Break(module->Query1);
     EXPECT_EQ(Found(""), QStringList({"-1"}));
+}
+
+TEST_F(CheckupOperations, ASearchWhoseKarteLookupFailsIsAFailureNotAMissingKarte)
+{
+    Break(module->Query3);
+    // By the karte's number, and by its Code with the number.
+    for (const int karteCode : {0, 1}) {
+        stCheckupRecord filter;
+        filter.asKarteNo = "KC-0001-0001";
+        EXPECT_EQ(SearchCheckup(filter, karteCode), dbFailed) << karteCode;
+        EXPECT_EQ(RefusalNote(), QString()) << karteCode;
+    }
 }
 
 TEST_F(CheckupOperations, EveryToothIsStoredAndReadInItsOwnField)

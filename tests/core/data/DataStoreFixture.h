@@ -96,6 +96,31 @@ inline stMedicalRec Karte(const QString& no, TDateTime date, int next = 0)
     return r;
 }
 
+// A note or treatment, its text in `text`, by the member `staffNo` on the karte of that number.
+template <class Record>
+Record DatedEntry(QString Record::*text, const QString& karteNo, TDateTime date, const QString& value,
+                  const QString& staffNo)
+{
+    Record r;
+    r.tDate = date;
+    r.*text = value;
+    r.asStaffNo = staffNo;
+    r.asKarteNo = karteNo;
+    return r;
+}
+
+inline stNoteRecord Note(const QString& karteNo, TDateTime date, const QString& text,
+                         const QString& staffNo = "7")
+{
+    return DatedEntry(&stNoteRecord::asDescription, karteNo, date, text, staffNo);
+}
+
+inline stTreatmentRecord Treatment(const QString& karteNo, TDateTime date, const QString& text,
+                                   const QString& staffNo = "7")
+{
+    return DatedEntry(&stTreatmentRecord::asTreatment, karteNo, date, text, staffNo);
+}
+
 // A patient filter that asks for nothing.
 inline stPatientRec AnyPatient()
 {

@@ -1,5 +1,6 @@
 // Karte search, readers, store and delete with the questionnaire, through the facade.
 #include "tests/core/data/DataStoreFixture.h"
+#include "tests/support/RefusalNotes.h"
 
 #include <QStringList>
 
@@ -526,6 +527,96 @@ TEST_F(KarteOperations, KartesOfAnExaminee)
     EXPECT_EQ(GetMedicalRecordOfPatient("42", first), 0);
     EXPECT_EQ(first, ", ");
     EXPECT_EQ(GetMedicalRecordOfPatient("x", first), dbFailed);
+}
+
+// Every field of a karte as a reader gives it, as text.
+QString Whole(const stMedicalRec& k, const stPatientRec& p, const stExcursusRec& e)
+{
+    QStringList fields = {QString::number(k.iCode),
+                          k.asMediRecNo,
+                          QString::number(k.tDate.Val),
+                          QString::number(k.iNext),
+                          QString::number(k.iPatientCode),
+                          QString::number(p.iCode),
+                          p.asPatientNo,
+                          p.asName0,
+                          p.asName1,
+                          p.asNameKana0,
+                          p.asNameKana1,
+                          QString::number(p.tBirth.Val),
+                          QString::number(p.iSex),
+                          QString::number(p.iSchoolCode),
+                          p.asSchoolName,
+                          p.asPortrait,
+                          QString::number(e.iCode),
+                          QString::number(e.iKarteCode)};
+    for (const AnswerField& a : AnswerFields)
+        fields << (a.flag ? QString::number(e.*a.flag) : e.*a.memo);
+    return fields.join('|');
+}
+
+TEST_F(KarteOperations, AKarteIsReadByItsCodeWholeOnlyWhileItIsLiveAndCarriesItsNumber)
+{
+    stExcursusRec answered;
+    answered.bHepatitisB = true;
+    answered.asQ42Memo = "since May";
+    ASSERT_EQ(ReplaceMedicalRecord(Karte("KB-0001-0003", Day(2020, 3, 1), 2), answered, "1"), 1);
+    // As the search's reader gives it, the examinee's Code too: of examinee 1, and of none.
+    for (const char* no : {"KB-0001-0003", "KB-0001-0002"}) {
+        stMedicalRec listed;
+        stPatientRec listedPatient;
+        stExcursusRec listedAnswers;
+        ASSERT_TRUE(ReadKarte(no, listed, listedPatient, listedAnswers)) << no;
+        stMedicalRec karte;
+        stPatientRec patient;
+        stExcursusRec answers;
+        ASSERT_EQ(GetMedicalRecord(listed.iCode, no, karte, patient, answers), 1) << no;
+        EXPECT_EQ(Whole(karte, patient, answers), Whole(listed, listedPatient, listedAnswers)) << no;
+        EXPECT_EQ(RefusalNote(), QString());
+    }
+    stMedicalRec karte;
+    stPatientRec patient;
+    stExcursusRec answers;
+    ASSERT_EQ(
+        GetMedicalRecord(Value("SELECT Code FROM KarteTable WHERE KarteNo = 'KB-0001-0003'", "Code").toInt(),
+                         "KB-0001-0003", karte, patient, answers),
+        1);
+    EXPECT_EQ(karte.iPatientCode, 1);
+    EXPECT_EQ(patient.iCode, 1);
+    EXPECT_EQ(patient.asSchoolName, "North School");
+    EXPECT_TRUE(answers.bHepatitisB);
+    EXPECT_EQ(answers.asQ42Memo, "since May");
+
+    // KB-0001-0005 deleted and its number given to a new karte.
+    const int deleted = Value("SELECT Code FROM KarteTable WHERE KarteNo = 'KB-0001-0005'", "Code").toInt();
+    ASSERT_EQ(Store("KB-0001-0005", Day(2021, 1, 1), "2"), 1);
+    const int reused = GetAddedCode();
+    const int other = Value("SELECT Code FROM KarteTable WHERE KarteNo = 'KB-0001-0001'", "Code").toInt();
+    const struct
+    {
+        int code;
+        const char* no;
+    } refused[] = {{deleted, "KB-0001-0005"}, {other, "KB-0001-0005"}, {reused + 100, "KB-0001-0005"}};
+    for (const auto& r : refused) {
+        stMedicalRec untouchedKarte = Karte("untouched", Day(1999, 9, 9), 9);
+        stPatientRec untouchedPatient = Patient("99", "untouched");
+        stExcursusRec untouchedAnswers;
+        untouchedAnswers.asQ43Memo = "untouched";
+        karte = untouchedKarte;
+        patient = untouchedPatient;
+        answers = untouchedAnswers;
+        EXPECT_EQ(GetMedicalRecord(r.code, r.no, karte, patient, answers), dbNoRow) << r.code;
+        EXPECT_EQ(RefusalNote(), StaleNote) << r.code;
+        EXPECT_EQ(Whole(karte, patient, answers), Whole(untouchedKarte, untouchedPatient, untouchedAnswers))
+            << r.code;
+    }
+    ASSERT_EQ(GetMedicalRecord(reused, "KB-0001-0005", karte, patient, answers), 1);
+    EXPECT_EQ(karte.iCode, reused);
+    EXPECT_EQ(patient.asName0, "Tanaka");
+
+    Break(module->Query1);
+    EXPECT_EQ(GetMedicalRecord(reused, "KB-0001-0005", karte, patient, answers), dbFailed);
+    EXPECT_EQ(RefusalNote(), QString());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Notes, treatments and diet rows through the facade. Notes and treatments are twins:
 // every case runs on both.
 #include "tests/core/data/DataStoreFixture.h"
+#include "tests/support/RefusalNotes.h"
 
 #include <QStringList>
 
@@ -222,6 +223,19 @@ TEST_F(NotesAndTreatments, AddReplaceAndDeleteReportTheirCodes)
     for (const Family& f : Families) {
         EXPECT_EQ(f.add(MakeEntry(Day(2020, 1, 1), "refused", "7", "KA-0001-0001"), 0), dbFailed) << f.table;
         EXPECT_EQ(f.del(1), dbFailed) << f.table;
+    }
+}
+
+TEST_F(NotesAndTreatments, ASearchWhoseKarteLookupFailsIsAFailureNotAMissingKarte)
+{
+    Break(module->Query3);
+    for (const Family& f : Families) {
+        // By the karte's number, and by its Code with the number.
+        for (const int karteCode : {0, 1}) {
+            EXPECT_EQ(f.searchOf(MakeEntry(0, "", "", "KA-0001-0001"), karteCode), dbFailed)
+                << f.table << " " << karteCode;
+            EXPECT_EQ(RefusalNote(), QString()) << f.table << " " << karteCode;
+        }
     }
 }
 

@@ -1,6 +1,8 @@
 // Several programs on one database file: adds of the same number at once, a row added to a
 // karte that another program deletes meanwhile, a replace whose row or karte another program
-// deletes meanwhile, and a commit that another program's read lock refuses.
+// deletes or changes meanwhile, a commit that another program's read lock refuses, and a store
+// that waits while this program reads together. And the helper program's answer to arguments
+// it does not know.
 #include "tests/core/data/DataStoreFixture.h"
 #include "tests/support/OtherProgram.h"
 
@@ -61,8 +63,9 @@ TEST_F(TwoPrograms, AddingOneNumberAtOnceAddsItOnceAndTellsTheOthersItIsInUse)
     for (const Race& race : races) {
         SCOPED_TRACE(
             QString("%1 %2, %3 programs").arg(race.kind, race.number).arg(race.programs).toStdString());
-        // A third program holds the write lock until every racer is past its start.
-        OtherProgram holder(database->DatabaseFile(), 0);
+        // A third program holds the write lock until every racer is past its start. Its commit
+        // waits for a racer that holds the read lock for a moment each time it tries to start.
+        OtherProgram holder(database->DatabaseFile(), 5000);
         ASSERT_EQ(holder.Exec("BEGIN IMMEDIATE;"), SQLITE_OK);
         std::vector<std::unique_ptr<QProcess>> racers;
         for (int i = 0; i < race.programs; ++i) {
@@ -405,6 +408,134 @@ TEST_F(TwoPrograms, ACommitWaitsForAReaderThatLetsGoWithinTheBusyTimeout)
     lettingGo.join();
     EXPECT_TRUE(ExistKarteNo("KW-0001"));
     EXPECT_EQ(Orphans(), 0);
+}
+
+TEST_F(TwoPrograms, AReplaceGivenTheRowAsReadComparesItUnderTheWriteLock)
+{
+    ASSERT_EQ(AddStaff(Staff("7", "Dentist")), 1);
+    ASSERT_EQ(AddPatient(Patient("1", "First")), 1);
+    const int examinee = GetAddedCode();
+    ASSERT_EQ(AddMedicalRecord(Karte("KL-0001", Day(2024, 1, 1)), stExcursusRec(), "1"), 1);
+    const int karte = GetAddedCode();
+    stNoteRecord note = Note("KL-0001", Day(2024, 1, 2), "before");
+    ASSERT_EQ(AddNote(note, karte), 1);
+    note.iCode = GetAddedCode();
+    stMedicalRec header;
+    stPatientRec patient;
+    stExcursusRec answers;
+    ASSERT_EQ(GetMedicalRecord(karte, "KL-0001", header, patient, answers), 1);
+    ASSERT_EQ(patient.iCode, examinee);
+    patient.asPatientNo = "1";
+
+    const struct
+    {
+        const char* kind;
+        const char* change; // the other program's, within its write lock
+        const char* stays;  // what then stays: a SELECT of one row
+        std::function<int()> replace;
+    } races[] = {
+        {"note", "UPDATE NoteTable SET Description = 'other'",
+         "SELECT Code FROM NoteTable WHERE Description = 'other'",
+         [&] {
+             stNoteRecord changed = note;
+             changed.asDescription = "mine";
+             return ReplaceNote(changed, karte, &note);
+         }},
+        {"examinee", "UPDATE Patient2Table SET Name1 = 'other'",
+         "SELECT Code FROM Patient2Table WHERE Name1 = 'other'",
+         [&] {
+             stPatientRec changed = patient;
+             changed.asName1 = "mine";
+             return ReplacePatient(changed, &patient);
+         }},
+        {"karte", "UPDATE PSTable SET Q3 = 1", "SELECT Code FROM PSTable WHERE Q3 = 1",
+         [&] {
+             stExcursusRec changed = answers;
+             changed.bAIDS = true;
+             return ReplaceMedicalRecord(header, changed, "1", &header, &answers);
+         }},
+    };
+    for (const auto& race : races) {
+        SCOPED_TRACE(race.kind);
+        // The other program changes the row and holds the write lock while this one starts its
+        // replace: the replace waits for the lock and must compare what it finds then.
+        OtherProgram other(database->DatabaseFile(), 0);
+        ASSERT_EQ(other.Exec("BEGIN IMMEDIATE;"), SQLITE_OK);
+        ASSERT_EQ(other.Exec(race.change), SQLITE_OK);
+        std::thread committing([&] {
+            QThread::msleep(300); // this program is now inside its replace, waiting for the lock
+            other.Exec("COMMIT;");
+        });
+        EXPECT_EQ(race.replace(), dbNoRow);
+        committing.join();
+        EXPECT_EQ(RefusalNote(), StaleNote);
+        EXPECT_EQ(Rows(race.stays), 1);
+    }
+    EXPECT_EQ(Rows("SELECT Code FROM NoteTable WHERE Description = 'mine'"), 0);
+    EXPECT_EQ(Rows("SELECT Code FROM Patient2Table WHERE Name1 = 'mine'"), 0);
+    EXPECT_EQ(Rows("SELECT Code FROM PSTable WHERE AIDS = 1"), 0);
+}
+
+TEST_F(TwoPrograms, WhileThisProgramReadsTogetherAnotherProgramsStoreWaits)
+{
+    ASSERT_EQ(AddStaff(Staff("7", "Dentist")), 1);
+    ASSERT_EQ(AddMedicalRecord(Karte("KT-0001", Day(2024, 1, 1)), stExcursusRec(), ""), 1);
+    const int karte = GetAddedCode();
+    const QString karteCode = QString::number(karte);
+    stNoteRecord ofTheKarte;
+    ofTheKarte.asKarteNo = "KT-0001";
+    stMedicalRec header;
+    stPatientRec patient;
+    stExcursusRec answers;
+    QProcess adder;
+    {
+        const TReadingTogether together;
+        ASSERT_EQ(GetMedicalRecord(karte, "KT-0001", header, patient, answers), 1);
+        // A program that cannot wait cannot commit.
+        OtherProgram other(database->DatabaseFile(), 0);
+        ASSERT_EQ(other.Exec("BEGIN IMMEDIATE; UPDATE KarteTable SET Next = 5;"), SQLITE_OK);
+        EXPECT_EQ(other.Exec("COMMIT;"), SQLITE_BUSY);
+        ASSERT_EQ(other.Exec("ROLLBACK;"), SQLITE_OK);
+        // The helper's add waits for the reading to end.
+        ASSERT_TRUE(StartHelper(adder, {"note", karteCode, "KT-0001"}));
+        QThread::msleep(300); // the helper is now inside its add
+        EXPECT_EQ(SearchNote(ofTheKarte, karte), 0);
+        ASSERT_EQ(GetMedicalRecord(karte, "KT-0001", header, patient, answers), 1);
+        EXPECT_EQ(header.iNext, 0);
+        EXPECT_EQ(adder.state(), QProcess::Running);
+    }
+    ASSERT_TRUE(adder.waitForFinished(30000));
+    EXPECT_EQ(adder.readAllStandardOutput().trimmed().toInt(), 1);
+    EXPECT_EQ(SearchNote(ofTheKarte, karte), 1);
+    // The reading is over: another program writes at once.
+    OtherProgram other(database->DatabaseFile(), 0);
+    EXPECT_EQ(other.Exec("BEGIN IMMEDIATE; UPDATE KarteTable SET Next = 5; COMMIT;"), SQLITE_OK);
+}
+
+TEST_F(TwoPrograms, TheHelperAnswersArgumentsItDoesNotKnowWithItsUsageAndNoCode)
+{
+    const QStringList calls[] = {
+        {},
+        {"--wait"},
+        {"frobnicate"},
+        {"frobnicate", "KA-0001"},
+        {"--wait", "frobnicate", "KA-0001"},
+        {"karte"},                                  // too few
+        {"karte", "KA-0001", "1"},                  // too many
+        {"replace-note", "1"},                      // too few
+        {"replace-note", "1", "KA-0001", "7", "8"}, // too many
+        {"delete-karte", "1", "KA-0001", "2"},
+    };
+    for (const QStringList& arguments : calls) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        QProcess helper;
+        helper.start(KVR_DATA_RACE_HELPER, arguments);
+        ASSERT_TRUE(helper.waitForFinished(30000));
+        EXPECT_EQ(helper.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(helper.exitCode(), 2);
+        EXPECT_EQ(helper.readAllStandardOutput(), QByteArray());
+        EXPECT_TRUE(helper.readAllStandardError().startsWith("usage: kvr_data_race_helper "));
+    }
 }
 
 } // namespace
