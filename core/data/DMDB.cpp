@@ -101,9 +101,5 @@ void TDBDM::StartReadingTogether()
 
 void TDBDM::EndReadingTogether()
 {
-    // Letting go of the reading is no operation of the window's: the refusal of its last read
-    // stays for the box the window shows after it.
-    const dmdb::Refusal last = dmdb::LastRefusal();
     readingTogether.reset();
-    dmdb::Refused(last, 0);
 }
