@@ -17,8 +17,9 @@ int TDBDM::ResolveStaffAndKarte(const QString& staffNo, const QString& karteNo, 
 {
     if (!staffNo.isEmpty()) {
         staffCode = GetStaffCode(staffNo);
+        // A lookup that failed is a failure, not a member who is not there.
         if (staffCode < 0)
-            return dbNoRow;
+            return staffCode == dbFailed ? dbFailed : dbNoRow;
     }
     if (!karteNo.isEmpty()) {
         karte = KarteOfRow(karteNo, karteCode);
@@ -88,7 +89,7 @@ int TDBDM::BindStaffAndKarte(TQuery* query, const QString& staffNo, const QStrin
 {
     const int staffCode = GetStaffCode(staffNo);
     if (staffCode < 0)
-        return dbNoRow;
+        return staffCode == dbFailed ? dbFailed : dbNoRow;
     query->ParamByName("StaffCode")->SetAsInteger(staffCode);
     const int karte = KarteOfRow(karteNo, karteCode);
     if (karte < 0)

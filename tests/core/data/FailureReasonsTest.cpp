@@ -2,6 +2,7 @@
 // line on standard error with the operation, the engine's message and the statement, on one
 // line. The codes are those the windows have always shown.
 #include "platform/db/Connection.h"
+#include "platform/db/FieldValues.h"
 #include "tests/core/data/DataStoreFixture.h"
 #include "tests/support/CapturedLog.h"
 #include "tests/support/HeldToPermissions.h"
@@ -233,4 +234,47 @@ TEST_F(FailureReasons, ARefusalSaysWhatTheOperatorCanDoAboutIt)
         EXPECT_EQ(RefusalNote(), QString());
     }
     EXPECT_EQ(Rows("SELECT Code FROM NoteTable"), 1 + 3);
+}
+
+// Mended: a value that does not read as its column's type went into the log with the reason,
+// though the values are clinical data and never leave the program. The box still shows it.
+TEST_F(FailureReasons, AValueThatDoesNotConvertStaysOutOfTheLog)
+{
+    ASSERT_EQ(AddPatient(Patient("1", "Yamada")), 1);
+    Exec("UPDATE Patient2Table SET Sex = 'Hanako-secret';");
+    ASSERT_EQ(SearchPatient(AnyPatient()), 1);
+    CapturedLog log;
+    stPatientRec rows[1];
+    EXPECT_EQ(GetPatients(rows, 1), dbFailed);
+    const QStringList lines = log.Of("kvr.data");
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(lines[0], "GetPatients: フィールド'Sex'の値は正しい整数ではありません。");
+    try {
+        ValueAsInteger(QVariant("Hanako-secret"), "Sex");
+        ADD_FAILURE() << "no error";
+    } catch (const EDatabaseError& e) {
+        EXPECT_TRUE(e.Message.contains("Hanako-secret"));
+    }
+}
+
+// Mended: a lookup that failed was reported as no karte (-3) by the adds onto a karte's Code and
+// by the diet-row add, as if another program had deleted it, and as no member (-2) by a note's.
+TEST_F(FailureReasons, AFailedKarteLookupOfAnAddIsAFailureNotAMissingKarte)
+{
+    stCheckupRecord checkup;
+    checkup.asKarteNo = "KF-0001-0001";
+    checkup.tDate = Day(2024, 1, 2);
+    const int checkupCode = AddCheckup(checkup);
+    ASSERT_GT(checkupCode, 0);
+    const int karteCode = Value("SELECT Code FROM KarteTable", "Code").toInt();
+    stNoteRecord note;
+    note.asStaffNo = "7";
+    note.asKarteNo = "KF-0001-0001";
+    stDietInquiryRecord diet;
+    diet.iCheckupCode = checkupCode;
+    Break(module->Query3);
+    EXPECT_EQ(AddNote(note, karteCode), dbFailed);
+    EXPECT_EQ(AddDietInquiry(diet), dbFailed);
+    EXPECT_EQ(AddDietInquiry(diet, karteCode), dbFailed);
+    EXPECT_EQ(RefusalNote(), QString());
 }
