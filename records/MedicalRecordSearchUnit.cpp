@@ -7,6 +7,7 @@
 #include "platform/widgets/MessageForms.h"
 #include "records/MedicalRecordUnit.h"
 #include "records/PrintCardUnit.h"
+#include "registration/RegistrationList.h"
 
 #include <algorithm>
 
@@ -34,11 +35,6 @@ QString Code(int code)
 
 QStringList MedicalRecordRowTexts(const stMedicalRec& karte, const stPatientRec& patient)
 {
-    QString sex;
-    if (patient.iSex == 0)
-        sex = "Male";
-    else if (patient.iSex == 1)
-        sex = "Female";
     return {karte.asMediRecNo,
             DateToStr(karte.tDate),
             patient.asPatientNo,
@@ -47,7 +43,7 @@ QStringList MedicalRecordRowTexts(const stMedicalRec& karte, const stPatientRec&
             patient.asNameKana0,
             patient.asNameKana1,
             int(patient.tBirth) > 0 ? DateToStr(patient.tBirth) : QString(),
-            sex,
+            registration::SexText(patient.iSex),
             patient.asSchoolName,
             QString()};
 }

@@ -5,10 +5,10 @@
 #include "records/MedicalRecordUnit.h"
 
 #include "core/data/CommonUnit.h"
-#include "platform/os/Folders.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/widgets/MessageForms.h"
 #include "records/MedicalRecordSearchUnit.h"
+#include "registration/RegistrationList.h"
 
 #include <algorithm>
 
@@ -161,7 +161,7 @@ void TMedicalRecordForm::ShowPatient(const stPatientRec& patient)
     PersonalNameLabel->SetCaption(patient.asName1);
     KanaEdit->SetText(patient.asNameKana1 + " " + patient.asNameKana0);
     BirthDateEdit->SetText(int(patient.tBirth) > 0 ? DateToStr(patient.tBirth) : QString());
-    SexEdit->SetText(patient.iSex == 0 ? "Male" : patient.iSex == 1 ? "Female" : QString());
+    SexEdit->SetText(registration::SexText(patient.iSex));
     iPatientSchoolCode = patient.iSchoolCode;
     asPatientSchoolName = patient.asSchoolName;
     // The karte is stored onto this examinee, by its Code, and onto no other that takes its
