@@ -149,7 +149,6 @@ void TMedicalRecordForm::ShowReadHeader()
     ExcursusToControls(stReadExcuRec, stReadMediRec.iNext);
     // The editor's stores act on this karte, and no other that takes its number later.
     stMediRec.iCode = stReadMediRec.iCode;
-    stMediRec.iPatientCode = stReadMediRec.iPatientCode;
     AddButton->setEnabled(false);
 }
 

@@ -176,8 +176,11 @@ private:
     int SearchList(std::initializer_list<const char*> select, const char* like, const char* likeParam,
                    const QString& text, const char* order);
     int DeleteByCode(const char* table, int code);
-    // With `karteCode` above 0 the row `code` of `table` goes only while it is on that live karte,
-    // checked in one write transaction with the delete; without, it goes by its code alone.
+    // With `karteCode` above 0 the row `code` of `table` goes only while `onKarte` (the check
+    // that it is on that live karte) gives 0, checked in one write transaction with the delete;
+    // without, it goes by its code alone.
+    template <class OnKarte>
+    int DeleteRowOfKarte(const char* table, int code, int karteCode, OnKarte onKarte);
     int DeleteRowOfKarte(const char* table, int code, int karteCode);
 
     int GetKarteCode(QString karteNo);

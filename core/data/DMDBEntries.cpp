@@ -245,7 +245,8 @@ int TDBDM::DeleteByCode(const char* table, int code)
     });
 }
 
-int TDBDM::DeleteRowOfKarte(const char* table, int code, int karteCode)
+template <class OnKarte>
+int TDBDM::DeleteRowOfKarte(const char* table, int code, int karteCode, OnKarte onKarte)
 {
     if (karteCode <= 0)
         return DeleteByCode(table, code);
@@ -253,13 +254,16 @@ int TDBDM::DeleteRowOfKarte(const char* table, int code, int karteCode)
     // program deleted (its number perhaps given to another child's karte) is not removed
     // without a word.
     return InWriteTransaction(Query2, dbFailed, [&] {
-        const bool diet = QLatin1StringView(table) == QLatin1StringView("DietInquiryTable");
-        if (const int rc =
-                diet ? CheckDietRowOnLiveKarte(code, karteCode) : CheckRowOnLiveKarte(table, code, karteCode);
-            rc < 0)
+        if (const int rc = onKarte(); rc < 0)
             return rc;
         return DeleteByCode(table, code) < 0 ? dbFailed : ChangedOneRow(Query2);
     });
+}
+
+int TDBDM::DeleteRowOfKarte(const char* table, int code, int karteCode)
+{
+    return DeleteRowOfKarte(table, code, karteCode,
+                            [&] { return CheckRowOnLiveKarte(table, code, karteCode); });
 }
 
 int TDBDM::ListKartesOfStaff(std::initializer_list<const char*> select, QString staffNo, QString& first)
@@ -396,7 +400,8 @@ int TDBDM::GetDietInquiries(stDietInquiryRecord* records, int max)
 int TDBDM::DelDietInquiry(int code, int karteCode)
 {
     const Operation operation("DelDietInquiry");
-    return DeleteRowOfKarte("DietInquiryTable", code, karteCode);
+    return DeleteRowOfKarte("DietInquiryTable", code, karteCode,
+                            [&] { return CheckDietRowOnLiveKarte(code, karteCode); });
 }
 
 int TDBDM::AddDietInquiry(stDietInquiryRecord record, int karteCode)
